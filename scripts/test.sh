@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The one test command: installs what is missing, then configures, builds and tests every flavour:
+# the debug suite, the whole suite under ASan + UBSan, the Qt-free threaded parts under TSan, and the
+# fuzz targets (corpus replay, then a short fuzzing run of each) when clang is present.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+cmake --workflow --preset dev
+cmake --workflow --preset asan
+cmake --workflow --preset tsan
+if command -v clang++-14 >/dev/null; then
+  cmake --workflow --preset fuzz
+  bash scripts/fuzz.sh "${CORVANE_FUZZ_SECONDS:-30}"
+fi
+echo "All tests passed."
