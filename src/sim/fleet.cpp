@@ -1,0 +1,309 @@
+#include "sim/fleet.h"
+
+#include "protocol/dotted_quad.h"
+#include "sim/discovery_answer.h"
+
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace corvane::sim {
+
+namespace {
+
+// Answers to one broadcast leave in bursts, as real stations answer at different moments: a burst small enough
+// for any receive buffer, and a pause long enough for the client to drain it.
+constexpr std::size_t kAnswersPerBurst = 32;
+constexpr std::chrono::milliseconds kBurstPause{2};
+constexpr int kListenBacklog = 64;
+
+std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+
+sockaddr_in MakeAddress(std::uint32_t address, std::uint16_t port) {
+    sockaddr_in in{};
+    in.sin_family = AF_INET;
+    in.sin_addr.s_addr = htonl(address);
+    in.sin_port = htons(port);
+    return in;
+}
+
+// A socket of `type` bound to address:port with address reuse, so a station's own socket and the broadcast
+// receiver can share the discovery port and a restarted station can listen again at once.
+int BindSocket(int type, std::uint32_t address, std::uint16_t port, std::string& error) {
+    const int fd = ::socket(AF_INET, type | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        error = SystemError("socket");
+        return -1;
+    }
+    const int on = 1;
+    const sockaddr_in in = MakeAddress(address, port);
+    if (::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0 ||
+        ::bind(fd, reinterpret_cast<const sockaddr*>(&in), sizeof in) != 0) {
+        error = SystemError("bind " + FormatDottedQuad(address) + ":" + std::to_string(port));
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::uint16_t BoundPort(int fd) {
+    sockaddr_in in{};
+    socklen_t size = sizeof in;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&in), &size);
+    return ntohs(in.sin_port);
+}
+
+void CloseFd(int& fd) {
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+}
+
+bool StationListed(const std::vector<std::uint32_t>& list, std::uint32_t index) {
+    return std::any_of(list.begin(), list.end(), [index](std::uint32_t entry) { return entry == 0 || entry == index; });
+}
+
+} // namespace
+
+Fleet::Fleet(SimOptions options, Log log) : options_(std::move(options)), log_(std::move(log)) {}
+
+Fleet::~Fleet() {
+    Stop();
+    ReapSessions(true);
+    for (StationSockets& sockets : stations_) {
+        CloseFd(sockets.datagramFd);
+        CloseFd(sockets.listenFd);
+    }
+    CloseFd(broadcastFd_);
+    for (int* pipe : {wakePipe_, stopPipe_}) {
+        CloseFd(pipe[0]);
+        CloseFd(pipe[1]);
+    }
+}
+
+bool Fleet::Start(std::string& error) {
+    if (::pipe2(wakePipe_, O_NONBLOCK | O_CLOEXEC) != 0 || ::pipe2(stopPipe_, O_NONBLOCK | O_CLOEXEC) != 0) {
+        error = SystemError("pipe");
+        return false;
+    }
+    sessionSettings_.stopFd = stopPipe_[0];
+    sessionSettings_.restartTime = std::chrono::milliseconds(options_.restartMs);
+    sessionSettings_.restarted = [this](Station&) { Wake(); };
+    sessionSettings_.log = log_;
+
+    stations_.resize(options_.stationCount);
+    for (std::uint32_t i = 0; i < options_.stationCount; ++i) {
+        const std::uint32_t index = i + 1;
+        const std::uint32_t address = options_.firstAddress + i;
+        FaultSet faults = 0;
+        for (const FaultRule& rule : options_.faults)
+            if (rule.station == 0 || rule.station == index)
+                faults |= std::uint32_t(rule.fault);
+        stations_[i].station = std::make_unique<Station>(
+            index, address, options_.stateDir + "/station-" + FormatDottedQuad(address) + ".cfg", faults,
+            StationListed(options_.resetStations, index));
+        if (!stations_[i].station->LoadState(error))
+            return false;
+    }
+
+    // Broadcasts reach only a socket bound to the wildcard address; each station answers from its own.
+    broadcastFd_ = BindSocket(SOCK_DGRAM, INADDR_ANY, options_.discoveryPort, error);
+    if (broadcastFd_ < 0)
+        return false;
+    discoveryPort_ = BoundPort(broadcastFd_);
+    sessionPort_ = options_.sessionPort;
+    for (StationSockets& sockets : stations_) {
+        sockets.datagramFd = BindSocket(SOCK_DGRAM, sockets.station->Address(), discoveryPort_, error);
+        if (sockets.datagramFd < 0 || !OpenListener(sockets, error))
+            return false;
+        sessionPort_ = BoundPort(sockets.listenFd);
+    }
+    return true;
+}
+
+bool Fleet::OpenListener(StationSockets& sockets, std::string& error) {
+    sockets.listenFd = BindSocket(SOCK_STREAM, sockets.station->Address(), sessionPort_, error);
+    if (sockets.listenFd < 0)
+        return false;
+    if (::listen(sockets.listenFd, kListenBacklog) != 0) {
+        error = SystemError("listen");
+        CloseFd(sockets.listenFd);
+        return false;
+    }
+    return true;
+}
+
+void Fleet::CloseListener(StationSockets& sockets) { CloseFd(sockets.listenFd); }
+
+void Fleet::Stop() {
+    stopping_.store(true);
+    const char byte = 0;
+    if (stopPipe_[1] >= 0)
+        [[maybe_unused]] const auto ignored = ::write(stopPipe_[1], &byte, 1);
+    Wake();
+}
+
+void Fleet::Wake() {
+    const char byte = 0;
+    if (wakePipe_[1] >= 0)
+        [[maybe_unused]] const auto ignored = ::write(wakePipe_[1], &byte, 1); // a full pipe already wakes
+}
+
+void Fleet::QueueAnswer(std::size_t station, const sockaddr_in& to) {
+    Clock::time_point due = Clock::now();
+    if (!answers_.empty()) {
+        const PendingAnswer& last = answers_.back();
+        due = std::max(due, last.due);
+        // Count the answers already planned for the last moment: a full burst moves on by one pause.
+        const auto sameMoment = std::count_if(answers_.rbegin(), answers_.rend(),
+                                              [&](const PendingAnswer& a) { return a.due == last.due; });
+        if (due == last.due && std::size_t(sameMoment) >= kAnswersPerBurst)
+            due += kBurstPause;
+    }
+    answers_.push_back({station, to, due});
+}
+
+void Fleet::SendDueAnswers(Clock::time_point now) {
+    while (!answers_.empty() && answers_.front().due <= now) {
+        const PendingAnswer answer = answers_.front();
+        answers_.pop_front();
+        StationSockets& sockets = stations_[answer.station];
+        if (sockets.station->IsDown())
+            continue;
+        const DiscoveryDatagram datagram = BuildDiscoveryAnswer(*sockets.station, now);
+        ::sendto(sockets.datagramFd, datagram.data(), datagram.size(), 0,
+                 reinterpret_cast<const sockaddr*>(&answer.to), sizeof answer.to);
+    }
+}
+
+void Fleet::HandleDatagram(int fd, std::size_t onlyStation, bool toEveryStation) {
+    for (;;) {
+        std::uint8_t request[kDiscoveryDatagramSize];
+        sockaddr_in from{};
+        socklen_t size = sizeof from;
+        const ssize_t got = ::recvfrom(fd, request, sizeof request, 0, reinterpret_cast<sockaddr*>(&from), &size);
+        if (got < 0)
+            return; // drained (or an error that the next poll reports again)
+        if (!IsDiscoveryRequest(request, std::size_t(got)))
+            continue;
+        for (std::size_t i = 0; i < stations_.size(); ++i) {
+            if (!toEveryStation && i != onlyStation)
+                continue;
+            const Station& station = *stations_[i].station;
+            if (station.IsDown() || HasFault(station.Faults(), Fault::DropDiscovery))
+                continue;
+            QueueAnswer(i, from);
+        }
+    }
+}
+
+void Fleet::Accept(std::size_t station) {
+    for (;;) {
+        const int fd = ::accept4(stations_[station].listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (fd < 0)
+            return;
+        if (stations_[station].station->IsDown()) {
+            ::close(fd); // restarting: the listener closes on this loop's next turn
+            continue;
+        }
+        Session& session = sessions_.emplace_back();
+        Station& target = *stations_[station].station;
+        session.thread = std::thread([this, fd, &target, &session] {
+            ServeSession(fd, target, sessionSettings_);
+            ::close(fd);
+            session.finished.store(true);
+            Wake();
+        });
+    }
+}
+
+void Fleet::ReapSessions(bool all) {
+    for (auto it = sessions_.begin(); it != sessions_.end();) {
+        if (all || it->finished.load()) {
+            it->thread.join();
+            it = sessions_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+int Fleet::UpdateStations(Clock::time_point now) {
+    std::optional<Clock::time_point> next;
+    if (!answers_.empty())
+        next = answers_.front().due;
+    for (StationSockets& sockets : stations_) {
+        const auto downUntil = sockets.station->DownUntil();
+        if (!downUntil)
+            continue;
+        if (*downUntil > now) {
+            CloseListener(sockets); // unreachable: connections are refused
+            next = next ? std::min(*next, *downUntil) : *downUntil;
+            continue;
+        }
+        std::string error;
+        if (sockets.listenFd < 0 && !OpenListener(sockets, error)) {
+            if (log_)
+                log_("station " + std::to_string(sockets.station->Index()) + ": " + error);
+            continue; // tried again on the next wake-up
+        }
+        sockets.station->ComeBack(now);
+        if (log_)
+            log_("station " + std::to_string(sockets.station->Index()) + ": up again");
+    }
+    if (!next)
+        return -1;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - now).count();
+    return int(std::clamp<decltype(wait)>(wait, 0, 60000));
+}
+
+void Fleet::Run() {
+    std::vector<pollfd> fds;
+    std::vector<std::size_t> owners; // station of each polled descriptor after the first two
+    while (!stopping_.load()) {
+        const Clock::time_point now = Clock::now();
+        SendDueAnswers(now);
+        ReapSessions(false);
+        const int timeoutMs = UpdateStations(now);
+
+        fds.assign({{wakePipe_[0], POLLIN, 0}, {broadcastFd_, POLLIN, 0}});
+        owners.clear();
+        for (std::size_t i = 0; i < stations_.size(); ++i) {
+            fds.push_back({stations_[i].datagramFd, POLLIN, 0});
+            owners.push_back(i);
+            if (stations_[i].listenFd >= 0) {
+                fds.push_back({stations_[i].listenFd, POLLIN, 0});
+                owners.push_back(i);
+            }
+        }
+        const int ready = ::poll(fds.data(), fds.size(), timeoutMs);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready <= 0)
+            continue;
+        if (fds[0].revents) {
+            char drain[256];
+            while (::read(wakePipe_[0], drain, sizeof drain) > 0) {
+            }
+        }
+        if (fds[1].revents)
+            HandleDatagram(broadcastFd_, 0, true);
+        for (std::size_t k = 2; k < fds.size(); ++k) {
+            if (!fds[k].revents)
+                continue;
+            const std::size_t station = owners[k - 2];
+            if (fds[k].fd == stations_[station].datagramFd)
+                HandleDatagram(fds[k].fd, station, false);
+            else if (fds[k].fd == stations_[station].listenFd)
+                Accept(station);
+        }
+    }
+    ReapSessions(true);
+}
+
+} // namespace corvane::sim

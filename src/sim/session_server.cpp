@@ -1,0 +1,298 @@
+#include "sim/session_server.h"
+
+#include "config/byte_order.h"
+#include "config/element_stream.h"
+#include "config/property_codec.h"
+#include "config/status_codes.h"
+#include "protocol/message_header.h"
+#include "sim/stream_io.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace corvane::sim {
+
+namespace {
+
+constexpr std::uint32_t kCommandUpload = 3;
+constexpr std::uint32_t kCommandRead = 20;
+constexpr std::uint32_t kCommandWrite = 21;
+constexpr std::uint32_t kSoftwareBlockSize = 0x180000;
+constexpr std::uint32_t kSoftwareTrailer = kSoftwareBlockSize - 4;
+constexpr std::uint32_t kMaxRequestEntries = 4096;
+constexpr std::uint32_t kGiantLength = 0x7FFFFFF0;
+constexpr std::uint32_t kLyingLength = 1000;
+constexpr std::size_t kCodeSize = 4;
+
+// The station's own answers in reply headers and write results.
+constexpr int kWrongPassword = -16;
+constexpr int kStationFailure = -1;
+
+const PropertyTag kFinishTag = MakeTag("acFN");
+const PropertyTag kRestartTag = MakeTag("acRB");
+
+class Session {
+public:
+    Session(int fd, Station& station, const SessionSettings& settings)
+        : station_(station), settings_(settings), io_(fd, settings.stopFd, settings.ioTimeoutMs) {}
+
+    void Run();
+
+private:
+    void Log(const std::string& text) const {
+        if (settings_.log)
+            settings_.log("station " + std::to_string(station_.Index()) + ": " + text);
+    }
+    bool Has(Fault fault) const { return HasFault(station_.Faults(), fault); }
+    bool SendReplyHeader(std::uint32_t command, int status);
+    bool PasswordMatches(const MessageHeader& request) const;
+    bool ReadBody(const MessageHeader& request, std::vector<std::uint8_t>& body, std::uint32_t maxLength,
+                  std::uint32_t command);
+    void ServeRead(const MessageHeader& request);
+    void ServeWrite();
+    void ServeUpload(const MessageHeader& request);
+    void Restart();
+
+    Station& station_;
+    const SessionSettings& settings_;
+    StreamIo io_;
+};
+
+std::vector<std::uint8_t> CodeBytes(int code) {
+    std::vector<std::uint8_t> bytes(kCodeSize);
+    StoreBigEndian32(bytes.data(), std::uint32_t(code));
+    return bytes;
+}
+
+bool Session::SendReplyHeader(std::uint32_t command, int status) {
+    MessageHeader reply{};
+    BuildMessageHeader(0, 0, command, 0, nullptr, nullptr, reply);
+    StoreBigEndian32(reply.data() + message_offset::kStatus, std::uint32_t(status));
+    StoreBigEndian32(reply.data() + message_offset::kHeaderChecksum, 0);
+    StoreBigEndian32(reply.data() + message_offset::kHeaderChecksum,
+                     ComputeChecksum(kChecksumStart, kChecksumBlock, reply.data(), std::uint32_t(reply.size())));
+    if (Has(Fault::BadReplyChecksum))
+        reply[message_offset::kHeaderChecksum + 3] ^= 0x5A;
+    return io_.WriteAll(reply.data(), reply.size());
+}
+
+bool Session::PasswordMatches(const MessageHeader& request) const {
+    MessageHeader expected{};
+    const std::string password = station_.SessionPassword();
+    BuildMessageHeader(0, 0, 0, 0, nullptr, password.c_str(), expected);
+    return std::equal(request.begin() + message_offset::kPassword,
+                      request.begin() + message_offset::kPassword + kPasswordFieldSize,
+                      expected.begin() + message_offset::kPassword);
+}
+
+bool Session::ReadBody(const MessageHeader& request, std::vector<std::uint8_t>& body, std::uint32_t maxLength,
+                       std::uint32_t command) {
+    const std::uint32_t length = LoadBigEndian32(request.data() + message_offset::kBodyLength);
+    if (length == kNoBody || length > maxLength) {
+        Log("refused a body of " + std::to_string(length) + " bytes");
+        SendReplyHeader(command, kMalformedValue);
+        return false;
+    }
+    body.assign(length, 0);
+    if (!io_.ReadExactly(body.data(), body.size()))
+        return false;
+    const std::uint32_t announced = LoadBigEndian32(request.data() + message_offset::kBodyChecksum);
+    if (ComputeChecksum(kChecksumStart, kChecksumBlock, body.data(), length) != announced) {
+        Log("body checksum mismatch");
+        SendReplyHeader(command, kChecksumMismatch);
+        return false;
+    }
+    return true;
+}
+
+void Session::Run() {
+    MessageHeader request{};
+    if (!io_.ReadExactly(request.data(), request.size()))
+        return;
+    if (Has(Fault::Stall)) {
+        Log("stalling");
+        io_.WaitForPeerClose(-1);
+        return;
+    }
+    const std::uint32_t command = LoadBigEndian32(request.data() + message_offset::kCommand);
+    if (!VerifyMessageHeader(request)) {
+        Log("request header checksum mismatch");
+        SendReplyHeader(command, kChecksumMismatch);
+        return;
+    }
+    if (!PasswordMatches(request)) {
+        Log("wrong password");
+        SendReplyHeader(command, kWrongPassword);
+        return;
+    }
+    switch (command) {
+    case kCommandRead:
+        ServeRead(request);
+        break;
+    case kCommandWrite:
+        ServeWrite();
+        break;
+    case kCommandUpload:
+        ServeUpload(request);
+        break;
+    default:
+        Log("unknown command " + std::to_string(command));
+        SendReplyHeader(command, kStationFailure);
+        break;
+    }
+}
+
+void Session::ServeRead(const MessageHeader& request) {
+    std::vector<std::uint8_t> body;
+    if (!ReadBody(request, body, kMaxRequestEntries * kElementHeaderSize, kCommandRead))
+        return;
+    if (body.size() % kElementHeaderSize != 0) {
+        SendReplyHeader(kCommandRead, kMalformedValue);
+        return;
+    }
+    if (!SendReplyHeader(kCommandRead, 0))
+        return;
+    if (Has(Fault::GiantLength)) {
+        std::uint8_t header[kElementHeaderSize];
+        StoreElementHeader(header, {MakeTag("syNm"), 0, kGiantLength});
+        io_.WriteAll(header, sizeof header);
+        Log("sent an element of " + std::to_string(kGiantLength) + " bytes");
+        io_.WaitForPeerClose(settings_.ioTimeoutMs);
+        return;
+    }
+    const ConfigRecord configuration = station_.Configuration();
+    std::vector<std::uint8_t> stream;
+    const std::uint32_t statusLength = Has(Fault::LyingStatusLength) ? kLyingLength : kCodeSize;
+    if (Has(Fault::LyingStatusLength))
+        AppendElement(stream, {MakeTag("syVs"), ELEMENT_STATUS, statusLength}, CodeBytes(kStationFailure));
+    std::vector<std::uint8_t> value;
+    std::size_t sent = 0;
+    for (std::size_t offset = 0; offset < body.size(); offset += kElementHeaderSize) {
+        const ElementHeader entry = LoadElementHeader(body.data() + offset);
+        if (const int status = GetProperty(configuration, entry.tag, value); status != 0) {
+            AppendElement(stream, {entry.tag, ELEMENT_STATUS, statusLength}, CodeBytes(status));
+            continue;
+        }
+        AppendElement(stream, {entry.tag, entry.flags & ELEMENT_SCRAMBLED, std::uint32_t(value.size())}, value);
+        ++sent;
+    }
+    AppendElement(stream, {0, 0, statusLength}, CodeBytes(0));
+    if (Has(Fault::CloseMidStream)) {
+        io_.WriteAll(stream.data(), stream.size() / 2);
+        Log("closed the connection in the middle of a read");
+        return;
+    }
+    if (io_.WriteAll(stream.data(), stream.size()))
+        Log("read " + std::to_string(sent) + " properties");
+}
+
+void Session::ServeWrite() {
+    if (!SendReplyHeader(kCommandWrite, 0))
+        return;
+    ConfigRecord staged = station_.Configuration();
+    bool finish = false;
+    bool restart = false;
+    std::size_t applied = 0;
+    std::vector<std::uint8_t> results;
+    std::vector<std::uint8_t> value;
+    int failure = 0;
+    for (;;) {
+        std::uint8_t raw[kElementHeaderSize];
+        if (!io_.ReadExactly(raw, sizeof raw))
+            return;
+        const ElementHeader header = LoadElementHeader(raw);
+        if (header.tag == 0 || (header.flags & ELEMENT_STATUS)) {
+            std::uint8_t code[kCodeSize];
+            if (!io_.ReadExactly(code, sizeof code))
+                return;
+            if (header.tag == 0)
+                break;
+            continue;
+        }
+        if (header.length > kMaxElementLength) {
+            Log("refused an element of " + std::to_string(header.length) + " bytes");
+            return;
+        }
+        value.assign(header.length, 0);
+        if (!io_.ReadExactly(value.data(), value.size()))
+            return;
+        if (header.tag == kFinishTag) {
+            finish = true;
+        } else if (header.tag == kRestartTag) {
+            restart = true;
+        } else {
+            // A property this station does not know is ignored; a malformed value fails the write.
+            const int status = ApplyElement(staged, header, value);
+            const int code = status == kUnknownProperty ? 0 : status;
+            AppendElement(results, {header.tag, 0, kCodeSize}, CodeBytes(code));
+            if (code != 0 && failure == 0)
+                failure = code;
+            ++applied;
+        }
+    }
+    if (Has(Fault::CloseMidStream)) {
+        Log("closed the connection before the write results");
+        return;
+    }
+    if (finish && failure == 0) {
+        std::string error;
+        const bool saved = station_.Commit(staged, error);
+        AppendElement(results, {kFinishTag, 0, kCodeSize}, CodeBytes(saved ? 0 : kStationFailure));
+        if (!saved) {
+            failure = kStationFailure;
+            Log("cannot keep the configuration: " + error);
+        } else {
+            Log("configuration written (" + std::to_string(applied) + " properties)");
+        }
+    }
+    AppendElement(results, {0, 0, kCodeSize}, CodeBytes(0));
+    io_.WriteAll(results.data(), results.size());
+    if (restart && failure == 0)
+        Restart();
+}
+
+void Session::ServeUpload(const MessageHeader& request) {
+    std::vector<std::uint8_t> block;
+    if (LoadBigEndian32(request.data() + message_offset::kBodyLength) != kSoftwareBlockSize) {
+        Log("refused a software block of the wrong size");
+        SendReplyHeader(kCommandUpload, kMalformedValue);
+        return;
+    }
+    if (!ReadBody(request, block, kSoftwareBlockSize, kCommandUpload))
+        return;
+    if (ComputeChecksum(kChecksumStart, kChecksumBlock, block.data(), kSoftwareTrailer) !=
+        LoadBigEndian32(block.data() + kSoftwareTrailer)) {
+        Log("software trailer checksum mismatch");
+        SendReplyHeader(kCommandUpload, kChecksumMismatch);
+        return;
+    }
+    if (Has(Fault::CloseMidStream)) {
+        Log("closed the connection before the upload reply");
+        return;
+    }
+    std::string error;
+    if (!station_.KeepImage(std::move(block), error)) {
+        Log("cannot keep the software image: " + error);
+        SendReplyHeader(kCommandUpload, kStationFailure);
+        return;
+    }
+    Log("software image kept");
+    SendReplyHeader(kCommandUpload, 0);
+}
+
+void Session::Restart() {
+    const bool installing = station_.ImagePending();
+    station_.BeginRestart(Clock::now(), settings_.restartTime);
+    Log(installing ? "restarting with the new software" : "restarting");
+    if (settings_.restarted)
+        settings_.restarted(station_);
+}
+
+} // namespace
+
+void ServeSession(int fd, Station& station, const SessionSettings& settings) {
+    Session(fd, station, settings).Run();
+}
+
+} // namespace corvane::sim

@@ -1,0 +1,108 @@
+#include "sim_fixture.h"
+
+#include "config/byte_order.h"
+#include "sim/discovery_answer.h"
+
+#include <map>
+#include <set>
+
+namespace corvane::sim::test {
+namespace {
+
+// A UDP socket of the client's side that sends discovery requests and collects answers until a receive times out.
+class DiscoveryProbe {
+public:
+    DiscoveryProbe() { EXPECT_EQ(NetSocketCreate(kFamilyInternet, kSocketDatagram, 0, &socket_), 0); }
+    ~DiscoveryProbe() { NetSocketClose(socket_, 0); }
+
+    void Send(const std::string& host, std::vector<std::uint8_t> request = {1, 0}) {
+        request.resize(kDiscoveryDatagramSize, 0);
+        std::uint32_t sent = 0;
+        ASSERT_EQ(NetSocketSendTo(socket_, 0, 0, host.c_str(), 192, std::uint32_t(request.size()), request.data(),
+                                  &sent),
+                  0);
+    }
+
+    // Answers by sender address until `quietMs` pass without one.
+    std::map<std::uint32_t, DiscoveryDatagram> Collect(std::int32_t quietMs = 500) {
+        std::map<std::uint32_t, DiscoveryDatagram> answers;
+        for (;;) {
+            DiscoveryDatagram datagram{};
+            std::uint32_t received = 0;
+            AddressRecord from;
+            if (NetSocketReceiveFrom(socket_, 0, quietMs, std::uint32_t(datagram.size()), datagram.data(), &received,
+                                     &from, nullptr) != 0)
+                return answers;
+            EXPECT_EQ(received, kDiscoveryDatagramSize);
+            EXPECT_TRUE(answers.emplace(from.address, datagram).second) << "one answer per station";
+        }
+    }
+
+private:
+    NetSocket* socket_ = nullptr;
+};
+
+using SimDiscoveryTest = SimTest;
+
+TEST_F(SimDiscoveryTest, AnswerCarriesTheStationsIdentityFromItsOwnAddress) {
+    SimOptions options = Options(3);
+    options.resetStations = {3};
+    RunningFleet running(options, stateDir_);
+    DiscoveryProbe probe;
+    probe.Send(running.DiscoveryHost(2));
+    const auto answers = probe.Collect();
+    ASSERT_EQ(answers.size(), 1u);
+    const auto& [address, answer] = *answers.begin();
+    EXPECT_EQ(address, 0x7F000002u);
+    EXPECT_EQ(answer[0], 1);
+    EXPECT_EQ(answer[1], 0x81);
+    EXPECT_EQ(LoadBigEndian16(answer.data() + 2), 0u);
+    const std::uint8_t wireless[6] = {0x02, 0xCB, 0, 0, 0, 2}, lan[6] = {0x02, 0xCB, 1, 0, 0, 2},
+                       wan[6] = {0x02, 0xCB, 2, 0, 0, 2};
+    EXPECT_TRUE(std::equal(wireless, wireless + 6, answer.begin() + 24));
+    EXPECT_TRUE(std::equal(lan, lan + 6, answer.begin() + 30));
+    EXPECT_TRUE(std::equal(wan, wan + 6, answer.begin() + 36));
+    EXPECT_STREQ(reinterpret_cast<const char*>(answer.data() + 48), "Base Station 2");
+    EXPECT_STREQ(reinterpret_cast<const char*>(answer.data() + 84), "Corvane simulated base station");
+    EXPECT_EQ(answer[79], 0);
+    EXPECT_EQ(answer[115], 0);
+}
+
+TEST_F(SimDiscoveryTest, EveryStationAnswersARequestToAll) {
+    SimOptions options = Options(40);
+    options.resetStations = {3};
+    options.faults.push_back({7, Fault::DropDiscovery});
+    RunningFleet running(options, stateDir_);
+    DiscoveryProbe probe;
+    probe.Send(running.EveryStationHost());
+    const auto answers = probe.Collect();
+    EXPECT_EQ(answers.size(), 39u);
+    EXPECT_FALSE(answers.contains(0x7F000007)) << "station 7 drops discovery answers";
+    ASSERT_TRUE(answers.contains(0x7F000003));
+    EXPECT_EQ(LoadBigEndian16(answers.at(0x7F000003).data() + 2), kStationResetFlag);
+}
+
+TEST_F(SimDiscoveryTest, OtherDatagramsAreIgnored) {
+    RunningFleet running(Options(), stateDir_);
+    DiscoveryProbe probe;
+    probe.Send(running.DiscoveryHost(1), {1, 0x81});  // an answer, not a request
+    probe.Send(running.DiscoveryHost(1), {2, 0});     // another marker
+    probe.Send(running.DiscoveryHost(1));             // the one request
+    EXPECT_EQ(probe.Collect().size(), 1u);
+}
+
+TEST_F(SimDiscoveryTest, LongNameIsCutTo31Characters) {
+    RunningFleet running(Options(), stateDir_);
+    ConfigRecord named = running.fleet().StationAt(0).Configuration();
+    named.syNm = std::string(40, 'n');
+    std::string error;
+    ASSERT_TRUE(running.fleet().StationAt(0).Commit(named, error)) << error;
+    DiscoveryProbe probe;
+    probe.Send(running.DiscoveryHost(1));
+    const auto answers = probe.Collect();
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(answers.begin()->second.data() + 48)), std::string(31, 'n'));
+}
+
+} // namespace
+} // namespace corvane::sim::test
