@@ -1,0 +1,116 @@
+#include "protocol/discovery.h"
+
+#include "protocol/event.h"
+
+#include <chrono>
+#include <mutex>
+#include <new>
+#include <system_error>
+
+namespace corvane {
+
+struct DiscoveryState {
+    DiscoveryState(StationSink stationSink, std::string targetHost, std::uint16_t targetPort)
+        : sink(std::move(stationSink)), target(std::move(targetHost)), port(targetPort) {}
+
+    // Hands a record to the sink unless discovery has been stopped; false means refused.
+    bool Deliver(std::unique_ptr<ConfigRecord>& record) {
+        std::lock_guard lock(sinkMutex);
+        return sink && sink(record);
+    }
+
+    Event scan{Event::ResetMode::Automatic};
+    Event quit{Event::ResetMode::Automatic};
+    Event done{Event::ResetMode::Automatic};
+    std::mutex sinkMutex;
+    StationSink sink; // cleared by StopDiscovery
+    const std::string target;
+    const std::uint16_t port;
+};
+
+namespace {
+
+constexpr int kPassesPerScan = 2;
+constexpr std::int32_t kAnswerTimeoutMs = 2000;
+constexpr auto kStopWait = std::chrono::milliseconds(10000);
+
+void RunScan(DiscoveryState& state, SocketCell* cell) {
+    for (int pass = 0; pass < kPassesPerScan; ++pass) {
+        if (SendDiscoveryRequest(cell, 0, state.target.c_str(), state.port) != 0) {
+            return;
+        }
+        DiscoveryDatagram answer;
+        // Answers keep coming until one receive times out (or fails): then the pass is over.
+        while (ReceiveDiscoveryAnswer(cell, 0, kAnswerTimeoutMs, &answer) == 0) {
+            std::unique_ptr<ConfigRecord> record;
+            try {
+                record = RecordFromAnswer(answer);
+            } catch (const std::bad_alloc&) {
+                return;
+            }
+            if (record && !state.Deliver(record)) {
+                return; // a refused record dies here
+            }
+        }
+    }
+}
+
+void RunDiscoveryThread(std::shared_ptr<DiscoveryState> state) {
+    SocketCell* cell = nullptr;
+    if (OpenSocketCell(kCellDatagram, 0, &cell) == 0) {
+        // The quit event is looked at only between scans, so a running scan always ends properly.
+        while (Event::WaitAny({&state->scan, &state->quit}) == 0) {
+            RunScan(*state, cell);
+        }
+        CloseSocketCell(cell, 0);
+    }
+    state->done.Set();
+}
+
+} // namespace
+
+Discovery::~Discovery() {
+    StopDiscovery(*this);
+}
+
+int StartDiscovery(Discovery& discovery, StationSink sink, const std::string& target, std::uint16_t port) {
+    if (discovery.state) {
+        return kDiscoveryUnavailable;
+    }
+    try {
+        discovery.state = std::make_shared<DiscoveryState>(std::move(sink), target, port);
+        discovery.thread = std::thread(RunDiscoveryThread, discovery.state);
+    } catch (const std::exception&) { // std::bad_alloc or std::system_error
+        StopDiscovery(discovery);
+        return kDiscoveryUnavailable;
+    }
+    discovery.state->scan.Set();
+    return 0;
+}
+
+int RequestScan(Discovery& discovery) {
+    if (!discovery.state) {
+        return kDiscoveryUnavailable;
+    }
+    discovery.state->scan.Set();
+    return 0;
+}
+
+void StopDiscovery(Discovery& discovery) {
+    if (!discovery.state) {
+        return;
+    }
+    discovery.state->quit.Set();
+    const bool ended = discovery.thread.joinable() && discovery.state->done.WaitFor(kStopWait);
+    {
+        std::lock_guard lock(discovery.state->sinkMutex);
+        discovery.state->sink = nullptr;
+    }
+    if (discovery.thread.joinable()) {
+        // A thread still scanning keeps its own share of the state and finds the sink gone.
+        ended ? discovery.thread.join() : discovery.thread.detach();
+    }
+    discovery.state.reset();
+}
+
+} // namespace corvane

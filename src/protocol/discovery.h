@@ -1,0 +1,44 @@
+#pragma once
+
+#include "config/config_record.h"
+#include "protocol/discovery_datagrams.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace corvane {
+
+// Status of StartDiscovery when its events or its thread cannot be made.
+constexpr int kDiscoveryUnavailable = -13;
+
+// Takes each station found, on the discovery thread: moves the record out and returns true, or returns false to
+// refuse it (the thread then destroys it and ends the scan).
+using StationSink = std::function<bool(std::unique_ptr<ConfigRecord>& record)>;
+
+struct DiscoveryState; // the scan, quit and done events (automatic reset), the sink and the target
+
+// What the chooser window holds for its discovery thread. Destroying it stops discovery.
+struct Discovery {
+    Discovery() = default;
+    Discovery(const Discovery&) = delete;
+    Discovery& operator=(const Discovery&) = delete;
+    ~Discovery();
+
+    std::shared_ptr<DiscoveryState> state;
+    std::thread thread;
+};
+
+// Starts the discovery thread and its first scan; each scan sends the request twice to `target` and hands every
+// answer to `sink` as a new record. 0, or kDiscoveryUnavailable with nothing left behind.
+int StartDiscovery(Discovery& discovery, StationSink sink, const std::string& target = kDiscoveryTarget,
+                   std::uint16_t port = kDiscoveryPort);
+// Asks for one more scan; any number of requests during a scan yield exactly one more. 0, or -13 when stopped.
+int RequestScan(Discovery& discovery);
+// Ends the thread after its current scan, waiting up to 10 s; after that the sink is never called again. Safe to
+// call on a discovery never started or already stopped.
+void StopDiscovery(Discovery& discovery);
+
+} // namespace corvane

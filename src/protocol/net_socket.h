@@ -1,0 +1,48 @@
+#pragma once
+
+#include "protocol/host_resolution.h"
+
+#include <cstdint>
+#include <string>
+
+namespace corvane {
+
+// Arguments of NetSocketCreate.
+constexpr std::uint32_t kFamilyInternet = 1;
+constexpr std::uint32_t kSocketStream = 1;
+constexpr std::uint32_t kSocketDatagram = 2;
+constexpr std::uint32_t kOptionReuseAddress = 1;
+constexpr std::uint32_t kOptionBroadcast = 4;
+constexpr std::uint32_t kOptionJoinAllHosts = 16; // join 224.0.0.1 when the first datagram send binds the socket
+
+// One socket with its abort flag; every wait on it blocks in poll() and ends at once when it is aborted.
+struct NetSocket;
+
+// Time-outs are milliseconds: 0 means none, a negative value means 1 ms. Every function returns a status of
+// socket_status.h. Operations on one socket run on one thread; only NetSocketAbort may come from another.
+
+// POSIX sockets need no start-up: always 0 (kept so start-up reads as it does for every platform).
+int StartSockets();
+// Opens a socket of `type` with `options` (bits 0, 2, 4) into *out.
+int NetSocketCreate(std::uint32_t family, std::uint32_t type, std::uint32_t options, NetSocket** out);
+// Closes the socket and frees the record.
+int NetSocketClose(NetSocket* socket, std::uint32_t reserved);
+// Ends the running operation on `socket`, or the next one, with kAborted; safe from any thread.
+int NetSocketAbort(NetSocket* socket, std::uint32_t reserved);
+// Connects a stream socket to `host` ("a.b.c.d[:port]" or a name); `defaultPort` unless the host names one.
+int NetSocketConnect(NetSocket* socket, const char* host, std::uint16_t defaultPort, std::uint32_t reserved,
+                     std::int32_t timeoutMs);
+// Sends all `length` bytes; the time-out limits the silence between two pieces; flags must be 0.
+int NetSocketSend(NetSocket* socket, std::uint32_t length, const void* buffer, std::uint32_t* sent,
+                  std::uint32_t flags, std::int32_t timeoutMs);
+// Receives exactly `length` bytes; the time-out limits the silence between two pieces; flags 0 or 2 (peek).
+int NetSocketReceive(NetSocket* socket, std::uint32_t length, void* buffer, std::uint32_t* received,
+                     std::uint32_t flags, std::int32_t timeoutMs);
+// Sends one datagram, binding the socket to a system-chosen port first; the time-out is not used.
+int NetSocketSendTo(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs, const char* host,
+                    std::uint16_t defaultPort, std::uint32_t length, const void* buffer, std::uint32_t* sent);
+// Receives one datagram of at most `length` bytes, with its sender's address and, if asked, its dotted quad.
+int NetSocketReceiveFrom(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs, std::uint32_t length,
+                         void* buffer, std::uint32_t* received, AddressRecord* from, std::string* fromText);
+
+} // namespace corvane

@@ -1,0 +1,135 @@
+#include "mock_peer.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <stdexcept>
+
+namespace corvane::testing {
+
+MockPeer::MockPeer(std::vector<Script> scripts) : listener_(BindLoopback(SOCK_STREAM, port_)) {
+    if (listen(listener_, 8) != 0) {
+        throw std::runtime_error("mock peer cannot listen");
+    }
+    stop_ = eventfd(0, EFD_CLOEXEC);
+    thread_ = std::thread(&MockPeer::Serve, this, std::move(scripts));
+}
+
+MockPeer::~MockPeer() {
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const auto written = write(stop_, &one, sizeof one);
+    thread_.join();
+    close(listener_);
+    close(stop_);
+}
+
+std::string MockPeer::Host() const {
+    return "127.0.0.1:" + std::to_string(port_);
+}
+
+void MockPeer::Serve(std::vector<Script> scripts) {
+    for (Script& script : scripts) {
+        pollfd watched[2] = {{listener_, POLLIN, 0}, {stop_, POLLIN, 0}};
+        if (poll(watched, 2, -1) <= 0 || watched[1].revents != 0) {
+            return;
+        }
+        const int connection = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (connection < 0) {
+            return;
+        }
+        ++accepted_;
+        // A script waiting for bytes that never come must not hang the test.
+        const timeval limit{10, 0};
+        setsockopt(connection, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        script(connection);
+        close(connection);
+    }
+}
+
+DatagramPeer::DatagramPeer() : handle_(BindLoopback(SOCK_DGRAM, port_)) {
+    const timeval limit{10, 0};
+    setsockopt(handle_, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+}
+
+DatagramPeer::~DatagramPeer() {
+    close(handle_);
+}
+
+std::string DatagramPeer::Host() const {
+    return "127.0.0.1:" + std::to_string(port_);
+}
+
+std::vector<std::uint8_t> DatagramPeer::Receive() {
+    std::vector<std::uint8_t> datagram(2048);
+    sockaddr_in sender{};
+    socklen_t size = sizeof sender;
+    const ssize_t count = recvfrom(handle_, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&sender), &size);
+    datagram.resize(count > 0 ? std::size_t(count) : 0);
+    const auto* raw = reinterpret_cast<const std::uint8_t*>(&sender);
+    lastSender_.assign(raw, raw + sizeof sender);
+    return datagram;
+}
+
+void DatagramPeer::Reply(std::span<const std::uint8_t> bytes) {
+    sendto(handle_, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(lastSender_.data()),
+           socklen_t(lastSender_.size()));
+}
+
+int BindLoopback(int type, std::uint16_t& port) {
+    const int handle = socket(AF_INET, type | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    if (handle < 0 || bind(handle, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+        getsockname(handle, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+        throw std::runtime_error("cannot bind to loopback");
+    }
+    port = ntohs(address.sin_port);
+    return handle;
+}
+
+bool ReadExactly(int connection, void* buffer, std::size_t length) {
+    auto* bytes = static_cast<std::uint8_t*>(buffer);
+    while (length > 0) {
+        const ssize_t count = recv(connection, bytes, length, 0);
+        if (count <= 0) {
+            return false;
+        }
+        bytes += count;
+        length -= std::size_t(count);
+    }
+    return true;
+}
+
+bool WriteAll(int connection, const void* buffer, std::size_t length) {
+    const auto* bytes = static_cast<const std::uint8_t*>(buffer);
+    while (length > 0) {
+        const ssize_t count = send(connection, bytes, length, MSG_NOSIGNAL);
+        if (count <= 0) {
+            return false;
+        }
+        bytes += count;
+        length -= std::size_t(count);
+    }
+    return true;
+}
+
+std::vector<std::uint8_t> ReadBytes(int connection, std::size_t length) {
+    std::vector<std::uint8_t> bytes(length);
+    if (!ReadExactly(connection, bytes.data(), length)) {
+        bytes.clear();
+    }
+    return bytes;
+}
+
+void ResetConnection(int connection) {
+    const linger abortive{1, 0};
+    setsockopt(connection, SOL_SOCKET, SO_LINGER, &abortive, sizeof abortive);
+}
+
+} // namespace corvane::testing
