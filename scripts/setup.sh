@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
-  qt6-base-dev libxkbcommon-dev libgl-dev
+  qt6-base-dev libqt6svg6 libxkbcommon-dev libgl-dev
   clang-14 libclang-rt-14-dev
   iproute2 procps
   xvfb xauth xdotool imagemagick fonts-dejavu-core

@@ -1,0 +1,49 @@
+#include "app/file_dialog.h"
+
+#include <QFileDialog>
+
+namespace corvane {
+namespace {
+
+FileDialogHook& Hook() {
+    static FileDialogHook hook;
+    return hook;
+}
+
+} // namespace
+
+void SetFileDialogHook(FileDialogHook hook) {
+    Hook() = std::move(hook);
+}
+
+QStringList FilterList(const QString& filter) {
+    // Pairs of description and pattern, ended by an empty pair; Qt shows the description, which names the pattern.
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList names;
+    for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
+        names << parts[i];
+    }
+    return names;
+}
+
+std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& request) {
+    if (Hook()) {
+        return Hook()(request);
+    }
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::AcceptOpen
+                                                                      : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::ExistingFile
+                                                                    : QFileDialog::AnyFile);
+    dialog.setNameFilters(FilterList(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.initialName.contains(QLatin1Char('*'))) {
+        dialog.selectFile(request.initialName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace corvane

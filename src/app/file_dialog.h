@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace corvane {
+
+// A file dialog as the program asks for one. The filter is a string-table filter ("Text (*.txt)|*.txt||").
+struct FileDialogRequest {
+    enum class Kind { Open, Save } kind;
+    QString filter;
+    QString defaultSuffix;
+    QString initialName;
+};
+
+// Shows the platform's open or save dialog; the chosen path, or nothing when the user cancelled. Open asks for
+// an existing file, Save asks before overwriting one.
+std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& request);
+
+// Tests answer file dialogs through this hook instead of the user; an empty function restores the real dialogs.
+using FileDialogHook = std::function<std::optional<QString>(const FileDialogRequest&)>;
+void SetFileDialogHook(FileDialogHook hook);
+
+// "Name (*.x)|*.x|All (*.*)|*.*||" as the name filters of a Qt file dialog.
+QStringList FilterList(const QString& filter);
+
+} // namespace corvane

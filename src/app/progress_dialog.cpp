@@ -1,0 +1,63 @@
+#include "app/progress_dialog.h"
+
+#include "pages/control_binding.h"
+#include "resources/string_table.h"
+
+#include "ui_template_153_progress.h"
+
+#include <QCoreApplication>
+
+namespace corvane {
+namespace {
+
+constexpr int kText = 1139;
+
+} // namespace
+
+ProgressDialog::ProgressDialog(const ProgressSpec& spec, QWidget* parent)
+    : TemplateDialog(parent), ui_(std::make_unique<Ui::ProgressTemplate>()), spec_(spec) {
+    ui_->setupUi(this);
+    BindStandardButtons();
+}
+
+ProgressDialog::~ProgressDialog() = default;
+
+void ProgressDialog::NotifyDone() {
+    if (doneCounter_.Increment()) {
+        QCoreApplication::postEvent(this, new QEvent(kOperationDoneEvent));
+    }
+}
+
+int ProgressDialog::RunModal() {
+    return exec();
+}
+
+void ProgressDialog::OnInitDialog() {
+    if (doneCounter_.IsDone()) {
+        // Finished between registration and now: end as soon as the dialog's loop runs.
+        QCoreApplication::postEvent(this, new QEvent(kOperationDoneEvent));
+        return;
+    }
+    if (spec_.textId != 0) {
+        SetControlText(this, kText, std::string(ResourceString(spec_.textId)));
+    }
+    if (spec_.disableCancel) {
+        EnableControl(this, TemplateDialog::kCancel, false);
+    }
+}
+
+void ProgressDialog::OnCancel() {
+    if (doneCounter_.Increment()) {
+        done(kCancel);
+    }
+}
+
+bool ProgressDialog::event(QEvent* event) {
+    if (event->type() == kOperationDoneEvent) {
+        done(kOk);
+        return true;
+    }
+    return TemplateDialog::event(event);
+}
+
+} // namespace corvane

@@ -1,0 +1,21 @@
+#include "app/qt_operation_ui.h"
+
+#include "app/progress_dialog.h"
+
+#include <QApplication>
+
+namespace corvane {
+
+void QtOperationUi::ShowWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtOperationUi::RestoreCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+std::unique_ptr<ProgressDialogInterface> QtOperationUi::CreateProgressDialog(const ProgressSpec& spec) {
+    return std::make_unique<ProgressDialog>(spec);
+}
+
+} // namespace corvane

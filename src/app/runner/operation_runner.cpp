@@ -1,0 +1,98 @@
+#include "app/runner/operation_runner.h"
+
+#include "protocol/socket_cell.h"
+
+#include <system_error>
+#include <thread>
+
+namespace corvane {
+namespace {
+
+void Work(OperationContext& context) {
+    const int result = context.body(context);
+    {
+        const std::lock_guard guard(context.lock);
+        context.result = result;
+        context.done = true;
+        if (context.dialog != nullptr) {
+            context.dialog->NotifyDone();
+        }
+    }
+    context.finished.Set();
+}
+
+} // namespace
+
+SocketCellApi DefaultSocketCellApi() {
+    return {&OpenSocketCell, &CloseSocketCell, &AbortSocketCell};
+}
+
+OperationRunner::OperationRunner(OperationUi& ui, OperationBodies bodies, SocketCellApi cells,
+                                 std::chrono::milliseconds dialogDelay)
+    : ui_(ui), bodies_(std::move(bodies)), cells_(cells), dialogDelay_(dialogDelay) {}
+
+int OperationRunner::RunOperation(ConfigRecord& record, const ProgressSpec& progress, const OperationBody& body,
+                                  UploadArgs extra) {
+    OperationContext context(record, body, extra);
+    if (const int status = cells_.open(kCellStream, 0, &context.cell); status != 0) {
+        return status;
+    }
+
+    std::thread worker;
+    try {
+        worker = std::thread(Work, std::ref(context));
+    } catch (const std::system_error&) {
+        cells_.close(context.cell, 0);
+        return runner_status::kThreadNotStarted;
+    }
+
+    ui_.ShowWaitCursor();
+    context.finished.WaitFor(dialogDelay_);
+    ui_.RestoreCursor();
+
+    std::unique_ptr<ProgressDialogInterface> dialog;
+    {
+        const std::lock_guard guard(context.lock);
+        if (!context.done) {
+            dialog = ui_.CreateProgressDialog(progress);
+            context.dialog = dialog.get();
+        }
+    }
+    bool cancelled = false;
+    if (dialog != nullptr) {
+        cancelled = dialog->RunModal() != 1;
+        {
+            const std::lock_guard guard(context.lock);
+            context.dialog = nullptr;
+        }
+        dialog.reset();
+        if (cancelled) {
+            // The body's pending socket wait ends with -5; the worker is still awaited below.
+            cells_.abort(context.cell, 0);
+        }
+    }
+
+    context.finished.Wait();
+    worker.join();
+    cells_.close(context.cell, 0);
+    return cancelled ? runner_status::kCancelled : context.result;
+}
+
+int OperationRunner::ReadConfiguration(ConfigRecord& record) {
+    return RunOperation(record, {137, false}, bodies_.read);
+}
+
+int OperationRunner::WriteConfiguration(ConfigRecord& record) {
+    return RunOperation(record, {138, false}, bodies_.write);
+}
+
+int OperationRunner::RestartBaseStation(ConfigRecord& record) {
+    return RunOperation(record, {139, false}, bodies_.restart);
+}
+
+int OperationRunner::UploadSoftware(ConfigRecord& record, std::uint32_t size, const std::uint8_t* data,
+                                    std::uint32_t flags) {
+    return RunOperation(record, {140, false}, bodies_.upload, {size, data, flags | kUploadRestartAfterwards});
+}
+
+} // namespace corvane

@@ -1,0 +1,67 @@
+#include "pages/config_page.h"
+
+#include "pages/control_binding.h"
+#include "pages/property_sheet.h"
+
+#include <QComboBox>
+
+namespace corvane {
+namespace {
+
+constexpr int kConnectionTypeList = 1012;
+
+// The window around a sheet: the page that hosts a nested sheet, or the top-level window.
+QWidget* SheetHost(QWidget* sheet) {
+    QWidget* host = sheet->parentWidget();
+    while (host != nullptr && !host->isWindow() && qobject_cast<ConfigPage*>(host) == nullptr) {
+        host = host->parentWidget();
+    }
+    return host;
+}
+
+} // namespace
+
+ConfigPage::ConfigPage(unsigned templateId, QWidget* parent) : QWidget(parent), templateId_(templateId) {}
+
+void ConfigPage::Reveal() {
+    if (parentPage != nullptr) {
+        parentPage->Reveal();
+    }
+    if (sheet != nullptr) {
+        sheet->setCurrentWidget(this);
+    }
+}
+
+bool ConfigPage::Validate() {
+    return true;
+}
+
+bool ConfigPage::SaveSettings() {
+    return true;
+}
+
+void ConfigPage::LoadSettings() {}
+
+void ConfigPage::SetConfig(ConfigRecord* record) {
+    configuration = record;
+}
+
+void ConfigPage::SetSheet(PropertySheet* pageSheet) {
+    sheet = pageSheet;
+}
+
+void ConfigPage::SetParentPage(ConfigPage* page) {
+    parentPage = page;
+}
+
+void ConfigPage::OnSetActive() {
+    if (sheet == nullptr) {
+        return;
+    }
+    QWidget* host = SheetHost(sheet);
+    if (host != nullptr && qobject_cast<QComboBox*>(FindControl(host, kConnectionTypeList)) != nullptr) {
+        SetComboSelection(host, kConnectionTypeList, sheet->indexOf(this));
+    }
+}
+
+} // namespace corvane

@@ -1,0 +1,42 @@
+#include "pages/template_dialog.h"
+
+#include "pages/control_binding.h"
+
+#include <QAbstractButton>
+
+namespace corvane {
+
+TemplateDialog::TemplateDialog(QWidget* parent) : QDialog(parent) {
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void TemplateDialog::BindStandardButtons() {
+    if (auto* ok = qobject_cast<QAbstractButton*>(FindControl(this, kOk))) {
+        connect(ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
+    }
+    if (auto* cancel = qobject_cast<QAbstractButton*>(FindControl(this, kCancel))) {
+        connect(cancel, &QAbstractButton::clicked, this, [this] { OnCancel(); });
+    }
+}
+
+void TemplateDialog::reject() {
+    OnCancel();
+}
+
+void TemplateDialog::OnOK() {
+    done(kOk);
+}
+
+void TemplateDialog::OnCancel() {
+    done(kCancel);
+}
+
+void TemplateDialog::showEvent(QShowEvent* event) {
+    if (!initialised_) {
+        initialised_ = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace corvane
