@@ -5,6 +5,8 @@
 #include "config/property_codec.h"
 #include "config/status_codes.h"
 #include "protocol/message_header.h"
+#include "protocol/session.h"
+#include "protocol/station_exchanges.h"
 #include "sim/stream_io.h"
 
 #include <algorithm>
@@ -15,11 +17,10 @@ namespace corvane::sim {
 
 namespace {
 
-constexpr std::uint32_t kCommandUpload = 3;
-constexpr std::uint32_t kCommandRead = 20;
-constexpr std::uint32_t kCommandWrite = 21;
-constexpr std::uint32_t kSoftwareBlockSize = 0x180000;
-constexpr std::uint32_t kSoftwareTrailer = kSoftwareBlockSize - 4;
+constexpr std::uint32_t kCommandUpload = kCommandUploadSoftware;
+constexpr std::uint32_t kCommandRead = kCommandReadProperties;
+constexpr std::uint32_t kCommandWrite = kCommandWriteProperties;
+constexpr std::uint32_t kSoftwareTrailer = kSoftwareChecksumOffset;
 constexpr std::uint32_t kMaxRequestEntries = 4096;
 constexpr std::uint32_t kGiantLength = 0x7FFFFFF0;
 constexpr std::uint32_t kLyingLength = 1000;
@@ -29,8 +30,8 @@ constexpr std::size_t kCodeSize = 4;
 constexpr int kWrongPassword = -16;
 constexpr int kStationFailure = -1;
 
-const PropertyTag kFinishTag = MakeTag("acFN");
-const PropertyTag kRestartTag = MakeTag("acRB");
+constexpr PropertyTag kFinishTag = kActionFinish;
+constexpr PropertyTag kRestartTag = kActionRestart;
 
 class Session {
 public:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/discovery_datagrams.h"
+#include "protocol/session.h"
 #include "sim/fault.h"
 
 #include <cstdint>
@@ -12,8 +14,8 @@ namespace corvane::sim {
 struct SimOptions {
     std::uint32_t stationCount = 1;
     std::uint32_t firstAddress = 0x7F000001; // 127.0.0.1, host order
-    std::uint16_t discoveryPort = 192;       // 0: the system picks one
-    std::uint16_t sessionPort = 5009;        // 0: the system picks one
+    std::uint16_t discoveryPort = kDiscoveryPort; // 0: the system picks one
+    std::uint16_t sessionPort = kStationPort;     // 0: the system picks one
     std::string stateDir = "corvane-sim-state";
     std::uint32_t restartMs = 5000;          // how long a restarting station stays unreachable
     std::vector<std::uint32_t> resetStations; // 1-based indexes answering with the reset flag

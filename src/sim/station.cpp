@@ -1,5 +1,6 @@
 #include "sim/station.h"
 
+#include "protocol/discovery_datagrams.h"
 #include "protocol/message_header.h"
 #include "sim/state_file.h"
 
@@ -49,7 +50,7 @@ std::string Station::SessionPassword() const {
 
 std::uint16_t Station::DiscoveryFlags() const {
     std::lock_guard lock(mutex_);
-    return reset_ ? kStationResetFlag : 0;
+    return reset_ ? kStationFlagReset : 0;
 }
 
 std::uint32_t Station::UptimeTicks(Clock::time_point now) const {

@@ -14,9 +14,6 @@ namespace corvane::sim {
 
 using Clock = std::chrono::steady_clock;
 
-// Discovery status flag of a station that has been reset and is not configured.
-constexpr std::uint16_t kStationResetFlag = 0x4000;
-
 // One simulated base station: identity, configuration (kept in its file), restart state and faults.
 // Sessions run on their own threads and the event loop on another, so every member is behind the mutex.
 class Station {

@@ -79,7 +79,7 @@ TEST_F(SimDiscoveryTest, EveryStationAnswersARequestToAll) {
     EXPECT_EQ(answers.size(), 39u);
     EXPECT_FALSE(answers.contains(0x7F000007)) << "station 7 drops discovery answers";
     ASSERT_TRUE(answers.contains(0x7F000003));
-    EXPECT_EQ(LoadBigEndian16(answers.at(0x7F000003).data() + 2), kStationResetFlag);
+    EXPECT_EQ(LoadBigEndian16(answers.at(0x7F000003).data() + 2), kStationFlagReset);
 }
 
 TEST_F(SimDiscoveryTest, OtherDatagramsAreIgnored) {

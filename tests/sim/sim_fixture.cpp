@@ -3,6 +3,7 @@
 #include "config/byte_order.h"
 #include "config/element_stream.h"
 #include "protocol/dotted_quad.h"
+#include "protocol/station_exchanges.h"
 
 #include <unistd.h>
 
@@ -10,7 +11,6 @@ namespace corvane::sim::test {
 
 namespace {
 constexpr std::uint32_t kLoopbackFirst = 0x7F000001;
-constexpr std::uint32_t kSoftwareBlockSize = 0x180000;
 } // namespace
 
 RunningFleet::RunningFleet(SimOptions options, const std::filesystem::path& stateDir) {
@@ -122,10 +122,8 @@ std::vector<std::uint8_t> WriteStream(const ConfigRecord& record, bool finish, b
 }
 
 std::vector<std::uint8_t> SoftwareBlock(const std::vector<std::uint8_t>& image) {
-    std::vector<std::uint8_t> block(kSoftwareBlockSize, 0);
-    std::copy(image.begin(), image.end(), block.begin());
-    StoreBigEndian32(block.data() + kSoftwareBlockSize - 4,
-                     ComputeChecksum(kChecksumStart, kChecksumBlock, block.data(), kSoftwareBlockSize - 4));
+    std::vector<std::uint8_t> block;
+    BuildSoftwareBlock(image, block);
     return block;
 }
 
