@@ -50,10 +50,7 @@ void MockPeer::Serve(std::vector<Script> scripts) {
     }
 }
 
-DatagramPeer::DatagramPeer() : handle_(BindLoopback(SOCK_DGRAM, port_)) {
-    const timeval limit{10, 0};
-    setsockopt(handle_, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-}
+DatagramPeer::DatagramPeer() : handle_(BindLoopback(SOCK_DGRAM, port_)) {}
 
 DatagramPeer::~DatagramPeer() {
     close(handle_);
@@ -63,7 +60,11 @@ std::string DatagramPeer::Host() const {
     return "127.0.0.1:" + std::to_string(port_);
 }
 
-std::vector<std::uint8_t> DatagramPeer::Receive() {
+std::vector<std::uint8_t> DatagramPeer::Receive(int timeoutMs) {
+    pollfd watched{handle_, POLLIN, 0};
+    if (poll(&watched, 1, timeoutMs) != 1) {
+        return {};
+    }
     std::vector<std::uint8_t> datagram(2048);
     sockaddr_in sender{};
     socklen_t size = sizeof sender;

@@ -48,8 +48,8 @@ public:
 
     std::uint16_t Port() const { return port_; }
     std::string Host() const;
-    // Waits up to 10 s for one datagram and remembers its sender; empty when none came.
-    std::vector<std::uint8_t> Receive();
+    // Waits up to `timeoutMs` for one datagram and remembers its sender; empty when none came.
+    std::vector<std::uint8_t> Receive(int timeoutMs = 10000);
     // Sends one datagram to the sender of the last datagram received.
     void Reply(std::span<const std::uint8_t> bytes);
 

@@ -1,0 +1,214 @@
+#include "config/byte_order.h"
+#include "mock_peer.h"
+#include "protocol/discovery.h"
+#include "protocol/event.h"
+#include "protocol/session_status.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <mutex>
+
+namespace corvane {
+namespace {
+
+using testing::DatagramPeer;
+using Bytes = std::vector<std::uint8_t>;
+using namespace discovery_offset;
+
+// An answer as a station sends it, big-endian, `size` bytes long.
+Bytes Answer(const std::string& name, std::size_t size = kDiscoveryDatagramSize, std::uint8_t kind = kDiscoveryAnswerKind) {
+    Bytes answer(kDiscoveryDatagramSize, 0);
+    answer[kMarker] = kDiscoveryMarker;
+    answer[kKind] = kind;
+    StoreBigEndian16(answer.data() + kFlags, kStationFlagReset | 0x0012);
+    for (std::uint8_t i = 0; i < 6; ++i) {
+        answer[kWirelessMac + i] = std::uint8_t(0xA0 + i);
+        answer[kLanMac + i] = std::uint8_t(0xB0 + i);
+        answer[kWanMac + i] = std::uint8_t(0xC0 + i);
+    }
+    StoreBigEndian32(answer.data() + kAddress, 0x0A000063); // ignored: the source address counts
+    std::memcpy(answer.data() + kName, name.data(), std::min(name.size(), std::size_t(32)));
+    StoreBigEndian32(answer.data() + kUptime, 123456);
+    std::memset(answer.data() + kDescription, 'd', 32);
+    answer.resize(size);
+    return answer;
+}
+
+class DiscoveryCellTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(OpenSocketCell(kCellDatagram, 0, &cell_), 0); }
+    void TearDown() override { CloseSocketCell(cell_, 0); }
+
+    SocketCell* cell_ = nullptr;
+    DatagramPeer station_;
+};
+
+TEST_F(DiscoveryCellTest, RequestIsMarkerKindAndZeros) {
+    ASSERT_EQ(SendDiscoveryRequest(cell_, 0, station_.Host().c_str()), 0);
+    Bytes expected(kDiscoveryDatagramSize, 0);
+    expected[0] = 1;
+    EXPECT_EQ(station_.Receive(), expected);
+    EXPECT_EQ(SendDiscoveryRequest(nullptr, 0), session_status::kBadArgument);
+    EXPECT_EQ(SendDiscoveryRequest(cell_, 1), session_status::kReservedNotZero);
+    EXPECT_EQ(ReceiveDiscoveryAnswer(nullptr, 0, 1, nullptr), session_status::kBadArgument);
+    EXPECT_EQ(ReceiveDiscoveryAnswer(cell_, 1, 1, nullptr), session_status::kReservedNotZero);
+}
+
+TEST_F(DiscoveryCellTest, AnswerIsConvertedInPlaceAndBecomesARecord) {
+    ASSERT_EQ(SendDiscoveryRequest(cell_, 0, station_.Host().c_str()), 0);
+    station_.Receive();
+    station_.Reply(Answer(std::string(40, 'N')));
+    DiscoveryDatagram answer{};
+    ASSERT_EQ(ReceiveDiscoveryAnswer(cell_, 0, 5000, &answer), 0);
+    std::uint16_t flags = 0;
+    std::uint32_t address = 0;
+    std::uint32_t uptime = 0;
+    std::memcpy(&flags, answer.data() + kFlags, 2);
+    std::memcpy(&address, answer.data() + kAddress, 4);
+    std::memcpy(&uptime, answer.data() + kUptime, 4);
+    EXPECT_EQ(flags, 0x4012);
+    EXPECT_EQ(address, 0x7F000001u);
+    EXPECT_EQ(uptime, 123456u);
+    EXPECT_EQ(answer[79], 0);
+    EXPECT_EQ(answer[115], 0);
+
+    const std::unique_ptr<ConfigRecord> record = RecordFromAnswer(answer);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->stationFlags, 0x4012);
+    EXPECT_EQ(record->stationAddress, 0x7F000001u);
+    EXPECT_EQ(record->wirelessMac, (MacAddress{0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5}));
+    EXPECT_EQ(record->lanMac, (MacAddress{0xB0, 0xB1, 0xB2, 0xB3, 0xB4, 0xB5}));
+    EXPECT_EQ(record->wanMac, (MacAddress{0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5}));
+    EXPECT_EQ(record->syNm, std::string(31, 'N'));
+    EXPECT_EQ(record->syDs, std::string(31, 'd'));
+    EXPECT_EQ(record->uptimeTicks, 123456u);
+}
+
+TEST_F(DiscoveryCellTest, ShortAnswersReadAsZerosAndRequestsAreNoAnswers) {
+    ASSERT_EQ(SendDiscoveryRequest(cell_, 0, station_.Host().c_str()), 0);
+    station_.Receive();
+    station_.Reply(Answer("Short", kDescription));
+    station_.Reply(Answer("Request", kDiscoveryDatagramSize, kDiscoveryRequestKind));
+    DiscoveryDatagram answer{};
+    ASSERT_EQ(ReceiveDiscoveryAnswer(cell_, 0, 5000, &answer), 0);
+    const auto record = RecordFromAnswer(answer);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->syNm, "Short");
+    EXPECT_EQ(record->syDs, "");
+    ASSERT_EQ(ReceiveDiscoveryAnswer(cell_, 0, 5000, &answer), 0);
+    EXPECT_FALSE(RecordFromAnswer(answer));
+    answer[kKind] = kDiscoveryAnswerKind;
+    answer[kMarker] = 2;
+    EXPECT_FALSE(RecordFromAnswer(answer));
+}
+
+// Collects what the discovery thread hands over.
+class RecordingSink {
+public:
+    explicit RecordingSink(bool accept = true) : accept_(accept) {}
+
+    StationSink AsSink() {
+        return [this](std::unique_ptr<ConfigRecord>& record) {
+            std::lock_guard lock(mutex_);
+            names_.push_back(record->syNm);
+            if (accept_) {
+                records_.push_back(std::move(record));
+            }
+            arrived_.Set();
+            return accept_;
+        };
+    }
+
+    std::vector<std::string> Names() {
+        std::lock_guard lock(mutex_);
+        return names_;
+    }
+    std::size_t Kept() {
+        std::lock_guard lock(mutex_);
+        return records_.size();
+    }
+    void WaitForOne() { arrived_.Wait(); }
+
+private:
+    const bool accept_;
+    std::mutex mutex_;
+    std::vector<std::string> names_;
+    std::vector<std::unique_ptr<ConfigRecord>> records_;
+    Event arrived_{Event::ResetMode::Automatic};
+};
+
+TEST(DiscoveryThreadTest, ScanSendsTwiceAndHandsOverEveryAnswer) {
+    DatagramPeer station;
+    RecordingSink sink;
+    Discovery discovery;
+    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
+    ASSERT_EQ(station.Receive().size(), kDiscoveryDatagramSize);
+    station.Reply(Answer("Twice"));
+    station.Reply(Answer("Request", kDiscoveryDatagramSize, kDiscoveryRequestKind));
+    station.Reply(Answer("Twice"));
+    ASSERT_EQ(station.Receive().size(), kDiscoveryDatagramSize) << "second pass";
+    StopDiscovery(discovery);
+    // The same station twice: both handed over, the chooser drops the copy.
+    EXPECT_EQ(sink.Names(), (std::vector<std::string>{"Twice", "Twice"}));
+    EXPECT_EQ(sink.Kept(), 2u);
+    EXPECT_EQ(RequestScan(discovery), kDiscoveryUnavailable);
+}
+
+// Requests arrive about 2 s apart while scans run (one receive time-out per pass): 3 s of silence means none follow.
+int CountFurtherRequests(DatagramPeer& station) {
+    int requests = 0;
+    while (!station.Receive(3000).empty()) {
+        ++requests;
+    }
+    return requests;
+}
+
+TEST(DiscoveryThreadTest, RefusedRecordEndsTheScanAndTheNextScanRunsAgain) {
+    DatagramPeer station;
+    RecordingSink sink(false);
+    Discovery discovery;
+    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
+    ASSERT_FALSE(station.Receive().empty());
+    station.Reply(Answer("First"));
+    sink.WaitForOne();
+    ASSERT_EQ(RequestScan(discovery), 0);
+    ASSERT_FALSE(station.Receive().empty());
+    station.Reply(Answer("Third"));
+    sink.WaitForOne();
+    // Each refusal ended its scan at once: no second pass ever asked again.
+    EXPECT_EQ(CountFurtherRequests(station), 0);
+    StopDiscovery(discovery);
+    EXPECT_EQ(sink.Names(), (std::vector<std::string>{"First", "Third"}));
+    EXPECT_EQ(sink.Kept(), 0u);
+}
+
+TEST(DiscoveryThreadTest, RescansRequestedDuringAScanYieldExactlyOneMore) {
+    DatagramPeer station;
+    RecordingSink sink;
+    Discovery discovery;
+    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
+    ASSERT_FALSE(station.Receive().empty());
+    ASSERT_EQ(RequestScan(discovery), 0);
+    ASSERT_EQ(RequestScan(discovery), 0);
+    EXPECT_EQ(1 + CountFurtherRequests(station), 4); // two passes of the running scan, two of one more
+    StopDiscovery(discovery);
+    EXPECT_TRUE(sink.Names().empty());
+}
+
+TEST(DiscoveryThreadTest, StartAndStopAreSafeInAnyOrder) {
+    Discovery never;
+    StopDiscovery(never);
+    StopDiscovery(never);
+    EXPECT_EQ(RequestScan(never), kDiscoveryUnavailable);
+
+    DatagramPeer station;
+    RecordingSink sink;
+    Discovery discovery;
+    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
+    EXPECT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), kDiscoveryUnavailable);
+    // Destroying a running discovery stops it.
+}
+
+} // namespace
+} // namespace corvane
