@@ -78,7 +78,7 @@ int ReadElementStream(ConfigRecord& record, const ByteSource& source, std::uint3
             if (header.length > maxLength)
                 return kMalformedValue;
             value.assign(header.length, 0);
-            if (const int status = source(value.data(), value.size()); status != 0)
+            if (const int status = value.empty() ? 0 : source(value.data(), value.size()); status != 0)
                 return status;
             ApplyElement(record, header, value); // a property this program cannot use is skipped
         }

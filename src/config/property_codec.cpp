@@ -13,6 +13,7 @@ namespace corvane {
 namespace {
 
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 int Encode(const ConfigRecord& record, const PropertyDescriptor& row, std::vector<std::uint8_t>& out) {
     if (row.kind == PropertyKind::Table)

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <vector>
 
 namespace corvane {
@@ -24,7 +24,7 @@ public:
         return [this](std::uint8_t* buffer, std::size_t length) {
             if (length > bytes_.size() - position_)
                 return kClosed;
-            std::memcpy(buffer, bytes_.data() + position_, length);
+            std::copy_n(bytes_.data() + position_, length, buffer);
             position_ += length;
             return 0;
         };
