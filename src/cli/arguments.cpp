@@ -1,0 +1,29 @@
+#include "cli/arguments.h"
+
+namespace corvane::cli {
+
+bool Arguments::Parse(const QStringList& words, const QSet<QString>& flags, const QSet<QString>& valued,
+                      QString& error) {
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString& word = words[i];
+        if (!word.startsWith(QLatin1Char('-')) || word == QLatin1String("-")) {
+            positional_.append(word);
+            continue;
+        }
+        if (flags.contains(word)) {
+            options_.insert(word, QString());
+        } else if (valued.contains(word)) {
+            if (i + 1 >= words.size()) {
+                error = QStringLiteral("%1 needs a value").arg(word);
+                return false;
+            }
+            options_.insert(word, words[++i]);
+        } else {
+            error = QStringLiteral("unknown option %1").arg(word);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace corvane::cli

@@ -1,0 +1,89 @@
+#include "cli/cli.h"
+
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+
+#include <functional>
+#include <map>
+
+namespace corvane::cli {
+
+const char* const kUsage =
+    "usage: corvane COMMAND [ARGUMENTS]\n"
+    "Administers Corvane base stations and their configuration files.\n"
+    "\n"
+    "Base stations (HOST is a dotted quad with an optional :PORT, default 5009, or a host name):\n"
+    "  discover [--json] [--target ADDR[:PORT]]   one scan (default 255.255.255.255:192): name, address, MAC\n"
+    "                                             addresses, flags and restart time of every station answering\n"
+    "  read HOST[:PORT] -o FILE.cfg               read a station's configuration into a file\n"
+    "  write HOST[:PORT] FILE.cfg                 write a configuration file to a station (it then restarts)\n"
+    "  restart HOST[:PORT]                        restart a station\n"
+    "  upload HOST[:PORT] IMAGE.bin               upload base-station software (the station then restarts)\n"
+    "  These four ask for the base station's password: typed at the terminal without echo, read from the first\n"
+    "  line of standard input, or from the first line of --password-file FILE. Never from the command line.\n"
+    "\n"
+    "Configuration files:\n"
+    "  show FILE.cfg [--json] [--reveal-secrets]  every property with its tag, meaning and value; passwords,\n"
+    "                                             secrets and the network key are hidden unless revealed\n"
+    "  export FILE.cfg                            the configuration as JSON on standard output (stable order,\n"
+    "                                             secrets included, so import gives the same file back)\n"
+    "  import FILE.json -o FILE.cfg               a configuration file from JSON; properties the JSON leaves\n"
+    "                                             out keep their defaults, so {} gives the default configuration\n"
+    "  diff A.cfg B.cfg [--reveal-secrets]        the properties that differ\n"
+    "\n"
+    "Keys:\n"
+    "  key --bits 40|128 [--password-file FILE]   reads a network password (as the password above) and prints\n"
+    "                                             the equivalent network password: the key in hexadecimal\n"
+    "\n"
+    "Every failure prints the status code and the message the desktop utility shows.\n"
+    "Exit status:\n"
+    "  0    success\n"
+    "  1    diff: the configurations differ\n"
+    "  2    the command line is not valid\n"
+    "  3    a base-station operation failed (its status code is printed)\n"
+    "  4    the base station refused the password (status -16)\n"
+    "  5    an input file could not be read or is not valid\n"
+    "  6    an output file could not be written (the previous file is kept)\n"
+    "  7    a password or JSON document is not valid\n"
+    "  130  interrupted while waiting for a base station (status -5)\n";
+
+int Fail(CliIo& io, int code, const QString& text) {
+    io.err << "corvane: " << text << Qt::endl;
+    return code;
+}
+
+int UsageError(CliIo& io, const QString& text) {
+    io.err << "corvane: " << text << "\n(see corvane --help)" << Qt::endl;
+    return kExitUsage;
+}
+
+int RunCli(const QStringList& args, CliIo& io) {
+    static const std::map<QString, std::function<int(const QStringList&, CliIo&)>> kCommands = {
+        {QStringLiteral("discover"), RunDiscover}, {QStringLiteral("read"), RunRead},
+        {QStringLiteral("write"), RunWrite},       {QStringLiteral("restart"), RunRestart},
+        {QStringLiteral("upload"), RunUpload},     {QStringLiteral("show"), RunShow},
+        {QStringLiteral("export"), RunExport},     {QStringLiteral("import"), RunImport},
+        {QStringLiteral("diff"), RunDiff},         {QStringLiteral("key"), RunKey},
+    };
+    if (args.isEmpty())
+        return UsageError(io, QStringLiteral("a command is needed"));
+    const QString& name = args.first();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
+        io.out << kUsage << Qt::flush;
+        return 0;
+    }
+    const auto command = kCommands.find(name);
+    if (command == kCommands.end())
+        return UsageError(io, QStringLiteral("unknown command %1").arg(name));
+    const QStringList words = args.mid(1);
+    if (words.contains(QLatin1String("--help"))) {
+        io.out << kUsage << Qt::flush;
+        return 0;
+    }
+    const int code = command->second(words, io);
+    io.out << Qt::flush;
+    io.err << Qt::flush;
+    return code;
+}
+
+} // namespace corvane::cli

@@ -1,0 +1,160 @@
+// show, export, import and diff: configuration files on this computer.
+#include "cli/arguments.h"
+#include "cli/cli_messages.h"
+#include "cli/commands.h"
+#include "cli/config_io.h"
+#include "cli/exit_codes.h"
+#include "cli/property_view.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace corvane::cli {
+
+namespace {
+
+const QString kJson = QStringLiteral("--json");
+const QString kReveal = QStringLiteral("--reveal-secrets");
+const QString kOutput = QStringLiteral("-o");
+
+int ReadFailure(CliIo& io, const QString& path, const QString& reason) {
+    return Fail(io, kExitReadFailed,
+                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageReadConfigFailed)));
+}
+
+int WriteFailure(CliIo& io, const QString& path, const QString& reason) {
+    return Fail(io, kExitWriteFailed,
+                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageWriteConfigFailed)));
+}
+
+QJsonObject ConfigurationJson(const ConfigRecord& record, bool reveal) {
+    QJsonObject json;
+    for (const PropertyView& view : PropertyViews())
+        json.insert(TagText(view.tag), JsonValue(record, view, reveal));
+    return json;
+}
+
+// Parses the command's words: exactly `files` positional words and the allowed options.
+bool ParseWords(CliIo& io, const QStringList& words, int files, const QSet<QString>& flags,
+                const QSet<QString>& valued, Arguments& arguments, int& code) {
+    QString error;
+    if (!arguments.Parse(words, flags, valued, error)) {
+        code = UsageError(io, error);
+        return false;
+    }
+    if (arguments.positional().size() != files) {
+        code = UsageError(io, QStringLiteral("expected %1 file name(s)").arg(files));
+        return false;
+    }
+    for (const QString& option : valued)
+        if (arguments.Has(option) && arguments.Value(option).isEmpty()) {
+            code = UsageError(io, QStringLiteral("%1 needs a value").arg(option));
+            return false;
+        }
+    return true;
+}
+
+} // namespace
+
+int RunShow(const QStringList& words, CliIo& io) {
+    Arguments arguments;
+    int code = 0;
+    if (!ParseWords(io, words, 1, {kJson, kReveal}, {}, arguments, code))
+        return code;
+    const QString& path = arguments.positional()[0];
+    ConfigRecord record;
+    QString reason;
+    if (!LoadConfiguration(path, record, reason))
+        return ReadFailure(io, path, reason);
+    const bool reveal = arguments.Has(kReveal);
+    if (arguments.Has(kJson)) {
+        io.out << QJsonDocument(ConfigurationJson(record, reveal)).toJson(QJsonDocument::Indented);
+        return kExitSuccess;
+    }
+    for (const PropertyView& view : PropertyViews())
+        io.out << TagText(view.tag) << "  " << QString::fromLatin1(view.meaning) << ": "
+               << DisplayValue(record, view, reveal) << "\n";
+    return kExitSuccess;
+}
+
+int RunExport(const QStringList& words, CliIo& io) {
+    Arguments arguments;
+    int code = 0;
+    if (!ParseWords(io, words, 1, {}, {}, arguments, code))
+        return code;
+    const QString& path = arguments.positional()[0];
+    ConfigRecord record;
+    QString reason;
+    if (!LoadConfiguration(path, record, reason))
+        return ReadFailure(io, path, reason);
+    io.out << QJsonDocument(ConfigurationJson(record, true)).toJson(QJsonDocument::Indented);
+    return kExitSuccess;
+}
+
+int RunImport(const QStringList& words, CliIo& io) {
+    Arguments arguments;
+    int code = 0;
+    if (!ParseWords(io, words, 1, {}, {kOutput}, arguments, code))
+        return code;
+    if (!arguments.Has(kOutput))
+        return UsageError(io, QStringLiteral("import needs -o FILE.cfg"));
+    const QString& path = arguments.positional()[0];
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Fail(io, kExitReadFailed, QStringLiteral("%1: %2").arg(path, file.errorString()));
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject())
+        return Fail(io, kExitInvalidInput,
+                    QStringLiteral("%1: not a JSON object (%2)")
+                        .arg(path, parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                                : QStringLiteral("wrong type")));
+    ConfigRecord record;
+    const QJsonObject json = document.object();
+    for (auto it = json.begin(); it != json.end(); ++it) {
+        PropertyTag tag = 0;
+        if (!ParseTagText(it.key(), tag))
+            return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2 is not a property").arg(path, it.key()));
+        const PropertyView& view = *FindPropertyView(tag);
+        if (view.secret && it.value() == QJsonValue(QString::fromLatin1(kHiddenValue)))
+            return Fail(io, kExitInvalidInput,
+                        QStringLiteral("%1: %2 holds a hidden value; take the JSON from export, which keeps secrets")
+                            .arg(path, it.key()));
+        QString error;
+        if (!ApplyJsonValue(record, view, it.value(), error))
+            return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2").arg(path, error));
+    }
+    QString reason;
+    if (!SaveConfiguration(arguments.Value(kOutput), record, reason))
+        return WriteFailure(io, arguments.Value(kOutput), reason);
+    return kExitSuccess;
+}
+
+int RunDiff(const QStringList& words, CliIo& io) {
+    Arguments arguments;
+    int code = 0;
+    if (!ParseWords(io, words, 2, {kReveal}, {}, arguments, code))
+        return code;
+    ConfigRecord records[2];
+    for (int i = 0; i < 2; ++i) {
+        QString reason;
+        if (!LoadConfiguration(arguments.positional()[i], records[i], reason))
+            return ReadFailure(io, arguments.positional()[i], reason);
+    }
+    bool different = false;
+    for (const PropertyView& view : PropertyViews()) {
+        const QString before = DisplayValue(records[0], view, true);
+        const QString after = DisplayValue(records[1], view, true);
+        if (before == after)
+            continue;
+        different = true;
+        const bool reveal = arguments.Has(kReveal);
+        io.out << TagText(view.tag) << "  " << QString::fromLatin1(view.meaning) << "\n"
+               << "  - " << DisplayValue(records[0], view, reveal) << "\n"
+               << "  + " << DisplayValue(records[1], view, reveal) << "\n";
+    }
+    return different ? kExitDifferent : kExitSuccess;
+}
+
+} // namespace corvane::cli

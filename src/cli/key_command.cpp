@@ -1,0 +1,42 @@
+// key: the equivalent network password of a network password.
+#include "cli/arguments.h"
+#include "cli/cli_messages.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "cli/password_input.h"
+#include "config/config_record.h"
+#include "config/hex_text.h"
+#include "config/network_password.h"
+
+#include <vector>
+
+namespace corvane::cli {
+
+int RunKey(const QStringList& words, CliIo& io) {
+    Arguments arguments;
+    QString error;
+    const QString bits = QStringLiteral("--bits"), passwordFile = QStringLiteral("--password-file");
+    if (!arguments.Parse(words, {}, {bits, passwordFile}, error))
+        return UsageError(io, error);
+    if (!arguments.positional().isEmpty() || !arguments.Has(bits))
+        return UsageError(io, QStringLiteral("key needs --bits 40 or --bits 128"));
+    std::uint32_t mode = 0;
+    if (arguments.Value(bits) == QLatin1String("40"))
+        mode = kWep40;
+    else if (arguments.Value(bits) == QLatin1String("128"))
+        mode = kWep128;
+    else
+        return UsageError(io, QStringLiteral("--bits takes 40 or 128"));
+    const auto password = ReadSecret(io, arguments.Value(passwordFile), QStringLiteral("Network password: "), error);
+    if (!password)
+        return Fail(io, kExitInvalidInput, error);
+    std::vector<std::uint8_t> key;
+    if (!ParseNetworkPassword(*password, mode, key))
+        return Fail(io, kExitInvalidInput, MessageText(kMessageInvalidNetworkPassword));
+    std::string text(key.size() * 2, '\0');
+    HexEncode(key, text);
+    io.out << QString::fromLatin1(text.data(), qsizetype(text.size())) << "\n";
+    return kExitSuccess;
+}
+
+} // namespace corvane::cli

@@ -1,0 +1,344 @@
+#include "cli/property_view.h"
+
+#include "config/byte_order.h"
+#include "config/hex_text.h"
+#include "config/network_password.h"
+#include "config/property_catalogue.h"
+#include "config/property_codec.h"
+#include "config/table_editing.h"
+#include "protocol/dotted_quad.h"
+#include "protocol/host_resolution.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <vector>
+
+namespace corvane::cli {
+
+const char* const kHiddenValue = "(hidden)";
+
+namespace {
+
+using P = Presentation;
+
+constexpr std::array<PropertyView, 60> kViews{{
+    {MakeTag("syNm"), "Base station name", P::Text, false},
+    {MakeTag("syPW"), "Base station password", P::Text, true},
+    {MakeTag("syPR"), "Carried value syPR", P::Text, false},
+    {MakeTag("syCt"), "Contact", P::Text, false},
+    {MakeTag("syLo"), "Location", P::Text, false},
+    {MakeTag("raNm"), "Wireless network name", P::Text, false},
+    {MakeTag("raCl"), "Closed network (1 = on)", P::Number, false},
+    {MakeTag("raWM"), "Encryption mode (0 off, 1 40-bit, 2 128-bit)", P::Number, false},
+    {MakeTag("raWE"), "Encryption key", P::Key, true},
+    {MakeTag("raRo"), "Interference robustness (1 = on)", P::Number, false},
+    {MakeTag("raCh"), "Radio channel", P::Number, false},
+    {MakeTag("raDe"), "Station density (1 low, 2 medium, 3 high)", P::Number, false},
+    {MakeTag("raMu"), "Multicast rate code", P::Number, false},
+    {MakeTag("raLC"), "Allowed channels (bit n = channel n+1)", P::Number, false},
+    {MakeTag("raDS"), "Distribute IP addresses (1 = on)", P::Number, false},
+    {MakeTag("raNA"), "Share one address using DHCP and NAT (1) or a range (0)", P::Number, false},
+    {MakeTag("raWB"), "Bridge mode", P::Number, false},
+    {MakeTag("waCV"), "WAN configuration (0x400 manual, 0x300 DHCP, 0x900 PPP)", P::Number, false},
+    {MakeTag("waIn"), "WAN interface (16 Ethernet, 4 modem)", P::Number, false},
+    {MakeTag("waD1"), "First DNS server", P::Address, false},
+    {MakeTag("waD2"), "Second DNS server", P::Address, false},
+    {MakeTag("waD3"), "Third DNS server", P::Address, false},
+    {MakeTag("waIP"), "WAN IP address", P::Address, false},
+    {MakeTag("waSM"), "WAN subnet mask", P::Address, false},
+    {MakeTag("waRA"), "WAN router address", P::Address, false},
+    {MakeTag("waDC"), "DHCP client ID", P::Text, false},
+    {MakeTag("waDS"), "Carried value waDS", P::Number, false},
+    {MakeTag("waDN"), "Domain name", P::Text, false},
+    {MakeTag("moPN"), "Modem phone number", P::Text, false},
+    {MakeTag("moAP"), "Modem alternate phone number", P::Text, false},
+    {MakeTag("moPD"), "Pulse dialing (1 = on)", P::Number, false},
+    {MakeTag("moUN"), "Modem user name", P::Text, false},
+    {MakeTag("moPW"), "Modem password", P::Text, true},
+    {MakeTag("moID"), "Modem disconnect-if-idle seconds (0 never)", P::Number, false},
+    {MakeTag("moCC"), "Carried value moCC", P::Number, false},
+    {MakeTag("moCI"), "Modem country index", P::Number, false},
+    {MakeTag("moDT"), "Ignore dial tone (1 = on)", P::Number, false},
+    {MakeTag("moAD"), "Dial automatically (1 = on)", P::Number, false},
+    {MakeTag("moMP"), "Modem protocol (1 V.90, else V.34)", P::Number, false},
+    {MakeTag("moMF"), "Modem flags (bit 0 = AOL)", P::Number, false},
+    {MakeTag("peSN"), "PPPoE service name", P::Text, false},
+    {MakeTag("peUN"), "PPPoE user name", P::Text, false},
+    {MakeTag("pePW"), "PPPoE password", P::Text, true},
+    {MakeTag("peSC"), "PPPoE always stay connected (1 = on)", P::Number, false},
+    {MakeTag("peAC"), "PPPoE connect automatically (1 = on)", P::Number, false},
+    {MakeTag("peID"), "PPPoE disconnect-if-idle seconds (0 never)", P::Number, false},
+    {MakeTag("dhBg"), "DHCP range beginning", P::Address, false},
+    {MakeTag("dhEn"), "DHCP range ending", P::Address, false},
+    {MakeTag("dhLe"), "DHCP lease time in seconds", P::Number, false},
+    {MakeTag("pmTa"), "Port mappings", P::PortMappings, false},
+    {MakeTag("acTa"), "Access control list", P::AccessList, false},
+    {MakeTag("acEn"), "Access control on (1 = on)", P::Number, false},
+    {MakeTag("raFl"), "Primary RADIUS server flags (bit 0 = used)", P::Number, false},
+    {MakeTag("raI1"), "Primary RADIUS server address", P::Address, false},
+    {MakeTag("raAu"), "Primary RADIUS server port", P::Number, false},
+    {MakeTag("raSe"), "Primary RADIUS shared secret", P::Text, true},
+    {MakeTag("raF2"), "Secondary RADIUS server flags (bit 0 = used)", P::Number, false},
+    {MakeTag("raI2"), "Secondary RADIUS server address", P::Address, false},
+    {MakeTag("raU2"), "Secondary RADIUS server port", P::Number, false},
+    {MakeTag("raS2"), "Secondary RADIUS shared secret", P::Text, true},
+}};
+
+std::vector<std::uint8_t> ValueBytes(const ConfigRecord& record, PropertyTag tag) {
+    std::vector<std::uint8_t> bytes;
+    GetProperty(record, tag, bytes);
+    return bytes;
+}
+
+std::uint32_t NumberValue(const ConfigRecord& record, PropertyTag tag) {
+    std::uint32_t value = 0;
+    for (std::uint8_t byte : ValueBytes(record, tag))
+        value = (value << 8) | byte;
+    return value;
+}
+
+QString Latin1(const std::string& bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); }
+
+bool ToLatin1(const QString& text, std::string& bytes) {
+    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+        return false;
+    const QByteArray latin1 = text.toLatin1();
+    bytes.assign(latin1.constData(), std::size_t(latin1.size()));
+    return true;
+}
+
+QString QuotedText(const std::string& bytes) {
+    QString quoted = QStringLiteral("\"");
+    for (unsigned char c : bytes) {
+        if (c == '"' || c == '\\')
+            quoted += QLatin1Char('\\') + QChar(c);
+        else if (c < 0x20 || c == 0x7F)
+            quoted += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
+        else
+            quoted += QChar(c);
+    }
+    return quoted + QLatin1Char('"');
+}
+
+QString KeyHex(const ConfigRecord& record) {
+    const std::vector<std::uint8_t> key = GetWepKey(record);
+    std::string text(key.size() * 2, '\0');
+    HexEncode(key, text);
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
+
+QString Address(std::uint32_t address) { return QString::fromStdString(FormatDottedQuad(address)); }
+
+bool ParseAddress(const QJsonValue& value, std::uint32_t& address) {
+    std::uint16_t port = 0;
+    const QByteArray text = value.toString().toLatin1();
+    return value.isString() && !text.contains(':') && ParseDottedQuad(text.constData(), address, port);
+}
+
+bool ParseUnsigned(const QJsonValue& value, double limit, std::uint32_t& out) {
+    if (!value.isDouble())
+        return false;
+    const double number = value.toDouble();
+    if (number < 0 || number > limit || std::floor(number) != number)
+        return false;
+    out = std::uint32_t(number);
+    return true;
+}
+
+QString AclText(const AclEntry& entry) {
+    const std::string_view description = AclDescription(entry);
+    return QString::fromStdString(FormatMacAddress(entry.corvaneId)) + QLatin1Char(' ') +
+           QuotedText(std::string(description));
+}
+
+} // namespace
+
+std::span<const PropertyView> PropertyViews() { return kViews; }
+
+const PropertyView* FindPropertyView(PropertyTag tag) {
+    const auto it = std::find_if(kViews.begin(), kViews.end(), [tag](const PropertyView& v) { return v.tag == tag; });
+    return it == kViews.end() ? nullptr : &*it;
+}
+
+QString TagText(PropertyTag tag) {
+    const char text[4] = {char(tag >> 24), char(tag >> 16), char(tag >> 8), char(tag)};
+    return QString::fromLatin1(text, 4);
+}
+
+bool ParseTagText(const QString& text, PropertyTag& tag) {
+    if (text.size() != 4)
+        return false;
+    const QByteArray bytes = text.toLatin1();
+    tag = LoadBigEndian32(reinterpret_cast<const std::uint8_t*>(bytes.constData()));
+    return FindPropertyView(tag) != nullptr;
+}
+
+QString DisplayValue(const ConfigRecord& record, const PropertyView& view, bool reveal) {
+    if (view.secret && !reveal)
+        return QString::fromLatin1(kHiddenValue);
+    switch (view.presentation) {
+    case P::Text: {
+        const std::vector<std::uint8_t> bytes = ValueBytes(record, view.tag);
+        return QuotedText(std::string(bytes.begin(), bytes.end()));
+    }
+    case P::Number:
+        return QString::number(NumberValue(record, view.tag));
+    case P::Address:
+        return Address(NumberValue(record, view.tag));
+    case P::Key:
+        return record.raWE.empty() ? QStringLiteral("(none)") : KeyHex(record);
+    case P::PortMappings: {
+        QString text = QStringLiteral("%1 entries").arg(record.pmTa.size());
+        for (const PortMapEntry& entry : record.pmTa)
+            text += QStringLiteral("\n    public port %1 -> %2 port %3")
+                        .arg(entry.publicPort)
+                        .arg(Address(entry.privateAddress))
+                        .arg(entry.privatePort);
+        return text;
+    }
+    case P::AccessList: {
+        QString text = QStringLiteral("%1 entries").arg(record.acTa.size());
+        for (const AclEntry& entry : record.acTa)
+            text += QStringLiteral("\n    ") + AclText(entry);
+        return text;
+    }
+    }
+    return {};
+}
+
+QJsonValue JsonValue(const ConfigRecord& record, const PropertyView& view, bool reveal) {
+    if (view.secret && !reveal)
+        return QString::fromLatin1(kHiddenValue);
+    switch (view.presentation) {
+    case P::Text: {
+        const std::vector<std::uint8_t> bytes = ValueBytes(record, view.tag);
+        return Latin1(std::string(bytes.begin(), bytes.end()));
+    }
+    case P::Number:
+        return double(NumberValue(record, view.tag));
+    case P::Address:
+        return Address(NumberValue(record, view.tag));
+    case P::Key:
+        return KeyHex(record);
+    case P::PortMappings: {
+        QJsonArray entries;
+        for (const PortMapEntry& entry : record.pmTa)
+            entries.append(QJsonObject{{QStringLiteral("privateAddress"), Address(entry.privateAddress)},
+                                       {QStringLiteral("privatePort"), entry.privatePort},
+                                       {QStringLiteral("publicPort"), entry.publicPort}});
+        return entries;
+    }
+    case P::AccessList: {
+        QJsonArray entries;
+        for (const AclEntry& entry : record.acTa)
+            entries.append(QJsonObject{
+                {QStringLiteral("corvaneId"), QString::fromStdString(FormatMacAddress(entry.corvaneId))},
+                {QStringLiteral("description"), Latin1(std::string(AclDescription(entry)))}});
+        return entries;
+    }
+    }
+    return {};
+}
+
+bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonValue& value, QString& error) {
+    const QString tag = TagText(view.tag);
+    const PropertyDescriptor* row = nullptr;
+    FindProperty(view.tag, row);
+    switch (view.presentation) {
+    case P::Text: {
+        std::string bytes;
+        if (!value.isString() || !ToLatin1(value.toString(), bytes)) {
+            error = QStringLiteral("%1: expected a string of Latin-1 characters").arg(tag);
+            return false;
+        }
+        return SetProperty(record, view.tag, std::uint32_t(bytes.size()),
+                           reinterpret_cast<const std::uint8_t*>(bytes.data())) == 0;
+    }
+    case P::Number:
+    case P::Address: {
+        std::uint32_t number = 0;
+        const double limit = std::ldexp(1.0, int(row->width) * 8) - 1;
+        const bool ok = view.presentation == P::Address ? ParseAddress(value, number)
+                                                        : ParseUnsigned(value, limit, number);
+        if (!ok) {
+            error = view.presentation == P::Address
+                        ? QStringLiteral("%1: expected an address like \"10.0.1.1\"").arg(tag)
+                        : QStringLiteral("%1: expected a whole number from 0 to %2").arg(tag).arg(limit, 0, 'f', 0);
+            return false;
+        }
+        std::uint8_t bytes[4];
+        StoreBigEndian32(bytes, number);
+        return SetProperty(record, view.tag, row->width, bytes + 4 - row->width) == 0;
+    }
+    case P::Key: {
+        const std::string text = value.toString().toStdString();
+        std::vector<std::uint8_t> key(text.size() / 2);
+        if (!value.isString() || !HexDecode(text, key) ||
+            (key.size() != 0 && key.size() != kWep40KeySize && key.size() != kWep128KeySize)) {
+            error = QStringLiteral("%1: expected 0, 10 or 26 hexadecimal digits").arg(tag);
+            return false;
+        }
+        SetWepKey(record, key);
+        return true;
+    }
+    case P::PortMappings: {
+        std::vector<PortMapEntry> table;
+        for (const QJsonValue& item : value.toArray()) {
+            const QJsonObject entry = item.toObject();
+            PortMapEntry mapping;
+            std::uint32_t privatePort = 0, publicPort = 0;
+            if (!item.isObject() || entry.size() != 3 ||
+                !ParseAddress(entry.value(QStringLiteral("privateAddress")), mapping.privateAddress) ||
+                !ParseUnsigned(entry.value(QStringLiteral("privatePort")), 65535, privatePort) ||
+                !ParseUnsigned(entry.value(QStringLiteral("publicPort")), 65535, publicPort)) {
+                error = QStringLiteral("%1: expected objects with privateAddress, privatePort and publicPort").arg(tag);
+                return false;
+            }
+            mapping.privatePort = std::uint16_t(privatePort);
+            mapping.publicPort = std::uint16_t(publicPort);
+            if (!AddPortMapping(table, mapping)) {
+                error = QStringLiteral("%1: An identical port mapping already exists.").arg(tag);
+                return false;
+            }
+        }
+        if (!value.isArray()) {
+            error = QStringLiteral("%1: expected an array").arg(tag);
+            return false;
+        }
+        record.pmTa = std::move(table);
+        return true;
+    }
+    case P::AccessList: {
+        std::vector<AclEntry> table;
+        for (const QJsonValue& item : value.toArray()) {
+            const QJsonObject entry = item.toObject();
+            MacAddress id{};
+            std::string description;
+            const std::string idText = entry.value(QStringLiteral("corvaneId")).toString().toStdString();
+            TextScan scan;
+            if (!item.isObject() || entry.size() != 2 || !ParseMacAddress(idText, id, &scan) || scan.left != 0 ||
+                !entry.value(QStringLiteral("description")).isString() ||
+                !ToLatin1(entry.value(QStringLiteral("description")).toString(), description) ||
+                description.size() > AclEntry::kDescriptionSize - 1) {
+                error = QStringLiteral("%1: expected objects with a corvaneId like \"00:11:22:33:44:55\" and a "
+                                       "description of at most 33 characters")
+                            .arg(tag);
+                return false;
+            }
+            StoreAclEntry(table, id, MakeAclEntry(id, description));
+        }
+        if (!value.isArray()) {
+            error = QStringLiteral("%1: expected an array").arg(tag);
+            return false;
+        }
+        record.acTa = std::move(table);
+        return true;
+    }
+    }
+    return false;
+}
+
+} // namespace corvane::cli
