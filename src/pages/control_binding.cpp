@@ -219,7 +219,12 @@ void SetIPAddress(QWidget* dialog, int id, std::uint32_t address) {
 }
 
 void FocusControl(QWidget* dialog, int id) {
-    GetControl(dialog, id)->setFocus(Qt::TabFocusReason);
+    QWidget* control = GetControl(dialog, id);
+    control->setFocus(Qt::TabFocusReason);
+    // Also when the edit had the focus already, as the dialog manager does.
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        edit->selectAll();
+    }
 }
 
 void SetPageTitle(QTabWidget* sheet, int index, const std::string& title) {

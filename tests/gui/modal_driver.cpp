@@ -1,0 +1,107 @@
+#include "modal_driver.h"
+
+#include "pages/control_binding.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+
+namespace corvane::testing {
+namespace {
+
+class ModalWatcher : public QObject {
+public:
+    static ModalWatcher& Instance() {
+        static auto* watcher = [] {
+            auto* created = new ModalWatcher;
+            qApp->installEventFilter(created);
+            return created;
+        }();
+        return *watcher;
+    }
+
+    std::deque<std::function<void(QDialog&)>> actions;
+    QStringList unexpected;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            auto* dialog = qobject_cast<QDialog*>(watched);
+            if (dialog != nullptr && dialog->isWindow() && dialog->isModal()) {
+                Dispatch(dialog);
+            }
+        }
+        return false;
+    }
+
+private:
+    void Dispatch(QDialog* dialog) {
+        std::function<void(QDialog&)> action;
+        if (actions.empty()) {
+            unexpected << dialog->windowTitle();
+            action = [](QDialog& shown) { shown.reject(); };
+        } else {
+            action = std::move(actions.front());
+            actions.pop_front();
+        }
+        QTimer::singleShot(0, dialog, [dialog = QPointer<QDialog>(dialog), action = std::move(action)] {
+            if (dialog != nullptr) {
+                action(*dialog);
+            }
+        });
+    }
+};
+
+} // namespace
+
+void OnNextModal(std::function<void(QDialog& dialog)> action) {
+    ModalWatcher::Instance().actions.push_back(std::move(action));
+}
+
+QStringList TakeUnexpectedModals() {
+    QStringList titles;
+    titles.swap(ModalWatcher::Instance().unexpected);
+    return titles;
+}
+
+void ClickControl(QWidget* dialog, int id) {
+    auto* button = qobject_cast<QAbstractButton*>(GetControl(dialog, id));
+    QVERIFY(button != nullptr);
+    button->click();
+}
+
+void TypeInto(QWidget* dialog, int id, const QString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(GetControl(dialog, id));
+    QVERIFY(edit != nullptr);
+    edit->clear();
+    for (QChar key : text) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(key), Qt::NoModifier);
+    }
+}
+
+QString TextOf(QWidget* dialog, int id) {
+    std::string text;
+    GetControlText(dialog, id, text);
+    return QString::fromStdString(text);
+}
+
+bool IsShown(QWidget* dialog, int id) {
+    return GetControl(dialog, id)->isVisible();
+}
+
+QStringList LabelTexts(const QWidget* dialog) {
+    QStringList texts;
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    return texts;
+}
+
+} // namespace corvane::testing

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+
+class QDialog;
+class QWidget;
+
+namespace corvane::testing {
+
+// Drives modal dialogs from inside their own event loop: the action queued here runs, through a zero-time timer,
+// on the next modal dialog that shows, once its loop is running. A modal dialog that shows with no action queued is
+// recorded and cancelled, so a test that did not expect it fails instead of hanging.
+void OnNextModal(std::function<void(QDialog& dialog)> action);
+// Titles of the modal dialogs that showed without an action since the last call; clears the record.
+QStringList TakeUnexpectedModals();
+
+// Clicks the button with this control id.
+void ClickControl(QWidget* dialog, int id);
+// Replaces the text of the edit with this control id, as typing would.
+void TypeInto(QWidget* dialog, int id, const QString& text);
+QString TextOf(QWidget* dialog, int id);
+bool IsShown(QWidget* dialog, int id);
+// The texts of every label of the dialog, control id or not.
+QStringList LabelTexts(const QWidget* dialog);
+
+} // namespace corvane::testing

@@ -1,0 +1,106 @@
+#include "config/config_record.h"
+#include "pages/config_page.h"
+#include "pages/control_binding.h"
+#include "pages/property_sheet.h"
+
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace corvane {
+namespace {
+
+constexpr int kConnectionTypeList = 1012;
+
+// A window with a top-level sheet of two pages; the second hosts a nested sheet of two sub-pages and the
+// connection-type list, as the Internet page does.
+struct Host {
+    Host() {
+        new QVBoxLayout(&window);
+        window.layout()->addWidget(&sheet);
+        first->setWindowTitle(QStringLiteral("Corvane"));
+        internet->setWindowTitle(QStringLiteral("Internet"));
+        new QVBoxLayout(internet);
+        connectionType = new QComboBox(internet);
+        connectionType->setProperty(kControlIdProperty, kConnectionTypeList);
+        connectionType->addItems({QStringLiteral("Ethernet"), QStringLiteral("Modem")});
+        internet->layout()->addWidget(connectionType);
+        nested = new PropertySheet(internet);
+        internet->layout()->addWidget(nested);
+        ethernet->setWindowTitle(QStringLiteral("Ethernet"));
+        modem->setWindowTitle(QStringLiteral("Modem V.90"));
+        sheet.AddPage(first);
+        sheet.AddPage(internet);
+        nested->AddPage(ethernet);
+        nested->AddPage(modem);
+        ethernet->SetParentPage(internet);
+        modem->SetParentPage(internet);
+    }
+
+    QWidget window;
+    PropertySheet sheet{&window};
+    ConfigPage* first = new ConfigPage(105);
+    ConfigPage* internet = new ConfigPage(135);
+    QComboBox* connectionType = nullptr;
+    PropertySheet* nested = nullptr;
+    ConfigPage* ethernet = new ConfigPage(136);
+    ConfigPage* modem = new ConfigPage(137);
+};
+
+} // namespace
+
+class ConfigPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void defaultsStoreTheirPointersAndAcceptEverything() {
+        ConfigRecord record;
+        const std::string before = record.syNm;
+        ConfigPage page(105);
+        page.SetConfig(&record);
+        page.LoadSettings();
+        QVERIFY(page.Validate());
+        QVERIFY(page.SaveSettings());
+        QCOMPARE(record.syNm, before);
+        QCOMPARE(page.TemplateId(), 105u);
+    }
+
+    void pagesTakeTheirTemplateCaptionAsTabText() {
+        Host host;
+        QCOMPARE(host.sheet.tabText(1), QStringLiteral("Internet"));
+        QCOMPARE(host.nested->tabText(1), QStringLiteral("Modem V.90"));
+    }
+
+    void revealOfANestedPageShowsItsHostFirst() {
+        Host host;
+        QCOMPARE(host.sheet.currentWidget(), host.first);
+        host.modem->Reveal();
+        QCOMPARE(host.sheet.currentWidget(), host.internet);
+        QCOMPARE(host.nested->currentWidget(), host.modem);
+    }
+
+    void activatingANestedPageSelectsItsConnectionTypeWithoutNotification() {
+        Host host;
+        QSignalSpy changed(host.connectionType, &QComboBox::currentIndexChanged);
+        host.nested->setCurrentWidget(host.modem);
+        QCOMPARE(host.connectionType->currentIndex(), 1);
+        host.nested->setCurrentWidget(host.ethernet);
+        QCOMPARE(host.connectionType->currentIndex(), 0);
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void activatingATopLevelPageChangesNothing() {
+        Host host;
+        host.nested->setCurrentWidget(host.modem);
+        host.sheet.setCurrentWidget(host.internet);
+        host.sheet.setCurrentWidget(host.first);
+        // The top-level window has no list of its own; the Internet page's list belongs to that page.
+        QCOMPARE(host.connectionType->currentIndex(), 1);
+    }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::ConfigPageTest)
+#include "config_page_test.moc"
