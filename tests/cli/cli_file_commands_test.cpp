@@ -1,0 +1,181 @@
+#include "cli_test_support.h"
+
+#include "cli/exit_codes.h"
+#include "config/config_file.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane::cli::test {
+namespace {
+
+class CliFileTest : public ::testing::Test {
+protected:
+    QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    // Imports JSON text into a configuration file; the run's result.
+    CliRun Import(const QByteArray& json, const char* output = "out.cfg") {
+        WriteAll(Path("in.json"), json);
+        return RunTool({"import", Path("in.json"), "-o", Path(output)});
+    }
+
+    QTemporaryDir dir_;
+};
+
+const QByteArray kFullJson = R"({
+    "syNm": "Attic", "syPW": "s3cret", "raSe": "radius secret", "raCh": 6, "raLC": 2047,
+    "waIP": "10.0.0.5", "raWM": 1, "raWE": "0102030405",
+    "pmTa": [{"privateAddress": "10.1.2.5", "privatePort": 80, "publicPort": 8080}],
+    "acTa": [{"corvaneId": "00-11-22-33-44-55", "description": "laptop"}]
+})";
+
+TEST_F(CliFileTest, EmptyJsonImportsTheDefaultConfiguration) {
+    ASSERT_EQ(Import("{}").exit, kExitSuccess);
+    std::vector<std::uint8_t> defaults;
+    ASSERT_EQ(WriteConfigFile(ConfigRecord{}, defaults), 0);
+    const QByteArray file = ReadAll(Path("out.cfg"));
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin(), file.end()), defaults);
+}
+
+TEST_F(CliFileTest, ExportThenImportGivesTheSameFileBack) {
+    ASSERT_EQ(Import(kFullJson, "first.cfg").exit, kExitSuccess);
+    const CliRun exported = RunTool({"export", Path("first.cfg")});
+    ASSERT_EQ(exported.exit, kExitSuccess);
+    EXPECT_EQ(RunTool({"export", Path("first.cfg")}).out, exported.out) << "stable output";
+    EXPECT_TRUE(exported.out.contains("\"syPW\": \"s3cret\""));
+    ASSERT_EQ(Import(exported.out.toUtf8(), "second.cfg").exit, kExitSuccess);
+    EXPECT_EQ(ReadAll(Path("first.cfg")), ReadAll(Path("second.cfg")));
+    EXPECT_EQ(RunTool({"diff", Path("first.cfg"), Path("second.cfg")}).exit, kExitSuccess);
+}
+
+TEST_F(CliFileTest, ShowHidesSecretsUnlessRevealed) {
+    ASSERT_EQ(Import(kFullJson).exit, kExitSuccess);
+    for (const QStringList& extra : {QStringList{}, QStringList{"--json"}}) {
+        const CliRun hidden = RunTool(QStringList{"show", Path("out.cfg")} + extra);
+        ASSERT_EQ(hidden.exit, kExitSuccess);
+        EXPECT_TRUE(hidden.out.contains("Attic"));
+        EXPECT_FALSE(hidden.out.contains("s3cret"));
+        EXPECT_FALSE(hidden.out.contains("radius secret"));
+        EXPECT_FALSE(hidden.out.contains("0102030405"));
+        const CliRun revealed = RunTool(QStringList{"show", Path("out.cfg"), "--reveal-secrets"} + extra);
+        EXPECT_TRUE(revealed.out.contains("s3cret"));
+        EXPECT_TRUE(revealed.out.contains("0102030405"));
+    }
+    const CliRun text = RunTool({"show", Path("out.cfg")});
+    EXPECT_TRUE(text.out.contains("raCh  Radio channel: 6\n"));
+    EXPECT_TRUE(text.out.contains("waIP  WAN IP address: 10.0.0.5\n"));
+    EXPECT_TRUE(text.out.contains("public port 8080 -> 10.1.2.5 port 80"));
+    EXPECT_TRUE(text.out.contains("00:11:22:33:44:55 \"laptop\""));
+}
+
+// Every rejected document: a clear message, exit 7, and the file that was there before is kept.
+TEST_F(CliFileTest, RejectedJsonChangesNoFile) {
+    const QByteArray rejected[] = {
+        "[]",
+        "{\"syNm\": ",
+        "{\"zzzz\": 1}",
+        "{\"raCh\": \"six\"}",
+        "{\"raCl\": 256}",
+        "{\"raCh\": -1}",
+        "{\"raCh\": 1.5}",
+        "{\"waIP\": \"10.0.0.256\"}",
+        "{\"syNm\": \"\\u20ac\"}",
+        "{\"raWE\": \"010203\"}",
+        "{\"syPW\": \"(hidden)\"}",
+        "{\"pmTa\": {}}",
+        R"({"pmTa": [{"privateAddress": "10.1.2.5", "privatePort": 80, "publicPort": 8080},
+                     {"privateAddress": "10.1.2.5", "privatePort": 80, "publicPort": 8080}]})",
+        R"({"acTa": [{"corvaneId": "00:11:22:33:44", "description": "x"}]})",
+        R"({"acTa": [{"corvaneId": "00:11:22:33:44:55", "description": "0123456789012345678901234567890123"}]})",
+    };
+    ASSERT_EQ(Import("{\"syNm\": \"before\"}").exit, kExitSuccess);
+    const QByteArray before = ReadAll(Path("out.cfg"));
+    for (const QByteArray& json : rejected) {
+        const CliRun run = Import(json);
+        EXPECT_EQ(run.exit, kExitInvalidInput) << json.constData();
+        EXPECT_FALSE(run.err.isEmpty());
+        EXPECT_EQ(ReadAll(Path("out.cfg")), before) << json.constData();
+    }
+}
+
+TEST_F(CliFileTest, UnreadableConfigurationShowsMessage149) {
+    WriteAll(Path("broken.cfg"), QByteArray(200, 'x'));
+    for (const QStringList& args : {QStringList{"show", Path("broken.cfg")}, QStringList{"export", Path("none.cfg")},
+                                    QStringList{"diff", Path("broken.cfg"), Path("broken.cfg")}}) {
+        const CliRun run = RunTool(args);
+        EXPECT_EQ(run.exit, kExitReadFailed);
+        EXPECT_TRUE(run.err.contains("An error occurred while trying to read the configuration file."));
+    }
+}
+
+TEST_F(CliFileTest, UnwritableOutputShowsMessage148) {
+    WriteAll(Path("in.json"), "{}");
+    const CliRun run = RunTool({"import", Path("in.json"), "-o", Path("missing-dir/out.cfg")});
+    EXPECT_EQ(run.exit, kExitWriteFailed);
+    EXPECT_TRUE(run.err.contains("An error occurred while trying to write the configuration file."));
+}
+
+TEST_F(CliFileTest, DiffListsOnlyChangedPropertiesAndHidesSecrets) {
+    ASSERT_EQ(Import("{}", "a.cfg").exit, kExitSuccess);
+    ASSERT_EQ(Import("{\"raCh\": 11, \"syPW\": \"new\"}", "b.cfg").exit, kExitSuccess);
+    const CliRun run = RunTool({"diff", Path("a.cfg"), Path("b.cfg")});
+    EXPECT_EQ(run.exit, kExitDifferent);
+    EXPECT_EQ(run.out, "syPW  Base station password\n  - (hidden)\n  + (hidden)\n"
+                       "raCh  Radio channel\n  - 1\n  + 11\n");
+}
+
+struct KeyCase {
+    const char* bits;
+    QByteArray password;
+    int exit;
+    const char* key;
+};
+
+TEST(CliKeyTest, PrintsTheEquivalentNetworkPassword) {
+    const KeyCase cases[] = {
+        {"40", "$0102030405\n", kExitSuccess, "0102030405\n"},
+        {"40", "0xA1B2C3D4E5\n", kExitSuccess, "A1B2C3D4E5\n"},
+        {"40", "\"abcde\"\n", kExitSuccess, "6162636465\n"},
+        {"128", "$000102030405060708090A0B0C\n", kExitSuccess, "000102030405060708090A0B0C\n"},
+        {"40", "$01020304zz\n", kExitInvalidInput, ""},
+        {"40", "\n", kExitInvalidInput, ""},
+    };
+    for (const KeyCase& c : cases) {
+        const CliRun run = RunTool({"key", "--bits", c.bits}, c.password);
+        EXPECT_EQ(run.exit, c.exit) << c.password.constData();
+        EXPECT_EQ(run.out, QString::fromLatin1(c.key));
+        if (c.exit != kExitSuccess) {
+            EXPECT_TRUE(run.err.contains("The password is invalid."));
+        }
+    }
+    // A 40-bit key derived from text is the start of the 128-bit key of the same text.
+    const QString short40 = RunTool({"key", "--bits", "40"}, "my network\n").out.trimmed();
+    const QString long128 = RunTool({"key", "--bits", "128"}, "my network\n").out.trimmed();
+    EXPECT_EQ(short40.size(), 10);
+    EXPECT_EQ(long128.size(), 26);
+    EXPECT_TRUE(long128.startsWith(short40));
+}
+
+TEST(CliUsageTest, BadCommandLinesExitWith2) {
+    const QStringList bad[] = {
+        {},
+        {"frobnicate"},
+        {"show"},
+        {"show", "a.cfg", "b.cfg"},
+        {"show", "a.cfg", "--colour"},
+        {"import", "a.json"},
+        {"key", "--bits", "64"},
+        {"read", "10.0.0.1"},
+        {"discover", "--target"},
+        {"discover", "--target", "example.org"},
+    };
+    for (const QStringList& args : bad) {
+        const CliRun run = RunTool(args, "pw\n");
+        EXPECT_EQ(run.exit, kExitUsage) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("--help"));
+    }
+    const CliRun help = RunTool({"--help"});
+    EXPECT_EQ(help.exit, kExitSuccess);
+    EXPECT_TRUE(help.out.contains("Exit status:"));
+}
+
+} // namespace
+} // namespace corvane::cli::test
