@@ -77,33 +77,31 @@ int ReadConfigFile(ConfigRecord& record, std::size_t size, const std::uint8_t* b
     if (LoadBigEndian32(bytes + offset::kBodyChecksum) != Adler32(body, bodyLength))
         return kChecksumMismatch;
 
-    // Walk every element before the first is stored, so that a file reaching past its body changes nothing.
-    const std::uint32_t count = LoadBigEndian32(bytes + offset::kElementCount);
-    std::size_t position = 0;
-    for (std::uint32_t i = 0; i < count; ++i) {
-        if (bodyLength - position < kElementHeaderSize)
-            return kMalformedValue;
-        const ElementHeader header = LoadElementHeader(body + position);
-        position += kElementHeaderSize;
-        if (header.length > bodyLength - position)
-            return kMalformedValue;
-        position += header.length;
-    }
-
+    // Filled in a copy that replaces the record only when the whole body was read: a file with an element
+    // reaching past its body, or too big for the memory, changes nothing.
     try {
+        ConfigRecord result = record;
         std::vector<std::uint8_t> value;
-        position = 0;
+        const std::uint32_t count = LoadBigEndian32(bytes + offset::kElementCount);
+        std::size_t position = 0;
         for (std::uint32_t i = 0; i < count; ++i) {
+            if (bodyLength - position < kElementHeaderSize)
+                return kMalformedValue;
             const ElementHeader header = LoadElementHeader(body + position);
-            const std::uint8_t* start = body + position + kElementHeaderSize;
-            value.assign(start, start + header.length);
-            ApplyElement(record, header, value); // unknown tags, wrong widths and bad tables are skipped
-            position += kElementHeaderSize + header.length;
+            position += kElementHeaderSize;
+            if (header.length > bodyLength - position)
+                return kMalformedValue;
+            value.assign(body + position, body + position + header.length);
+            position += header.length;
+            // Unknown tags, wrong widths and malformed tables are skipped; lack of memory is not.
+            if (ApplyElement(result, header, value) == kOutOfMemory)
+                return kOutOfMemory;
         }
+        record = std::move(result);
+        return 0;
     } catch (const std::bad_alloc&) {
         return kOutOfMemory;
     }
-    return 0;
 }
 
 int GetFileSize(std::FILE* file, std::uint64_t* size) {

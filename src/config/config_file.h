@@ -16,9 +16,9 @@ constexpr std::size_t kConfigFileHeaderSize = 128;
 // The complete file image: 0, or the first failing GetProperty status / kOutOfMemory with `image` unchanged.
 int WriteConfigFile(const ConfigRecord& record, std::vector<std::uint8_t>& image);
 
-// Checks the whole image, then fills the record: 0, kBadMagic, kUnsupportedVersion, kChecksumMismatch or
-// kMalformedValue (short file, body past the end, an element reaching past the body). A rejected file leaves the
-// record untouched.
+// Checks the whole image, then fills the record: 0, kBadMagic, kUnsupportedVersion, kChecksumMismatch,
+// kMalformedValue (short file, body past the end, an element reaching past the body) or kOutOfMemory. A rejected
+// file leaves the record untouched.
 int ReadConfigFile(ConfigRecord& record, std::size_t size, const std::uint8_t* bytes);
 
 // Size of an open file, keeping its position: 0, kFileSizeUnavailable, or the failing seek's status.

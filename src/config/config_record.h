@@ -18,6 +18,9 @@ public:
     ConfigRecord();
     ConfigRecord(const ConfigRecord&) = default;
     ConfigRecord& operator=(const ConfigRecord&) = default;
+    // Moves cannot fail, so a reader can fill a copy and hand it over whole.
+    ConfigRecord(ConfigRecord&&) noexcept = default;
+    ConfigRecord& operator=(ConfigRecord&&) noexcept = default;
     virtual ~ConfigRecord();
 
     // Identity: never a property element, never in files.

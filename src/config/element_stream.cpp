@@ -80,7 +80,9 @@ int ReadElementStream(ConfigRecord& record, const ByteSource& source, std::uint3
             value.assign(header.length, 0);
             if (const int status = value.empty() ? 0 : source(value.data(), value.size()); status != 0)
                 return status;
-            ApplyElement(record, header, value); // a property this program cannot use is skipped
+            // A property this program cannot use is skipped; one that did not fit in memory ends the reading.
+            if (ApplyElement(record, header, value) == kOutOfMemory)
+                return kOutOfMemory;
         }
     } catch (const std::bad_alloc&) {
         return kOutOfMemory;
