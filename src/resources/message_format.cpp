@@ -31,29 +31,21 @@ std::string Convert(const Conversion& conversion, const FormatArg* arg) {
     if (arg == nullptr) {
         return {};
     }
-    if (conversion.type == 's') {
-        if (const auto* text = std::get_if<std::string_view>(arg)) {
-            return std::string(*text);
-        }
+    if (const auto* text = std::get_if<std::string_view>(arg)) {
+        return conversion.type == 's' ? std::string(*text) : std::string("0");
     }
-    std::int64_t signedValue = 0;
-    std::uint64_t unsignedValue = 0;
-    if (const auto* s = std::get_if<std::int64_t>(arg)) {
-        signedValue = *s;
-        unsignedValue = static_cast<std::uint64_t>(*s);
-    } else if (const auto* u = std::get_if<std::uint64_t>(arg)) {
-        signedValue = static_cast<std::int64_t>(*u);
-        unsignedValue = *u;
-    }
+    const auto* signedArg = std::get_if<std::int64_t>(arg);
+    const bool negative = signedArg != nullptr && *signedArg < 0;
+    const std::uint64_t bits =
+        signedArg != nullptr ? static_cast<std::uint64_t>(*signedArg) : std::get<std::uint64_t>(*arg);
     switch (conversion.type) {
-    case 'd':
-    case 'i':
-        return signedValue < 0 ? "-" + Digits(0 - unsignedValue, 10, false) : Digits(unsignedValue, 10, false);
     case 'x':
     case 'X':
-        return Digits(unsignedValue, 16, conversion.type == 'X');
-    default:
-        return Digits(unsignedValue, 10, false);
+        return Digits(bits, 16, conversion.type == 'X');
+    case 'u':
+        return Digits(bits, 10, false);
+    default: // d, i, and a number given for s
+        return negative ? "-" + Digits(0 - bits, 10, false) : Digits(bits, 10, false);
     }
 }
 

@@ -1,0 +1,58 @@
+#include "app/about_dialog.h"
+#include "modal_driver.h"
+#include "pages/control_binding.h"
+
+#include <QDialog>
+#include <QFontInfo>
+#include <QLabel>
+#include <QTest>
+
+namespace corvane {
+
+using namespace testing;
+
+class AboutDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect"); }
+
+    void showsNameVersionNoticeAndIconInALargerSerifFont() {
+        AboutDialog about;
+        QFont titleFont;
+        QFont versionFont;
+        OnNextModal([&](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("About Corvane Admin Utility"));
+            QCOMPARE(TextOf(&dialog, 1105), QStringLiteral("Corvane Admin Utility for Windows"));
+            QCOMPARE(TextOf(&dialog, 1106), QStringLiteral("Version 1.0"));
+            QVERIFY(!TextOf(&dialog, 1107).isEmpty());
+            QVERIFY(!qobject_cast<QLabel*>(GetControl(&dialog, 1108))->pixmap().isNull());
+            titleFont = GetControl(&dialog, 1105)->font();
+            versionFont = GetControl(&dialog, 1106)->font();
+            ClickControl(&dialog, 1);
+        });
+        QCOMPARE(about.exec(), 1);
+        QCOMPARE(titleFont.family(), QStringLiteral("MS Serif"));
+        QCOMPARE(titleFont.pointSizeF(), 14.0);
+        QCOMPARE(titleFont.styleHint(), QFont::Serif);
+        QVERIFY(versionFont.pointSizeF() < titleFont.pointSizeF());
+    }
+
+    void closesWithOkEnterOrEscape_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void closesWithOkEnterOrEscape() {
+        QFETCH(int, key);
+        AboutDialog about;
+        OnNextModal([key](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key(key)); });
+        about.exec();
+        QVERIFY(!about.isVisible());
+    }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::AboutDialogTest)
+#include "about_dialog_test.moc"

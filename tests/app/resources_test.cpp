@@ -1,0 +1,189 @@
+#include "app/file_dialog.h"
+#include "resources/default_firmware.h"
+#include "resources/icons.h"
+#include "resources/main_menu.h"
+#include "resources/menu_commands.h"
+#include "resources/message_format.h"
+#include "resources/string_table.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+namespace corvane {
+
+class ResourcesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stringTableHoldsEveryQuotedIdAndNoOther() {
+        // The ids the program quotes; the others between 101 and 167 are empty.
+        const std::vector<unsigned> quoted = {101, 103, 104, 105, 108, 109, 110, 111, 112, 113, 115, 116, 117, 118,
+                                              119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131, 132,
+                                              133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146,
+                                              147, 148, 149, 150, 151, 152, 153, 154, 155, 156, 157, 158, 159, 160,
+                                              161, 162, 163, 164, 165, 166, 167};
+        for (unsigned id = 90; id <= 180; ++id) {
+            const bool expected = std::ranges::find(quoted, id) != quoted.end();
+            QVERIFY2(ResourceString(id).empty() != expected, qPrintable(QString::number(id)));
+        }
+    }
+
+    void stringTableTextsAreExact_data() {
+        QTest::addColumn<unsigned>("id");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("101") << 101u << "&About Corvane Admin Utility";
+        QTest::newRow("109") << 109u << "Corvane Firmware files (*.bin)|*.bin|All files (*.*)|*.*||";
+        QTest::newRow("116") << 116u << "140";
+        QTest::newRow("124") << 124u << "Private IP Address";
+        QTest::newRow("141") << 141u << "Configure \"%s\" Base Station";
+        QTest::newRow("150") << 150u
+                             << "The password is invalid. Passwords must be normal text, quoted text containing exactly 5 "
+                                "characters for 40-bit or 13 characters for 128-bit, or hex-encoded text prefixed with "
+                                "either \"$\" or \"0x\" and containing 11 characters for 40-bit or 26 characters for "
+                                "128-bit. Make sure the password is valid and try again.";
+        QTest::newRow("160") << 160u << "Restarting...%d";
+        QTest::newRow("166") << 166u
+                             << "The network name contains illegal characters. The acceptable characters are:\n\n"
+                                "    a-z A-Z \\ \" ' ( ) , - . / : = ? (space)\n\n"
+                                "Make sure only acceptable characters are used and try again.";
+    }
+    void stringTableTextsAreExact() {
+        QFETCH(unsigned, id);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromUtf8(ResourceString(id).data(), static_cast<qsizetype>(ResourceString(id).size())), text);
+    }
+
+    void formatsTakeTheirArgumentsSafely() {
+        struct Case {
+            const char* format;
+            std::string text;
+            const char* expected;
+        };
+        const Case cases[] = {
+            {"Configure \"%s\" Base Station", FormatResourceText("Configure \"%s\" Base Station", "Office"),
+             "Configure \"Office\" Base Station"},
+            {"%s.cfg", FormatResourceText("%s.cfg", ""), ".cfg"},
+            {"Restarting...%d", FormatResourceText("Restarting...%d", 20 - 3), "Restarting...17"},
+            {"%ld/%lu", FormatResourceText("%ld/%lu", -6731, 7u), "-6731/7"},
+            {"widths", FormatResourceText("[%5d|%-3u|%04X|%03d]", -3, 7u, 255u, -4), "[   -3|7  |00FF|-04]"},
+            {"percent", FormatResourceText("100%% %s", "sure"), "100% sure"},
+            // More conversions than arguments: the missing ones print nothing instead of reading past the end.
+            {"missing", FormatResourceText("%s and %s and %d", "one"), "one and  and "},
+            {"number for text", FormatResourceText("%s|%s", -3, 4u), "-3|4"},
+            {"text for number", FormatResourceText("%d", "x"), "0"},
+            {"unknown conversion", FormatResourceText("%q%s", "x"), "%qx"},
+            {"trailing percent", FormatResourceText("50%"), "50%"},
+        };
+        for (const Case& c : cases) {
+            QVERIFY2(c.text == c.expected, c.format);
+        }
+    }
+
+    void menu136HasItsItemsAndCommands() {
+        QWidget window;
+        std::vector<int> commands;
+        QMenuBar* menuBar = CreateMenuBar136(&window, [&](int command) { commands.push_back(command); });
+        QStringList titles;
+        for (const QAction* popup : menuBar->actions()) {
+            titles << popup->text();
+        }
+        QCOMPARE(titles, (QStringList{"File", "Base Station", "Help"}));
+        const std::pair<int, const char*> items[] = {
+            {32791, "New Configuration"},
+            {32802, "&Open Configuration File..."},
+            {57602, "Close &Window"},
+            {57604, "Save As..."},
+            {32803, "&Import Settings..."},
+            {32771, "Exit"},
+            {32798, "Choose Other..."},
+            {32787, "Re-scan"},
+            {32788, "Restart..."},
+            {32799, "Upload Software..."},
+            {32800, "Upload Default (v4.0) Software..."},
+            {32807, "Equivalent Network Password..."},
+            {32806, "About Corvane Admin Utility..."},
+        };
+        for (const auto& [command, text] : items) {
+            QAction* action = FindMenuCommand(menuBar, command);
+            QVERIFY2(action != nullptr, text);
+            QCOMPARE(action->text(), QString::fromUtf8(text));
+            action->trigger();
+            QCOMPARE(commands.back(), command);
+        }
+        QVERIFY(FindMenuCommand(menuBar, 1) == nullptr);
+    }
+
+    void acceleratorTable146SendsItsCommands() {
+        const std::pair<QKeyCombination, int> expected[] = {
+            {Qt::CTRL | Qt::Key_I, 32803}, {Qt::CTRL | Qt::Key_N, 32791}, {Qt::CTRL | Qt::Key_O, 32802},
+            {Qt::CTRL | Qt::Key_R, 32787}, {Qt::CTRL | Qt::Key_W, 57602},
+        };
+        QCOMPARE(AcceleratorTable146().size(), std::size(expected));
+        QWidget window;
+        new QVBoxLayout(&window);
+        std::vector<int> commands;
+        QMenuBar* menuBar = CreateMenuBar136(&window, [&](int command) { commands.push_back(command); });
+        window.layout()->setMenuBar(menuBar);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (const auto& [keys, command] : expected) {
+            QCOMPARE(FindMenuCommand(menuBar, command)->shortcut(), QKeySequence(keys));
+            QTest::keyClick(&window, keys.key(), keys.keyboardModifiers());
+            QCOMPARE(commands.back(), command);
+        }
+        // A grayed item's accelerator sends nothing.
+        FindMenuCommand(menuBar, kCommandImportSettings)->setEnabled(false);
+        const std::size_t before = commands.size();
+        QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(commands.size(), before);
+    }
+
+    void iconsExistForTheirIds() {
+        for (unsigned id : {128u, 129u, 154u}) {
+            QVERIFY2(!ResourceIcon(id).pixmap(32, 32).isNull(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(ResourceIcon(130).isNull());
+    }
+
+    void defaultSoftwareImageIsTheBuildsDeterministicPayload() {
+        const QString path = QStringLiteral(":/") + QString::fromUtf8(ResourceString(113).data()) +
+                             QStringLiteral("/") + QString::fromUtf8(ResourceString(112).data());
+        QCOMPARE(path, QStringLiteral(":/Firmware/FirmwareImage"));
+        QFile image(path);
+        QVERIFY(image.open(QIODevice::ReadOnly));
+        const QByteArray bytes = image.readAll();
+        QCOMPARE(bytes.size(), qsizetype{684528});
+        const std::vector<std::uint8_t> expected = MakeDefaultFirmwareImage();
+        QVERIFY(std::equal(expected.begin(), expected.end(), reinterpret_cast<const std::uint8_t*>(bytes.data())));
+        // Not a block of one repeated byte: the upload's checksum has something to check.
+        QVERIFY(bytes.count(bytes.at(bytes.size() / 2)) < bytes.size() / 100);
+    }
+
+    void fileDialogFiltersAndTestHook() {
+        QCOMPARE(FilterList(QStringLiteral("Corvane Firmware files (*.bin)|*.bin|All files (*.*)|*.*||")),
+                 (QStringList{"Corvane Firmware files (*.bin)", "All files (*.*)"}));
+        QCOMPARE(FilterList(QStringLiteral("Configuration file (*.cfg)|*.cfg||")),
+                 QStringList{"Configuration file (*.cfg)"});
+        FileDialogRequest asked{};
+        SetFileDialogHook([&](const FileDialogRequest& request) {
+            asked = request;
+            return std::optional<QString>(QStringLiteral("/tmp/office.cfg"));
+        });
+        const auto answer = AskFileName(nullptr, {FileDialogRequest::Kind::Save, "Configuration file (*.cfg)|*.cfg||",
+                                                  "cfg", ".cfg"});
+        SetFileDialogHook({});
+        QCOMPARE(answer.value_or(QString()), QStringLiteral("/tmp/office.cfg"));
+        QVERIFY(asked.kind == FileDialogRequest::Kind::Save);
+        QCOMPARE(asked.defaultSuffix, QStringLiteral("cfg"));
+    }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::ResourcesTest)
+#include "resources_test.moc"
