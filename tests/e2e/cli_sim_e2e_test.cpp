@@ -1,0 +1,235 @@
+// The command-line tool against the simulator, as two processes in the private test network: the tests run in
+// its client namespace and start corvane-sim in its lan namespace.
+#include "child_process.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace corvane::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Station roles of the shared fleet (1-based, from the first station address on).
+enum Role : int {
+    kHealthy = 1,
+    kBadReplyChecksum,
+    kCloseMidStream,
+    kStall,
+    kLyingStatusLength,
+    kGiantLength,
+    kDropDiscovery,
+    kReset,
+    kRoleCount = kReset,
+};
+
+std::string Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// The address of station n: the network's first station address plus n - 1.
+std::string StationAddress(int n) {
+    in_addr address{};
+    ::inet_pton(AF_INET, Env("CORVANE_FIRST_STATION").c_str(), &address);
+    address.s_addr = htonl(ntohl(address.s_addr) + std::uint32_t(n - 1));
+    char text[INET_ADDRSTRLEN];
+    return ::inet_ntop(AF_INET, &address, text, sizeof text);
+}
+
+class Simulator {
+public:
+    Simulator(const fs::path& stateDir, int stations, std::vector<std::string> extra = {}) {
+        std::vector<std::string> argv = {"ip",           "netns",      "exec", Env("CORVANE_LAN_NS"), CORVANE_SIM_PATH,
+                                         "--stations",   std::to_string(stations),
+                                         "--first-address", Env("CORVANE_FIRST_STATION"),
+                                         "--state-dir",  stateDir.string(), "--restart-ms", "300"};
+        argv.insert(argv.end(), extra.begin(), extra.end());
+        program_ = std::make_unique<RunningProgram>(argv);
+        ready_ = program_->WaitForLine("session port");
+    }
+    bool ready() const { return ready_; }
+    RunningProgram& program() { return *program_; }
+
+private:
+    std::unique_ptr<RunningProgram> program_;
+    bool ready_ = false;
+};
+
+Finished Tool(std::vector<std::string> args, const std::string& input = "orchid\n") {
+    args.insert(args.begin(), CORVANE_CLI_PATH);
+    return RunProgram(args, input);
+}
+
+class CliSimTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (Env("CORVANE_LAN_NS").empty())
+            return;
+        stateDir_ = fs::temp_directory_path() / ("corvane-e2e-" + std::to_string(::getpid()));
+        fs::create_directories(stateDir_ / "fleet");
+        fleet_ = new Simulator(stateDir_ / "fleet", kRoleCount,
+                               {"--fault", std::to_string(kBadReplyChecksum) + ":bad-reply-checksum",
+                                "--fault", std::to_string(kCloseMidStream) + ":close-mid-stream",
+                                "--fault", std::to_string(kStall) + ":stall",
+                                "--fault", std::to_string(kLyingStatusLength) + ":lying-status-length",
+                                "--fault", std::to_string(kGiantLength) + ":giant-length",
+                                "--fault", std::to_string(kDropDiscovery) + ":drop-discovery",
+                                "--reset", std::to_string(kReset)});
+    }
+    static void TearDownTestSuite() {
+        delete fleet_;
+        fleet_ = nullptr;
+        if (!stateDir_.empty())
+            fs::remove_all(stateDir_);
+    }
+    void SetUp() override {
+        if (Env("CORVANE_LAN_NS").empty())
+            GTEST_SKIP() << "runs inside scripts/privnet.sh only";
+        ASSERT_TRUE(fleet_->ready()) << fleet_->program().Output();
+        dir_ = stateDir_ / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::create_directories(dir_);
+    }
+    std::string File(const char* name) const { return (dir_ / name).string(); }
+
+    static fs::path stateDir_;
+    static Simulator* fleet_;
+    fs::path dir_;
+};
+
+fs::path CliSimTest::stateDir_;
+Simulator* CliSimTest::fleet_ = nullptr;
+
+int CountAddresses(const std::string& json) {
+    int count = 0;
+    for (auto at = json.find("\"address\""); at != std::string::npos; at = json.find("\"address\"", at + 1))
+        ++count;
+    return count;
+}
+
+TEST_F(CliSimTest, DiscoverBroadcastFindsEveryAnsweringStation) {
+    const Finished run = Tool({"discover"});
+    ASSERT_EQ(run.exit, 0) << run.err;
+    EXPECT_NE(run.out.find(std::to_string(kRoleCount - 1) + " base station(s) found"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find(StationAddress(kDropDiscovery) + " "), std::string::npos);
+    EXPECT_NE(run.out.find("(reset, not configured)"), std::string::npos);
+}
+
+TEST_F(CliSimTest, DiscoverOneStationByItsAddress) {
+    const Finished run = Tool({"discover", "--json", "--target", StationAddress(kHealthy)});
+    ASSERT_EQ(run.exit, 0) << run.err;
+    EXPECT_EQ(CountAddresses(run.out), 1) << run.out;
+    EXPECT_NE(run.out.find("\"name\": \"Base Station 1\""), std::string::npos);
+}
+
+TEST_F(CliSimTest, DiscoverFiftyStations) {
+    Simulator fifty(dir_ / "state", 50, {"--first-address", StationAddress(101)});
+    ASSERT_TRUE(fifty.ready()) << fifty.program().Output();
+    const Finished run = Tool({"discover", "--json"});
+    ASSERT_EQ(run.exit, 0) << run.err;
+    EXPECT_EQ(CountAddresses(run.out), 50 + kRoleCount - 1) << "the shared fleet answers as well";
+}
+
+TEST_F(CliSimTest, ReadShowWritePersistsAcrossASimulatorRestart) {
+    const std::string state = (dir_ / "state").string();
+    {
+        Simulator one(state, 1, {"--first-address", StationAddress(201)});
+        ASSERT_TRUE(one.ready());
+        ASSERT_EQ(Tool({"read", StationAddress(201), "-o", File("read.cfg")}).exit, 0);
+        const Finished shown = Tool({"show", File("read.cfg")});
+        EXPECT_NE(shown.out.find("syNm  Base station name: \"Base Station 1\""), std::string::npos) << shown.out;
+
+        std::ofstream(File("new.json")) << R"({"syNm": "Cellar", "syPW": "pw2", "raCh": 9})";
+        ASSERT_EQ(Tool({"import", File("new.json"), "-o", File("new.cfg")}).exit, 0);
+        const Finished written = Tool({"write", StationAddress(201) + ":5009", File("new.cfg")});
+        ASSERT_EQ(written.exit, 0) << written.err;
+        EXPECT_TRUE(one.program().WaitForLine("configuration written"));
+        EXPECT_TRUE(one.program().WaitForLine("restarting"));
+    }
+    Simulator again(state, 1, {"--first-address", StationAddress(201)});
+    ASSERT_TRUE(again.ready());
+    const Finished wrong = Tool({"read", StationAddress(201), "-o", File("again.cfg")});
+    EXPECT_EQ(wrong.exit, 4) << "the written password is the one asked for now";
+    EXPECT_NE(wrong.err.find("(Error Code: -16)"), std::string::npos);
+    ASSERT_EQ(Tool({"read", StationAddress(201), "-o", File("again.cfg")}, "pw2\n").exit, 0);
+    EXPECT_EQ(Tool({"diff", File("new.cfg"), File("again.cfg")}).exit, 0);
+}
+
+TEST_F(CliSimTest, RestartAndUpload) {
+    Simulator one(dir_ / "state", 1, {"--first-address", StationAddress(211)});
+    ASSERT_TRUE(one.ready());
+    ASSERT_EQ(Tool({"restart", StationAddress(211)}).exit, 0);
+    EXPECT_TRUE(one.program().WaitForLine("up again"));
+
+    std::vector<char> image(684528);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = char(i * 7);
+    std::ofstream(File("image.bin"), std::ios::binary).write(image.data(), std::streamsize(image.size()));
+    const Finished upload = Tool({"upload", StationAddress(211), File("image.bin")});
+    ASSERT_EQ(upload.exit, 0) << upload.err;
+    EXPECT_TRUE(one.program().WaitForLine("software image kept"));
+    EXPECT_TRUE(one.program().WaitForLine("restarting with the new software"));
+    std::ifstream kept(dir_ / "state" / ("station-" + StationAddress(211) + ".cfg.image"), std::ios::binary);
+    const std::vector<char> block((std::istreambuf_iterator<char>(kept)), {});
+    ASSERT_EQ(block.size(), 0x180000u);
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), block.begin()));
+}
+
+TEST_F(CliSimTest, WrongPasswordIsMinus16) {
+    const Finished run = Tool({"restart", StationAddress(kHealthy)}, "not it\n");
+    EXPECT_EQ(run.exit, 4);
+    EXPECT_NE(run.err.find("The password entered does not match that of the base station."), std::string::npos);
+    EXPECT_NE(run.err.find("(Error Code: -16)"), std::string::npos);
+}
+
+struct FaultCase {
+    Role station;
+    std::vector<std::string> command;
+    int exit;
+    const char* code; // the status printed, or null for success
+};
+
+TEST_F(CliSimTest, EachFaultGivesItsStatus) {
+    const FaultCase cases[] = {
+        {kBadReplyChecksum, {"read"}, 3, "(Error Code: -6)"},
+        {kCloseMidStream, {"read"}, 3, "(Error Code: -6)"},
+        {kGiantLength, {"read"}, 3, "(Error Code: -15)"},
+        {kLyingStatusLength, {"read"}, 0, nullptr},
+        {kStall, {"restart"}, 3, "(Error Code: -4)"}, // the restart's 5-second reply time-out
+    };
+    for (const FaultCase& c : cases) {
+        std::vector<std::string> args = c.command;
+        args.push_back(StationAddress(c.station));
+        if (c.command[0] == "read") {
+            args.push_back("-o");
+            args.push_back(File("fault.cfg"));
+        }
+        const Finished run = Tool(args);
+        EXPECT_EQ(run.exit, c.exit) << "station " << c.station << ": " << run.err;
+        if (c.code) {
+            EXPECT_NE(run.err.find(c.code), std::string::npos) << run.err;
+            EXPECT_NE(run.err.find("An error occurred while trying to access the base station."), std::string::npos);
+        }
+    }
+}
+
+TEST_F(CliSimTest, InterruptDuringAWaitIsMinus5) {
+    const std::string stalling = "station " + std::to_string(kStall) + ": stalling";
+    const int before = fleet_->program().CountOf(stalling);
+    RunningProgram tool({CORVANE_CLI_PATH, "read", StationAddress(kStall), "-o", File("never.cfg")}, "orchid\n");
+    ASSERT_TRUE(fleet_->program().WaitForLine(stalling, before + 1));
+    tool.Signal(SIGINT);
+    EXPECT_EQ(tool.Wait(), 130);
+    EXPECT_NE(tool.Output().find("(Error Code: -5)"), std::string::npos) << tool.Output();
+    EXPECT_FALSE(fs::exists(File("never.cfg")));
+}
+
+} // namespace
+} // namespace corvane::e2e
