@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libqt6svg6 libxkbcommon-dev libgl-dev
   clang-14 libclang-rt-14-dev
   iproute2 procps
-  xvfb xauth xdotool imagemagick fonts-dejavu-core
+  xvfb xauth xdotool imagemagick openbox x11-utils fonts-dejavu-core
 )
 
 missing=()

@@ -7,7 +7,8 @@
 namespace corvane {
 
 TemplateDialog::TemplateDialog(QWidget* parent) : QDialog(parent) {
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A caption and a close box, as a fixed-size dialog has: no help, minimise or maximise buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 }
 
 void TemplateDialog::BindStandardButtons() {

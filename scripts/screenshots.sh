@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Renders every dialog of the desktop utility under Xvfb (with a window manager, so captions show) and saves one
+# PNG per dialog. Usage: scripts/screenshots.sh [OUTPUT_DIRECTORY]  (BUILD_DIR picks the build, default build/dev)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=${BUILD_DIR:-build/dev}
+out_dir=${1:-$(mktemp -d -t corvane-screenshots.XXXXXX)}
+mkdir -p "$out_dir"
+out_dir=$(cd "$out_dir" && pwd)
+
+for tool in xvfb-run import openbox xprop; do
+  command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing (bash scripts/setup.sh installs it)" >&2; exit 1; }
+done
+[ -f "$build_dir/build.ninja" ] || cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$build_dir" --target corvane_dialog_gallery -j 2 >/dev/null
+
+gallery=$(realpath "$build_dir/tests/gui/corvane_dialog_gallery")
+runtime_dir=$(mktemp -d -t corvane-xdg.XXXXXX)
+trap 'rm -rf "$runtime_dir"' EXIT
+XDG_RUNTIME_DIR=$runtime_dir xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  trap "kill $wm 2>/dev/null || true" EXIT
+  # The window manager draws the captions; wait until it has taken the screen.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+  done
+  "$1" "$2"
+' _ "$gallery" "$out_dir"
+
+echo "$out_dir"

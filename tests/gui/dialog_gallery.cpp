@@ -1,0 +1,112 @@
+// Shows every dialog of the program in turn and saves a picture of each (with its window frame) through
+// ImageMagick's import, so that people can look at them. Run by scripts/screenshots.sh under Xvfb.
+#include "app/about_dialog.h"
+#include "app/error_dialog.h"
+#include "app/progress_dialog.h"
+#include "pages/change_password_dialog.h"
+#include "pages/choose_other_dialog.h"
+#include "pages/control_binding.h"
+#include "pages/enter_password_dialog.h"
+#include "resources/icons.h"
+#include "resources/message_format.h"
+#include "resources/string_table.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace corvane {
+namespace {
+
+std::unique_ptr<ErrorDialog> Message(unsigned id, int code, bool cancel) {
+    auto dialog = std::make_unique<ErrorDialog>();
+    dialog->message = ResourceString(id);
+    dialog->errorCode = code;
+    dialog->showCancel = cancel;
+    return dialog;
+}
+
+std::unique_ptr<ErrorDialog> Note(unsigned captionId, std::string text) {
+    auto dialog = std::make_unique<ErrorDialog>();
+    dialog->caption = ResourceString(captionId);
+    dialog->message = std::move(text);
+    dialog->showCancel = true;
+    dialog->iconId = 154;
+    return dialog;
+}
+
+// Waits without spinning: the event loop runs until the window is on screen and the frame is drawn.
+void Settle(QWidget& window) {
+    QEventLoop loop;
+    QTimer::singleShot(400, &loop, &QEventLoop::quit);
+    loop.exec();
+    (void)window;
+}
+
+bool Capture(QWidget& window, const QString& path) {
+    window.show();
+    Settle(window);
+    const QString id = QStringLiteral("0x") + QString::number(window.winId(), 16);
+    return QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), id, QStringLiteral("-frame"), path}) == 0;
+}
+
+} // namespace
+} // namespace corvane
+
+int main(int argc, char** argv) {
+    using namespace corvane;
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(ResourceIcon(128));
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: corvane_dialog_gallery OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> shots[] = {
+        {"about", [] { return std::make_unique<AboutDialog>(); }},
+        {"error-134-code", [] { return Message(134, -6740, false); }},
+        {"error-135-wrong-password", [] { return Message(135, -16, false); }},
+        {"error-143-confirm-restart", [] { return Message(143, 0, true); }},
+        {"error-166-network-name", [] { return Message(166, 0, false); }},
+        {"note-151-equivalent-password",
+         [] {
+             auto note = Note(152, FormatResourceText(ResourceString(151), "4A6F686E20"));
+             note->showCancel = false;
+             return note;
+         }},
+        {"note-158-reset-station", [] { return Note(156, std::string(ResourceString(158))); }},
+        {"enter-password",
+         [] {
+             auto dialog = std::make_unique<EnterPasswordDialog>();
+             return dialog;
+         }},
+        {"choose-other",
+         [] {
+             auto dialog = std::make_unique<ChooseOtherDialog>();
+             return dialog;
+         }},
+        {"change-password",
+         [] {
+             auto dialog = std::make_unique<ChangePasswordDialog>();
+             return dialog;
+         }},
+        {"progress", [] { return std::make_unique<ProgressDialog>(ProgressSpec{137, false}); }},
+    };
+    int failures = 0;
+    for (const auto& [name, make] : shots) {
+        const std::unique_ptr<QWidget> dialog = make();
+        const QString path = out.filePath(QString::fromUtf8(name) + QStringLiteral(".png"));
+        if (!Capture(*dialog, path)) {
+            std::fprintf(stderr, "could not capture %s\n", name);
+            ++failures;
+        }
+        dialog->hide();
+    }
+    return failures == 0 ? 0 : 1;
+}
