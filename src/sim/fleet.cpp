@@ -18,8 +18,8 @@ namespace {
 
 // Answers to one broadcast leave in bursts, as real stations answer at different moments: a burst small enough
 // for any receive buffer, and a pause long enough for the client to drain it.
-constexpr std::size_t kAnswersPerBurst = 32;
-constexpr std::chrono::milliseconds kBurstPause{2};
+constexpr std::size_t kAnswersPerBurst = 8;
+constexpr std::chrono::milliseconds kBurstPause{8};
 constexpr int kListenBacklog = 64;
 
 std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
@@ -154,20 +154,6 @@ void Fleet::Wake() {
         [[maybe_unused]] const auto ignored = ::write(wakePipe_[1], &byte, 1); // a full pipe already wakes
 }
 
-void Fleet::QueueAnswer(std::size_t station, const sockaddr_in& to) {
-    Clock::time_point due = Clock::now();
-    if (!answers_.empty()) {
-        const PendingAnswer& last = answers_.back();
-        due = std::max(due, last.due);
-        // Count the answers already planned for the last moment: a full burst moves on by one pause.
-        const auto sameMoment = std::count_if(answers_.rbegin(), answers_.rend(),
-                                              [&](const PendingAnswer& a) { return a.due == last.due; });
-        if (due == last.due && std::size_t(sameMoment) >= kAnswersPerBurst)
-            due += kBurstPause;
-    }
-    answers_.push_back({station, to, due});
-}
-
 void Fleet::SendDueAnswers(Clock::time_point now) {
     while (!answers_.empty() && answers_.front().due <= now) {
         const PendingAnswer answer = answers_.front();
@@ -191,13 +177,16 @@ void Fleet::HandleDatagram(int fd, std::size_t onlyStation, bool toEveryStation)
             return; // drained (or an error that the next poll reports again)
         if (!IsDiscoveryRequest(request, std::size_t(got)))
             continue;
+        // This request's answers start after those already planned, in bursts.
+        const Clock::time_point start = answers_.empty() ? Clock::now() : answers_.back().due + kBurstPause;
+        std::size_t planned = 0;
         for (std::size_t i = 0; i < stations_.size(); ++i) {
             if (!toEveryStation && i != onlyStation)
                 continue;
             const Station& station = *stations_[i].station;
             if (station.IsDown() || HasFault(station.Faults(), Fault::DropDiscovery))
                 continue;
-            QueueAnswer(i, from);
+            answers_.push_back({i, from, start + kBurstPause * std::int64_t(planned++ / kAnswersPerBurst)});
         }
     }
 }

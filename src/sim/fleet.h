@@ -58,7 +58,6 @@ private:
     bool OpenListener(StationSockets& sockets, std::string& error);
     void CloseListener(StationSockets& sockets);
     void HandleDatagram(int fd, std::size_t onlyStation, bool toEveryStation);
-    void QueueAnswer(std::size_t station, const sockaddr_in& to);
     void SendDueAnswers(Clock::time_point now);
     void Accept(std::size_t station);
     void ReapSessions(bool all);
