@@ -22,9 +22,15 @@ MockPeer::MockPeer(std::vector<Script> scripts) : listener_(BindLoopback(SOCK_ST
 MockPeer::~MockPeer() {
     const std::uint64_t one = 1;
     [[maybe_unused]] const auto written = write(stop_, &one, sizeof one);
-    thread_.join();
+    Finish();
     close(listener_);
     close(stop_);
+}
+
+void MockPeer::Finish() {
+    if (thread_.joinable()) {
+        thread_.join();
+    }
 }
 
 std::string MockPeer::Host() const {

@@ -25,7 +25,9 @@ public:
     std::uint16_t Port() const { return port_; }
     // "127.0.0.1:<port>", as a host string for the socket layer.
     std::string Host() const;
-    // Connections accepted so far; final once the destructor has run.
+    // Waits until every script has run: what they recorded may be read after this.
+    void Finish();
+    // Connections accepted so far.
     std::size_t Accepted() const { return accepted_.load(); }
 
 private:

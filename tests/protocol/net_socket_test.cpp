@@ -90,6 +90,9 @@ protected:
         ASSERT_EQ(NetSocketConnect(socket_.get(), peer_->Host().c_str(), 1, 0, 5000), 0);
     }
 
+    // Signals between the test and its peer's script; they outlive the peer.
+    Event peerGo_{Event::ResetMode::Manual};
+    Event peerReady_{Event::ResetMode::Manual};
     std::unique_ptr<MockPeer> peer_;
     SocketPtr socket_;
 };
@@ -124,8 +127,7 @@ TEST_F(ConnectedSocketTest, PeerClosingMidwayGivesConnectionLostAndTheCountSoFar
 }
 
 TEST_F(ConnectedSocketTest, TimeOutEndsAWaitNoEarlierThanItsDeadline) {
-    Event done(Event::ResetMode::Manual);
-    Connect([&done](int) { done.Wait(); });
+    Connect([this](int) { peerGo_.Wait(); });
     std::uint8_t byte = 0;
     std::uint32_t received = 99;
     // A negative time-out means 1 ms.
@@ -134,18 +136,17 @@ TEST_F(ConnectedSocketTest, TimeOutEndsAWaitNoEarlierThanItsDeadline) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(NetSocketReceive(socket_.get(), 1, &byte, nullptr, 0, 60), socket_status::kTimedOut);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 60ms);
-    done.Set();
+    peerGo_.Set();
 }
 
 TEST_F(ConnectedSocketTest, AbortBeforeAnOperationEndsExactlyThatOneWithoutTouchingData) {
-    Event sent(Event::ResetMode::Manual);
-    Connect([&sent](int connection) {
+    Connect([this](int connection) {
         testing::WriteAll(connection, "xy", 2);
-        sent.Set();
+        peerReady_.Set();
         const auto got = testing::ReadBytes(connection, 1);
         testing::WriteAll(connection, got.data(), got.size());
     });
-    sent.Wait();
+    peerReady_.Wait();
     std::array<char, 2> in{};
     ASSERT_EQ(NetSocketAbort(socket_.get(), 0), 0);
     EXPECT_EQ(NetSocketReceive(socket_.get(), 2, in.data(), nullptr, 0, 5000), socket_status::kAborted);
@@ -168,23 +169,26 @@ TEST_F(ConnectedSocketTest, AbortBeforeAnOperationEndsExactlyThatOneWithoutTouch
 }
 
 TEST_F(ConnectedSocketTest, AbortFromAnotherThreadEndsAWaitWithoutTimeOut) {
-    Event release(Event::ResetMode::Manual);
-    Connect([&release](int connection) {
-        release.Wait();
+    Connect([this](int connection) {
+        peerGo_.Wait();
         testing::WriteAll(connection, "k", 1);
     });
     std::thread aborter([this] { NetSocketAbort(socket_.get(), 0); });
     char byte = 0;
     EXPECT_EQ(NetSocketReceive(socket_.get(), 1, &byte, nullptr, 0, 0), socket_status::kAborted);
     aborter.join();
-    release.Set();
+    peerGo_.Set();
     // The abort is used up: the next receive waits for its data as usual.
     EXPECT_EQ(NetSocketReceive(socket_.get(), 1, &byte, nullptr, 0, 5000), 0);
     EXPECT_EQ(byte, 'k');
 }
 
 TEST_F(ConnectedSocketTest, SendOnAResetConnectionFailsAtOnce) {
-    Connect([](int connection) { testing::ResetConnection(connection); });
+    Connect([this](int connection) {
+        peerGo_.Wait(); // not before the connect has been seen through
+        testing::ResetConnection(connection);
+    });
+    peerGo_.Set();
     char byte = 0;
     EXPECT_EQ(NetSocketReceive(socket_.get(), 1, &byte, nullptr, 0, 5000), socket_status::kConnectionLost);
     // Without a time-out this would retry until aborted if failures were retried.

@@ -125,6 +125,7 @@ TEST_F(StationSessionTest, ReadRequestsTheTransferListAndStoresWhatArrives) {
     record_.syPW = "kept";
     ASSERT_EQ(ReadStationConfiguration(record_, cell_, peer.Port()), 0);
     EXPECT_EQ(cell_->Current(), nullptr) << "disconnected at the end";
+    peer.Finish();
 
     EXPECT_TRUE(VerifyMessageHeader(request));
     EXPECT_EQ(LoadBigEndian32(request.data() + message_offset::kCommand), kCommandReadProperties);
@@ -204,6 +205,7 @@ TEST_F(StationSessionTest, WriteSendsEveryPropertyThenFinishRestartAndEnd) {
     record_.syNm = "Hall";
     ASSERT_EQ(WriteStationConfiguration(record_, cell_, peer.Port()), 0);
     EXPECT_EQ(cell_->Current(), nullptr);
+    peer.Finish();
 
     EXPECT_EQ(LoadBigEndian32(request.data() + message_offset::kCommand), kCommandWriteProperties);
     EXPECT_EQ(LoadBigEndian32(request.data() + message_offset::kBodyLength), kNoBody);
@@ -247,6 +249,7 @@ TEST_F(StationSessionTest, RestartSendsTheSingleActionAndClosesItsConnection) {
     }});
     ASSERT_EQ(RestartStationOperation(record_, cell_, peer.Port()), 0);
     EXPECT_EQ(cell_->Current(), nullptr);
+    peer.Finish();
     ASSERT_EQ(elements.size(), 2u);
     EXPECT_EQ(elements[0].first, (ElementHeader{kActionRestart, 0, 0}));
     EXPECT_EQ(elements[1].first, (ElementHeader{0, 0, 4}));
@@ -345,6 +348,7 @@ TEST_F(StationSessionTest, UploadSendsTheBlockWithBothChecksumsThenRestarts) {
     ASSERT_EQ(UploadStationSoftwareOperation(record_, cell_, std::uint32_t(image.size()), image.data(), kUploadRestart,
                                              peer.Port()),
               0);
+    peer.Finish();
     ASSERT_EQ(block.size(), kSoftwareBlockSize);
     EXPECT_TRUE(std::equal(image.begin(), image.end(), block.begin()));
     EXPECT_EQ(LoadBigEndian32(block.data() + kSoftwareChecksumOffset),
