@@ -53,7 +53,7 @@ private:
     void ServeRead(const MessageHeader& request);
     void ServeWrite();
     void ServeUpload(const MessageHeader& request);
-    void Restart();
+    void BeginRestart();
 
     Station& station_;
     const SessionSettings& settings_;
@@ -248,9 +248,13 @@ void Session::ServeWrite() {
         }
     }
     AppendElement(results, {0, 0, kCodeSize}, CodeBytes(0));
+    // Down before the results leave: whoever has read them finds the station restarting.
+    const bool restarting = restart && failure == 0;
+    if (restarting)
+        BeginRestart();
     io_.WriteAll(results.data(), results.size());
-    if (restart && failure == 0)
-        Restart();
+    if (restarting && settings_.restarted)
+        settings_.restarted(station_);
 }
 
 void Session::ServeUpload(const MessageHeader& request) {
@@ -282,12 +286,10 @@ void Session::ServeUpload(const MessageHeader& request) {
     SendReplyHeader(kCommandUpload, 0);
 }
 
-void Session::Restart() {
+void Session::BeginRestart() {
     const bool installing = station_.ImagePending();
     station_.BeginRestart(Clock::now(), settings_.restartTime);
     Log(installing ? "restarting with the new software" : "restarting");
-    if (settings_.restarted)
-        settings_.restarted(station_);
 }
 
 } // namespace
