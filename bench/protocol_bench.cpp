@@ -1,0 +1,171 @@
+// Socket-layer goals, measured side by side in one run:
+//   DiscoveryScanIdle  - CPU share of one scan that nobody answers (goal: under 2 % of its wall time)
+//   AbortLatency       - time from NetSocketAbort to the waiting receive's return (goal: under 5 ms)
+//   UploadSoftwareBlock vs RawTcpTransfer - the same bytes over loopback (goal: upload at most 2x raw)
+#include "mock_peer.h"
+#include "protocol/discovery.h"
+#include "protocol/event.h"
+#include "protocol/message_header.h"
+#include "protocol/net_socket.h"
+#include "protocol/station_exchanges.h"
+
+#include <benchmark/benchmark.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace corvane {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using testing::MockPeer;
+
+double ProcessCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double Seconds(Clock::duration duration) {
+    return std::chrono::duration<double>(duration).count();
+}
+
+// One whole scan (two passes, each ending with a 2 s receive time-out) against a port that never answers.
+void DiscoveryScanIdle(benchmark::State& state) {
+    testing::DatagramPeer silent;
+    double cpu = 0;
+    double wall = 0;
+    for (auto _ : state) {
+        const double cpuBefore = ProcessCpuSeconds();
+        const auto start = Clock::now();
+        Discovery discovery;
+        StartDiscovery(discovery, [](std::unique_ptr<ConfigRecord>&) { return true; }, "127.0.0.1", silent.Port());
+        StopDiscovery(discovery); // the quit is seen after the running scan
+        const double elapsed = Seconds(Clock::now() - start);
+        state.SetIterationTime(elapsed);
+        wall += elapsed;
+        cpu += ProcessCpuSeconds() - cpuBefore;
+    }
+    state.counters["cpu_share_pct"] = 100.0 * cpu / wall;
+}
+BENCHMARK(DiscoveryScanIdle)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// A receive with no time-out blocks on a silent connection; another thread aborts it.
+void AbortLatency(benchmark::State& state) {
+    Event stop(Event::ResetMode::Manual);
+    MockPeer peer({[&stop](int) { stop.Wait(); }});
+    NetSocket* socket = nullptr;
+    NetSocketCreate(kFamilyInternet, kSocketStream, 0, &socket);
+    NetSocketConnect(socket, peer.Host().c_str(), 0, 0, 5000);
+
+    Event go(Event::ResetMode::Automatic);
+    Event back(Event::ResetMode::Automatic);
+    bool running = true;
+    Clock::time_point returned;
+    std::thread waiter([&] {
+        for (go.Wait(); running; go.Wait()) {
+            char byte = 0;
+            NetSocketReceive(socket, 1, &byte, nullptr, 0, 0);
+            returned = Clock::now();
+            back.Set();
+        }
+    });
+    double worst = 0;
+    for (auto _ : state) {
+        go.Set();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2)); // let the receive settle into its wait
+        const auto aborted = Clock::now();
+        NetSocketAbort(socket, 0);
+        back.Wait();
+        const double latency = Seconds(returned - aborted);
+        worst = std::max(worst, latency);
+        state.SetIterationTime(latency);
+    }
+    running = false;
+    go.Set();
+    waiter.join();
+    state.counters["worst_ms"] = worst * 1e3;
+    NetSocketClose(socket, 0);
+    stop.Set();
+}
+BENCHMARK(AbortLatency)->Iterations(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+constexpr int kTransfers = 20;
+constexpr std::size_t kRequestBytes = kMessageHeaderSize + kSoftwareBlockSize;
+
+// A station that takes one request of header and block and replies with a header, once per connection.
+std::vector<MockPeer::Script> BlockReceivers() {
+    return std::vector<MockPeer::Script>(kTransfers, [](int connection) {
+        std::vector<std::uint8_t> request(kRequestBytes);
+        testing::ReadExactly(connection, request.data(), request.size());
+        MessageHeader reply;
+        BuildMessageHeader(0, 0, 0, 0, nullptr, "", reply);
+        testing::WriteAll(connection, reply.data(), reply.size());
+    });
+}
+
+// The software block over the session layer: connect, build, send, reply header, close.
+void UploadSoftwareBlock(benchmark::State& state) {
+    MockPeer station(BlockReceivers());
+    const std::vector<std::uint8_t> image(kMaxSoftwareImageSize, 0xA5);
+    const std::string host = station.Host();
+    SocketCell* cell = nullptr;
+    OpenSocketCell(kCellStream, 0, &cell);
+    for (auto _ : state) {
+        if (UploadStationSoftware(cell, 0, 30000, host.c_str(), "", kMaxSoftwareImageSize, image.data()) != 0) {
+            state.SkipWithError("upload failed");
+        }
+    }
+    CloseSocketCell(cell, 0);
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(kRequestBytes));
+}
+BENCHMARK(UploadSoftwareBlock)->Iterations(kTransfers)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The CPU part of an upload: the block with its trailer checksum, and the header with the block's checksum.
+void PrepareSoftwareBlock(benchmark::State& state) {
+    const std::vector<std::uint8_t> image(kMaxSoftwareImageSize, 0xA5);
+    std::vector<std::uint8_t> block;
+    MessageHeader header;
+    for (auto _ : state) {
+        BuildSoftwareBlock(image, block);
+        BuildMessageHeader(0, 0, kCommandUploadSoftware, kSoftwareBlockSize, block.data(), "", header);
+        benchmark::DoNotOptimize(header);
+    }
+}
+BENCHMARK(PrepareSoftwareBlock)->Iterations(kTransfers)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The same bytes with plain blocking POSIX calls: connect, send, receive the reply, close.
+void RawTcpTransfer(benchmark::State& state) {
+    MockPeer station(BlockReceivers());
+    const std::vector<std::uint8_t> request(kRequestBytes, 0xA5);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(station.Port());
+    for (auto _ : state) {
+        const int connection = socket(AF_INET, SOCK_STREAM, 0);
+        const int on = 1;
+        setsockopt(connection, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        testing::WriteAll(connection, request.data(), request.size());
+        MessageHeader reply;
+        testing::ReadExactly(connection, reply.data(), reply.size());
+        close(connection);
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(kRequestBytes));
+}
+BENCHMARK(RawTcpTransfer)->Iterations(kTransfers)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace corvane
+
+BENCHMARK_MAIN();
