@@ -1,13 +1,17 @@
-#include "app/about_dialog.h"
+#include "app/startup.h"
 #include "resources/icons.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
+    // Every argument is a configuration file, never an option: Qt sees the program name only.
+    QStringList files;
+    for (int i = 1; i < argc; ++i) {
+        files << QString::fromLocal8Bit(argv[i]);
+    }
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Admin Utility"));
     QApplication::setWindowIcon(corvane::ResourceIcon(128));
-    corvane::AboutDialog about;
-    about.exec();
-    return 0;
+    return corvane::RunAdminUtility(files);
 }

@@ -1,0 +1,137 @@
+// The chooser's station commands: each confirms where wireless clients could lose their connection, asks for the
+// password, runs the exchange through the operation runner and then opens a window, starts the countdown or
+// reports the failure with message 134.
+#include "app/chooser_window.h"
+
+#include "app/file_dialog.h"
+#include "app/messages.h"
+#include "app/software_image.h"
+#include "app/whole_file.h"
+#include "app/runner/operation_runner.h"
+#include "config/config_record.h"
+#include "pages/choose_other_dialog.h"
+#include "protocol/discovery_datagrams.h"
+#include "resources/string_table.h"
+
+#include <arpa/inet.h>
+
+#include <limits>
+
+namespace corvane {
+namespace {
+
+constexpr unsigned kAccessFailed = 134;
+constexpr unsigned kConfirmRestart = 143;
+constexpr unsigned kConfirmUpload = 144;
+constexpr unsigned kNoteCaption = 156;
+constexpr unsigned kStationWasReset = 158;
+constexpr char kFactoryPassword[] = "orchid";
+
+// Sizes past 32 bits cannot be a software image; they reach the upload as "too large" instead of wrapping round.
+std::uint32_t ImageSize(std::size_t size) {
+    return size > std::numeric_limits<std::uint32_t>::max() ? std::numeric_limits<std::uint32_t>::max()
+                                                            : std::uint32_t(size);
+}
+
+} // namespace
+
+void ChooserWindow::ConfigureSelectedStation() {
+    const std::shared_ptr<ConfigRecord> selected = GetSelectedStation(false);
+    if (!selected) {
+        return;
+    }
+    if ((selected->stationFlags & kStationFlagReset) != 0) {
+        if (ShowFormattedMessage(kNoteCaption, kStationWasReset, true) == 1) {
+            UploadDefaultSoftware(std::string(kFactoryPassword), false);
+        }
+        return;
+    }
+    if (const std::shared_ptr<ConfigRecord> record = GetSelectedStation(true)) {
+        OpenStation(record);
+    }
+}
+
+void ChooserWindow::OpenStation(const std::shared_ptr<ConfigRecord>& record) {
+    const int status = Runner().ReadConfiguration(*record);
+    if (status != 0) {
+        ReportStatus(kAccessFailed, status, false);
+    } else if (!OpenConfigWindow(record.get())) {
+        ReportStatus(kAccessFailed, file_status::kOutOfMemory, false);
+    }
+}
+
+void ChooserWindow::ChooseOtherStation() {
+    ChooseOtherDialog dialog;
+    std::string address;
+    std::string password;
+    if (!dialog.Run(address, password)) {
+        return;
+    }
+    // The sockets library's dotted-address parser, no name lookup; this station never joins the list.
+    auto record = std::make_shared<ConfigRecord>();
+    record->stationAddress = ntohl(::inet_addr(address.c_str()));
+    record->adminPassword = password;
+    OpenStation(record);
+}
+
+void ChooserWindow::RestartSelectedStation() {
+    if (ShowMessage(kConfirmRestart, 0, true) != 1) {
+        return;
+    }
+    const std::shared_ptr<ConfigRecord> record = GetSelectedStation(true);
+    if (!record) {
+        return;
+    }
+    ReportOrMarkRestarting(*record, Runner().RestartBaseStation(*record));
+}
+
+void ChooserWindow::UploadSoftwareFile() {
+    if (ShowMessage(kConfirmUpload, 0, true) != 1) {
+        return;
+    }
+    const std::shared_ptr<ConfigRecord> record = GetSelectedStation(true);
+    if (!record) {
+        return;
+    }
+    const std::optional<QString> path =
+        AskFileName(this, {FileDialogRequest::Kind::Open, QString::fromUtf8(ResourceString(109)),
+                           QString::fromUtf8(ResourceString(110)), QString::fromUtf8(ResourceString(111))});
+    if (!path) {
+        return;
+    }
+    std::vector<std::uint8_t> image;
+    int status = ReadWholeFile(*path, image);
+    if (status == 0) {
+        status = Runner().UploadSoftware(*record, ImageSize(image.size()), image.data(), 0);
+    }
+    ReportOrMarkRestarting(*record, status);
+}
+
+void ChooserWindow::ReportOrMarkRestarting(const ConfigRecord& record, int status) {
+    if (status != 0) {
+        ReportStatus(kAccessFailed, status, false);
+    } else {
+        MarkRestarting(record); // the station restarts after a restart or an upload
+    }
+}
+
+void ChooserWindow::UploadDefaultSoftware(const std::optional<std::string>& password, bool confirm) {
+    if (confirm && ShowMessage(kConfirmUpload, 0, true) != 1) {
+        return;
+    }
+    const std::shared_ptr<ConfigRecord> record = GetSelectedStation(!password.has_value());
+    if (!record) {
+        return;
+    }
+    if (password) {
+        record->adminPassword = *password;
+    }
+    std::span<const std::uint8_t> image;
+    int status = DefaultSoftwareImage(image);
+    if (status == 0) {
+        status = Runner().UploadSoftware(*record, ImageSize(image.size()), image.data(), 0);
+    }
+    ReportOrMarkRestarting(*record, status);
+}
+
+} // namespace corvane

@@ -1,0 +1,380 @@
+#include "app/chooser_window.h"
+
+#include "app/about_dialog.h"
+#include "app/configuration_file.h"
+#include "app/file_dialog.h"
+#include "app/messages.h"
+#include "app/program_runner.h"
+#include "app/station_found_event.h"
+#include "app/window_menu.h"
+#include "config/config_record.h"
+#include "configwindow/config_window.h"
+#include "pages/control_binding.h"
+#include "pages/control_error.h"
+#include "pages/enter_password_dialog.h"
+#include "protocol/dotted_quad.h"
+#include "resources/menu_commands.h"
+#include "resources/message_format.h"
+#include "resources/string_table.h"
+
+#include "ui_template_143_chooser.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <array>
+#include <new>
+
+namespace corvane {
+namespace {
+
+constexpr int kStationList = 1038;
+constexpr int kOtherButton = 1040;
+constexpr int kRescanButton = 1039;
+constexpr int kConfigureButton = 1049;
+constexpr std::array<int, 7> kDetailFields = {1041, 1042, 1043, 1045, 1044, 1046, 1048};
+
+constexpr int kNameColumnWidth = 150;
+constexpr int kAddressColumnWidth = 96;
+constexpr int kCountdownPeriodMs = 200;
+constexpr std::time_t kCountdownSeconds = 20;
+
+ChooserWindow* instance = nullptr;
+
+std::string MacText(const MacAddress& mac) {
+    return FormatResourceText("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+}
+
+// When the station last started: the answer's arrival less its up-time.
+std::string RestartTimeText(const ConfigRecord& record) {
+    const std::time_t started = std::time_t(record.createdTime) - std::time_t(record.uptimeTicks / 100);
+    std::tm local{};
+    char text[256] = {};
+    if (localtime_r(&started, &local) == nullptr ||
+        std::strftime(text, sizeof text, "%Y/%m/%d, %I:%M:%S %p", &local) == 0) {
+        return {};
+    }
+    return text;
+}
+
+bool SameStation(const ConfigRecord& a, const ConfigRecord& b) {
+    return a.wanMac == b.wanMac && a.stationAddress == b.stationAddress;
+}
+
+} // namespace
+
+ChooserWindow::ChooserWindow(ChooserSetup setup)
+    : ui_(std::make_unique<Ui::ChooserTemplate>()), setup_(std::move(setup)) {
+    ui_->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    menuBar_ = InstallMenuBar136(
+        this, [this](int command) { OnCommand(command); },
+        [this](QMenu* menu, int position) { UpdateMenuStates(menu, position); });
+    instance = this;
+
+    // The window's own menu (the system menu on other desktops) carries About.
+    if (const std::string_view about = ResourceString(101); !about.empty()) {
+        auto* action = new QAction(QString::fromUtf8(about), this);
+        connect(action, &QAction::triggered, this, &ChooserWindow::ShowAbout);
+        addAction(action);
+        setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+
+    QTreeWidget& list = StationList();
+    const std::string_view nameCaption = ResourceString(104);
+    const std::string_view addressCaption = ResourceString(105);
+    if (nameCaption.empty() || addressCaption.empty()) {
+        throw ControlError();
+    }
+    list.setHeaderLabels({QString::fromUtf8(nameCaption), QString::fromUtf8(addressCaption)});
+    list.header()->setSectionsClickable(false);
+    list.header()->setStretchLastSection(true);
+    list.setColumnWidth(0, kNameColumnWidth);
+    list.setColumnWidth(1, kAddressColumnWidth);
+    list.setContextMenuPolicy(Qt::NoContextMenu);
+    connect(&list, &QTreeWidget::itemSelectionChanged, this, &ChooserWindow::SelectionChanged);
+    connect(&list, &QTreeWidget::itemDoubleClicked, this, [this] { ConfigureSelectedStation(); });
+
+    const auto button = [this](int id) { return qobject_cast<QAbstractButton*>(GetControl(this, id)); };
+    connect(button(kOtherButton), &QAbstractButton::clicked, this, [this] { ChooseOtherStation(); });
+    connect(button(kRescanButton), &QAbstractButton::clicked, this, [this] { Rescan(); });
+    connect(button(kConfigureButton), &QAbstractButton::clicked, this, [this] { ConfigureSelectedStation(); });
+
+    countdown_.setInterval(kCountdownPeriodMs);
+    connect(&countdown_, &QTimer::timeout, this, &ChooserWindow::CountdownTick);
+    ClearDetails();
+
+    // Runs on the discovery thread: the record travels to this window's thread inside a posted event.
+    const StationSink sink = [this](std::unique_ptr<ConfigRecord>& record) {
+        try {
+            QCoreApplication::postEvent(this, new StationFoundEvent(std::move(record)));
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        return true;
+    };
+    if (const int status = StartDiscovery(discovery_, sink, setup_.discoveryTarget, setup_.discoveryPort);
+        status != 0) {
+        instance = nullptr;
+        throw DiscoveryStartError{status};
+    }
+}
+
+ChooserWindow::~ChooserWindow() {
+    if (instance == this) {
+        instance = nullptr;
+    }
+    // After this no record is posted any more; those still queued die with their events.
+    StopDiscovery(discovery_);
+}
+
+ChooserWindow* ChooserWindow::Instance() {
+    return instance;
+}
+
+QTreeWidget& ChooserWindow::StationList() const {
+    return *ui_->stations;
+}
+
+bool ChooserWindow::event(QEvent* event) {
+    if (event->type() == kStationFoundEvent) {
+        AddStation(std::move(static_cast<StationFoundEvent*>(event)->record));
+        emit stationAnswered();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void ChooserWindow::AddStation(std::unique_ptr<ConfigRecord> record) {
+    if (!record || std::ranges::any_of(stations_, [&](const auto& listed) { return SameStation(*listed, *record); })) {
+        return;
+    }
+    stations_.push_back(std::move(record));
+    const ConfigRecord& added = *stations_.back();
+    auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(added.syNm),
+                                                 QString::fromStdString(FormatDottedQuad(added.stationAddress))});
+    QTreeWidget& list = StationList();
+    list.addTopLevelItem(item);
+    if (list.topLevelItemCount() == 1) {
+        list.setCurrentItem(item);
+        list.setFocus();
+    }
+}
+
+void ChooserWindow::Rescan() {
+    ClearStations();
+    RequestScan(discovery_);
+}
+
+void ChooserWindow::ClearStations() {
+    StationList().clear();
+    stations_.clear();
+    ClearDetails();
+}
+
+void ChooserWindow::SelectionChanged() {
+    const QTreeWidget& list = StationList();
+    const QList<QTreeWidgetItem*> selected = list.selectedItems();
+    const int row = selected.isEmpty() ? -1 : list.indexOfTopLevelItem(selected.constFirst());
+    if (row >= 0 && std::size_t(row) < stations_.size()) {
+        ShowDetails(*stations_[std::size_t(row)]);
+    } else {
+        ClearDetails();
+    }
+}
+
+void ChooserWindow::ShowDetails(const ConfigRecord& record) {
+    SetControlText(this, 1041, record.syNm);
+    SetControlText(this, 1042, record.syDs);
+    SetControlText(this, 1043, FormatDottedQuad(record.stationAddress));
+    SetControlText(this, 1045, MacText(record.lanMac));
+    SetControlText(this, 1044, MacText(record.wanMac));
+    SetControlText(this, 1046, MacText(record.wirelessMac));
+    SetControlText(this, 1048, RestartTimeText(record));
+    EnableControl(this, kConfigureButton, true);
+}
+
+void ChooserWindow::ClearDetails() {
+    for (int id : kDetailFields) {
+        SetControlText(this, id, {});
+    }
+    EnableControl(this, kConfigureButton, false);
+}
+
+std::shared_ptr<ConfigRecord> ChooserWindow::GetSelectedStation(bool askPassword) {
+    const QTreeWidget& list = StationList();
+    const QList<QTreeWidgetItem*> selected = list.selectedItems();
+    if (selected.isEmpty()) {
+        return nullptr;
+    }
+    const int row = list.indexOfTopLevelItem(selected.constFirst());
+    if (row < 0 || std::size_t(row) >= stations_.size() || !stations_[std::size_t(row)]) {
+        return nullptr;
+    }
+    // Held from here on: the list may be emptied while the password dialog or an operation runs.
+    std::shared_ptr<ConfigRecord> record = stations_[std::size_t(row)];
+    if (askPassword) {
+        EnterPasswordDialog dialog;
+        std::string password;
+        if (!dialog.Run(password)) {
+            return nullptr;
+        }
+        record->adminPassword = password;
+    }
+    return record;
+}
+
+void ChooserWindow::MarkRestarting(const ConfigRecord& record) {
+    const auto found = std::ranges::find_if(stations_, [&](const auto& listed) { return SameStation(*listed, record); });
+    if (found == stations_.end()) {
+        return;
+    }
+    (*found)->restartPending = 1;
+    (*found)->restartStartTime = std::int32_t(Now());
+    if (!countdown_.isActive()) {
+        countdown_.start();
+    }
+}
+
+void ChooserWindow::CountdownTick() {
+    const std::time_t now = Now();
+    bool pending = false;
+    for (std::size_t row = 0; row < stations_.size(); ++row) {
+        ConfigRecord& record = *stations_[row];
+        if ((record.restartPending & 1) == 0) {
+            continue;
+        }
+        const std::time_t elapsed = now - record.restartStartTime;
+        if (elapsed >= kCountdownSeconds) {
+            record.restartPending &= ~1u;
+            Rescan(); // empties the list, which ends every countdown
+            StopCountdown();
+            return;
+        }
+        const QString text =
+            QString::fromStdString(FormatResourceText(ResourceString(160), std::int64_t(kCountdownSeconds - elapsed)));
+        if (QTreeWidgetItem* item = StationList().topLevelItem(int(row)); item != nullptr && item->text(1) != text) {
+            item->setText(1, text);
+        }
+        pending = true;
+    }
+    if (!pending) {
+        StopCountdown();
+    }
+}
+
+void ChooserWindow::StopCountdown() {
+    countdown_.stop();
+}
+
+void ChooserWindow::closeEvent(QCloseEvent* event) {
+    StopCountdown();
+    event->accept();
+    deleteLater();
+}
+
+void ChooserWindow::reject() {
+    // Escape does not close the chooser.
+}
+
+void ChooserWindow::OnCommand(int command) {
+    switch (command) {
+    case kCommandNewConfiguration:
+        NewConfiguration();
+        break;
+    case kCommandOpenConfigurationFile:
+        AskAndOpenConfigurationFile();
+        break;
+    case kCommandCloseWindow:
+        close();
+        break;
+    case kCommandExit:
+        QCoreApplication::exit(0);
+        break;
+    case kCommandChooseOther:
+        ChooseOtherStation();
+        break;
+    case kCommandRescan:
+        Rescan();
+        break;
+    case kCommandRestart:
+        RestartSelectedStation();
+        break;
+    case kCommandUploadSoftware:
+        UploadSoftwareFile();
+        break;
+    case kCommandUploadDefaultSoftware:
+        UploadDefaultSoftware(std::nullopt, true);
+        break;
+    case kCommandAbout:
+        ShowAbout();
+        break;
+    default: // Save As, Import Settings and Equivalent Network Password belong to configuration windows
+        break;
+    }
+}
+
+void ChooserWindow::UpdateMenuStates(QMenu* menu, int position) {
+    if (position == 0) {
+        EnableCommand(menu, kCommandSaveAs, false);
+        EnableCommand(menu, kCommandImportSettings, false);
+    } else if (position == 1) {
+        const bool selected = GetSelectedStation(false) != nullptr;
+        EnableCommand(menu, kCommandRestart, selected);
+        EnableCommand(menu, kCommandUploadSoftware, selected);
+        EnableCommand(menu, kCommandUploadDefaultSoftware, selected);
+        EnableCommand(menu, kCommandEquivalentNetworkPassword, false);
+    }
+}
+
+void ChooserWindow::NewConfiguration() {
+    OpenConfigWindow(nullptr);
+}
+
+void ChooserWindow::AskAndOpenConfigurationFile() {
+    const std::optional<QString> path =
+        AskFileName(this, {FileDialogRequest::Kind::Open, QString::fromUtf8(ResourceString(145)),
+                           QString::fromUtf8(ResourceString(146)),
+                           QString::fromStdString(FormatResourceText(ResourceString(147), ""))});
+    if (path) {
+        OpenConfigurationFile(*path);
+    }
+}
+
+void ChooserWindow::OpenConfigurationFile(const QString& path) {
+    ConfigRecord record;
+    if (!ReadConfigurationFile(path, record) || !OpenConfigWindow(&record)) {
+        ShowMessage(149, 0, false);
+    }
+}
+
+bool ChooserWindow::OpenConfigWindow(const ConfigRecord* record) {
+    try {
+        ConfigWindow::Open(record);
+        return true;
+    } catch (const ControlError&) {
+    } catch (const std::bad_alloc&) {
+    }
+    return false;
+}
+
+void ChooserWindow::ShowAbout() {
+    AboutDialog about;
+    about.exec();
+}
+
+OperationRunner& ChooserWindow::Runner() const {
+    return setup_.runner != nullptr ? *setup_.runner : ProgramOperationRunner();
+}
+
+std::time_t ChooserWindow::Now() const {
+    return setup_.clock ? setup_.clock() : std::time(nullptr);
+}
+
+} // namespace corvane

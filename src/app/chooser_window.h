@@ -1,0 +1,116 @@
+#pragma once
+
+#include "protocol/discovery.h"
+
+#include <QDialog>
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QMenu;
+class QMenuBar;
+class QTreeWidget;
+
+namespace Ui {
+class ChooserTemplate;
+}
+
+namespace corvane {
+
+class ConfigRecord;
+class OperationRunner;
+
+// Where the chooser looks for stations and how it reaches them; the defaults are the program's.
+struct ChooserSetup {
+    std::string discoveryTarget = kDiscoveryTarget;
+    std::uint16_t discoveryPort = kDiscoveryPort;
+    OperationRunner* runner = nullptr;         // null: the program's one runner
+    std::function<std::time_t()> clock;        // calendar time of the countdown; empty: the system's
+};
+
+// Raised by the constructor when discovery cannot start; carries its status.
+struct DiscoveryStartError {
+    int status;
+};
+
+// The program's main window (template 143): the base stations discovery finds, the details of the one selected,
+// and the commands that act on a station or open configuration files. Records arrive from the discovery thread
+// as posted events and are owned here from then on; an operation that is using a listed record shares it, so a
+// re-scan meanwhile never destroys a record under the operation's feet.
+class ChooserWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit ChooserWindow(ChooserSetup setup = {});
+    ~ChooserWindow() override;
+
+    // The one chooser of the process, or null; configuration windows ask it for restart countdowns.
+    static ChooserWindow* Instance();
+
+    void Rescan();
+    void ClearStations();
+    // The selected station's record, asking for its password first when asked to; null when there is none or
+    // the password dialog was cancelled.
+    std::shared_ptr<ConfigRecord> GetSelectedStation(bool askPassword);
+    // Starts the countdown of the listed station with the record's WAN MAC address and station address.
+    void MarkRestarting(const ConfigRecord& record);
+    // Opens a configuration window on the file, or shows message 149.
+    void OpenConfigurationFile(const QString& path);
+
+    // The station commands.
+    void ConfigureSelectedStation();
+    void ChooseOtherStation();
+    void RestartSelectedStation();
+    void UploadSoftwareFile();
+    void UploadDefaultSoftware(const std::optional<std::string>& password, bool confirm);
+
+    std::size_t StationCount() const { return stations_.size(); }
+    QTreeWidget& StationList() const;
+    QMenuBar& MenuBar() const { return *menuBar_; }
+    bool CountdownRunning() const { return countdown_.isActive(); }
+
+signals:
+    // A station answer arrived from discovery, duplicate or not.
+    void stationAnswered();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void AddStation(std::unique_ptr<ConfigRecord> record);
+    void SelectionChanged();
+    void ShowDetails(const ConfigRecord& record);
+    void ClearDetails();
+    void CountdownTick();
+    void StopCountdown();
+    void OnCommand(int command);
+    void UpdateMenuStates(QMenu* menu, int position);
+    void NewConfiguration();
+    void AskAndOpenConfigurationFile();
+    void ShowAbout();
+    void OpenStation(const std::shared_ptr<ConfigRecord>& record);
+    // After a restart or an upload: the failure's message, or the station's countdown.
+    void ReportOrMarkRestarting(const ConfigRecord& record, int status);
+    // Opens a configuration window on a copy of the record; false when it could not be made.
+    bool OpenConfigWindow(const ConfigRecord* record);
+    OperationRunner& Runner() const;
+    std::time_t Now() const;
+
+    std::unique_ptr<Ui::ChooserTemplate> ui_;
+    QMenuBar* menuBar_ = nullptr;
+    ChooserSetup setup_;
+    std::vector<std::shared_ptr<ConfigRecord>> stations_; // one per list row, in row order
+    QTimer countdown_;
+    Discovery discovery_;
+};
+
+} // namespace corvane

@@ -1,0 +1,55 @@
+#include "app/startup.h"
+
+#include "app/messages.h"
+#include "configwindow/config_window.h"
+#include "protocol/net_socket.h"
+#include "resources/string_table.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
+
+namespace corvane {
+
+ChooserWindow* StartAdminUtility(const QStringList& files, StartupOptions options) {
+    const int sockets = options.startSockets ? options.startSockets() : StartSockets();
+    if (sockets != 0) {
+        // Before any window of ours exists: the platform's plain message box.
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+                        QString::fromUtf8(ResourceString(103)), QMessageBox::Ok);
+        box.exec();
+        return nullptr;
+    }
+    ChooserWindow* chooser = nullptr;
+    try {
+        chooser = new ChooserWindow(std::move(options.chooser));
+    } catch (const DiscoveryStartError& error) {
+        ShowMessage(134, error.status, false);
+        return nullptr;
+    }
+    QObject::connect(chooser, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
+    chooser->show();
+    for (const QString& file : files) {
+        chooser->OpenConfigurationFile(file);
+    }
+    return chooser;
+}
+
+int RunAdminUtility(const QStringList& files) {
+    QApplication::setQuitOnLastWindowClosed(false); // the chooser's end is the program's, not the last window's
+    const QPointer<ChooserWindow> chooser = StartAdminUtility(files);
+    if (chooser == nullptr) {
+        return 1;
+    }
+    QApplication::exec();
+    // Exit leaves the chooser open; configuration windows still open end with the program, unasked.
+    delete chooser.data();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<ConfigWindow*>(window) != nullptr) {
+            delete window;
+        }
+    }
+    return 0;
+}
+
+} // namespace corvane

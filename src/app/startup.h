@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/chooser_window.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace corvane {
+
+struct StartupOptions {
+    std::function<int()> startSockets; // empty: the socket layer's StartSockets
+    ChooserSetup chooser;
+};
+
+// The program's start: the socket layer, then the chooser, then one configuration window per file named on the
+// command line (message 149 for each that fails; the rest still open). When the socket layer cannot start, message
+// 103 shows in a plain message box and nothing opens. The chooser, or null when the program cannot go on; closing
+// the chooser ends the event loop.
+ChooserWindow* StartAdminUtility(const QStringList& files, StartupOptions options = {});
+
+// Runs the whole program on the arguments after the program name; its exit status.
+int RunAdminUtility(const QStringList& files);
+
+} // namespace corvane

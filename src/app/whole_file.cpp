@@ -1,0 +1,40 @@
+#include "app/whole_file.h"
+
+#include "config/config_file.h"
+
+#include <QFile>
+
+#include <cstdio>
+#include <memory>
+
+namespace corvane {
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+} // namespace
+
+int ReadWholeFile(const QString& path, std::vector<std::uint8_t>& bytes) {
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "rb"));
+    if (!file) {
+        return file_status::kNotOpened;
+    }
+    std::uint64_t size = 0;
+    if (const int status = GetFileSize(file.get(), &size); status != 0) {
+        return status;
+    }
+    try {
+        bytes.assign(size, 0);
+    } catch (const std::exception&) { // bad_alloc, or a size no vector can hold
+        return file_status::kOutOfMemory;
+    }
+    if (size != 0 && std::fread(bytes.data(), 1, size, file.get()) != size) {
+        bytes.clear();
+        return file_status::kIncomplete;
+    }
+    return 0;
+}
+
+} // namespace corvane

@@ -1,0 +1,153 @@
+#include "configwindow/config_window.h"
+
+#include "app/about_dialog.h"
+#include "app/window_menu.h"
+#include "config/config_record.h"
+#include "pages/config_page.h"
+#include "pages/control_binding.h"
+#include "pages/property_sheet.h"
+#include "resources/menu_commands.h"
+#include "resources/message_format.h"
+#include "resources/string_table.h"
+
+#include "ui_template_134_config_window.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace corvane {
+namespace {
+
+constexpr int kSheetPlace = 1060;
+constexpr int kUpdateButton = 1;
+constexpr int kCancelButton = 2;
+
+} // namespace
+
+ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makePages)
+    : ui_(std::make_unique<Ui::ConfigWindowTemplate>()),
+      record_(source != nullptr ? std::make_unique<ConfigRecord>(*source) : std::make_unique<ConfigRecord>()) {
+    ui_->setupUi(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    menuBar_ = InstallMenuBar136(
+        this, [this](int command) { OnCommand(command); },
+        [this](QMenu* menu, int position) { UpdateMenuStates(menu, position); });
+    if (auto* cancel = qobject_cast<QAbstractButton*>(GetControl(this, kCancelButton))) {
+        connect(cancel, &QAbstractButton::clicked, this, &ConfigWindow::Destroy);
+    }
+
+    // The sheet fills the place the template keeps for it.
+    QWidget* place = GetControl(this, kSheetPlace);
+    auto* placeLayout = new QVBoxLayout(place);
+    placeLayout->setContentsMargins(0, 0, 0, 0);
+    sheet_ = new PropertySheet(place);
+    placeLayout->addWidget(sheet_);
+
+    pages_ = makePages(this);
+    for (ConfigPage* page : pages_) {
+        page->SetConfig(record_.get());
+    }
+}
+
+ConfigWindow::~ConfigWindow() = default;
+
+ConfigWindow* ConfigWindow::Open(const ConfigRecord* source) {
+    auto* window = new ConfigWindow(source);
+    window->show();
+    return window;
+}
+
+void ConfigWindow::showEvent(QShowEvent* event) {
+    if (!initialised_) {
+        initialised_ = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void ConfigWindow::OnInitDialog() {
+    for (ConfigPage* page : pages_) {
+        sheet_->AddPage(page);
+    }
+    // Tab moves into and through the pages.
+    sheet_->setFocusPolicy(Qt::TabFocus);
+    if (record_->stationAddress == 0) {
+        EnableControl(this, kUpdateButton, false);
+    }
+    // Every page is made active once, so that all of them are set up before the user acts; Update validates and
+    // stores every page, also those never opened.
+    const int active = sheet_->currentIndex();
+    for (int index = 0; index < sheet_->count(); ++index) {
+        sheet_->setCurrentIndex(index);
+    }
+    sheet_->setCurrentIndex(active);
+    Refresh();
+}
+
+void ConfigWindow::Refresh() {
+    if (record_->syNm.empty()) {
+        setWindowTitle(QString::fromUtf8(ResourceString(142)));
+    } else {
+        setWindowTitle(QString::fromStdString(FormatResourceText(ResourceString(141), record_->syNm)));
+    }
+    for (ConfigPage* page : pages_) {
+        page->LoadSettings();
+    }
+}
+
+void ConfigWindow::Destroy() {
+    hide();
+    deleteLater();
+}
+
+void ConfigWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Destroy();
+}
+
+void ConfigWindow::reject() {
+    Destroy();
+}
+
+void ConfigWindow::OnCommand(int command) {
+    switch (command) {
+    case kCommandCloseWindow:
+        Destroy();
+        break;
+    case kCommandAbout: {
+        AboutDialog about;
+        about.exec();
+        break;
+    }
+    default: // the chooser's commands (New, Open, Re-scan, ...) do nothing here
+        break;
+    }
+}
+
+void ConfigWindow::UpdateMenuStates(QMenu* menu, int position) {
+    const bool station = record_->stationAddress != 0;
+    if (position == 0) {
+        EnableCommand(menu, kCommandNewConfiguration, false);
+        EnableCommand(menu, kCommandOpenConfigurationFile, false);
+        EnableCommand(menu, kCommandSaveAs, true);
+        EnableCommand(menu, kCommandImportSettings, true);
+        EnableCommand(menu, kCommandExit, false);
+    } else if (position == 1) {
+        EnableCommand(menu, kCommandChooseOther, false);
+        EnableCommand(menu, kCommandRescan, false);
+        EnableCommand(menu, kCommandRestart, station);
+        EnableCommand(menu, kCommandUploadSoftware, station);
+        EnableCommand(menu, kCommandUploadDefaultSoftware, station);
+        EnableCommand(menu, kCommandEquivalentNetworkPassword, EncryptionOn());
+    }
+}
+
+bool ConfigWindow::EncryptionOn() const {
+    // The wireless page holds the encryption switch; without that page there is no key to show.
+    return false;
+}
+
+} // namespace corvane
