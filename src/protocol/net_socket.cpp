@@ -32,7 +32,6 @@ struct NetSocket {
 namespace {
 
 constexpr std::uint32_t kKnownOptions = kOptionReuseAddress | kOptionBroadcast | kOptionJoinAllHosts;
-constexpr std::uint32_t kReceivePeek = 2;
 constexpr const char* kAllHostsGroup = "224.0.0.1";
 
 // An attempt's result: a status ends the operation; nothing means "not yet", wait for the socket and try again.
@@ -284,13 +283,14 @@ int NetSocketSend(NetSocket* socket, std::uint32_t length, const void* buffer, s
 
 int NetSocketReceive(NetSocket* socket, std::uint32_t length, void* buffer, std::uint32_t* received,
                      std::uint32_t flags, std::int32_t timeoutMs) {
-    if (socket == nullptr || (flags & ~kReceivePeek) != 0 || (buffer == nullptr && length != 0)) {
+    // Peeking (flag 2) is not offered: no caller uses it, and waiting for more bytes than a peek shows could
+    // only spin, since the socket stays readable.
+    if (socket == nullptr || flags != 0 || (buffer == nullptr && length != 0)) {
         return socket_status::kBadArgument;
     }
     auto* bytes = static_cast<std::uint8_t*>(buffer);
-    const int receiveFlags = (flags & kReceivePeek) != 0 ? MSG_PEEK : 0;
     return TransferAll(*socket, POLLIN, timeoutMs, length, received, [&](std::uint32_t done) {
-        return recv(socket->handle, bytes + done, length - done, receiveFlags);
+        return recv(socket->handle, bytes + done, length - done, 0);
     });
 }
 

@@ -35,7 +35,7 @@ int NetSocketConnect(NetSocket* socket, const char* host, std::uint16_t defaultP
 // Sends all `length` bytes; the time-out limits the silence between two pieces; flags must be 0.
 int NetSocketSend(NetSocket* socket, std::uint32_t length, const void* buffer, std::uint32_t* sent,
                   std::uint32_t flags, std::int32_t timeoutMs);
-// Receives exactly `length` bytes; the time-out limits the silence between two pieces; flags 0 or 2 (peek).
+// Receives exactly `length` bytes; the time-out limits the silence between two pieces; flags must be 0.
 int NetSocketReceive(NetSocket* socket, std::uint32_t length, void* buffer, std::uint32_t* received,
                      std::uint32_t flags, std::int32_t timeoutMs);
 // Sends one datagram, binding the socket to a system-chosen port first; the time-out is not used.

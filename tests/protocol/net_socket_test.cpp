@@ -77,6 +77,7 @@ TEST(NetSocketCreateTest, CloseAndAbortCheckTheirArguments) {
     EXPECT_EQ(NetSocketSend(socket.get(), 1, &byte, nullptr, 1, 0), socket_status::kBadArgument);
     EXPECT_EQ(NetSocketSend(socket.get(), 1, nullptr, nullptr, 0, 0), socket_status::kBadArgument);
     EXPECT_EQ(NetSocketReceive(socket.get(), 1, &byte, nullptr, 1, 0), socket_status::kBadArgument);
+    EXPECT_EQ(NetSocketReceive(socket.get(), 1, &byte, nullptr, 2, 0), socket_status::kBadArgument);
     EXPECT_EQ(NetSocketReceive(socket.get(), 1, nullptr, nullptr, 0, 0), socket_status::kBadArgument);
     EXPECT_EQ(NetSocketConnect(socket.get(), "127.0.0.1", 1, 1, 0), socket_status::kBadArgument);
 }
