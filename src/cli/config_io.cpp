@@ -1,5 +1,8 @@
 #include "cli/config_io.h"
 
+#include "cli/cli_messages.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
 #include "config/config_file.h"
 
 #include <QFile>
@@ -44,6 +47,23 @@ bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString&
         return false;
     }
     return SaveFile(path, QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())), reason);
+}
+
+bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code) {
+    QString reason;
+    if (LoadConfiguration(path, record, reason))
+        return true;
+    code = Fail(io, kExitReadFailed,
+                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageReadConfigFailed)));
+    return false;
+}
+
+int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record) {
+    QString reason;
+    if (SaveConfiguration(path, record, reason))
+        return kExitSuccess;
+    return Fail(io, kExitWriteFailed,
+                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageWriteConfigFailed)));
 }
 
 } // namespace corvane::cli

@@ -16,4 +16,11 @@ bool SaveFile(const QString& path, const QByteArray& bytes, QString& reason);
 // Writes the record as a configuration file, atomically.
 bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason);
 
+struct CliIo;
+
+// LoadConfiguration with the tool's report of a failure (message 149, exit status in `code`).
+bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code);
+// SaveConfiguration with the tool's report of a failure (message 148); the exit status.
+int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record);
+
 } // namespace corvane::cli

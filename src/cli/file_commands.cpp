@@ -18,16 +18,6 @@ const QString kJson = QStringLiteral("--json");
 const QString kReveal = QStringLiteral("--reveal-secrets");
 const QString kOutput = QStringLiteral("-o");
 
-int ReadFailure(CliIo& io, const QString& path, const QString& reason) {
-    return Fail(io, kExitReadFailed,
-                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageReadConfigFailed)));
-}
-
-int WriteFailure(CliIo& io, const QString& path, const QString& reason) {
-    return Fail(io, kExitWriteFailed,
-                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageWriteConfigFailed)));
-}
-
 QJsonObject ConfigurationJson(const ConfigRecord& record, bool reveal) {
     QJsonObject json;
     for (const PropertyView& view : PropertyViews())
@@ -62,11 +52,9 @@ int RunShow(const QStringList& words, CliIo& io) {
     int code = 0;
     if (!ParseWords(io, words, 1, {kJson, kReveal}, {}, arguments, code))
         return code;
-    const QString& path = arguments.positional()[0];
     ConfigRecord record;
-    QString reason;
-    if (!LoadConfiguration(path, record, reason))
-        return ReadFailure(io, path, reason);
+    if (!LoadInput(io, arguments.positional()[0], record, code))
+        return code;
     const bool reveal = arguments.Has(kReveal);
     if (arguments.Has(kJson)) {
         io.out << QJsonDocument(ConfigurationJson(record, reveal)).toJson(QJsonDocument::Indented);
@@ -83,11 +71,9 @@ int RunExport(const QStringList& words, CliIo& io) {
     int code = 0;
     if (!ParseWords(io, words, 1, {}, {}, arguments, code))
         return code;
-    const QString& path = arguments.positional()[0];
     ConfigRecord record;
-    QString reason;
-    if (!LoadConfiguration(path, record, reason))
-        return ReadFailure(io, path, reason);
+    if (!LoadInput(io, arguments.positional()[0], record, code))
+        return code;
     io.out << QJsonDocument(ConfigurationJson(record, true)).toJson(QJsonDocument::Indented);
     return kExitSuccess;
 }
@@ -125,10 +111,7 @@ int RunImport(const QStringList& words, CliIo& io) {
         if (!ApplyJsonValue(record, view, it.value(), error))
             return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2").arg(path, error));
     }
-    QString reason;
-    if (!SaveConfiguration(arguments.Value(kOutput), record, reason))
-        return WriteFailure(io, arguments.Value(kOutput), reason);
-    return kExitSuccess;
+    return SaveOutput(io, arguments.Value(kOutput), record);
 }
 
 int RunDiff(const QStringList& words, CliIo& io) {
@@ -137,11 +120,9 @@ int RunDiff(const QStringList& words, CliIo& io) {
     if (!ParseWords(io, words, 2, {kReveal}, {}, arguments, code))
         return code;
     ConfigRecord records[2];
-    for (int i = 0; i < 2; ++i) {
-        QString reason;
-        if (!LoadConfiguration(arguments.positional()[i], records[i], reason))
-            return ReadFailure(io, arguments.positional()[i], reason);
-    }
+    for (int i = 0; i < 2; ++i)
+        if (!LoadInput(io, arguments.positional()[i], records[i], code))
+            return code;
     bool different = false;
     for (const PropertyView& view : PropertyViews()) {
         const QString before = DisplayValue(records[0], view, true);

@@ -204,12 +204,7 @@ int RunRead(const QStringList& words, CliIo& io) {
         });
         exit != kExitSuccess)
         return exit;
-    QString reason;
-    if (!SaveConfiguration(arguments.Value(kOutput), target.record, reason))
-        return Fail(io, kExitWriteFailed,
-                    QStringLiteral("%1: %2\n%3")
-                        .arg(arguments.Value(kOutput), reason, MessageText(kMessageWriteConfigFailed)));
-    return kExitSuccess;
+    return SaveOutput(io, arguments.Value(kOutput), target.record);
 }
 
 int RunWrite(const QStringList& words, CliIo& io) {
@@ -218,12 +213,7 @@ int RunWrite(const QStringList& words, CliIo& io) {
     int code = 0;
     if (!PrepareStation(words, 1, {}, io, arguments, target, code))
         return code;
-    QString reason;
-    if (!LoadConfiguration(arguments.positional()[1], target.record, reason))
-        return Fail(io, kExitReadFailed,
-                    QStringLiteral("%1: %2\n%3")
-                        .arg(arguments.positional()[1], reason, MessageText(kMessageReadConfigFailed)));
-    if (!AskPassword(io, arguments, target, code))
+    if (!LoadInput(io, arguments.positional()[1], target.record, code) || !AskPassword(io, arguments, target, code))
         return code;
     return RunOperation(io, target, [&](SocketCell* cell) {
         return WriteStationConfiguration(target.record, cell, target.port);

@@ -21,6 +21,8 @@ namespace {
 constexpr std::size_t kAnswersPerBurst = 8;
 constexpr std::chrono::milliseconds kBurstPause{8};
 constexpr int kListenBacklog = 64;
+// More sessions at once than any client makes: beyond it a connection is closed at once, not given a thread.
+constexpr std::size_t kMaxSessions = 512;
 
 std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
 
@@ -196,8 +198,8 @@ void Fleet::Accept(std::size_t station) {
         const int fd = ::accept4(stations_[station].listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0)
             return;
-        if (stations_[station].station->IsDown()) {
-            ::close(fd); // restarting: the listener closes on this loop's next turn
+        if (stations_[station].station->IsDown() || sessions_.size() >= kMaxSessions) {
+            ::close(fd); // restarting (its listener closes on this loop's next turn), or too many sessions
             continue;
         }
         Session& session = sessions_.emplace_back();
