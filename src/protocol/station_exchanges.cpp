@@ -3,18 +3,23 @@
 #include "config/byte_order.h"
 #include "protocol/session_status.h"
 
-#include <algorithm>
 #include <new>
 
 namespace corvane {
 
 int BuildSoftwareBlock(std::span<const std::uint8_t> image, std::vector<std::uint8_t>& block) {
+    if (image.size() > kMaxSoftwareImageSize) {
+        return session_status::kTooLarge;
+    }
     try {
-        block.assign(kSoftwareBlockSize, 0);
+        block.clear();
+        block.reserve(kSoftwareBlockSize);
     } catch (const std::bad_alloc&) {
         return session_status::kOutOfMemory;
     }
-    std::copy(image.begin(), image.end(), block.begin());
+    // Each byte written once: the image, then the zero fill and the trailer's room.
+    block.insert(block.end(), image.begin(), image.end());
+    block.resize(kSoftwareBlockSize, 0);
     const std::uint32_t checksum = ComputeChecksum(kChecksumStart, kChecksumBlock, block.data(), kSoftwareChecksumOffset);
     StoreBigEndian32(block.data() + kSoftwareChecksumOffset, checksum);
     return 0;

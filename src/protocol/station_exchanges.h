@@ -21,7 +21,7 @@ constexpr std::uint32_t kMaxSoftwareImageSize = kSoftwareChecksumOffset;
 // Upload flag: restart the base station after a successful upload.
 constexpr std::uint32_t kUploadRestart = 2;
 
-// Builds the software block of an image of at most kMaxSoftwareImageSize bytes: 0 or -3.
+// Builds the software block of an image: 0, -15 above kMaxSoftwareImageSize bytes, or -3.
 int BuildSoftwareBlock(std::span<const std::uint8_t> image, std::vector<std::uint8_t>& block);
 
 // Command 21 with one action element per entry (entries carry no value: a length gives -15), then the results.

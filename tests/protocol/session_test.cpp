@@ -368,6 +368,10 @@ TEST_F(StationSessionTest, SmallImageIsZeroFilledUpToTheTrailer) {
     ASSERT_EQ(block.size(), kSoftwareBlockSize);
     EXPECT_EQ(block[2], 3);
     EXPECT_TRUE(std::all_of(block.begin() + 3, block.begin() + kSoftwareChecksumOffset, [](auto b) { return b == 0; }));
+    EXPECT_EQ(LoadBigEndian32(block.data() + kSoftwareChecksumOffset),
+              ComputeChecksum(1, 5000, block.data(), kSoftwareChecksumOffset));
+    const Bytes overlapping(kMaxSoftwareImageSize + 1, 1);
+    EXPECT_EQ(BuildSoftwareBlock(overlapping, block), session_status::kTooLarge);
 }
 
 TEST_F(StationSessionTest, AbortEndsTheWaitForTheReplyAndOnlyThatOperation) {
