@@ -51,6 +51,8 @@ void ErrorDialog::OnInitDialog() {
     if (showCancel) {
         ShowControl(this, TemplateDialog::kCancel, true);
     }
+    // OK keeps the focus even when Cancel, earlier in the tab order, is shown.
+    GetControl(this, TemplateDialog::kOk)->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace corvane

@@ -27,6 +27,7 @@ struct Shown {
     bool codeLineShown = false;
     QString code;
     bool cancelShown = false;
+    bool okHasFocus = false;
     QImage icon;
 };
 
@@ -39,6 +40,10 @@ void AnswerNext(Shown& shown, int answer) {
         QCOMPARE(IsShown(&dialog, 1059), shown.codeLineShown);
         shown.code = TextOf(&dialog, 1059);
         shown.cancelShown = IsShown(&dialog, 2);
+        shown.okHasFocus = dialog.focusWidget() == GetControl(&dialog, 1);
+        QCOMPARE(TextOf(&dialog, 1077), QStringLiteral("Error Code:"));
+        QCOMPARE(TextOf(&dialog, 1), QStringLiteral("OK"));
+        QCOMPARE(TextOf(&dialog, 2), QStringLiteral("Cancel"));
         shown.icon = qobject_cast<QLabel*>(GetControl(&dialog, 1141))->pixmap().toImage();
         if (answer == 0) {
             dialog.close();
@@ -108,6 +113,7 @@ private slots:
         QCOMPARE(ShowMessage(143, 0, true), result);
         QCOMPARE(shown.message, Text(143));
         QVERIFY(shown.cancelShown);
+        QVERIFY(shown.okHasFocus);
         QVERIFY(!shown.codeLineShown);
     }
 
