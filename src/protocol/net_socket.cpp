@@ -134,9 +134,9 @@ int ResolveTarget(NetSocket* socket, const char* host, std::uint16_t defaultPort
     return 0;
 }
 
-int SetFlagOption(int handle, int option) {
+int SetFlagOption(int handle, int level, int option) {
     const int on = 1;
-    return setsockopt(handle, SOL_SOCKET, option, &on, sizeof on) == 0 ? 0 : socket_status::kSystemFailure;
+    return setsockopt(handle, level, option, &on, sizeof on) == 0 ? 0 : socket_status::kSystemFailure;
 }
 
 void Release(NetSocket* socket) {
@@ -170,6 +170,16 @@ int BindForSending(NetSocket& socket) {
 } // namespace
 
 int StartSockets() {
+    static std::atomic<bool> started{false};
+    if (!started.load()) {
+        // Nothing to initialise on POSIX; what can fail is the system offering no IPv4 sockets at all.
+        const int probe = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        if (probe < 0) {
+            return socket_status::kSocketsUnavailable;
+        }
+        close(probe);
+        started.store(true);
+    }
     return 0;
 }
 
@@ -194,16 +204,13 @@ int NetSocketCreate(std::uint32_t family, std::uint32_t type, std::uint32_t opti
     int status = socket->handle >= 0 && socket->wakeHandle >= 0 ? 0 : socket_status::kSystemFailure;
     if (status == 0 && type == kSocketStream) {
         // Requests are written whole; holding back their last piece for an acknowledgement only adds latency.
-        const int on = 1;
-        status = setsockopt(socket->handle, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on) == 0
-                     ? 0
-                     : socket_status::kSystemFailure;
+        status = SetFlagOption(socket->handle, IPPROTO_TCP, TCP_NODELAY);
     }
     if (status == 0 && (options & kOptionReuseAddress) != 0) {
-        status = SetFlagOption(socket->handle, SO_REUSEADDR);
+        status = SetFlagOption(socket->handle, SOL_SOCKET, SO_REUSEADDR);
     }
     if (status == 0 && (options & kOptionBroadcast) != 0) {
-        status = SetFlagOption(socket->handle, SO_BROADCAST);
+        status = SetFlagOption(socket->handle, SOL_SOCKET, SO_BROADCAST);
     }
     if (status != 0) {
         Release(socket);

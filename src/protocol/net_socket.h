@@ -21,7 +21,7 @@ struct NetSocket;
 // Time-outs are milliseconds: 0 means none, a negative value means 1 ms. Every function returns a status of
 // socket_status.h. Operations on one socket run on one thread; only NetSocketAbort may come from another.
 
-// POSIX sockets need no start-up: always 0 (kept so start-up reads as it does for every platform).
+// Makes sure the system offers IPv4 sockets, once per process: 0, or kSocketsUnavailable.
 int StartSockets();
 // Opens a socket of `type` with `options` (bits 0, 2, 4) into *out.
 int NetSocketCreate(std::uint32_t family, std::uint32_t type, std::uint32_t options, NetSocket** out);
