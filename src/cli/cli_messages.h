@@ -4,8 +4,7 @@
 
 namespace corvane::cli {
 
-// The desktop utility's message texts that the command-line tool prints, by string-table id. Kept here until the
-// tool can share the desktop utility's string table.
+// The desktop utility's messages that the command-line tool prints, by string-table id.
 enum MessageId : unsigned {
     kMessageAccessFailed = 134,
     kMessageWrongPassword = 135,
