@@ -1,7 +1,8 @@
 // Socket-layer goals, measured side by side in one run:
 //   DiscoveryScanIdle  - CPU share of one scan that nobody answers (goal: under 2 % of its wall time)
 //   AbortLatency       - time from NetSocketAbort to the waiting receive's return (goal: under 5 ms)
-//   UploadSoftwareBlock vs RawTcpTransfer - the same bytes over loopback (goal: upload at most 2x raw)
+//   UploadSoftwareBlock vs RawTcpTransfer - the same bytes over loopback (goal: upload at most 2x raw); the parts
+//   of an upload: SendPreparedBlock (the exchange with one checksum pass) and PrepareSoftwareBlock (two passes)
 #include "mock_peer.h"
 #include "protocol/discovery.h"
 #include "protocol/event.h"
@@ -129,6 +130,26 @@ void UploadSoftwareBlock(benchmark::State& state) {
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(kRequestBytes));
 }
 BENCHMARK(UploadSoftwareBlock)->Iterations(kTransfers)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The exchange alone with a block built beforehand: connect, header (with the block's checksum), block, reply.
+void SendPreparedBlock(benchmark::State& state) {
+    MockPeer station(BlockReceivers());
+    const std::vector<std::uint8_t> image(kMaxSoftwareImageSize, 0xA5);
+    std::vector<std::uint8_t> block;
+    BuildSoftwareBlock(image, block);
+    const std::string host = station.Host();
+    SocketCell* cell = nullptr;
+    OpenSocketCell(kCellStream, 0, &cell);
+    for (auto _ : state) {
+        if (SendCommandWithBody(cell, 0, 30000, host.c_str(), "", kCommandUploadSoftware, kSoftwareBlockSize,
+                                block.data()) != 0) {
+            state.SkipWithError("send failed");
+        }
+    }
+    CloseSocketCell(cell, 0);
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(kRequestBytes));
+}
+BENCHMARK(SendPreparedBlock)->Iterations(kTransfers)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 // The CPU part of an upload: the block with its trailer checksum, and the header with the block's checksum.
 void PrepareSoftwareBlock(benchmark::State& state) {
