@@ -213,6 +213,31 @@ TEST(NetSocketConnectTest, RefusedConnectPassesTheSystemErrorAndAbortPreventsCon
     EXPECT_EQ(NetSocketConnect(connected.get(), peer.Host().c_str(), 1, 0, 5000), 0);
 }
 
+TEST(NetSocketConnectTest, PendingConnectEndsByItsDeadlineOrByAbort) {
+    std::uint16_t port = 0;
+    const int listener = BindLoopback(SOCK_STREAM, port);
+    ASSERT_EQ(listen(listener, 0), 0);
+    const std::string host = "127.0.0.1:" + std::to_string(port);
+    // Nobody accepts: once the listener's queue is full, a connect can only wait.
+    std::vector<SocketPtr> queued;
+    int status = 0;
+    for (int i = 0; i < 8 && status != socket_status::kTimedOut; ++i) {
+        queued.push_back(MakeSocket());
+        const auto start = std::chrono::steady_clock::now();
+        status = NetSocketConnect(queued.back().get(), host.c_str(), 1, 0, 100);
+        if (status == socket_status::kTimedOut) {
+            EXPECT_GE(std::chrono::steady_clock::now() - start, 100ms);
+        }
+    }
+    ASSERT_EQ(status, socket_status::kTimedOut);
+
+    SocketPtr pending = MakeSocket();
+    std::thread aborter([&pending] { NetSocketAbort(pending.get(), 0); });
+    EXPECT_EQ(NetSocketConnect(pending.get(), host.c_str(), 1, 0, 0), socket_status::kAborted);
+    aborter.join();
+    close(listener);
+}
+
 TEST(NetSocketDatagramTest, SendBindsOnceAndReceiveReportsTheSender) {
     DatagramPeer peer;
     SocketPtr socket = MakeSocket(kSocketDatagram, kOptionBroadcast | kOptionJoinAllHosts);
