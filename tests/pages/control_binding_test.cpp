@@ -210,6 +210,20 @@ private slots:
         QCOMPARE(GetIPAddress(dialog.get(), kIp) >> 24, 25u);
     }
 
+    void ipAddressControlBackspaceReturnsToTheFieldBefore() {
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        FocusControl(dialog.get(), kIp);
+        TypeKeys(QStringLiteral("12.3"));
+        QCOMPARE(GetIPAddress(dialog.get(), kIp), 0x0C030000u);
+        // The first Backspace empties the second field, the second returns to the end of the first and the third
+        // deletes its last digit.
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        }
+        QCOMPARE(GetIPAddress(dialog.get(), kIp), 0x01000000u);
+    }
+
     void focusSelectsTheEditsText() {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
