@@ -2,7 +2,6 @@
 
 #include "protocol/event.h"
 
-#include <chrono>
 #include <mutex>
 #include <new>
 #include <system_error>
@@ -32,7 +31,6 @@ namespace {
 
 constexpr int kPassesPerScan = 2;
 constexpr std::int32_t kAnswerTimeoutMs = 2000;
-constexpr auto kStopWait = std::chrono::milliseconds(10000);
 
 void RunScan(DiscoveryState& state, SocketCell* cell) {
     for (int pass = 0; pass < kPassesPerScan; ++pass) {
@@ -96,12 +94,12 @@ int RequestScan(Discovery& discovery) {
     return 0;
 }
 
-void StopDiscovery(Discovery& discovery) {
+void StopDiscovery(Discovery& discovery, std::chrono::milliseconds wait) {
     if (!discovery.state) {
         return;
     }
     discovery.state->quit.Set();
-    const bool ended = discovery.thread.joinable() && discovery.state->done.WaitFor(kStopWait);
+    const bool ended = discovery.thread.joinable() && discovery.state->done.WaitFor(wait);
     {
         std::lock_guard lock(discovery.state->sinkMutex);
         discovery.state->sink = nullptr;

@@ -3,6 +3,7 @@
 #include "config/config_record.h"
 #include "protocol/discovery_datagrams.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,7 +16,7 @@ namespace corvane {
 constexpr int kDiscoveryUnavailable = -13;
 
 // Takes each station found, on the discovery thread: moves the record out and returns true, or returns false to
-// refuse it (the thread then destroys it and ends the scan).
+// refuse it (the thread then destroys it and ends the scan). It must not wait for the thread that stops discovery.
 using StationSink = std::function<bool(std::unique_ptr<ConfigRecord>& record)>;
 
 struct DiscoveryState; // the scan, quit and done events (automatic reset), the sink and the target
@@ -37,8 +38,8 @@ int StartDiscovery(Discovery& discovery, StationSink sink, const std::string& ta
                    std::uint16_t port = kDiscoveryPort);
 // Asks for one more scan; any number of requests during a scan yield exactly one more. 0, or -13 when stopped.
 int RequestScan(Discovery& discovery);
-// Ends the thread after its current scan, waiting up to 10 s; after that the sink is never called again. Safe to
-// call on a discovery never started or already stopped.
-void StopDiscovery(Discovery& discovery);
+// Ends the thread after its current scan, waiting up to `wait` (10 s); after that the sink is never called again,
+// even by a thread still scanning. Safe to call on a discovery never started or already stopped.
+void StopDiscovery(Discovery& discovery, std::chrono::milliseconds wait = std::chrono::milliseconds(10000));
 
 } // namespace corvane

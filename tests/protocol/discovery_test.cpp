@@ -196,6 +196,19 @@ TEST(DiscoveryThreadTest, RescansRequestedDuringAScanYieldExactlyOneMore) {
     EXPECT_TRUE(sink.Names().empty());
 }
 
+TEST(DiscoveryThreadTest, StopThatOutwaitsTheScanLeavesTheThreadNoSinkToCall) {
+    DatagramPeer station;
+    auto sink = std::make_unique<RecordingSink>();
+    Discovery discovery;
+    ASSERT_EQ(StartDiscovery(discovery, sink->AsSink(), "127.0.0.1", station.Port()), 0);
+    ASSERT_FALSE(station.Receive().empty()); // a scan is running and will for 2 s more
+    StopDiscovery(discovery, std::chrono::milliseconds(20));
+    sink.reset();
+    // The scan still running receives this; with the sink gone it must drop the record, not call a dead sink.
+    station.Reply(Answer("Late"));
+    EXPECT_EQ(RequestScan(discovery), kDiscoveryUnavailable);
+}
+
 TEST(DiscoveryThreadTest, StartAndStopAreSafeInAnyOrder) {
     Discovery never;
     StopDiscovery(never);
