@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include <atomic>
+#include <thread>
 
 namespace corvane {
 
@@ -105,6 +106,34 @@ private slots:
             release.Wait();
             return -16;
         }), -16);
+    }
+
+    void cancelRacingCompletionEndsTheDialogExactlyOnce() {
+        QtOperationUi ui;
+        OperationRunner runner(ui, {}, DefaultSocketCellApi(), 1ms);
+        ConfigRecord record;
+        for (int round = 0; round < 20; ++round) {
+            Event go(Event::ResetMode::Manual);
+            std::thread releaser;
+            int ends = 0;
+            int dialogResult = 0;
+            OnNextModal([&](QDialog& dialog) {
+                connect(&dialog, &QDialog::finished, this, [&](int result) {
+                    ++ends;
+                    dialogResult = result;
+                });
+                releaser = std::thread([&] { go.Set(); });
+                ClickControl(&dialog, 2);
+            });
+            const int result = runner.RunOperation(record, {139, false}, [&](OperationContext&) {
+                go.Wait();
+                return 0;
+            });
+            releaser.join();
+            QCoreApplication::sendPostedEvents();
+            QCOMPARE(ends, 1);
+            QCOMPARE(result, dialogResult == 2 ? -6725 : 0);
+        }
     }
 
     void cancelWhileTheBodyWaitsOnItsSocketGivesCancelled() {
