@@ -44,10 +44,14 @@ int RunAdminUtility(const QStringList& files) {
     QApplication::exec();
     // Exit leaves the chooser open; configuration windows still open end with the program, unasked.
     delete chooser.data();
+    QList<QPointer<ConfigWindow>> windows; // collected first: each takes its menus, also top-level, along
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (qobject_cast<ConfigWindow*>(window) != nullptr) {
-            delete window;
+        if (auto* configWindow = qobject_cast<ConfigWindow*>(window)) {
+            windows << configWindow;
         }
+    }
+    for (const QPointer<ConfigWindow>& window : windows) {
+        delete window.data();
     }
     return 0;
 }

@@ -1,0 +1,90 @@
+#include "chooser_fixture.h"
+
+#include "app/runner/station_bodies.h"
+#include "protocol/dotted_quad.h"
+#include "sim_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace corvane::testing {
+
+ChooserBench::ChooserBench(std::uint32_t restartMs, std::optional<OperationBodies> bodies,
+                           std::chrono::milliseconds dialogDelay) {
+    sim::SimOptions options;
+    options.stationCount = kFleetSize;
+    options.firstAddress = 0x7F000001;
+    options.discoveryPort = 0;
+    options.sessionPort = 0;
+    options.restartMs = restartMs;
+    options.quiet = true;
+    options.resetStations = {kResetStation};
+    options.faults = {{kHiddenStation, sim::Fault::DropDiscovery}};
+    fleet_ = std::make_unique<sim::test::RunningFleet>(options, stateDir_.path().toStdString());
+    runner_ = std::make_unique<OperationRunner>(ui_, bodies ? *bodies : StationOperationBodies(fleet_->fleet().SessionPort()),
+                                                DefaultSocketCellApi(), dialogDelay);
+    ChooserSetup setup;
+    // An address no station owns: the fleet's shared socket answers for every station, as a broadcast would.
+    setup.discoveryTarget = "127.0.0.250";
+    setup.discoveryPort = fleet_->fleet().DiscoveryPort();
+    setup.runner = runner_.get();
+    setup.clock = [this] { return now_; };
+    chooser_ = new ChooserWindow(setup);
+    chooser_->show();
+}
+
+ChooserBench::~ChooserBench() {
+    delete chooser_.data();
+    CloseConfigWindows();
+}
+
+bool ChooserBench::StationIsDown(std::uint32_t station) {
+    return fleet_->fleet().StationAt(station - 1).IsDown();
+}
+
+bool ChooserBench::WaitForStations() {
+    return QTest::qWaitFor([this] { return chooser_->StationList().topLevelItemCount() == kListedStations; }, 15000);
+}
+
+void ChooserBench::SelectRow(int row) {
+    QTreeWidget& list = chooser_->StationList();
+    list.clearSelection();
+    if (row >= 0) {
+        list.topLevelItem(row)->setSelected(true);
+    }
+}
+
+QString ChooserBench::RowText(int row, int column) const {
+    const QTreeWidgetItem* item = chooser_->StationList().topLevelItem(row);
+    return item != nullptr ? item->text(column) : QString();
+}
+
+std::string ChooserBench::StationAddress(std::uint32_t station) {
+    return FormatDottedQuad(0x7F000000 + station);
+}
+
+QList<ConfigWindow*> OpenConfigWindows() {
+    QList<ConfigWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<ConfigWindow*>(widget); window != nullptr && window->isVisible()) {
+            windows << window;
+        }
+    }
+    return windows;
+}
+
+void CloseConfigWindows() {
+    // Collected first: a window takes its menus, top-level widgets themselves, along when it goes.
+    QList<QPointer<ConfigWindow>> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<ConfigWindow*>(widget)) {
+            windows << window;
+        }
+    }
+    for (const QPointer<ConfigWindow>& window : windows) {
+        delete window.data();
+    }
+}
+
+} // namespace corvane::testing

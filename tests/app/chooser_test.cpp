@@ -1,0 +1,496 @@
+// The chooser against a loopback fleet: discovery through posted events, the list and its details, the countdown,
+// the menus and the station commands.
+#include "app/file_dialog.h"
+#include "app/station_found_event.h"
+#include "chooser_fixture.h"
+#include "config/config_file.h"
+#include "mock_peer.h"
+#include "modal_driver.h"
+#include "pages/control_binding.h"
+#include "protocol/dotted_quad.h"
+#include "protocol/event.h"
+#include "resources/main_menu.h"
+#include "resources/menu_commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <atomic>
+
+namespace corvane {
+
+using namespace testing;
+
+namespace {
+
+constexpr int kConfigureButton = 1049;
+constexpr int kPasswordEdit = 1056;
+constexpr int kMessageText = 1058;
+constexpr int kErrorCode = 1059;
+
+// Answers the next Enter Password dialog.
+void AnswerPassword(const QString& password) {
+    OnNextModal([password](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Enter Password"));
+        TypeInto(&dialog, kPasswordEdit, password);
+        ClickControl(&dialog, 1);
+    });
+}
+
+// Expects the next modal to be the Error dialog (or a Note) with this text and code, and answers it with `button`.
+void ExpectMessage(QString* text, QString* code, int button = 1) {
+    OnNextModal([text, code, button](QDialog& dialog) {
+        *text = TextOf(&dialog, kMessageText);
+        *code = IsShown(&dialog, kErrorCode) ? TextOf(&dialog, kErrorCode) : QString();
+        ClickControl(&dialog, button);
+    });
+}
+
+QAction* Command(ChooserWindow& chooser, int position, int command) {
+    QMenu* menu = chooser.MenuBar().actions().at(position)->menu();
+    emit menu->aboutToShow();
+    return FindMenuCommand(&chooser.MenuBar(), command);
+}
+
+// A record that counts its destruction, to see where posted records end.
+struct CountedRecord : ConfigRecord {
+    explicit CountedRecord(std::atomic<int>& destroyed) : destroyed_(destroyed) {}
+    ~CountedRecord() override { ++destroyed_; }
+    std::atomic<int>& destroyed_;
+};
+
+std::unique_ptr<ConfigRecord> Answer(std::uint32_t address, std::uint8_t wanLast, const char* name) {
+    auto record = std::make_unique<ConfigRecord>();
+    record->stationAddress = address;
+    record->wanMac = {0x00, 0x30, 0x65, 0x01, 0x02, wanLast};
+    record->syNm = name;
+    return record;
+}
+
+} // namespace
+
+class ChooserTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        SetFileDialogHook({});
+        CloseConfigWindows();
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
+
+    void listsEachStationOnceAcrossBothPassesAndARescan() {
+        ChooserBench bench;
+        QSignalSpy answers(&bench.chooser(), &ChooserWindow::stationAnswered);
+        // Two passes, each answered by the three stations that answer discovery.
+        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 2 * kListedStations, 15000);
+        QCOMPARE(bench.chooser().StationList().topLevelItemCount(), kListedStations);
+        QStringList addresses;
+        for (int row = 0; row < kListedStations; ++row) {
+            addresses << bench.RowText(row, 1);
+        }
+        addresses.sort();
+        QCOMPARE(addresses, (QStringList{"127.0.0.1", "127.0.0.2", "127.0.0.3"}));
+
+        bench.chooser().Rescan();
+        QCOMPARE(bench.chooser().StationList().topLevelItemCount(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 4 * kListedStations, 15000);
+        QCOMPARE(bench.chooser().StationList().topLevelItemCount(), kListedStations);
+        QCOMPARE(bench.chooser().StationCount(), std::size_t(kListedStations));
+    }
+
+    void dropsOnlyAnswersWithTheSameWanAddressAndStationAddress_data() {
+        QTest::addColumn<std::uint32_t>("secondAddress");
+        QTest::addColumn<int>("secondWan");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("same station twice") << 0x0A000102u << 1 << 1;
+        QTest::newRow("same WAN address, other address") << 0x0A000103u << 1 << 2;
+        QTest::newRow("other WAN address, same address") << 0x0A000102u << 2 << 2;
+    }
+    void dropsOnlyAnswersWithTheSameWanAddressAndStationAddress() {
+        QFETCH(std::uint32_t, secondAddress);
+        QFETCH(int, secondWan);
+        QFETCH(int, rows);
+        auto* chooser = SilentChooser();
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "First")));
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(secondAddress, std::uint8_t(secondWan), "Second")));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        QCOMPARE(chooser->StationList().topLevelItemCount(), rows);
+        QCOMPARE(chooser->StationList().topLevelItem(0)->text(0), QStringLiteral("First"));
+        delete chooser;
+    }
+
+    void selectsTheFirstStationAndShowsItsDetails() {
+        auto* chooser = SilentChooser();
+        auto first = Answer(0x0A000102u, 1, "Home");
+        first->syDs = "Upstairs";
+        first->lanMac = {0xAB, 0xCD, 0xEF, 0x01, 0x02, 0x03};
+        first->wirelessMac = {0x00, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E};
+        first->uptimeTicks = 0; // started when its answer arrived
+        const std::time_t arrived = first->createdTime;
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(std::move(first)));
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000103u, 2, "Office")));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+
+        const QTreeWidget& list = chooser->StationList();
+        QVERIFY(list.topLevelItem(0)->isSelected());
+        QVERIFY(!list.topLevelItem(1)->isSelected());
+        QCOMPARE(list.topLevelItem(0)->text(1), QStringLiteral("10.0.1.2"));
+        QCOMPARE(TextOf(chooser, 1041), QStringLiteral("Home"));
+        QCOMPARE(TextOf(chooser, 1042), QStringLiteral("Upstairs"));
+        QCOMPARE(TextOf(chooser, 1043), QStringLiteral("10.0.1.2"));
+        QCOMPARE(TextOf(chooser, 1044), QStringLiteral("00:30:65:01:02:01"));
+        QCOMPARE(TextOf(chooser, 1045), QStringLiteral("AB:CD:EF:01:02:03"));
+        QCOMPARE(TextOf(chooser, 1046), QStringLiteral("00:0A:0B:0C:0D:0E"));
+        std::tm local{};
+        localtime_r(&arrived, &local);
+        char expected[64];
+        std::strftime(expected, sizeof expected, "%Y/%m/%d, %I:%M:%S %p", &local);
+        QCOMPARE(TextOf(chooser, 1048), QString::fromLatin1(expected));
+        QVERIFY(GetControl(chooser, kConfigureButton)->isEnabled());
+
+        chooser->StationList().clearSelection();
+        for (int id : {1041, 1042, 1043, 1044, 1045, 1046, 1048}) {
+            QVERIFY2(TextOf(chooser, id).isEmpty(), qPrintable(QString::number(id)));
+        }
+        QVERIFY(!GetControl(chooser, kConfigureButton)->isEnabled());
+        delete chooser;
+    }
+
+    void aRecordStillQueuedWhenTheChooserGoesIsFreed() {
+        std::atomic<int> destroyed = 0;
+        auto* chooser = SilentChooser();
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(std::make_unique<CountedRecord>(destroyed)));
+        delete chooser;
+        QCOMPARE(destroyed.load(), 1);
+    }
+
+    void countsDownFromTwentyAndThenScansAfresh() {
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        const ConfigRecord& listed = *bench.chooser().GetSelectedStation(false);
+        bench.chooser().MarkRestarting(ConfigRecord(listed));
+        QVERIFY(bench.chooser().CountdownRunning());
+        QTRY_COMPARE(bench.RowText(0, 1), QStringLiteral("Restarting...20"));
+        bench.now() += 19;
+        QTRY_COMPARE(bench.RowText(0, 1), QStringLiteral("Restarting...1"));
+        QSignalSpy answers(&bench.chooser(), &ChooserWindow::stationAnswered);
+        bench.now() += 1;
+        QTRY_COMPARE(bench.chooser().StationList().topLevelItemCount(), 0);
+        QVERIFY(!bench.chooser().CountdownRunning());
+        QTRY_COMPARE_WITH_TIMEOUT(bench.chooser().StationList().topLevelItemCount(), kListedStations, 15000);
+        QVERIFY(!bench.RowText(0, 1).startsWith(QStringLiteral("Restarting")));
+    }
+
+    void aStationNotListedStartsNoCountdown() {
+        auto* chooser = SilentChooser();
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        chooser->MarkRestarting(*Answer(0x0A000109u, 9, "Elsewhere"));
+        QVERIFY(!chooser->CountdownRunning());
+        delete chooser;
+    }
+
+    void escapeIsIgnoredAndTheCloseBoxCloses() {
+        QPointer<ChooserWindow> chooser = SilentChooser();
+        QTest::keyClick(chooser, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(chooser != nullptr && chooser->isVisible());
+        chooser->close();
+        QTRY_VERIFY(chooser == nullptr);
+    }
+
+    void menuStatesFollowTheSelection() {
+        auto* chooser = SilentChooser();
+        QVERIFY(!Command(*chooser, 0, kCommandSaveAs)->isEnabled());
+        QVERIFY(!Command(*chooser, 0, kCommandImportSettings)->isEnabled());
+        QVERIFY(Command(*chooser, 0, kCommandNewConfiguration)->isEnabled());
+        for (int command : std::initializer_list<int>{kCommandRestart, kCommandUploadSoftware, kCommandUploadDefaultSoftware,
+                            kCommandEquivalentNetworkPassword}) {
+            QVERIFY(!Command(*chooser, 1, command)->isEnabled());
+        }
+        QVERIFY(Command(*chooser, 1, kCommandChooseOther)->isEnabled());
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        for (int command : std::initializer_list<int>{kCommandRestart, kCommandUploadSoftware, kCommandUploadDefaultSoftware}) {
+            QVERIFY(Command(*chooser, 1, command)->isEnabled());
+        }
+        QVERIFY(!Command(*chooser, 1, kCommandEquivalentNetworkPassword)->isEnabled());
+        delete chooser;
+    }
+
+    void aboutOpensFromTheWindowMenu() {
+        auto* chooser = SilentChooser();
+        QString title;
+        OnNextModal([&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            dialog.reject();
+        });
+        QVERIFY(!chooser->actions().isEmpty());
+        QCOMPARE(chooser->actions().constFirst()->text(), QStringLiteral("&About Corvane Admin Utility"));
+        chooser->actions().constFirst()->trigger();
+        QCOMPARE(title, QStringLiteral("About Corvane Admin Utility"));
+        delete chooser;
+    }
+
+    void configureWithTheRightPasswordOpensAWindowOnTheStation() {
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        SelectByAddress(bench, kPlainStation);
+        AnswerPassword(QStringLiteral("orchid"));
+        ClickControl(&bench.chooser(), kConfigureButton);
+        QCOMPARE(OpenConfigWindows().size(), 1);
+        ConfigWindow* window = OpenConfigWindows().constFirst();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Configure \"Base Station 1\" Base Station"));
+        QVERIFY(GetControl(window, 1)->isEnabled());
+        QCOMPARE(window->Record().stationAddress, 0x7F000001u);
+    }
+
+    void configureWithAWrongPasswordShowsMessage135AndOpensNothing() {
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        SelectByAddress(bench, kPlainStation);
+        AnswerPassword(QStringLiteral("not the password"));
+        QString text, code;
+        ExpectMessage(&text, &code);
+        ClickControl(&bench.chooser(), kConfigureButton);
+        QVERIFY(text.startsWith(QStringLiteral("The password entered does not match")));
+        QCOMPARE(code, QStringLiteral("-16"));
+        QVERIFY(OpenConfigWindows().isEmpty());
+    }
+
+    void configureOnAResetStationUploadsTheDefaultSoftwareAfterTheNote() {
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        const int row = SelectByAddress(bench, kResetStation);
+        QString caption, text;
+        OnNextModal([&](QDialog& dialog) {
+            caption = dialog.windowTitle();
+            text = TextOf(&dialog, kMessageText);
+            ClickControl(&dialog, 1);
+        });
+        // No confirmation and no password dialog follow: the factory password goes with the default image.
+        ClickControl(&bench.chooser(), kConfigureButton);
+        QCOMPARE(caption, QStringLiteral("Note"));
+        QVERIFY(text.contains(QStringLiteral("has been reset")));
+        QVERIFY(text.contains(QStringLiteral("10.0.1.X")));
+        QVERIFY(bench.StationIsDown(kResetStation));
+        QVERIFY(bench.chooser().CountdownRunning());
+        QTRY_COMPARE(bench.RowText(row, 1), QStringLiteral("Restarting...20"));
+        QVERIFY(OpenConfigWindows().isEmpty());
+    }
+
+    void cancellingTheResetNoteSendsNothing() {
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        SelectByAddress(bench, kResetStation);
+        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 2); });
+        ClickControl(&bench.chooser(), kConfigureButton);
+        QVERIFY(!bench.StationIsDown(kResetStation));
+        QVERIFY(!bench.chooser().CountdownRunning());
+    }
+
+    void restartConfirmedRestartsTheStationAndCountsDown_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel at the confirmation") << false;
+    }
+    void restartConfirmedRestartsTheStationAndCountsDown() {
+        QFETCH(bool, confirm);
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        const int row = SelectByAddress(bench, kSecondStation);
+        QString text, code;
+        ExpectMessage(&text, &code, confirm ? 1 : 2);
+        if (confirm) {
+            AnswerPassword(QStringLiteral("orchid"));
+        }
+        FindMenuCommand(&bench.chooser().MenuBar(), kCommandRestart)->trigger();
+        QVERIFY(text.startsWith(QStringLiteral("Restarting a base station will cause")));
+        QCOMPARE(bench.StationIsDown(kSecondStation), confirm);
+        QCOMPARE(bench.chooser().CountdownRunning(), confirm);
+        if (confirm) {
+            QTRY_COMPARE(bench.RowText(row, 1), QStringLiteral("Restarting...20"));
+        }
+    }
+
+    void uploadSoftwareReportsTheFileOrTheStationsVerdict_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<QString>("code"); // empty: success, a countdown
+        QTest::newRow("an image") << QByteArray(40000, '\x5A') << true << QString();
+        QTest::newRow("a file that cannot be opened") << QByteArray() << false << QStringLiteral("-6703");
+        QTest::newRow("an empty file") << QByteArray() << true << QStringLiteral("-4");
+    }
+    void uploadSoftwareReportsTheFileOrTheStationsVerdict() {
+        QFETCH(QByteArray, contents);
+        QFETCH(bool, exists);
+        QFETCH(QString, code);
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        SelectByAddress(bench, kPlainStation);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("image.bin"));
+        if (exists) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(contents);
+        }
+        FileDialogRequest asked{};
+        SetFileDialogHook([&](const FileDialogRequest& request) -> std::optional<QString> {
+            asked = request;
+            return path;
+        });
+        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 1); }); // the confirmation
+        AnswerPassword(QStringLiteral("orchid"));
+        QString text, shownCode;
+        if (!code.isEmpty()) {
+            ExpectMessage(&text, &shownCode);
+        }
+        FindMenuCommand(&bench.chooser().MenuBar(), kCommandUploadSoftware)->trigger();
+        QCOMPARE(asked.defaultSuffix, QStringLiteral("bin"));
+        QCOMPARE(asked.initialName, QStringLiteral("*.bin"));
+        QCOMPARE(shownCode, code);
+        QCOMPARE(bench.chooser().CountdownRunning(), code.isEmpty());
+        if (!code.isEmpty()) {
+            QVERIFY(text.startsWith(QStringLiteral("An error occurred while trying to access the base station.")));
+        }
+    }
+
+    void chooseOtherOpensAStationTheListLacksAndLeavesTheListAlone() {
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        OnNextModal([](QDialog& dialog) {
+            TypeInto(&dialog, 1054, QString::fromStdString(ChooserBench::StationAddress(kHiddenStation)));
+            TypeInto(&dialog, 1055, QStringLiteral("orchid"));
+            ClickControl(&dialog, 1);
+        });
+        ClickControl(&bench.chooser(), 1040);
+        QCOMPARE(OpenConfigWindows().size(), 1);
+        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
+                 QStringLiteral("Configure \"Base Station 4\" Base Station"));
+        QCOMPARE(bench.chooser().StationList().topLevelItemCount(), kListedStations);
+    }
+
+    // While an operation's progress dialog runs its loop, the countdown may end and re-scan: the record the
+    // worker is filling must outlive the list that held it.
+    void aRescanDuringAnOperationLeavesItsRecordAlive() {
+        Event gate{Event::ResetMode::Manual};
+        OperationBodies bodies;
+        bodies.read = [&gate](OperationContext& context) {
+            gate.Wait();
+            context.record.syNm = "Filled by the worker";
+            return 0;
+        };
+        ChooserBench bench(60000, bodies, std::chrono::milliseconds(1));
+        QVERIFY(bench.WaitForStations());
+        SelectByAddress(bench, kPlainStation);
+        bench.chooser().MarkRestarting(*bench.chooser().GetSelectedStation(false));
+        AnswerPassword(QStringLiteral("orchid"));
+        OnNextModal([&](QDialog& dialog) {
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Progress"));
+            bench.now() += 20;
+            QTRY_COMPARE(bench.chooser().StationCount(), std::size_t(0));
+            gate.Set();
+        });
+        ClickControl(&bench.chooser(), kConfigureButton);
+        QCOMPARE(OpenConfigWindows().size(), 1);
+        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
+                 QStringLiteral("Configure \"Filled by the worker\" Base Station"));
+    }
+
+    void newConfigurationOpensAnUnnamedWindowThatCannotUpdate() {
+        auto* chooser = SilentChooser();
+        FindMenuCommand(&chooser->MenuBar(), kCommandNewConfiguration)->trigger();
+        QCOMPARE(OpenConfigWindows().size(), 1);
+        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure Base Station"));
+        QVERIFY(!GetControl(OpenConfigWindows().constFirst(), 1)->isEnabled());
+        delete chooser;
+    }
+
+    void openConfigurationFileOpensGoodFilesAndRefusesOthers_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("title"); // empty: message 149, no window
+        ConfigRecord named;
+        named.syNm = "Garden";
+        std::vector<std::uint8_t> image;
+        WriteConfigFile(named, image);
+        const QByteArray good(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
+        QTest::newRow("a configuration file") << good << QStringLiteral("Configure \"Garden\" Base Station");
+        QTest::newRow("an empty file") << QByteArray() << QString();
+        QTest::newRow("not a configuration file") << QByteArray(300, 'x') << QString();
+        QByteArray corrupted = good;
+        corrupted[corrupted.size() - 1] = char(corrupted.back() ^ 0x55);
+        QTest::newRow("a corrupted body") << corrupted << QString();
+    }
+    void openConfigurationFileOpensGoodFilesAndRefusesOthers() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, title);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("station.cfg"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.close();
+        auto* chooser = SilentChooser();
+        FileDialogRequest asked{};
+        SetFileDialogHook([&](const FileDialogRequest& request) -> std::optional<QString> {
+            asked = request;
+            return path;
+        });
+        QString text, code;
+        if (title.isEmpty()) {
+            ExpectMessage(&text, &code);
+        }
+        FindMenuCommand(&chooser->MenuBar(), kCommandOpenConfigurationFile)->trigger();
+        QCOMPARE(asked.defaultSuffix, QStringLiteral("cfg"));
+        QCOMPARE(asked.initialName, QStringLiteral(".cfg"));
+        if (title.isEmpty()) {
+            QVERIFY(text.startsWith(QStringLiteral("An error occurred while trying to read the configuration file.")));
+            QVERIFY(code.isEmpty());
+            QVERIFY(OpenConfigWindows().isEmpty());
+        } else {
+            QCOMPARE(OpenConfigWindows().size(), 1);
+            QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(), title);
+        }
+        delete chooser;
+    }
+
+private:
+    // A chooser whose discovery asks a loopback port where nothing answers.
+    ChooserWindow* SilentChooser() {
+        ChooserSetup setup;
+        setup.discoveryTarget = "127.0.0.1";
+        setup.discoveryPort = silent_.Port();
+        auto* chooser = new ChooserWindow(setup);
+        chooser->show();
+        return chooser;
+    }
+
+    // Selects the row of fleet station N; its row.
+    static int SelectByAddress(ChooserBench& bench, std::uint32_t station) {
+        const QString address = QString::fromStdString(ChooserBench::StationAddress(station));
+        for (int row = 0; row < bench.chooser().StationList().topLevelItemCount(); ++row) {
+            if (bench.RowText(row, 1) == address) {
+                bench.SelectRow(row);
+                return row;
+            }
+        }
+        return -1;
+    }
+
+    DatagramPeer silent_;
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::ChooserTest)
+#include "chooser_test.moc"
