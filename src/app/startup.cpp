@@ -27,7 +27,6 @@ ChooserWindow* StartAdminUtility(const QStringList& files, StartupOptions option
         ShowMessage(134, error.status, false);
         return nullptr;
     }
-    QObject::connect(chooser, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
     chooser->show();
     for (const QString& file : files) {
         chooser->OpenConfigurationFile(file);
@@ -35,12 +34,13 @@ ChooserWindow* StartAdminUtility(const QStringList& files, StartupOptions option
     return chooser;
 }
 
-int RunAdminUtility(const QStringList& files) {
+int RunAdminUtility(const QStringList& files, StartupOptions options) {
     QApplication::setQuitOnLastWindowClosed(false); // the chooser's end is the program's, not the last window's
-    const QPointer<ChooserWindow> chooser = StartAdminUtility(files);
+    const QPointer<ChooserWindow> chooser = StartAdminUtility(files, std::move(options));
     if (chooser == nullptr) {
         return 1;
     }
+    QObject::connect(chooser, &QObject::destroyed, qApp, [] { QCoreApplication::exit(0); });
     QApplication::exec();
     // Exit leaves the chooser open; configuration windows still open end with the program, unasked.
     delete chooser.data();

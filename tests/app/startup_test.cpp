@@ -1,0 +1,158 @@
+// The program's start and end: the socket layer's failure, command-line files, and closing the chooser.
+#include "app/startup.h"
+#include "chooser_fixture.h"
+#include "config/config_file.h"
+#include "mock_peer.h"
+#include "modal_driver.h"
+#include "pages/control_binding.h"
+#include "resources/main_menu.h"
+#include "resources/menu_commands.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace corvane {
+
+using namespace testing;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        CloseConfigWindows();
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
+
+    void withoutSocketsItSaysSoAndOpensNothing() {
+        QString text;
+        OnNextModal([&](QDialog& dialog) {
+            auto* box = qobject_cast<QMessageBox*>(&dialog);
+            QVERIFY(box != nullptr);
+            text = box->text();
+            box->accept();
+        });
+        StartupOptions options = Options();
+        options.startSockets = [] { return -7; };
+        QCOMPARE(StartAdminUtility({}, options), nullptr);
+        QCOMPARE(text, QStringLiteral("Windows sockets initialization failed."));
+        QVERIFY(OpenConfigWindows().isEmpty());
+    }
+
+    void opensOneWindowPerGoodFileAndOneMessagePerBadOne_data() {
+        QTest::addColumn<QStringList>("files"); // names of files made below; "missing" is never made
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("no arguments") << QStringList{} << QStringList{} << 0;
+        QTest::newRow("two files") << QStringList{"Home", "Office"}
+                                   << QStringList{"Configure \"Home\" Base Station", "Configure \"Office\" Base Station"}
+                                   << 0;
+        QTest::newRow("one file unreadable") << QStringList{"missing", "Office"}
+                                             << QStringList{"Configure \"Office\" Base Station"} << 1;
+    }
+    void opensOneWindowPerGoodFileAndOneMessagePerBadOne() {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, titles);
+        QFETCH(int, messages);
+        QTemporaryDir dir;
+        QStringList paths;
+        for (const QString& name : files) {
+            paths << dir.filePath(name + QStringLiteral(".cfg"));
+            if (name != QStringLiteral("missing")) {
+                ConfigRecord record;
+                record.syNm = name.toStdString();
+                std::vector<std::uint8_t> image;
+                QCOMPARE(WriteConfigFile(record, image), 0);
+                QFile file(paths.back());
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
+            }
+        }
+        QStringList shown;
+        for (int i = 0; i < messages; ++i) {
+            OnNextModal([&](QDialog& dialog) {
+                shown << TextOf(&dialog, 1058);
+                ClickControl(&dialog, 1);
+            });
+        }
+        // The order the windows open in is the order of the arguments.
+        QList<QPointer<ConfigWindow>> opened;
+        WindowWatcher watcher(opened);
+        const QPointer<ChooserWindow> chooser = StartAdminUtility(paths, Options());
+        QVERIFY(chooser != nullptr);
+        QVERIFY(chooser->isVisible());
+        QStringList openedTitles;
+        for (const QPointer<ConfigWindow>& window : opened) {
+            openedTitles << (window != nullptr ? window->windowTitle() : QString());
+        }
+        QCOMPARE(openedTitles, titles);
+        QCOMPARE(shown.size(), messages);
+        for (const QString& text : shown) {
+            QVERIFY(text.startsWith(QStringLiteral("An error occurred while trying to read the configuration file.")));
+        }
+        delete chooser.data();
+    }
+
+    void closingTheChooserEndsTheProgramEvenWithWindowsOpen() {
+        QPointer<ConfigWindow> window;
+        QTimer::singleShot(0, [&] {
+            window = ConfigWindow::Open(nullptr);
+            window->Record().syNm = "Unsaved edit";
+            ChooserWindow::Instance()->close();
+        });
+        QCOMPARE(RunAdminUtility({}, Options()), 0);
+        QVERIFY(ChooserWindow::Instance() == nullptr);
+        QVERIFY(window == nullptr);
+    }
+
+    void exitEndsTheProgram() {
+        QTimer::singleShot(0, [] {
+            FindMenuCommand(&ChooserWindow::Instance()->MenuBar(), kCommandExit)->trigger();
+        });
+        QCOMPARE(RunAdminUtility({}, Options()), 0);
+        QVERIFY(ChooserWindow::Instance() == nullptr);
+    }
+
+private:
+    // Records configuration windows in the order they show.
+    class WindowWatcher : public QObject {
+    public:
+        explicit WindowWatcher(QList<QPointer<ConfigWindow>>& windows) : windows_(windows) {
+            qApp->installEventFilter(this);
+        }
+        ~WindowWatcher() override { qApp->removeEventFilter(this); }
+
+    protected:
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show) {
+                if (auto* window = qobject_cast<ConfigWindow*>(watched); window != nullptr && !windows_.contains(window)) {
+                    windows_ << window;
+                }
+            }
+            return false;
+        }
+
+    private:
+        QList<QPointer<ConfigWindow>>& windows_;
+    };
+
+    StartupOptions Options() {
+        StartupOptions options;
+        options.chooser.discoveryTarget = "127.0.0.1";
+        options.chooser.discoveryPort = silent_.Port();
+        return options;
+    }
+
+    DatagramPeer silent_;
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::StartupTest)
+#include "startup_test.moc"
