@@ -1,0 +1,275 @@
+// The desktop utility against corvane-sim as two processes in the private test network: this test is the
+// utility (its chooser and windows, offscreen) in the client namespace, broadcasting as the program does; the
+// simulator answers from the lan namespace.
+#include "app/chooser_window.h"
+#include "app/file_dialog.h"
+#include "app/startup.h"
+#include "child_process.h"
+#include "config/config_file.h"
+#include "configwindow/config_window.h"
+#include "modal_driver.h"
+#include "pages/control_binding.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <arpa/inet.h>
+#include <cstdlib>
+#include <memory>
+#include <set>
+
+namespace corvane {
+
+using namespace testing;
+
+namespace {
+
+constexpr int kAnswering = 20;          // stations 1 to 20 answer discovery
+constexpr int kResetStation = 20;       // ... the last of them as a reset station
+constexpr int kHiddenStation = 21;      // and station 21 never answers
+constexpr int kConfigureButton = 1049;
+constexpr int kMessageText = 1058;
+constexpr int kErrorCode = 1059;
+constexpr int kScanWaitMs = 30000;
+
+QString Env(const char* name) {
+    return QString::fromLocal8Bit(std::getenv(name));
+}
+
+QString StationAddress(int station) {
+    in_addr address{};
+    ::inet_pton(AF_INET, Env("CORVANE_FIRST_STATION").toLatin1().constData(), &address);
+    address.s_addr = htonl(ntohl(address.s_addr) + std::uint32_t(station - 1));
+    char text[INET_ADDRSTRLEN];
+    return QString::fromLatin1(::inet_ntop(AF_INET, &address, text, sizeof text));
+}
+
+QList<ConfigWindow*> ConfigWindows() {
+    QList<ConfigWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<ConfigWindow*>(widget); window != nullptr && window->isVisible()) {
+            windows << window;
+        }
+    }
+    return windows;
+}
+
+void CloseConfigWindows() {
+    QList<QPointer<ConfigWindow>> windows;
+    for (ConfigWindow* window : ConfigWindows()) {
+        windows << window;
+    }
+    for (const QPointer<ConfigWindow>& window : windows) {
+        delete window.data();
+    }
+}
+
+void AnswerPassword(const QString& password) {
+    OnNextModal([password](QDialog& dialog) {
+        TypeInto(&dialog, 1056, password);
+        ClickControl(&dialog, 1);
+    });
+}
+
+void Confirm() {
+    OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 1); });
+}
+
+} // namespace
+
+class GuiSimTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (Env("CORVANE_LAN_NS").isEmpty()) {
+            QSKIP("runs inside scripts/privnet.sh only");
+        }
+        QVERIFY(stateDir_.isValid());
+        simulator_ = std::make_unique<e2e::RunningProgram>(std::vector<std::string>{
+            "ip", "netns", "exec", Env("CORVANE_LAN_NS").toStdString(), CORVANE_SIM_PATH, "--stations",
+            std::to_string(kHiddenStation), "--first-address", Env("CORVANE_FIRST_STATION").toStdString(),
+            "--state-dir", stateDir_.path().toStdString(), "--restart-ms", "2000", "--reset",
+            std::to_string(kResetStation), "--fault", std::to_string(kHiddenStation) + ":drop-discovery"});
+        QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
+    }
+    void cleanupTestCase() { simulator_.reset(); }
+
+    void init() {
+        chooser_ = new ChooserWindow();
+        chooser_->show();
+    }
+    void cleanup() {
+        delete chooser_.data();
+        CloseConfigWindows();
+        SetFileDialogHook({});
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
+
+    void aFleetOfTwentyIsListedOnceEachAcrossTwoPassesAndARescan() {
+        QSignalSpy answers(chooser_, &ChooserWindow::stationAnswered);
+        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 2 * kAnswering, kScanWaitMs);
+        QCOMPARE(Addresses().size(), std::size_t(kAnswering));
+        QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
+
+        ClickControl(chooser_, 1039); // Re-scan
+        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 4 * kAnswering, kScanWaitMs);
+        QCOMPARE(Addresses().size(), std::size_t(kAnswering));
+        QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
+        QVERIFY(!Addresses().contains(StationAddress(kHiddenStation)));
+    }
+
+    void configureReadsWithTheRightPasswordAndRefusesTheWrongOne() {
+        WaitForStation(1);
+        Select(1);
+        AnswerPassword(QStringLiteral("not the password"));
+        QString text, code;
+        OnNextModal([&](QDialog& dialog) {
+            text = TextOf(&dialog, kMessageText);
+            code = TextOf(&dialog, kErrorCode);
+            ClickControl(&dialog, 1);
+        });
+        ClickControl(chooser_, kConfigureButton);
+        QVERIFY(text.startsWith(QStringLiteral("The password entered does not match")));
+        QCOMPARE(code, QStringLiteral("-16"));
+        QVERIFY(ConfigWindows().isEmpty());
+
+        AnswerPassword(QStringLiteral("orchid"));
+        ClickControl(chooser_, kConfigureButton);
+        QCOMPARE(ConfigWindows().size(), 1);
+        QCOMPARE(ConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure \"Base Station 1\" Base Station"));
+        QVERIFY(GetControl(ConfigWindows().constFirst(), 1)->isEnabled());
+    }
+
+    void restartCountsDownToAFreshScan() {
+        WaitForStation(2);
+        const int row = Select(2);
+        Confirm();
+        AnswerPassword(QStringLiteral("orchid"));
+        chooser_->RestartSelectedStation();
+        QVERIFY(chooser_->CountdownRunning());
+        QTRY_COMPARE(RowText(row, 1), QStringLiteral("Restarting...20"));
+        QTRY_COMPARE_WITH_TIMEOUT(RowText(row, 1), QStringLiteral("Restarting...1"), kScanWaitMs);
+        // At 20 seconds the list empties and a new scan finds the station, back from its restart.
+        QSignalSpy answers(chooser_, &ChooserWindow::stationAnswered);
+        QTRY_VERIFY_WITH_TIMEOUT(!chooser_->CountdownRunning(), 2000);
+        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 2 * kAnswering, kScanWaitMs);
+        QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
+        QVERIFY(Addresses().contains(StationAddress(2)));
+    }
+
+    void uploadSoftwareFromAFile() {
+        WaitForStation(3);
+        const int row = Select(3);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("software.bin"));
+        QFile image(path);
+        QVERIFY(image.open(QIODevice::WriteOnly));
+        image.write(QByteArray(300000, '\x3C'));
+        image.close();
+        SetFileDialogHook([&](const FileDialogRequest&) -> std::optional<QString> { return path; });
+        Confirm();
+        AnswerPassword(QStringLiteral("orchid"));
+        chooser_->UploadSoftwareFile();
+        QVERIFY(chooser_->CountdownRunning());
+        QTRY_COMPARE(RowText(row, 1), QStringLiteral("Restarting...20"));
+    }
+
+    void aResetStationGetsTheDefaultSoftwareAfterTheNote() {
+        WaitForStation(kResetStation);
+        const int row = Select(kResetStation);
+        QString caption;
+        OnNextModal([&](QDialog& dialog) {
+            caption = dialog.windowTitle();
+            ClickControl(&dialog, 1);
+        });
+        ClickControl(chooser_, kConfigureButton);
+        QCOMPARE(caption, QStringLiteral("Note"));
+        QVERIFY(chooser_->CountdownRunning());
+        QTRY_COMPARE(RowText(row, 1), QStringLiteral("Restarting...20"));
+        QVERIFY(ConfigWindows().isEmpty());
+    }
+
+    void chooseOtherReachesAStationTheListLacks() {
+        WaitForStation(1);
+        const int rows = chooser_->StationList().topLevelItemCount();
+        OnNextModal([](QDialog& dialog) {
+            TypeInto(&dialog, 1054, StationAddress(kHiddenStation));
+            TypeInto(&dialog, 1055, QStringLiteral("orchid"));
+            ClickControl(&dialog, 1);
+        });
+        ClickControl(chooser_, 1040);
+        QCOMPARE(ConfigWindows().size(), 1);
+        QCOMPARE(ConfigWindows().constFirst()->windowTitle(),
+                 QStringLiteral("Configure \"Base Station %1\" Base Station").arg(kHiddenStation));
+        QCOMPARE(chooser_->StationList().topLevelItemCount(), rows);
+        QVERIFY(!Addresses().contains(StationAddress(kHiddenStation)));
+    }
+
+    void twoCommandLineFilesOneUnreadable() {
+        delete chooser_.data(); // start-up makes its own
+        QTemporaryDir dir;
+        ConfigRecord record;
+        record.syNm = "Saved";
+        std::vector<std::uint8_t> bytes;
+        QCOMPARE(WriteConfigFile(record, bytes), 0);
+        const QString good = dir.filePath(QStringLiteral("saved.cfg"));
+        QFile file(good);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        file.close();
+        QString text;
+        OnNextModal([&](QDialog& dialog) {
+            text = TextOf(&dialog, kMessageText);
+            ClickControl(&dialog, 1);
+        });
+        chooser_ = StartAdminUtility({dir.filePath(QStringLiteral("unreadable.cfg")), good});
+        QVERIFY(chooser_ != nullptr);
+        QVERIFY(text.startsWith(QStringLiteral("An error occurred while trying to read the configuration file.")));
+        QCOMPARE(ConfigWindows().size(), 1);
+        QCOMPARE(ConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure \"Saved\" Base Station"));
+        QTRY_VERIFY_WITH_TIMEOUT(chooser_->StationList().topLevelItemCount() > 0, kScanWaitMs);
+    }
+
+private:
+    std::set<QString> Addresses() const {
+        std::set<QString> addresses;
+        for (int row = 0; row < chooser_->StationList().topLevelItemCount(); ++row) {
+            addresses.insert(RowText(row, 1));
+        }
+        return addresses;
+    }
+    QString RowText(int row, int column) const {
+        const QTreeWidgetItem* item = chooser_->StationList().topLevelItem(row);
+        return item != nullptr ? item->text(column) : QString();
+    }
+    void WaitForStation(int station) {
+        QTRY_VERIFY_WITH_TIMEOUT(Addresses().contains(StationAddress(station)), kScanWaitMs);
+    }
+    int Select(int station) {
+        QTreeWidget& list = chooser_->StationList();
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
+            if (RowText(row, 1) == StationAddress(station)) {
+                list.clearSelection();
+                list.topLevelItem(row)->setSelected(true);
+                return row;
+            }
+        }
+        return -1;
+    }
+
+    QTemporaryDir stateDir_;
+    std::unique_ptr<e2e::RunningProgram> simulator_;
+    QPointer<ChooserWindow> chooser_;
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::GuiSimTest)
+#include "gui_sim_e2e_test.moc"
