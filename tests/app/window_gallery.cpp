@@ -1,0 +1,68 @@
+// Pictures of the program's windows, for people to look at: the chooser listing a simulated fleet (on loopback),
+// the chooser counting a restart down, and a configuration window. Each is saved with its window frame through
+// ImageMagick's import; run under Xvfb with a window manager (scripts/screenshots.sh).
+#include "chooser_fixture.h"
+#include "config/config_record.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace corvane {
+namespace {
+
+// Lets the window manager map, frame and activate the window before it is captured.
+void Settle() {
+    QEventLoop loop;
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool Capture(QWidget& window, const QString& path) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+    Settle();
+    const QString id = QStringLiteral("0x") + QString::number(window.winId(), 16);
+    const bool saved =
+        QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), id, QStringLiteral("-frame"), path}) == 0;
+    std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+} // namespace
+} // namespace corvane
+
+int main(int argc, char** argv) {
+    using namespace corvane;
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: corvane_window_gallery OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    testing::ChooserBench bench;
+    if (!bench.WaitForStations()) {
+        std::fprintf(stderr, "window gallery: the loopback fleet did not answer\n");
+        return 1;
+    }
+    ChooserWindow& chooser = bench.chooser();
+    bool saved = Capture(chooser, out.filePath(QStringLiteral("chooser-stations.png")));
+
+    bench.SelectRow(1);
+    chooser.MarkRestarting(*chooser.GetSelectedStation(false));
+    bench.SelectRow(0);
+    Settle(); // a countdown tick
+    saved = Capture(chooser, out.filePath(QStringLiteral("chooser-countdown.png"))) && saved;
+
+    ConfigRecord record = *chooser.GetSelectedStation(false);
+    auto* window = ConfigWindow::Open(&record);
+    saved = Capture(*window, out.filePath(QStringLiteral("config-window.png"))) && saved;
+    delete window;
+    return saved ? 0 : 1;
+}
