@@ -43,6 +43,14 @@ void BuildMessageHeader(std::uint32_t reserved1, std::uint32_t reserved2, std::u
                         std::uint32_t bodyLength, const void* body, const char* password, MessageHeader& out);
 
 // True when the header checksum of a received header is right.
+// As BuildMessageHeader, for a body whose checksum the caller already has (a body sent in pieces).
+void BuildMessageHeaderWithChecksum(std::uint32_t reserved1, std::uint32_t reserved2, std::uint32_t command,
+                                    std::uint32_t bodyLength, std::uint32_t bodyChecksum, const char* password,
+                                    MessageHeader& out);
+
+// The checksum of the bytes `checksum` covers followed by `count` zero bytes, without summing them.
+std::uint32_t ExtendChecksumWithZeros(std::uint32_t checksum, std::uint32_t count);
+
 bool VerifyMessageHeader(const MessageHeader& header);
 
 } // namespace corvane

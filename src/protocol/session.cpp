@@ -58,6 +58,25 @@ int SendRequest(SocketCell* cell, std::uint32_t reserved, const char* password, 
     return SendBytes(*cell, {static_cast<const std::uint8_t*>(body), bodyLength});
 }
 
+int SendRequestInParts(SocketCell* cell, std::uint32_t reserved, const char* password, std::uint32_t command,
+                       std::uint32_t bodyChecksum, std::span<const std::span<const std::uint8_t>> parts) {
+    const bool present = cell != nullptr && password != nullptr;
+    if (const int status = session_status::CheckArguments(present, reserved); status != 0) {
+        return status;
+    }
+    std::uint32_t bodyLength = 0;
+    for (const auto& part : parts) {
+        bodyLength += std::uint32_t(part.size());
+    }
+    MessageHeader header;
+    BuildMessageHeaderWithChecksum(0, 0, command, bodyLength, bodyChecksum, password, header);
+    int status = SendBytes(*cell, header);
+    for (std::size_t i = 0; status == 0 && i < parts.size(); ++i) {
+        status = SendBytes(*cell, parts[i]);
+    }
+    return status;
+}
+
 int ReceiveReplyHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, MessageHeader* out) {
     if (const int status = session_status::CheckArguments(cell != nullptr, reserved); status != 0) {
         return status;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace corvane {
 
@@ -32,6 +33,9 @@ int DisconnectSession(SocketCell* cell, std::uint32_t reserved);
 // Sends a request header and, unless bodyLength is 0 or kNoBody, the body; without time-out.
 int SendRequest(SocketCell* cell, std::uint32_t reserved, const char* password, std::uint32_t command,
                 std::uint32_t bodyLength, const void* body);
+// Sends a request header carrying `bodyChecksum`, then the body in the given pieces, one after another.
+int SendRequestInParts(SocketCell* cell, std::uint32_t reserved, const char* password, std::uint32_t command,
+                       std::uint32_t bodyChecksum, std::span<const std::span<const std::uint8_t>> parts);
 // Receives a reply header: -6 for a wrong checksum, else the base station's status; the bytes as received go to
 // `out` when given.
 int ReceiveReplyHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, MessageHeader* out = nullptr);

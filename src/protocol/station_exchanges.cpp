@@ -3,25 +3,77 @@
 #include "config/byte_order.h"
 #include "protocol/session_status.h"
 
+#include <algorithm>
 #include <new>
 
 namespace corvane {
 
-int BuildSoftwareBlock(std::span<const std::uint8_t> image, std::vector<std::uint8_t>& block) {
-    if (image.size() > kMaxSoftwareImageSize) {
-        return session_status::kTooLarge;
+namespace {
+
+// Connects, sends one request, waits for the reply header without time-out and closes the connection again.
+template <typename SendFn>
+int RequestAndReply(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, const char* host,
+                    std::uint16_t port, SendFn sendRequest) {
+    if (const int status = ConnectSession(cell, host, reserved, timeoutMs, port); status != 0) {
+        return status;
     }
+    int status = sendRequest();
+    if (status == 0) {
+        status = ReceiveReplyHeader(cell, 0, 0);
+    }
+    const int closed = DisconnectSession(cell, 0);
+    return status != 0 ? status : closed;
+}
+
+// Command 3 with the block sent straight from the image: no 1.5 MB copy per upload.
+int SendSoftwareBlock(SocketCell* cell, std::int32_t timeoutMs, const char* host, const char* password,
+                      const SoftwareBlock& block, std::uint16_t port) {
+    static const std::array<std::uint8_t, 64 * 1024> zeros{};
+    std::vector<std::span<const std::uint8_t>> parts;
     try {
-        block.clear();
-        block.reserve(kSoftwareBlockSize);
+        parts.push_back(block.image);
+        for (std::uint32_t fill = kSoftwareChecksumOffset - std::uint32_t(block.image.size()); fill > 0;) {
+            const std::uint32_t piece = std::min<std::uint32_t>(fill, zeros.size());
+            parts.emplace_back(zeros.data(), piece);
+            fill -= piece;
+        }
+        parts.emplace_back(block.trailer);
     } catch (const std::bad_alloc&) {
         return session_status::kOutOfMemory;
     }
-    // Each byte written once: the image, then the zero fill and the trailer's room.
-    block.insert(block.end(), image.begin(), image.end());
-    block.resize(kSoftwareBlockSize, 0);
-    const std::uint32_t checksum = ComputeChecksum(kChecksumStart, kChecksumBlock, block.data(), kSoftwareChecksumOffset);
-    StoreBigEndian32(block.data() + kSoftwareChecksumOffset, checksum);
+    return RequestAndReply(cell, 0, timeoutMs, host, port, [&] {
+        return SendRequestInParts(cell, 0, password, kCommandUploadSoftware, block.checksum, parts);
+    });
+}
+
+} // namespace
+
+int DescribeSoftwareBlock(std::span<const std::uint8_t> image, SoftwareBlock& block) {
+    // Larger images would overwrite the checksum trailer (or overflow the block).
+    if (image.size() > kMaxSoftwareImageSize) {
+        return session_status::kTooLarge;
+    }
+    const auto size = std::uint32_t(image.size());
+    const std::uint32_t beforeTrailer = ExtendChecksumWithZeros(
+        ComputeChecksum(kChecksumStart, kChecksumBlock, image.data(), size), kSoftwareChecksumOffset - size);
+    block.image = image;
+    StoreBigEndian32(block.trailer.data(), beforeTrailer);
+    block.checksum = ComputeChecksum(beforeTrailer, kChecksumBlock, block.trailer.data(), 4);
+    return 0;
+}
+
+int BuildSoftwareBlock(std::span<const std::uint8_t> image, std::vector<std::uint8_t>& block) {
+    SoftwareBlock described;
+    if (const int status = DescribeSoftwareBlock(image, described); status != 0) {
+        return status;
+    }
+    try {
+        block.assign(kSoftwareBlockSize, 0);
+    } catch (const std::bad_alloc&) {
+        return session_status::kOutOfMemory;
+    }
+    std::copy(image.begin(), image.end(), block.begin());
+    std::copy(described.trailer.begin(), described.trailer.end(), block.begin() + kSoftwareChecksumOffset);
     return 0;
 }
 
@@ -54,15 +106,8 @@ int SendCommandWithBody(SocketCell* cell, std::uint32_t reserved, std::int32_t t
     if (password == nullptr) {
         return session_status::kBadArgument;
     }
-    if (const int status = ConnectSession(cell, host, reserved, timeoutMs, port); status != 0) {
-        return status;
-    }
-    int status = SendRequest(cell, 0, password, command, length, body);
-    if (status == 0) {
-        status = ReceiveReplyHeader(cell, 0, 0);
-    }
-    const int closed = DisconnectSession(cell, 0);
-    return status != 0 ? status : closed;
+    return RequestAndReply(cell, reserved, timeoutMs, host, port,
+                           [&] { return SendRequest(cell, 0, password, command, length, body); });
 }
 
 int RestartStation(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, const char* host,
@@ -79,18 +124,11 @@ int UploadStationSoftware(SocketCell* cell, std::uint32_t flags, std::int32_t ti
     if ((flags & ~std::uint32_t{3}) != 0) {
         return session_status::kReservedNotZero;
     }
-    // Larger images would overwrite the checksum trailer (or overflow the block).
-    if (size > kMaxSoftwareImageSize) {
-        return session_status::kTooLarge;
-    }
-    int status = 0;
-    {
-        std::vector<std::uint8_t> block;
-        status = BuildSoftwareBlock({image, size}, block);
-        if (status == 0) {
-            status = SendCommandWithBody(cell, 0, timeoutMs, host, password, kCommandUploadSoftware,
-                                         kSoftwareBlockSize, block.data(), port);
-        }
+    SoftwareBlock block;
+    int status = DescribeSoftwareBlock({image, size}, block);
+    if (status == 0) {
+        status = password == nullptr ? session_status::kBadArgument
+                                     : SendSoftwareBlock(cell, timeoutMs, host, password, block, port);
     }
     if (status == 0 && (flags & kUploadRestart) != 0) {
         status = RestartStation(cell, 0, timeoutMs, host, password, port);

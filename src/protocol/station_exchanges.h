@@ -3,6 +3,7 @@
 #include "config/property_catalogue.h"
 #include "protocol/session.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -21,7 +22,17 @@ constexpr std::uint32_t kMaxSoftwareImageSize = kSoftwareChecksumOffset;
 // Upload flag: restart the base station after a successful upload.
 constexpr std::uint32_t kUploadRestart = 2;
 
-// Builds the software block of an image: 0, -15 above kMaxSoftwareImageSize bytes, or -3.
+// The software block of an image, described instead of built, so an upload copies nothing: the image, the zero
+// fill up to the trailer, and the trailer.
+struct SoftwareBlock {
+    std::span<const std::uint8_t> image;
+    std::array<std::uint8_t, 4> trailer{}; // big-endian checksum of every byte before it
+    std::uint32_t checksum = 0;            // of the whole block, trailer included
+};
+
+// Describes the software block of an image: 0, or -15 above kMaxSoftwareImageSize bytes.
+int DescribeSoftwareBlock(std::span<const std::uint8_t> image, SoftwareBlock& block);
+// Builds the software block of an image as bytes: 0, -15 above kMaxSoftwareImageSize bytes, or -3.
 int BuildSoftwareBlock(std::span<const std::uint8_t> image, std::vector<std::uint8_t>& block);
 
 // Command 21 with one action element per entry (entries carry no value: a length gives -15), then the results.
