@@ -9,7 +9,7 @@ out_dir=${1:-$(mktemp -d -t corvane-screenshots.XXXXXX)}
 mkdir -p "$out_dir"
 out_dir=$(cd "$out_dir" && pwd)
 
-for tool in xvfb-run import openbox xprop; do
+for tool in xvfb-run import openbox xprop xdotool; do
   command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing (bash scripts/setup.sh installs it)" >&2; exit 1; }
 done
 [ -f "$build_dir/build.ninja" ] || cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
@@ -18,8 +18,11 @@ cmake --build "$build_dir" --target corvane_dialog_gallery -j 2 >/dev/null
 gallery=$(realpath "$build_dir/tests/gui/corvane_dialog_gallery")
 runtime_dir=$(mktemp -d -t corvane-xdg.XXXXXX)
 trap 'rm -rf "$runtime_dir"' EXIT
+# Openbox's own settings, with captions that hold the icon, the title and a close box: the frame of a
+# fixed-size dialog.
+sed 's|<titleLayout>[A-Z]*</titleLayout>|<titleLayout>NLC</titleLayout>|' /etc/xdg/openbox/rc.xml >"$runtime_dir/openbox.xml"
 XDG_RUNTIME_DIR=$runtime_dir xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  openbox --sm-disable >/dev/null 2>&1 &
+  openbox --sm-disable --config-file "$XDG_RUNTIME_DIR/openbox.xml" >/dev/null 2>&1 &
   wm=$!
   trap "kill $wm 2>/dev/null || true" EXIT
   # The window manager draws the captions; wait until it has taken the screen.

@@ -7,8 +7,15 @@ namespace corvane {
 
 QIcon ResourceIcon(unsigned id) {
     switch (id) {
-    case 128:
-        return QIcon(QStringLiteral(":/icons/program_icon.svg"));
+    case 128: {
+        // Drawn at the usual sizes, so that window managers that pick a listed size find one.
+        const QIcon drawing(QStringLiteral(":/icons/program_icon.svg"));
+        QIcon icon;
+        for (int extent : {16, 24, 32, 48, 64, 128}) {
+            icon.addPixmap(drawing.pixmap(extent, extent));
+        }
+        return icon;
+    }
     case 129:
         return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
     case 154:

@@ -5,7 +5,6 @@
 #include "app/progress_dialog.h"
 #include "pages/change_password_dialog.h"
 #include "pages/choose_other_dialog.h"
-#include "pages/control_binding.h"
 #include "pages/enter_password_dialog.h"
 #include "resources/icons.h"
 #include "resources/message_format.h"
@@ -15,7 +14,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QTimer>
-#include <QWindow>
 
 #include <cstdio>
 #include <functional>
@@ -41,18 +39,20 @@ std::unique_ptr<ErrorDialog> Note(unsigned captionId, std::string text) {
     return dialog;
 }
 
-// Waits without spinning: the event loop runs until the window is on screen and the frame is drawn.
-void Settle(QWidget& window) {
+// Lets the event loop run while the window manager maps, frames and activates the window.
+void Settle() {
     QEventLoop loop;
     QTimer::singleShot(400, &loop, &QEventLoop::quit);
     loop.exec();
-    (void)window;
 }
 
 bool Capture(QWidget& window, const QString& path) {
     window.show();
-    Settle(window);
-    const QString id = QStringLiteral("0x") + QString::number(window.winId(), 16);
+    Settle();
+    const QString id = QString::number(window.winId());
+    // The window manager may leave a new window unfocused; an active caption is what people expect to see.
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
+    Settle();
     return QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), id, QStringLiteral("-frame"), path}) == 0;
 }
 
@@ -81,21 +81,9 @@ int main(int argc, char** argv) {
              return note;
          }},
         {"note-158-reset-station", [] { return Note(156, std::string(ResourceString(158))); }},
-        {"enter-password",
-         [] {
-             auto dialog = std::make_unique<EnterPasswordDialog>();
-             return dialog;
-         }},
-        {"choose-other",
-         [] {
-             auto dialog = std::make_unique<ChooseOtherDialog>();
-             return dialog;
-         }},
-        {"change-password",
-         [] {
-             auto dialog = std::make_unique<ChangePasswordDialog>();
-             return dialog;
-         }},
+        {"enter-password", [] { return std::make_unique<EnterPasswordDialog>(); }},
+        {"choose-other", [] { return std::make_unique<ChooseOtherDialog>(); }},
+        {"change-password", [] { return std::make_unique<ChangePasswordDialog>(); }},
         {"progress", [] { return std::make_unique<ProgressDialog>(ProgressSpec{137, false}); }},
     };
     int failures = 0;
