@@ -14,12 +14,12 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes TableValue(std::uint32_t count, const Bytes& entries, std::uint8_t headerFill = 0) {
-    Bytes value(16, headerFill);
+    Bytes value(16 + entries.size(), headerFill);
     value[4] = std::uint8_t(count >> 24);
     value[5] = std::uint8_t(count >> 16);
     value[6] = std::uint8_t(count >> 8);
     value[7] = std::uint8_t(count);
-    value.insert(value.end(), entries.begin(), entries.end());
+    std::copy(entries.begin(), entries.end(), value.begin() + 16);
     return value;
 }
 

@@ -79,10 +79,15 @@ int StationConnection::SendRequest(std::uint32_t command, std::uint32_t bodyLeng
                                    const char* password) {
     MessageHeader header{};
     BuildMessageHeader(0, 0, command, bodyLength, body, password, header);
-    std::vector<std::uint8_t> bytes(header.begin(), header.end());
-    if (body && bodyLength != kNoBody)
-        bytes.insert(bytes.end(), body, body + bodyLength);
-    return Send(bytes);
+    const bool hasBody = body && bodyLength != kNoBody;
+    return SendHeaderAndBody(header, {body, hasBody ? bodyLength : 0});
+}
+
+int StationConnection::SendHeaderAndBody(const MessageHeader& header, std::span<const std::uint8_t> body) {
+    std::uint32_t sent = 0;
+    if (const int status = NetSocketSend(socket_, std::uint32_t(header.size()), header.data(), &sent, 0, 5000))
+        return status;
+    return NetSocketSend(socket_, std::uint32_t(body.size()), body.data(), &sent, 0, 5000);
 }
 
 int StationConnection::ReceiveHeader(MessageHeader& header, std::int32_t timeoutMs) {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <thread>
+#include <span>
 #include <vector>
 
 namespace corvane::sim::test {
@@ -54,6 +55,8 @@ public:
     int connectStatus() const { return connectStatus_; }
     int Send(const std::vector<std::uint8_t>& bytes);
     int SendRequest(std::uint32_t command, std::uint32_t bodyLength, const std::uint8_t* body, const char* password);
+    // A header as given (its checksums may disagree with the body), then the body.
+    int SendHeaderAndBody(const MessageHeader& header, std::span<const std::uint8_t> body);
     // 0 and the header, or the receive's status.
     int ReceiveHeader(MessageHeader& header, std::int32_t timeoutMs = 5000);
     int Receive(std::vector<std::uint8_t>& bytes, std::int32_t timeoutMs = 5000);

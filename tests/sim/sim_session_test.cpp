@@ -74,9 +74,7 @@ int UploadBlock(const std::string& host, const std::vector<std::uint8_t>& block,
         return connection.connectStatus();
     MessageHeader header{};
     BuildMessageHeader(0, 0, kUpload, announcedLength, block.data(), "orchid", header);
-    std::vector<std::uint8_t> bytes(header.begin(), header.end());
-    bytes.insert(bytes.end(), block.begin(), block.end());
-    if (const int sent = connection.Send(bytes); sent != 0)
+    if (const int sent = connection.SendHeaderAndBody(header, block); sent != 0)
         return sent;
     MessageHeader reply{};
     if (const int received = connection.ReceiveHeader(reply); received != 0)
@@ -185,9 +183,7 @@ TEST_F(SimSessionTest, BodyChecksumMismatchIsRefused) {
     MessageHeader header{};
     BuildMessageHeader(0, 0, kRead, std::uint32_t(body.size()), body.data(), "orchid", header);
     body[5] ^= 1;
-    std::vector<std::uint8_t> bytes(header.begin(), header.end());
-    bytes.insert(bytes.end(), body.begin(), body.end());
-    ASSERT_EQ(connection.Send(bytes), 0);
+    ASSERT_EQ(connection.SendHeaderAndBody(header, body), 0);
     MessageHeader reply{};
     ASSERT_EQ(connection.ReceiveHeader(reply), 0);
     EXPECT_EQ(ReplyStatus(reply), kChecksumMismatch);
