@@ -10,6 +10,7 @@
 #include "protocol/message_header.h"
 #include "protocol/net_socket.h"
 #include "protocol/station_exchanges.h"
+#include "protocol/socket_address.h"
 
 #include <benchmark/benchmark.h>
 
@@ -167,10 +168,7 @@ BENCHMARK(PrepareSoftwareBlock)->Iterations(kTransfers)->UseRealTime()->Unit(ben
 void RawTcpTransfer(benchmark::State& state) {
     MockPeer station(BlockReceivers());
     const std::vector<std::uint8_t> request(kRequestBytes, 0xA5);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(station.Port());
+    const sockaddr_in address = InternetAddress(INADDR_LOOPBACK, station.Port());
     for (auto _ : state) {
         const int connection = socket(AF_INET, SOCK_STREAM, 0);
         const int on = 1;

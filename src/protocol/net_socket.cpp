@@ -2,6 +2,7 @@
 
 #include "protocol/deadline.h"
 #include "protocol/dotted_quad.h"
+#include "protocol/socket_address.h"
 #include "protocol/socket_status.h"
 
 #include <arpa/inet.h>
@@ -109,14 +110,6 @@ int TransferAll(NetSocket& socket, short events, std::int32_t timeoutMs, std::ui
         *count = done;
     }
     return status;
-}
-
-sockaddr_in InternetAddress(std::uint32_t address, std::uint16_t port) {
-    sockaddr_in result{};
-    result.sin_family = AF_INET;
-    result.sin_addr.s_addr = htonl(address);
-    result.sin_port = htons(port);
-    return result;
 }
 
 // Resolves `host` for a connect or a datagram send; a port of 0 becomes the default.

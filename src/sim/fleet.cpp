@@ -2,6 +2,7 @@
 
 #include "protocol/dotted_quad.h"
 #include "sim/discovery_answer.h"
+#include "protocol/socket_address.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -26,14 +27,6 @@ constexpr std::size_t kMaxSessions = 512;
 
 std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
 
-sockaddr_in MakeAddress(std::uint32_t address, std::uint16_t port) {
-    sockaddr_in in{};
-    in.sin_family = AF_INET;
-    in.sin_addr.s_addr = htonl(address);
-    in.sin_port = htons(port);
-    return in;
-}
-
 // A socket of `type` bound to address:port with address reuse, so a station's own socket and the broadcast
 // receiver can share the discovery port and a restarted station can listen again at once.
 int BindSocket(int type, std::uint32_t address, std::uint16_t port, std::string& error) {
@@ -43,7 +36,7 @@ int BindSocket(int type, std::uint32_t address, std::uint16_t port, std::string&
         return -1;
     }
     const int on = 1;
-    const sockaddr_in in = MakeAddress(address, port);
+    const sockaddr_in in = InternetAddress(address, port);
     if (::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0 ||
         ::bind(fd, reinterpret_cast<const sockaddr*>(&in), sizeof in) != 0) {
         error = SystemError("bind " + FormatDottedQuad(address) + ":" + std::to_string(port));

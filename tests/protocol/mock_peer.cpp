@@ -1,5 +1,7 @@
 #include "mock_peer.h"
 
+#include "protocol/socket_address.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -88,9 +90,7 @@ void DatagramPeer::Reply(std::span<const std::uint8_t> bytes) {
 
 int BindLoopback(int type, std::uint16_t& port) {
     const int handle = socket(AF_INET, type | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in address = InternetAddress(INADDR_LOOPBACK, 0);
     socklen_t size = sizeof address;
     if (handle < 0 || bind(handle, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
         getsockname(handle, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
