@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <limits>
 
 namespace corvane {

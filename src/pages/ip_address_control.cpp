@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
+
 namespace corvane {
 
 IpAddressControl::IpAddressControl(QWidget* parent) : QFrame(parent) {

@@ -1,5 +1,6 @@
 #include "resources/message_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 
