@@ -154,7 +154,7 @@ private slots:
         AnswerPassword(QStringLiteral("orchid"));
         chooser_->RestartSelectedStation();
         QVERIFY(chooser_->CountdownRunning());
-        QTRY_COMPARE(RowText(row, 1), QStringLiteral("Restarting...20"));
+        QTRY_VERIFY(CountdownStarted(row));
         QTRY_COMPARE_WITH_TIMEOUT(RowText(row, 1), QStringLiteral("Restarting...1"), kScanWaitMs);
         // At 20 seconds the list empties and a new scan finds the station, back from its restart.
         QSignalSpy answers(chooser_, &ChooserWindow::stationAnswered);
@@ -178,7 +178,7 @@ private slots:
         AnswerPassword(QStringLiteral("orchid"));
         chooser_->UploadSoftwareFile();
         QVERIFY(chooser_->CountdownRunning());
-        QTRY_COMPARE(RowText(row, 1), QStringLiteral("Restarting...20"));
+        QTRY_VERIFY(CountdownStarted(row));
     }
 
     void aResetStationGetsTheDefaultSoftwareAfterTheNote() {
@@ -192,7 +192,7 @@ private slots:
         ClickControl(chooser_, kConfigureButton);
         QCOMPARE(caption, QStringLiteral("Note"));
         QVERIFY(chooser_->CountdownRunning());
-        QTRY_COMPARE(RowText(row, 1), QStringLiteral("Restarting...20"));
+        QTRY_VERIFY(CountdownStarted(row));
         QVERIFY(ConfigWindows().isEmpty());
     }
 
@@ -244,6 +244,11 @@ private:
             addresses.insert(RowText(row, 1));
         }
         return addresses;
+    }
+    // The first tick shows 20, or 19 when a second of the calendar clock turned since the countdown began.
+    bool CountdownStarted(int row) const {
+        const QString text = RowText(row, 1);
+        return text == QStringLiteral("Restarting...20") || text == QStringLiteral("Restarting...19");
     }
     QString RowText(int row, int column) const {
         const QTreeWidgetItem* item = chooser_->StationList().topLevelItem(row);
