@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -162,6 +163,56 @@ private slots:
             QVERIFY2(TextOf(chooser, id).isEmpty(), qPrintable(QString::number(id)));
         }
         QVERIFY(!GetControl(chooser, kConfigureButton)->isEnabled());
+        delete chooser;
+    }
+
+    void namesFromTheNetworkShowAsTheyAre() {
+        auto* chooser = SilentChooser();
+        auto record = Answer(0x0A000102u, 1, "<b>Bold</b> &amp;");
+        record->syDs = "<img src=\"x\">";
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(std::move(record)));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        for (int id : {1041, 1042}) {
+            auto* label = qobject_cast<QLabel*>(GetControl(chooser, id));
+            QVERIFY(label != nullptr);
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        }
+        QCOMPARE(TextOf(chooser, 1041), QStringLiteral("<b>Bold</b> &amp;"));
+        QCOMPARE(chooser->StationList().topLevelItem(0)->text(0), QStringLiteral("<b>Bold</b> &amp;"));
+        delete chooser;
+    }
+
+    void acceleratorsRescanAndOpenNewConfigurations() {
+        auto* chooser = SilentChooser();
+        chooser->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(chooser));
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        QTest::keyClick(chooser, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(chooser->StationList().topLevelItemCount(), 0);
+        QTest::keyClick(chooser, Qt::Key_I, Qt::ControlModifier); // Import Settings belongs to configuration windows
+        QVERIFY(OpenConfigWindows().isEmpty());
+        QTest::keyClick(chooser, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(OpenConfigWindows().size(), 1);
+        delete chooser;
+    }
+
+    void doubleClickingARowConfiguresIt() {
+        auto* chooser = SilentChooser();
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        QString title;
+        OnNextModal([&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            dialog.reject(); // Cancel at the password: nothing happens
+        });
+        QVERIFY(QTest::qWaitForWindowExposed(chooser));
+        QTreeWidget& list = chooser->StationList();
+        const QPoint row = list.visualItemRect(list.topLevelItem(0)).center();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(title, QStringLiteral("Enter Password"));
+        QVERIFY(OpenConfigWindows().isEmpty());
         delete chooser;
     }
 
