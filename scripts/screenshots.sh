@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders every dialog of the desktop utility under Xvfb (with a window manager, so captions show) and saves one
-# PNG per dialog. Usage: scripts/screenshots.sh [OUTPUT_DIRECTORY]  (BUILD_DIR picks the build, default build/dev)
+# Renders every dialog of the desktop utility, the chooser (with simulated stations on loopback) and a configuration
+# window under Xvfb (with a window manager, so captions show) and saves one PNG each.
+# Usage: scripts/screenshots.sh [OUTPUT_DIRECTORY]  (BUILD_DIR picks the build, default build/dev)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,9 +14,10 @@ for tool in xvfb-run import openbox xprop xdotool; do
   command -v "$tool" >/dev/null || { echo "screenshots: $tool is missing (bash scripts/setup.sh installs it)" >&2; exit 1; }
 done
 [ -f "$build_dir/build.ninja" ] || cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$build_dir" --target corvane_dialog_gallery -j 2 >/dev/null
+cmake --build "$build_dir" --target corvane_dialog_gallery corvane_window_gallery -j 2 >/dev/null
 
 gallery=$(realpath "$build_dir/tests/gui/corvane_dialog_gallery")
+windows=$(realpath "$build_dir/tests/app/corvane_window_gallery")
 runtime_dir=$(mktemp -d -t corvane-xdg.XXXXXX)
 trap 'rm -rf "$runtime_dir"' EXIT
 # Openbox's own settings, with captions that hold the icon, the title and a close box: the frame of a
@@ -31,6 +33,7 @@ XDG_RUNTIME_DIR=$runtime_dir xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     sleep 0.1
   done
   "$1" "$2"
-' _ "$gallery" "$out_dir"
+  "$3" "$2"
+' _ "$gallery" "$out_dir" "$windows"
 
 echo "$out_dir"
