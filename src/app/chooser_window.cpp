@@ -76,7 +76,6 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
     menuBar_ = InstallMenuBar136(
         this, [this](int command) { OnCommand(command); },
         [this](QMenu* menu, int position) { UpdateMenuStates(menu, position); });
-    instance = this;
 
     // The window's own menu (the system menu on other desktops) carries About.
     if (const std::string_view about = ResourceString(101); !about.empty()) {
@@ -121,9 +120,9 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
     };
     if (const int status = StartDiscovery(discovery_, sink, setup_.discoveryTarget, setup_.discoveryPort);
         status != 0) {
-        instance = nullptr;
         throw DiscoveryStartError{status};
     }
+    instance = this;
 }
 
 ChooserWindow::~ChooserWindow() {
