@@ -190,6 +190,19 @@ private slots:
         QCOMPARE(source.syNm, std::string("Home"));
     }
 
+    void aboutShowsTheAboutBox() {
+        ConfigWindow window;
+        window.show();
+        QString title;
+        OnNextModal([&](QDialog& dialog) {
+            title = dialog.windowTitle();
+            dialog.reject();
+        });
+        FindMenuCommand(window.findChild<QMenuBar*>(), kCommandAbout)->trigger();
+        QCOMPARE(title, QStringLiteral("About Corvane Admin Utility"));
+        QVERIFY(window.isVisible());
+    }
+
     void theChoosersShortcutsDoNothingHere() {
         ConfigRecord source = StationRecord("Home");
         QPointer<ConfigWindow> window = new ConfigWindow(&source);
