@@ -284,34 +284,34 @@ void ChooserWindow::reject() {
 
 void ChooserWindow::OnCommand(int command) {
     switch (command) {
-    case kCommandNewConfiguration:
+    case kMenuNewConfiguration:
         NewConfiguration();
         break;
-    case kCommandOpenConfigurationFile:
+    case kMenuOpenConfigurationFile:
         AskAndOpenConfigurationFile();
         break;
-    case kCommandCloseWindow:
+    case kMenuCloseWindow:
         close();
         break;
-    case kCommandExit:
+    case kMenuExit:
         QCoreApplication::exit(0);
         break;
-    case kCommandChooseOther:
+    case kMenuChooseOther:
         ChooseOtherStation();
         break;
-    case kCommandRescan:
+    case kMenuRescan:
         Rescan();
         break;
-    case kCommandRestart:
+    case kMenuRestart:
         RestartSelectedStation();
         break;
-    case kCommandUploadSoftware:
+    case kMenuUploadSoftware:
         UploadSoftwareFile();
         break;
-    case kCommandUploadDefaultSoftware:
+    case kMenuUploadDefaultSoftware:
         UploadDefaultSoftware(std::nullopt, true);
         break;
-    case kCommandAbout:
+    case kMenuAbout:
         ShowAbout();
         break;
     default: // Save As, Import Settings and Equivalent Network Password belong to configuration windows
@@ -321,14 +321,14 @@ void ChooserWindow::OnCommand(int command) {
 
 void ChooserWindow::UpdateMenuStates(QMenu* menu, int position) {
     if (position == 0) {
-        EnableCommand(menu, kCommandSaveAs, false);
-        EnableCommand(menu, kCommandImportSettings, false);
+        EnableCommand(menu, kMenuSaveAs, false);
+        EnableCommand(menu, kMenuImportSettings, false);
     } else if (position == 1) {
         const bool selected = GetSelectedStation(false) != nullptr;
-        EnableCommand(menu, kCommandRestart, selected);
-        EnableCommand(menu, kCommandUploadSoftware, selected);
-        EnableCommand(menu, kCommandUploadDefaultSoftware, selected);
-        EnableCommand(menu, kCommandEquivalentNetworkPassword, false);
+        EnableCommand(menu, kMenuRestart, selected);
+        EnableCommand(menu, kMenuUploadSoftware, selected);
+        EnableCommand(menu, kMenuUploadDefaultSoftware, selected);
+        EnableCommand(menu, kMenuEquivalentNetworkPassword, false);
     }
 }
 

@@ -114,10 +114,10 @@ void ConfigWindow::reject() {
 
 void ConfigWindow::OnCommand(int command) {
     switch (command) {
-    case kCommandCloseWindow:
+    case kMenuCloseWindow:
         Destroy();
         break;
-    case kCommandAbout: {
+    case kMenuAbout: {
         AboutDialog about;
         about.exec();
         break;
@@ -130,18 +130,18 @@ void ConfigWindow::OnCommand(int command) {
 void ConfigWindow::UpdateMenuStates(QMenu* menu, int position) {
     const bool station = record_->stationAddress != 0;
     if (position == 0) {
-        EnableCommand(menu, kCommandNewConfiguration, false);
-        EnableCommand(menu, kCommandOpenConfigurationFile, false);
-        EnableCommand(menu, kCommandSaveAs, true);
-        EnableCommand(menu, kCommandImportSettings, true);
-        EnableCommand(menu, kCommandExit, false);
+        EnableCommand(menu, kMenuNewConfiguration, false);
+        EnableCommand(menu, kMenuOpenConfigurationFile, false);
+        EnableCommand(menu, kMenuSaveAs, true);
+        EnableCommand(menu, kMenuImportSettings, true);
+        EnableCommand(menu, kMenuExit, false);
     } else if (position == 1) {
-        EnableCommand(menu, kCommandChooseOther, false);
-        EnableCommand(menu, kCommandRescan, false);
-        EnableCommand(menu, kCommandRestart, station);
-        EnableCommand(menu, kCommandUploadSoftware, station);
-        EnableCommand(menu, kCommandUploadDefaultSoftware, station);
-        EnableCommand(menu, kCommandEquivalentNetworkPassword, EncryptionOn());
+        EnableCommand(menu, kMenuChooseOther, false);
+        EnableCommand(menu, kMenuRescan, false);
+        EnableCommand(menu, kMenuRestart, station);
+        EnableCommand(menu, kMenuUploadSoftware, station);
+        EnableCommand(menu, kMenuUploadDefaultSoftware, station);
+        EnableCommand(menu, kMenuEquivalentNetworkPassword, EncryptionOn());
     }
 }
 

@@ -12,11 +12,11 @@ namespace corvane {
 namespace {
 
 constexpr Accelerator kAccelerators[] = {
-    {Qt::CTRL | Qt::Key_I, kCommandImportSettings},
-    {Qt::CTRL | Qt::Key_N, kCommandNewConfiguration},
-    {Qt::CTRL | Qt::Key_O, kCommandOpenConfigurationFile},
-    {Qt::CTRL | Qt::Key_R, kCommandRescan},
-    {Qt::CTRL | Qt::Key_W, kCommandCloseWindow},
+    {Qt::CTRL | Qt::Key_I, kMenuImportSettings},
+    {Qt::CTRL | Qt::Key_N, kMenuNewConfiguration},
+    {Qt::CTRL | Qt::Key_O, kMenuOpenConfigurationFile},
+    {Qt::CTRL | Qt::Key_R, kMenuRescan},
+    {Qt::CTRL | Qt::Key_W, kMenuCloseWindow},
 };
 
 struct Item {
@@ -30,29 +30,29 @@ struct Popup {
 };
 
 constexpr Item kFileItems[] = {
-    {"New Configuration", kCommandNewConfiguration},
-    {"&Open Configuration File...", kCommandOpenConfigurationFile},
-    {"Close &Window", kCommandCloseWindow},
+    {"New Configuration", kMenuNewConfiguration},
+    {"&Open Configuration File...", kMenuOpenConfigurationFile},
+    {"Close &Window", kMenuCloseWindow},
     {nullptr, 0},
-    {"Save As...", kCommandSaveAs},
-    {"&Import Settings...", kCommandImportSettings},
+    {"Save As...", kMenuSaveAs},
+    {"&Import Settings...", kMenuImportSettings},
     {nullptr, 0},
-    {"Exit", kCommandExit},
+    {"Exit", kMenuExit},
 };
 
 constexpr Item kBaseStationItems[] = {
-    {"Choose Other...", kCommandChooseOther},
-    {"Re-scan", kCommandRescan},
+    {"Choose Other...", kMenuChooseOther},
+    {"Re-scan", kMenuRescan},
     {nullptr, 0},
-    {"Restart...", kCommandRestart},
-    {"Upload Software...", kCommandUploadSoftware},
-    {"Upload Default (v4.0) Software...", kCommandUploadDefaultSoftware},
+    {"Restart...", kMenuRestart},
+    {"Upload Software...", kMenuUploadSoftware},
+    {"Upload Default (v4.0) Software...", kMenuUploadDefaultSoftware},
     {nullptr, 0},
-    {"Equivalent Network Password...", kCommandEquivalentNetworkPassword},
+    {"Equivalent Network Password...", kMenuEquivalentNetworkPassword},
 };
 
 constexpr Item kHelpItems[] = {
-    {"About Corvane Admin Utility...", kCommandAbout},
+    {"About Corvane Admin Utility...", kMenuAbout},
 };
 
 constexpr Popup kMenu136[] = {

@@ -261,20 +261,20 @@ private slots:
 
     void menuStatesFollowTheSelection() {
         auto* chooser = SilentChooser();
-        QVERIFY(!Command(*chooser, 0, kCommandSaveAs)->isEnabled());
-        QVERIFY(!Command(*chooser, 0, kCommandImportSettings)->isEnabled());
-        QVERIFY(Command(*chooser, 0, kCommandNewConfiguration)->isEnabled());
-        for (int command : std::initializer_list<int>{kCommandRestart, kCommandUploadSoftware, kCommandUploadDefaultSoftware,
-                            kCommandEquivalentNetworkPassword}) {
+        QVERIFY(!Command(*chooser, 0, kMenuSaveAs)->isEnabled());
+        QVERIFY(!Command(*chooser, 0, kMenuImportSettings)->isEnabled());
+        QVERIFY(Command(*chooser, 0, kMenuNewConfiguration)->isEnabled());
+        for (int command : std::initializer_list<int>{kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware,
+                            kMenuEquivalentNetworkPassword}) {
             QVERIFY(!Command(*chooser, 1, command)->isEnabled());
         }
-        QVERIFY(Command(*chooser, 1, kCommandChooseOther)->isEnabled());
+        QVERIFY(Command(*chooser, 1, kMenuChooseOther)->isEnabled());
         QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
-        for (int command : std::initializer_list<int>{kCommandRestart, kCommandUploadSoftware, kCommandUploadDefaultSoftware}) {
+        for (int command : std::initializer_list<int>{kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware}) {
             QVERIFY(Command(*chooser, 1, command)->isEnabled());
         }
-        QVERIFY(!Command(*chooser, 1, kCommandEquivalentNetworkPassword)->isEnabled());
+        QVERIFY(!Command(*chooser, 1, kMenuEquivalentNetworkPassword)->isEnabled());
         delete chooser;
     }
 
@@ -364,7 +364,7 @@ private slots:
         if (confirm) {
             AnswerPassword(QStringLiteral("orchid"));
         }
-        FindMenuCommand(&bench.chooser().MenuBar(), kCommandRestart)->trigger();
+        FindMenuCommand(&bench.chooser().MenuBar(), kMenuRestart)->trigger();
         QVERIFY(text.startsWith(QStringLiteral("Restarting a base station will cause")));
         QCOMPARE(bench.StationIsDown(kSecondStation), confirm);
         QCOMPARE(bench.chooser().CountdownRunning(), confirm);
@@ -406,7 +406,7 @@ private slots:
         if (!code.isEmpty()) {
             ExpectMessage(&text, &shownCode);
         }
-        FindMenuCommand(&bench.chooser().MenuBar(), kCommandUploadSoftware)->trigger();
+        FindMenuCommand(&bench.chooser().MenuBar(), kMenuUploadSoftware)->trigger();
         QCOMPARE(asked.defaultSuffix, QStringLiteral("bin"));
         QCOMPARE(asked.initialName, QStringLiteral("*.bin"));
         QCOMPARE(shownCode, code);
@@ -460,7 +460,7 @@ private slots:
 
     void newConfigurationOpensAnUnnamedWindowThatCannotUpdate() {
         auto* chooser = SilentChooser();
-        FindMenuCommand(&chooser->MenuBar(), kCommandNewConfiguration)->trigger();
+        FindMenuCommand(&chooser->MenuBar(), kMenuNewConfiguration)->trigger();
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure Base Station"));
         QVERIFY(!GetControl(OpenConfigWindows().constFirst(), 1)->isEnabled());
@@ -501,7 +501,7 @@ private slots:
         if (title.isEmpty()) {
             ExpectMessage(&text, &code);
         }
-        FindMenuCommand(&chooser->MenuBar(), kCommandOpenConfigurationFile)->trigger();
+        FindMenuCommand(&chooser->MenuBar(), kMenuOpenConfigurationFile)->trigger();
         QCOMPARE(asked.defaultSuffix, QStringLiteral("cfg"));
         QCOMPARE(asked.initialName, QStringLiteral(".cfg"));
         if (title.isEmpty()) {

@@ -137,7 +137,7 @@ private slots:
             QCOMPARE(commands.back(), command);
         }
         // A grayed item's accelerator sends nothing.
-        FindMenuCommand(menuBar, kCommandImportSettings)->setEnabled(false);
+        FindMenuCommand(menuBar, kMenuImportSettings)->setEnabled(false);
         const std::size_t before = commands.size();
         QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
         QCOMPARE(commands.size(), before);

@@ -113,7 +113,7 @@ private slots:
 
     void exitEndsTheProgram() {
         QTimer::singleShot(0, [] {
-            FindMenuCommand(&ChooserWindow::Instance()->MenuBar(), kCommandExit)->trigger();
+            FindMenuCommand(&ChooserWindow::Instance()->MenuBar(), kMenuExit)->trigger();
         });
         QCOMPARE(RunAdminUtility({}, Options()), 0);
         QVERIFY(ChooserWindow::Instance() == nullptr);

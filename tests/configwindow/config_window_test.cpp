@@ -145,16 +145,16 @@ private slots:
         ConfigWindow window(&source);
         window.show();
         QCOMPARE(GetControl(&window, 1)->isEnabled(), fromStation);
-        for (int command : {kCommandRestart, kCommandUploadSoftware, kCommandUploadDefaultSoftware}) {
+        for (int command : {kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware}) {
             QCOMPARE(ItemEnabled(window, 1, command), fromStation);
         }
-        for (int command : {kCommandChooseOther, kCommandRescan, kCommandEquivalentNetworkPassword}) {
+        for (int command : {kMenuChooseOther, kMenuRescan, kMenuEquivalentNetworkPassword}) {
             QVERIFY(!ItemEnabled(window, 1, command));
         }
-        for (int command : {kCommandNewConfiguration, kCommandOpenConfigurationFile, kCommandExit}) {
+        for (int command : {kMenuNewConfiguration, kMenuOpenConfigurationFile, kMenuExit}) {
             QVERIFY(!ItemEnabled(window, 0, command));
         }
-        for (int command : {kCommandSaveAs, kCommandImportSettings, kCommandCloseWindow}) {
+        for (int command : {kMenuSaveAs, kMenuImportSettings, kMenuCloseWindow}) {
             QVERIFY(ItemEnabled(window, 0, command));
         }
     }
@@ -184,7 +184,7 @@ private slots:
         } else if (how == "close") {
             window->close();
         } else {
-            FindMenuCommand(window->findChild<QMenuBar*>(), kCommandCloseWindow)->trigger();
+            FindMenuCommand(window->findChild<QMenuBar*>(), kMenuCloseWindow)->trigger();
         }
         QTRY_VERIFY(window == nullptr);
         QCOMPARE(source.syNm, std::string("Home"));
@@ -198,7 +198,7 @@ private slots:
             title = dialog.windowTitle();
             dialog.reject();
         });
-        FindMenuCommand(window.findChild<QMenuBar*>(), kCommandAbout)->trigger();
+        FindMenuCommand(window.findChild<QMenuBar*>(), kMenuAbout)->trigger();
         QCOMPARE(title, QStringLiteral("About Corvane Admin Utility"));
         QVERIFY(window.isVisible());
     }
