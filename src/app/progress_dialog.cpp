@@ -14,8 +14,8 @@ constexpr int kText = 1139;
 
 } // namespace
 
-ProgressDialog::ProgressDialog(const ProgressSpec& spec, QWidget* parent)
-    : TemplateDialog(parent), ui_(std::make_unique<Ui::ProgressTemplate>()), spec_(spec) {
+ProgressDialog::ProgressDialog(const ProgressSpec& progress, QWidget* parent)
+    : TemplateDialog(parent), ui_(std::make_unique<Ui::ProgressTemplate>()), spec_(progress) {
     ui_->setupUi(this);
     BindStandardButtons();
 }

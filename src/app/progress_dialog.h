@@ -23,7 +23,7 @@ class ProgressDialog : public TemplateDialog, public ProgressDialogInterface {
     Q_OBJECT
 
 public:
-    explicit ProgressDialog(const ProgressSpec& spec, QWidget* parent = nullptr);
+    explicit ProgressDialog(const ProgressSpec& progress, QWidget* parent = nullptr);
     ~ProgressDialog() override;
 
     void NotifyDone() override;

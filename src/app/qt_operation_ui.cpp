@@ -14,8 +14,8 @@ void QtOperationUi::RestoreCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-std::unique_ptr<ProgressDialogInterface> QtOperationUi::CreateProgressDialog(const ProgressSpec& spec) {
-    return std::make_unique<ProgressDialog>(spec);
+std::unique_ptr<ProgressDialogInterface> QtOperationUi::CreateProgressDialog(const ProgressSpec& progress) {
+    return std::make_unique<ProgressDialog>(progress);
 }
 
 } // namespace corvane

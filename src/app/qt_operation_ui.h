@@ -9,7 +9,7 @@ class QtOperationUi : public OperationUi {
 public:
     void ShowWaitCursor() override;
     void RestoreCursor() override;
-    std::unique_ptr<ProgressDialogInterface> CreateProgressDialog(const ProgressSpec& spec) override;
+    std::unique_ptr<ProgressDialogInterface> CreateProgressDialog(const ProgressSpec& progress) override;
 };
 
 } // namespace corvane

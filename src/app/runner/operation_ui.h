@@ -28,7 +28,7 @@ public:
 
     virtual void ShowWaitCursor() = 0;
     virtual void RestoreCursor() = 0;
-    virtual std::unique_ptr<ProgressDialogInterface> CreateProgressDialog(const ProgressSpec& spec) = 0;
+    virtual std::unique_ptr<ProgressDialogInterface> CreateProgressDialog(const ProgressSpec& progress) = 0;
 };
 
 } // namespace corvane

@@ -69,9 +69,9 @@ public:
     void ShowWaitCursor() override { ++cursorShown; }
     void RestoreCursor() override { ++cursorRestored; }
 
-    std::unique_ptr<ProgressDialogInterface> CreateProgressDialog(const ProgressSpec& spec) override {
+    std::unique_ptr<ProgressDialogInterface> CreateProgressDialog(const ProgressSpec& progress) override {
         ++dialogsCreated;
-        lastTextId = spec.textId;
+        lastTextId = progress.textId;
         if (onCreate) {
             onCreate();
         }
