@@ -10,6 +10,7 @@
 #include "app/runner/operation_runner.h"
 #include "config/config_record.h"
 #include "pages/choose_other_dialog.h"
+#include "protocol/message_header.h"
 #include "protocol/discovery_datagrams.h"
 #include "resources/string_table.h"
 
@@ -25,7 +26,6 @@ constexpr unsigned kConfirmRestart = 143;
 constexpr unsigned kConfirmUpload = 144;
 constexpr unsigned kNoteCaption = 156;
 constexpr unsigned kStationWasReset = 158;
-constexpr char kFactoryPassword[] = "orchid";
 
 // Sizes past 32 bits cannot be a software image; they reach the upload as "too large" instead of wrapping round.
 std::uint32_t ImageSize(std::size_t size) {

@@ -64,27 +64,4 @@ std::string ChooserBench::StationAddress(std::uint32_t station) {
     return FormatDottedQuad(0x7F000000 + station);
 }
 
-QList<ConfigWindow*> OpenConfigWindows() {
-    QList<ConfigWindow*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<ConfigWindow*>(widget); window != nullptr && window->isVisible()) {
-            windows << window;
-        }
-    }
-    return windows;
-}
-
-void CloseConfigWindows() {
-    // Collected first: a window takes its menus, top-level widgets themselves, along when it goes.
-    QList<QPointer<ConfigWindow>> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<ConfigWindow*>(widget)) {
-            windows << window;
-        }
-    }
-    for (const QPointer<ConfigWindow>& window : windows) {
-        delete window.data();
-    }
-}
-
 } // namespace corvane::testing

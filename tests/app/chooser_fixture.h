@@ -3,6 +3,7 @@
 #include "app/chooser_window.h"
 #include "app/qt_operation_ui.h"
 #include "app/runner/operation_runner.h"
+#include "config_windows.h"
 #include "configwindow/config_window.h"
 
 #include <QPointer>
@@ -55,9 +56,5 @@ private:
     std::time_t now_ = 1'000'000'000;
     QPointer<ChooserWindow> chooser_;
 };
-
-// The configuration windows on screen.
-QList<ConfigWindow*> OpenConfigWindows();
-void CloseConfigWindows();
 
 } // namespace corvane::testing

@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "child_process.h"
 #include "config/config_file.h"
+#include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
 #include "pages/control_binding.h"
@@ -48,26 +49,6 @@ QString StationAddress(int station) {
     address.s_addr = htonl(ntohl(address.s_addr) + std::uint32_t(station - 1));
     char text[INET_ADDRSTRLEN];
     return QString::fromLatin1(::inet_ntop(AF_INET, &address, text, sizeof text));
-}
-
-QList<ConfigWindow*> ConfigWindows() {
-    QList<ConfigWindow*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<ConfigWindow*>(widget); window != nullptr && window->isVisible()) {
-            windows << window;
-        }
-    }
-    return windows;
-}
-
-void CloseConfigWindows() {
-    QList<QPointer<ConfigWindow>> windows;
-    for (ConfigWindow* window : ConfigWindows()) {
-        windows << window;
-    }
-    for (const QPointer<ConfigWindow>& window : windows) {
-        delete window.data();
-    }
 }
 
 void AnswerPassword(const QString& password) {
@@ -138,13 +119,13 @@ private slots:
         ClickControl(chooser_, kConfigureButton);
         QVERIFY(text.startsWith(QStringLiteral("The password entered does not match")));
         QCOMPARE(code, QStringLiteral("-16"));
-        QVERIFY(ConfigWindows().isEmpty());
+        QVERIFY(OpenConfigWindows().isEmpty());
 
         AnswerPassword(QStringLiteral("orchid"));
         ClickControl(chooser_, kConfigureButton);
-        QCOMPARE(ConfigWindows().size(), 1);
-        QCOMPARE(ConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure \"Base Station 1\" Base Station"));
-        QVERIFY(GetControl(ConfigWindows().constFirst(), 1)->isEnabled());
+        QCOMPARE(OpenConfigWindows().size(), 1);
+        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure \"Base Station 1\" Base Station"));
+        QVERIFY(GetControl(OpenConfigWindows().constFirst(), 1)->isEnabled());
     }
 
     void restartCountsDownToAFreshScan() {
@@ -193,7 +174,7 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Note"));
         QVERIFY(chooser_->CountdownRunning());
         QTRY_VERIFY(CountdownStarted(row));
-        QVERIFY(ConfigWindows().isEmpty());
+        QVERIFY(OpenConfigWindows().isEmpty());
     }
 
     void chooseOtherReachesAStationTheListLacks() {
@@ -205,8 +186,8 @@ private slots:
             ClickControl(&dialog, 1);
         });
         ClickControl(chooser_, 1040);
-        QCOMPARE(ConfigWindows().size(), 1);
-        QCOMPARE(ConfigWindows().constFirst()->windowTitle(),
+        QCOMPARE(OpenConfigWindows().size(), 1);
+        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Base Station %1\" Base Station").arg(kHiddenStation));
         QCOMPARE(chooser_->StationList().topLevelItemCount(), rows);
         QVERIFY(!Addresses().contains(StationAddress(kHiddenStation)));
@@ -232,8 +213,8 @@ private slots:
         chooser_ = StartAdminUtility({dir.filePath(QStringLiteral("unreadable.cfg")), good});
         QVERIFY(chooser_ != nullptr);
         QVERIFY(text.startsWith(QStringLiteral("An error occurred while trying to read the configuration file.")));
-        QCOMPARE(ConfigWindows().size(), 1);
-        QCOMPARE(ConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure \"Saved\" Base Station"));
+        QCOMPARE(OpenConfigWindows().size(), 1);
+        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure \"Saved\" Base Station"));
         QTRY_VERIFY_WITH_TIMEOUT(chooser_->StationList().topLevelItemCount() > 0, kScanWaitMs);
     }
 

@@ -1,0 +1,33 @@
+#include "config_windows.h"
+
+#include "configwindow/config_window.h"
+
+#include <QApplication>
+#include <QPointer>
+
+namespace corvane::testing {
+
+QList<ConfigWindow*> OpenConfigWindows() {
+    QList<ConfigWindow*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<ConfigWindow*>(widget); window != nullptr && window->isVisible()) {
+            windows << window;
+        }
+    }
+    return windows;
+}
+
+void CloseConfigWindows() {
+    // Collected first: a window takes its menus, top-level widgets themselves, along when it goes.
+    QList<QPointer<ConfigWindow>> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<ConfigWindow*>(widget)) {
+            windows << window;
+        }
+    }
+    for (const QPointer<ConfigWindow>& window : windows) {
+        delete window.data();
+    }
+}
+
+} // namespace corvane::testing
