@@ -179,7 +179,6 @@ private slots:
 
     void chooseOtherReachesAStationTheListLacks() {
         WaitForStation(1);
-        const int rows = chooser_->StationList().topLevelItemCount();
         OnNextModal([](QDialog& dialog) {
             TypeInto(&dialog, 1054, StationAddress(kHiddenStation));
             TypeInto(&dialog, 1055, QStringLiteral("orchid"));
@@ -189,7 +188,7 @@ private slots:
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Base Station %1\" Base Station").arg(kHiddenStation));
-        QCOMPARE(chooser_->StationList().topLevelItemCount(), rows);
+        // The list itself may change meanwhile (scans and earlier countdowns go on); it never gains this station.
         QVERIFY(!Addresses().contains(StationAddress(kHiddenStation)));
     }
 
