@@ -1,5 +1,6 @@
 // The configuration window shell: its own record, the sheet and its pages, title, menus, keys and closing.
 #include "config/config_record.h"
+#include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
 #include "pages/config_page.h"
@@ -48,16 +49,6 @@ private:
 
 std::vector<ConfigPage*> ThreePages(QWidget* parent) {
     return {new JournalPage("A", parent), new JournalPage("B", parent), new JournalPage("C", parent)};
-}
-
-QList<ConfigWindow*> ConfigWindows() {
-    QList<ConfigWindow*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<ConfigWindow*>(widget); window != nullptr && window->isVisible()) {
-            windows << window;
-        }
-    }
-    return windows;
 }
 
 bool ItemEnabled(ConfigWindow& window, int position, int command) {
@@ -213,7 +204,7 @@ private slots:
             QTest::keyClick(window, key, Qt::ControlModifier);
         }
         QCoreApplication::processEvents();
-        QCOMPARE(ConfigWindows().size(), 1);
+        QCOMPARE(OpenConfigWindows().size(), 1);
         QVERIFY(window != nullptr && window->isVisible());
         delete window.data();
     }
