@@ -1,29 +1,27 @@
 // Socket-layer goals, measured side by side in one run:
 //   DiscoveryScanIdle  - CPU share of one scan that nobody answers (goal: under 2 % of its wall time)
 //   AbortLatency       - time from NetSocketAbort to the waiting receive's return (goal: under 5 ms)
-//   UploadSoftwareBlock vs RawTcpTransfer - the same bytes over loopback (goal: upload at most 2x raw); the parts
-//   of an upload: SendPreparedBlock (the exchange of a built block, with one checksum pass) and
+//   UploadSoftwareBlock vs RawTcpTransfer - the same bytes over loopback (goal: upload at most 2x raw); the
+//   parts of an upload: SendPreparedBlock (the exchange of a built block, with one checksum pass) and
 //   PrepareSoftwareBlock (the one checksum pass an upload makes)
 #include "mock_peer.h"
 #include "protocol/discovery.h"
 #include "protocol/event.h"
 #include "protocol/message_header.h"
 #include "protocol/net_socket.h"
-#include "protocol/station_exchanges.h"
 #include "protocol/socket_address.h"
+#include "protocol/station_exchanges.h"
 
-#include <benchmark/benchmark.h>
-
+#include <algorithm>
 #include <arpa/inet.h>
+#include <benchmark/benchmark.h>
+#include <chrono>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <chrono>
 #include <thread>
+#include <unistd.h>
 
 namespace corvane {
 namespace {
@@ -51,7 +49,8 @@ void DiscoveryScanIdle(benchmark::State& state) {
         const double cpuBefore = ProcessCpuSeconds();
         const auto start = Clock::now();
         Discovery discovery;
-        StartDiscovery(discovery, [](std::unique_ptr<ConfigRecord>&) { return true; }, "127.0.0.1", silent.Port());
+        StartDiscovery(
+            discovery, [](std::unique_ptr<ConfigRecord>&) { return true; }, "127.0.0.1", silent.Port());
         StopDiscovery(discovery); // the quit is seen after the running scan
         const double elapsed = Seconds(Clock::now() - start);
         state.SetIterationTime(elapsed);
@@ -124,7 +123,8 @@ void UploadSoftwareBlock(benchmark::State& state) {
     SocketCell* cell = nullptr;
     OpenSocketCell(kCellStream, 0, &cell);
     for (auto _ : state) {
-        if (UploadStationSoftware(cell, 0, 30000, host.c_str(), "", kMaxSoftwareImageSize, image.data()) != 0) {
+        if (UploadStationSoftware(cell, 0, 30000, host.c_str(), "", kMaxSoftwareImageSize, image.data()) !=
+            0) {
             state.SkipWithError("upload failed");
         }
     }
@@ -133,7 +133,8 @@ void UploadSoftwareBlock(benchmark::State& state) {
 }
 BENCHMARK(UploadSoftwareBlock)->Iterations(kTransfers)->UseRealTime()->Unit(benchmark::kMillisecond);
 
-// The exchange alone with a block built beforehand: connect, header (with the block's checksum), block, reply.
+// The exchange alone with a block built beforehand: connect, header (with the block's checksum), block,
+// reply.
 void SendPreparedBlock(benchmark::State& state) {
     MockPeer station(BlockReceivers());
     const std::vector<std::uint8_t> image(kMaxSoftwareImageSize, 0xA5);

@@ -4,12 +4,12 @@
 #include <cstdlib>
 
 // A broken round trip is a finding: report it and abort, so that libFuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                                                   \
-    do {                                                                                                        \
-        if (!(condition)) {                                                                                     \
-            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);                 \
-            std::abort();                                                                                       \
-        }                                                                                                       \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition)) {                                                                                  \
+            std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition);               \
+            std::abort();                                                                                    \
+        }                                                                                                    \
     } while (0)
 
 #include "config/config_file.h"

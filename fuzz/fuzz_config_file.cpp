@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Header bytes 20-23: header checksum, 24-27: body checksum, 28-31: body length.
     std::vector<std::uint8_t> sealed(data, data + size);
     const std::uint32_t body = std::uint32_t(std::min<std::size_t>(LoadBigEndian32(data + 28), size - 128));
-    StoreBigEndian32(sealed.data() + 24, ComputeChecksum(kChecksumStart, kChecksumBlock, sealed.data() + 128, body));
+    StoreBigEndian32(sealed.data() + 24,
+                     ComputeChecksum(kChecksumStart, kChecksumBlock, sealed.data() + 128, body));
     StoreBigEndian32(sealed.data() + 20, 0);
     StoreBigEndian32(sealed.data() + 20, ComputeChecksum(kChecksumStart, kChecksumBlock, sealed.data(), 128));
     ReadAndRoundTrip(sealed.data(), sealed.size());

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     TextScan scan;
     const bool ok = HexDecode(text, bytes, &scan);
-    FUZZ_CHECK(scan.count <= bytes.size() && scan.stop <= text.size() && scan.stop + scan.left == text.size());
+    FUZZ_CHECK(scan.count <= bytes.size() && scan.stop <= text.size() &&
+               scan.stop + scan.left == text.size());
     if (!ok)
         return 0;
     bytes.resize(scan.count);

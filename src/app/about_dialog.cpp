@@ -3,11 +3,9 @@
 #include "pages/control_binding.h"
 #include "resources/icons.h"
 #include "resources/string_table.h"
-
 #include "ui_template_144_about.h"
 
 #include <QLabel>
-
 #include <charconv>
 
 namespace corvane {
@@ -27,7 +25,8 @@ int DecimalPrefix(std::string_view text) {
 
 } // namespace
 
-AboutDialog::AboutDialog(QWidget* parent) : TemplateDialog(parent), ui_(std::make_unique<Ui::AboutTemplate>()) {
+AboutDialog::AboutDialog(QWidget* parent)
+    : TemplateDialog(parent), ui_(std::make_unique<Ui::AboutTemplate>()) {
     ui_->setupUi(this);
     auto* icon = qobject_cast<QLabel*>(GetControl(this, kProgramIcon));
     icon->setPixmap(ResourceIcon(128).pixmap(48, 48));
@@ -38,7 +37,8 @@ AboutDialog::AboutDialog(QWidget* parent) : TemplateDialog(parent), ui_(std::mak
 AboutDialog::~AboutDialog() = default;
 
 void AboutDialog::OnInitDialog() {
-    // The size is in tenths of a point. The typeface may be missing here; the closest serif face then stands in.
+    // The size is in tenths of a point. The typeface may be missing here; the closest serif face then stands
+    // in.
     const std::string_view face = ResourceString(115);
     titleFont_ = QFont(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
     titleFont_.setStyleHint(QFont::Serif);

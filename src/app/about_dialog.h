@@ -3,7 +3,6 @@
 #include "pages/template_dialog.h"
 
 #include <QFont>
-
 #include <memory>
 
 namespace Ui {
@@ -12,8 +11,8 @@ class AboutTemplate;
 
 namespace corvane {
 
-// "About Corvane Admin Utility" (template 144): the program's icon, its name in a larger serif font (typeface and
-// size from strings 115 and 116), its version and the maker's notice.
+// "About Corvane Admin Utility" (template 144): the program's icon, its name in a larger serif font (typeface
+// and size from strings 115 and 116), its version and the maker's notice.
 class AboutDialog : public TemplateDialog {
     Q_OBJECT
 

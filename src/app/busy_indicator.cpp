@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QTimerEvent>
-
 #include <algorithm>
 
 namespace corvane {

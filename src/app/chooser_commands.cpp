@@ -1,21 +1,19 @@
-// The chooser's station commands: each confirms where wireless clients could lose their connection, asks for the
-// password, runs the exchange through the operation runner and then opens a window, starts the countdown or
-// reports the failure with message 134.
+// The chooser's station commands: each confirms where wireless clients could lose their connection, asks for
+// the password, runs the exchange through the operation runner and then opens a window, starts the countdown
+// or reports the failure with message 134.
 #include "app/chooser_window.h"
-
 #include "app/file_dialog.h"
 #include "app/messages.h"
+#include "app/runner/operation_runner.h"
 #include "app/software_image.h"
 #include "app/whole_file.h"
-#include "app/runner/operation_runner.h"
 #include "config/config_record.h"
 #include "pages/choose_other_dialog.h"
-#include "protocol/message_header.h"
 #include "protocol/discovery_datagrams.h"
+#include "protocol/message_header.h"
 #include "resources/string_table.h"
 
 #include <arpa/inet.h>
-
 #include <limits>
 
 namespace corvane {
@@ -27,7 +25,8 @@ constexpr unsigned kConfirmUpload = 144;
 constexpr unsigned kNoteCaption = 156;
 constexpr unsigned kStationWasReset = 158;
 
-// Sizes past 32 bits cannot be a software image; they reach the upload as "too large" instead of wrapping round.
+// Sizes past 32 bits cannot be a software image; they reach the upload as "too large" instead of wrapping
+// round.
 std::uint32_t ImageSize(std::size_t size) {
     return size > std::numeric_limits<std::uint32_t>::max() ? std::numeric_limits<std::uint32_t>::max()
                                                             : std::uint32_t(size);

@@ -16,7 +16,6 @@
 #include "resources/menu_commands.h"
 #include "resources/message_format.h"
 #include "resources/string_table.h"
-
 #include "ui_template_143_chooser.h"
 
 #include <QAction>
@@ -26,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTreeWidget>
-
 #include <algorithm>
 #include <array>
 #include <new>
@@ -48,7 +46,8 @@ constexpr std::time_t kCountdownSeconds = 20;
 ChooserWindow* instance = nullptr;
 
 std::string MacText(const MacAddress& mac) {
-    return FormatResourceText("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+    return FormatResourceText("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
+                              mac[5]);
 }
 
 // When the station last started: the answer's arrival less its up-time.
@@ -103,7 +102,8 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
     const auto button = [this](int id) { return qobject_cast<QAbstractButton*>(GetControl(this, id)); };
     connect(button(kOtherButton), &QAbstractButton::clicked, this, [this] { ChooseOtherStation(); });
     connect(button(kRescanButton), &QAbstractButton::clicked, this, [this] { Rescan(); });
-    connect(button(kConfigureButton), &QAbstractButton::clicked, this, [this] { ConfigureSelectedStation(); });
+    connect(button(kConfigureButton), &QAbstractButton::clicked, this,
+            [this] { ConfigureSelectedStation(); });
 
     countdown_.setInterval(kCountdownPeriodMs);
     connect(&countdown_, &QTimer::timeout, this, &ChooserWindow::CountdownTick);
@@ -151,13 +151,14 @@ bool ChooserWindow::event(QEvent* event) {
 }
 
 void ChooserWindow::AddStation(std::unique_ptr<ConfigRecord> record) {
-    if (!record || std::ranges::any_of(stations_, [&](const auto& listed) { return SameStation(*listed, *record); })) {
+    if (!record ||
+        std::ranges::any_of(stations_, [&](const auto& listed) { return SameStation(*listed, *record); })) {
         return;
     }
     stations_.push_back(std::move(record));
     const ConfigRecord& added = *stations_.back();
-    auto* item = new QTreeWidgetItem(QStringList{QString::fromStdString(added.syNm),
-                                                 QString::fromStdString(FormatDottedQuad(added.stationAddress))});
+    auto* item = new QTreeWidgetItem(QStringList{
+        QString::fromStdString(added.syNm), QString::fromStdString(FormatDottedQuad(added.stationAddress))});
     QTreeWidget& list = StationList();
     list.addTopLevelItem(item);
     if (list.topLevelItemCount() == 1) {
@@ -230,7 +231,8 @@ std::shared_ptr<ConfigRecord> ChooserWindow::GetSelectedStation(bool askPassword
 }
 
 void ChooserWindow::MarkRestarting(const ConfigRecord& record) {
-    const auto found = std::ranges::find_if(stations_, [&](const auto& listed) { return SameStation(*listed, record); });
+    const auto found =
+        std::ranges::find_if(stations_, [&](const auto& listed) { return SameStation(*listed, record); });
     if (found == stations_.end()) {
         return;
     }
@@ -256,9 +258,10 @@ void ChooserWindow::CountdownTick() {
             StopCountdown();
             return;
         }
-        const QString text =
-            QString::fromStdString(FormatResourceText(ResourceString(160), std::int64_t(kCountdownSeconds - elapsed)));
-        if (QTreeWidgetItem* item = StationList().topLevelItem(int(row)); item != nullptr && item->text(1) != text) {
+        const QString text = QString::fromStdString(
+            FormatResourceText(ResourceString(160), std::int64_t(kCountdownSeconds - elapsed)));
+        if (QTreeWidgetItem* item = StationList().topLevelItem(int(row));
+            item != nullptr && item->text(1) != text) {
             item->setText(1, text);
         }
         pending = true;

@@ -5,7 +5,6 @@
 #include <QDialog>
 #include <QString>
 #include <QTimer>
-
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -31,8 +30,8 @@ class OperationRunner;
 struct ChooserSetup {
     std::string discoveryTarget = kDiscoveryTarget;
     std::uint16_t discoveryPort = kDiscoveryPort;
-    OperationRunner* runner = nullptr;         // null: the program's one runner
-    std::function<std::time_t()> clock;        // calendar time of the countdown; empty: the system's
+    OperationRunner* runner = nullptr;  // null: the program's one runner
+    std::function<std::time_t()> clock; // calendar time of the countdown; empty: the system's
 };
 
 // Raised by the constructor when discovery cannot start; carries its status.
@@ -40,10 +39,10 @@ struct DiscoveryStartError {
     int status;
 };
 
-// The program's main window (template 143): the base stations discovery finds, the details of the one selected,
-// and the commands that act on a station or open configuration files. Records arrive from the discovery thread
-// as posted events and are owned here from then on; an operation that is using a listed record shares it, so a
-// re-scan meanwhile never destroys a record under the operation's feet.
+// The program's main window (template 143): the base stations discovery finds, the details of the one
+// selected, and the commands that act on a station or open configuration files. Records arrive from the
+// discovery thread as posted events and are owned here from then on; an operation that is using a listed
+// record shares it, so a re-scan meanwhile never destroys a record under the operation's feet.
 class ChooserWindow : public QDialog {
     Q_OBJECT
 

@@ -2,7 +2,6 @@
 
 #include "pages/control_binding.h"
 #include "resources/icons.h"
-
 #include "ui_template_148_error.h"
 
 #include <QApplication>
@@ -26,7 +25,8 @@ void SetIcon(QWidget* dialog, unsigned iconId) {
 
 } // namespace
 
-ErrorDialog::ErrorDialog(QWidget* parent) : TemplateDialog(parent), ui_(std::make_unique<Ui::ErrorDialogTemplate>()) {
+ErrorDialog::ErrorDialog(QWidget* parent)
+    : TemplateDialog(parent), ui_(std::make_unique<Ui::ErrorDialogTemplate>()) {
     ui_->setupUi(this);
     SetIcon(this, kStopIcon);
     BindStandardButtons();

@@ -12,7 +12,8 @@ class ErrorDialogTemplate;
 
 namespace corvane {
 
-// "Error" (template 148): the one dialog every message of the program is shown in. Set the fields, then exec().
+// "Error" (template 148): the one dialog every message of the program is shown in. Set the fields, then
+// exec().
 class ErrorDialog : public TemplateDialog {
     Q_OBJECT
 
@@ -21,10 +22,10 @@ public:
     ~ErrorDialog() override;
 
     std::string message;
-    std::int32_t errorCode = 0;  // shown on the "Error Code:" line when not 0
+    std::int32_t errorCode = 0; // shown on the "Error Code:" line when not 0
     bool showCancel = false;
-    std::string caption;         // replaces "Error" when not empty
-    unsigned iconId = 0;         // replaces the stop icon (129) when not 0
+    std::string caption; // replaces "Error" when not empty
+    unsigned iconId = 0; // replaces the stop icon (129) when not 0
 
 protected:
     void OnInitDialog() override;

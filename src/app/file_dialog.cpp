@@ -17,7 +17,8 @@ void SetFileDialogHook(FileDialogHook hook) {
 }
 
 QStringList FilterList(const QString& filter) {
-    // Pairs of description and pattern, ended by an empty pair; Qt shows the description, which names the pattern.
+    // Pairs of description and pattern, ended by an empty pair; Qt shows the description, which names the
+    // pattern.
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList names;
     for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
@@ -32,9 +33,9 @@ std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& req
     }
     QFileDialog dialog(parent);
     dialog.setAcceptMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::AcceptOpen
-                                                                      : QFileDialog::AcceptSave);
+                                                                       : QFileDialog::AcceptSave);
     dialog.setFileMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::ExistingFile
-                                                                    : QFileDialog::AnyFile);
+                                                                     : QFileDialog::AnyFile);
     dialog.setNameFilters(FilterList(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.initialName.contains(QLatin1Char('*'))) {

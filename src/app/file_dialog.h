@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 #include <optional>
 
@@ -17,11 +16,12 @@ struct FileDialogRequest {
     QString initialName;
 };
 
-// Shows the platform's open or save dialog; the chosen path, or nothing when the user cancelled. Open asks for
-// an existing file, Save asks before overwriting one.
+// Shows the platform's open or save dialog; the chosen path, or nothing when the user cancelled. Open asks
+// for an existing file, Save asks before overwriting one.
 std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& request);
 
-// Tests answer file dialogs through this hook instead of the user; an empty function restores the real dialogs.
+// Tests answer file dialogs through this hook instead of the user; an empty function restores the real
+// dialogs.
 using FileDialogHook = std::function<std::optional<QString>(const FileDialogRequest&)>;
 void SetFileDialogHook(FileDialogHook hook);
 

@@ -24,7 +24,7 @@ int ReportStatus(unsigned messageId, std::int32_t status, bool showCancel) {
         return ShowMessage(messageId, 0, showCancel);
     case -6725: // cancelled by the user: nothing to say
         return 1;
-    case -16:   // the base station refused the password
+    case -16: // the base station refused the password
         return ShowMessage(135, status, showCancel);
     case -6731: // out of memory
         return ShowMessage(136, status, showCancel);

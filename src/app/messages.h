@@ -6,19 +6,19 @@
 
 namespace corvane {
 
-// Every message reaches the user through these, in the Error dialog. Each returns the dialog's result: 1 for OK,
-// 2 for Cancel or the close box.
+// Every message reaches the user through these, in the Error dialog. Each returns the dialog's result: 1 for
+// OK, 2 for Cancel or the close box.
 
 // Shows string `messageId`, with its error code when not 0, and Cancel when asked.
 int ShowMessage(unsigned messageId, std::int32_t errorCode, bool showCancel);
 
-// Reports the status of a base-station operation: 0 shows the message without code; a user's cancel (-6725) shows
-// nothing and gives 1; a wrong password (-16) shows message 135 and lack of memory (-6731) message 136, each with
-// its code; any other status shows the message with the status as code.
+// Reports the status of a base-station operation: 0 shows the message without code; a user's cancel (-6725)
+// shows nothing and gives 1; a wrong password (-16) shows message 135 and lack of memory (-6731) message 136,
+// each with its code; any other status shows the message with the status as code.
 int ReportStatus(unsigned messageId, std::int32_t status, bool showCancel);
 
-// Shows string `formatId` formatted with `args` under the caption of string `captionId`, with the note icon and
-// no code.
+// Shows string `formatId` formatted with `args` under the caption of string `captionId`, with the note icon
+// and no code.
 int ShowFormattedMessageWith(unsigned captionId, unsigned formatId, bool showCancel,
                              std::initializer_list<FormatArg> args);
 

@@ -2,7 +2,6 @@
 
 #include "pages/control_binding.h"
 #include "resources/string_table.h"
-
 #include "ui_template_153_progress.h"
 
 #include <QCoreApplication>

@@ -5,7 +5,6 @@
 #include "pages/template_dialog.h"
 
 #include <QEvent>
-
 #include <memory>
 
 namespace Ui {

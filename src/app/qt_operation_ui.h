@@ -4,7 +4,8 @@
 
 namespace corvane {
 
-// The operation runner's user interface in this program: the application's wait cursor and the Progress dialog.
+// The operation runner's user interface in this program: the application's wait cursor and the Progress
+// dialog.
 class QtOperationUi : public OperationUi {
 public:
     void ShowWaitCursor() override;

@@ -9,8 +9,8 @@ namespace corvane {
 
 int DefaultSoftwareImage(std::span<const std::uint8_t>& image) {
     // Type "Firmware", name "FirmwareImage", as the program has always carried it.
-    const QString name = QStringLiteral(":/%1/%2")
-                             .arg(QString::fromUtf8(ResourceString(113)), QString::fromUtf8(ResourceString(112)));
+    const QString name = QStringLiteral(":/%1/%2").arg(QString::fromUtf8(ResourceString(113)),
+                                                       QString::fromUtf8(ResourceString(112)));
     const QResource resource(name);
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
         resource.data() == nullptr) {

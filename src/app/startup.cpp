@@ -35,7 +35,8 @@ ChooserWindow* StartAdminUtility(const QStringList& files, StartupOptions option
 }
 
 int RunAdminUtility(const QStringList& files, StartupOptions options) {
-    QApplication::setQuitOnLastWindowClosed(false); // the chooser's end is the program's, not the last window's
+    QApplication::setQuitOnLastWindowClosed(
+        false); // the chooser's end is the program's, not the last window's
     const QPointer<ChooserWindow> chooser = StartAdminUtility(files, std::move(options));
     if (chooser == nullptr) {
         return 1;

@@ -11,7 +11,8 @@ namespace corvane::cli {
 class Arguments {
 public:
     // False with a message for an option not in `flags` or `valued`, or a valued option without its value.
-    bool Parse(const QStringList& words, const QSet<QString>& flags, const QSet<QString>& valued, QString& error);
+    bool Parse(const QStringList& words, const QSet<QString>& flags, const QSet<QString>& valued,
+               QString& error);
 
     const QStringList& positional() const { return positional_; }
     bool Has(const QString& option) const { return options_.contains(option); }

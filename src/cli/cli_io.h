@@ -10,12 +10,12 @@ namespace corvane::cli {
 struct CliIo {
     QTextStream& out;
     QTextStream& err;
-    QIODevice& in;            // standard input, for passwords that are not typed at a terminal
+    QIODevice& in; // standard input, for passwords that are not typed at a terminal
     bool inIsTerminal = false;
-    int inFd = -1;            // the terminal's descriptor when inIsTerminal (echo is turned off there)
-    int interruptFd = -1;     // readable once the user interrupts (SIGINT); -1: never
-    // Told when a wait for a base station starts (true) and ends (false): only then does an interrupt abort the
-    // wait instead of ending the program.
+    int inFd = -1;        // the terminal's descriptor when inIsTerminal (echo is turned off there)
+    int interruptFd = -1; // readable once the user interrupts (SIGINT); -1: never
+    // Told when a wait for a base station starts (true) and ends (false): only then does an interrupt abort
+    // the wait instead of ending the program.
     std::function<void(bool)> interruptible;
 };
 

@@ -22,8 +22,8 @@ bool LoadConfiguration(const QString& path, ConfigRecord& record, QString& reaso
         reason = bytes.isEmpty() ? QStringLiteral("the file is empty") : file.errorString();
         return false;
     }
-    const int status =
-        ReadConfigFile(record, std::size_t(bytes.size()), reinterpret_cast<const std::uint8_t*>(bytes.constData()));
+    const int status = ReadConfigFile(record, std::size_t(bytes.size()),
+                                      reinterpret_cast<const std::uint8_t*>(bytes.constData()));
     if (status != 0) {
         reason = QStringLiteral("not a valid configuration file (status %1)").arg(status);
         return false;
@@ -46,7 +46,8 @@ bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString&
         reason = QStringLiteral("the configuration cannot be encoded (status %1)").arg(status);
         return false;
     }
-    return SaveFile(path, QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())), reason);
+    return SaveFile(path, QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())),
+                    reason);
 }
 
 bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code) {

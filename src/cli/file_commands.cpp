@@ -94,19 +94,22 @@ int RunImport(const QStringList& words, CliIo& io) {
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
         return Fail(io, kExitInvalidInput,
                     QStringLiteral("%1: not a JSON object (%2)")
-                        .arg(path, parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                                : QStringLiteral("wrong type")));
+                        .arg(path, parseError.error != QJsonParseError::NoError
+                                       ? parseError.errorString()
+                                       : QStringLiteral("wrong type")));
     ConfigRecord record;
     const QJsonObject json = document.object();
     for (auto it = json.begin(); it != json.end(); ++it) {
         PropertyTag tag = 0;
         if (!ParseTagText(it.key(), tag))
-            return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2 is not a property").arg(path, it.key()));
+            return Fail(io, kExitInvalidInput,
+                        QStringLiteral("%1: %2 is not a property").arg(path, it.key()));
         const PropertyView& view = *FindPropertyView(tag);
         if (view.secret && it.value() == QJsonValue(QString::fromLatin1(kHiddenValue)))
-            return Fail(io, kExitInvalidInput,
-                        QStringLiteral("%1: %2 holds a hidden value; take the JSON from export, which keeps secrets")
-                            .arg(path, it.key()));
+            return Fail(
+                io, kExitInvalidInput,
+                QStringLiteral("%1: %2 holds a hidden value; take the JSON from export, which keeps secrets")
+                    .arg(path, it.key()));
         QString error;
         if (!ApplyJsonValue(record, view, it.value(), error))
             return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2").arg(path, error));

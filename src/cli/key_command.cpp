@@ -27,7 +27,8 @@ int RunKey(const QStringList& words, CliIo& io) {
         mode = kWep128;
     else
         return UsageError(io, QStringLiteral("--bits takes 40 or 128"));
-    const auto password = ReadSecret(io, arguments.Value(passwordFile), QStringLiteral("Network password: "), error);
+    const auto password =
+        ReadSecret(io, arguments.Value(passwordFile), QStringLiteral("Network password: "), error);
     if (!password)
         return Fail(io, kExitInvalidInput, error);
     std::vector<std::uint8_t> key;

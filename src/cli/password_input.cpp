@@ -40,11 +40,13 @@ private:
 
 } // namespace
 
-std::optional<std::string> ReadSecret(CliIo& io, const QString& passwordFile, const QString& prompt, QString& error) {
+std::optional<std::string> ReadSecret(CliIo& io, const QString& passwordFile, const QString& prompt,
+                                      QString& error) {
     if (!passwordFile.isEmpty()) {
         QFile file(passwordFile);
         if (!file.open(QIODevice::ReadOnly)) {
-            error = QStringLiteral("cannot read the password file %1: %2").arg(passwordFile, file.errorString());
+            error =
+                QStringLiteral("cannot read the password file %1: %2").arg(passwordFile, file.errorString());
             return std::nullopt;
         }
         return FirstLine(file.readAll());

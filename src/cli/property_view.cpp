@@ -100,7 +100,9 @@ std::uint32_t NumberValue(const ConfigRecord& record, PropertyTag tag) {
     return value;
 }
 
-QString Latin1(const std::string& bytes) { return QString::fromLatin1(bytes.data(), qsizetype(bytes.size())); }
+QString Latin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+}
 
 bool ToLatin1(const QString& text, std::string& bytes) {
     if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
@@ -130,7 +132,9 @@ QString KeyHex(const ConfigRecord& record) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
-QString Address(std::uint32_t address) { return QString::fromStdString(FormatDottedQuad(address)); }
+QString Address(std::uint32_t address) {
+    return QString::fromStdString(FormatDottedQuad(address));
+}
 
 bool ParseAddress(const QJsonValue& value, std::uint32_t& address) {
     std::uint16_t port = 0;
@@ -156,10 +160,13 @@ QString AclText(const AclEntry& entry) {
 
 } // namespace
 
-std::span<const PropertyView> PropertyViews() { return kViews; }
+std::span<const PropertyView> PropertyViews() {
+    return kViews;
+}
 
 const PropertyView* FindPropertyView(PropertyTag tag) {
-    const auto it = std::find_if(kViews.begin(), kViews.end(), [tag](const PropertyView& v) { return v.tag == tag; });
+    const auto it =
+        std::find_if(kViews.begin(), kViews.end(), [tag](const PropertyView& v) { return v.tag == tag; });
     return it == kViews.end() ? nullptr : &*it;
 }
 
@@ -266,7 +273,9 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
         if (!ok) {
             error = view.presentation == P::Address
                         ? QStringLiteral("%1: expected an address like \"10.0.1.1\"").arg(tag)
-                        : QStringLiteral("%1: expected a whole number from 0 to %2").arg(tag).arg(limit, 0, 'f', 0);
+                        : QStringLiteral("%1: expected a whole number from 0 to %2")
+                              .arg(tag)
+                              .arg(limit, 0, 'f', 0);
             return false;
         }
         std::uint8_t bytes[4];
@@ -294,7 +303,8 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
                 !ParseAddress(entry.value(QStringLiteral("privateAddress")), mapping.privateAddress) ||
                 !ParseUnsigned(entry.value(QStringLiteral("privatePort")), 65535, privatePort) ||
                 !ParseUnsigned(entry.value(QStringLiteral("publicPort")), 65535, publicPort)) {
-                error = QStringLiteral("%1: expected objects with privateAddress, privatePort and publicPort").arg(tag);
+                error = QStringLiteral("%1: expected objects with privateAddress, privatePort and publicPort")
+                            .arg(tag);
                 return false;
             }
             mapping.privatePort = std::uint16_t(privatePort);
@@ -319,13 +329,14 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
             std::string description;
             const std::string idText = entry.value(QStringLiteral("corvaneId")).toString().toStdString();
             TextScan scan;
-            if (!item.isObject() || entry.size() != 2 || !ParseMacAddress(idText, id, &scan) || scan.left != 0 ||
-                !entry.value(QStringLiteral("description")).isString() ||
+            if (!item.isObject() || entry.size() != 2 || !ParseMacAddress(idText, id, &scan) ||
+                scan.left != 0 || !entry.value(QStringLiteral("description")).isString() ||
                 !ToLatin1(entry.value(QStringLiteral("description")).toString(), description) ||
                 description.size() > AclEntry::kDescriptionSize - 1) {
-                error = QStringLiteral("%1: expected objects with a corvaneId like \"00:11:22:33:44:55\" and a "
-                                       "description of at most 33 characters")
-                            .arg(tag);
+                error =
+                    QStringLiteral("%1: expected objects with a corvaneId like \"00:11:22:33:44:55\" and a "
+                                   "description of at most 33 characters")
+                        .arg(tag);
                 return false;
             }
             StoreAclEntry(table, id, MakeAclEntry(id, description));

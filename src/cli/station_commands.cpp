@@ -41,14 +41,14 @@ struct StationTarget {
 };
 
 int StationFailure(CliIo& io, const StationTarget& target, int status, bool interrupted) {
-    const int code = status == -16 ? kExitWrongPassword
+    const int code = status == -16                       ? kExitWrongPassword
                      : interrupted && status == kAborted ? kExitInterrupted
                                                          : kExitStationFailed;
     return Fail(io, code, QStringLiteral("%1: %2").arg(target.host, StationFailureText(status)));
 }
 
-// Parses "HOST[:PORT] [more positional words]" with the password options and resolves the host. False with the
-// exit status in `code`.
+// Parses "HOST[:PORT] [more positional words]" with the password options and resolves the host. False with
+// the exit status in `code`.
 bool PrepareStation(const QStringList& words, int files, const QSet<QString>& valued, CliIo& io,
                     Arguments& arguments, StationTarget& target, int& code) {
     QString error;
@@ -59,7 +59,8 @@ bool PrepareStation(const QStringList& words, int files, const QSet<QString>& va
         return false;
     }
     if (arguments.positional().size() != 1 + files) {
-        code = UsageError(io, QStringLiteral("expected HOST[:PORT]%1").arg(files ? QStringLiteral(" and a file") : ""));
+        code = UsageError(
+            io, QStringLiteral("expected HOST[:PORT]%1").arg(files ? QStringLiteral(" and a file") : ""));
         return false;
     }
     target.host = arguments.positional()[0];
@@ -77,8 +78,8 @@ bool PrepareStation(const QStringList& words, int files, const QSet<QString>& va
 
 bool AskPassword(CliIo& io, const Arguments& arguments, StationTarget& target, int& code) {
     QString error;
-    const auto password = ReadSecret(io, arguments.Value(kPasswordFile), QStringLiteral("Base station password: "),
-                                     error);
+    const auto password =
+        ReadSecret(io, arguments.Value(kPasswordFile), QStringLiteral("Base station password: "), error);
     if (!password) {
         code = Fail(io, kExitInvalidInput, error);
         return false;
@@ -97,7 +98,9 @@ int RunOperation(CliIo& io, const StationTarget& target, const std::function<int
     return status == 0 ? kExitSuccess : StationFailure(io, target, status, interrupted);
 }
 
-QString MacText(const MacAddress& mac) { return QString::fromStdString(FormatMacAddress(mac)); }
+QString MacText(const MacAddress& mac) {
+    return QString::fromStdString(FormatMacAddress(mac));
+}
 
 // The chooser's "Restarted:": when the answer was received minus the station's up-time.
 QString RestartedText(const ConfigRecord& record) {
@@ -106,7 +109,9 @@ QString RestartedText(const ConfigRecord& record) {
     return restarted.toString(QStringLiteral("yyyy/MM/dd, hh:mm:ss AP"));
 }
 
-QString Cut(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+QString Cut(const std::string& text) {
+    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+}
 
 } // namespace
 
@@ -155,7 +160,8 @@ int RunDiscover(const QStringList& words, CliIo& io) {
             list.append(QJsonObject{
                 {QStringLiteral("name"), Cut(station->syNm)},
                 {QStringLiteral("description"), Cut(station->syDs)},
-                {QStringLiteral("address"), QString::fromStdString(FormatDottedQuad(station->stationAddress))},
+                {QStringLiteral("address"),
+                 QString::fromStdString(FormatDottedQuad(station->stationAddress))},
                 {QStringLiteral("corvaneMac"), MacText(station->wirelessMac)},
                 {QStringLiteral("lanMac"), MacText(station->lanMac)},
                 {QStringLiteral("wanMac"), MacText(station->wanMac)},
@@ -183,8 +189,9 @@ int RunDiscover(const QStringList& words, CliIo& io) {
                       .arg(MacText(station->wanMac), -17)
                       .arg(QStringLiteral("0x%1").arg(station->stationFlags, 4, 16, QLatin1Char('0')), -6)
                       .arg(RestartedText(*station))
-                      .arg((station->stationFlags & kStationFlagReset) ? QStringLiteral("  (reset, not configured)")
-                                                                       : QString());
+                      .arg((station->stationFlags & kStationFlagReset)
+                               ? QStringLiteral("  (reset, not configured)")
+                               : QString());
     io.out << stations.size() << " base station(s) found\n";
     return kExitSuccess;
 }
@@ -199,9 +206,9 @@ int RunRead(const QStringList& words, CliIo& io) {
         return UsageError(io, QStringLiteral("read needs -o FILE.cfg"));
     if (!AskPassword(io, arguments, target, code))
         return code;
-    if (const int exit = RunOperation(io, target, [&](SocketCell* cell) {
-            return ReadStationConfiguration(target.record, cell, target.port);
-        });
+    if (const int exit = RunOperation(
+            io, target,
+            [&](SocketCell* cell) { return ReadStationConfiguration(target.record, cell, target.port); });
         exit != kExitSuccess)
         return exit;
     return SaveOutput(io, arguments.Value(kOutput), target.record);
@@ -213,7 +220,8 @@ int RunWrite(const QStringList& words, CliIo& io) {
     int code = 0;
     if (!PrepareStation(words, 1, {}, io, arguments, target, code))
         return code;
-    if (!LoadInput(io, arguments.positional()[1], target.record, code) || !AskPassword(io, arguments, target, code))
+    if (!LoadInput(io, arguments.positional()[1], target.record, code) ||
+        !AskPassword(io, arguments, target, code))
         return code;
     return RunOperation(io, target, [&](SocketCell* cell) {
         return WriteStationConfiguration(target.record, cell, target.port);
@@ -224,7 +232,8 @@ int RunRestart(const QStringList& words, CliIo& io) {
     Arguments arguments;
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(words, 0, {}, io, arguments, target, code) || !AskPassword(io, arguments, target, code))
+    if (!PrepareStation(words, 0, {}, io, arguments, target, code) ||
+        !AskPassword(io, arguments, target, code))
         return code;
     return RunOperation(io, target, [&](SocketCell* cell) {
         return RestartStationOperation(target.record, cell, target.port);
@@ -245,8 +254,8 @@ int RunUpload(const QStringList& words, CliIo& io) {
     const QByteArray image = file.read(std::min<qint64>(size, qint64(kSoftwareBlockSize) + 1));
     if (image.size() != std::min<qint64>(size, qint64(kSoftwareBlockSize) + 1))
         return StationFailure(io, target, kImageShortRead, false);
-    const std::uint32_t imageSize = size > qint64(kSoftwareBlockSize) ? std::uint32_t(kSoftwareBlockSize) + 1
-                                                                       : std::uint32_t(size);
+    const std::uint32_t imageSize =
+        size > qint64(kSoftwareBlockSize) ? std::uint32_t(kSoftwareBlockSize) + 1 : std::uint32_t(size);
     if (!AskPassword(io, arguments, target, code))
         return code;
     return RunOperation(io, target, [&](SocketCell* cell) {

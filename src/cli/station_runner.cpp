@@ -8,7 +8,8 @@
 
 namespace corvane::cli {
 
-int RunStationOperation(const std::function<int(SocketCell*)>& operation, int interruptFd, bool& interrupted) {
+int RunStationOperation(const std::function<int(SocketCell*)>& operation, int interruptFd,
+                        bool& interrupted) {
     interrupted = false;
     SocketCell* cell = nullptr;
     if (const int status = OpenSocketCell(kCellStream, 0, &cell); status != 0)

@@ -7,7 +7,8 @@ namespace corvane {
 // Every number on the wire and in files is big-endian; memory holds host order.
 
 constexpr std::uint32_t LoadBigEndian32(const std::uint8_t* p) {
-    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | std::uint32_t(p[3]);
+    return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) |
+           std::uint32_t(p[3]);
 }
 
 constexpr std::uint16_t LoadBigEndian16(const std::uint8_t* p) {

@@ -41,16 +41,18 @@ std::uint32_t HeaderChecksum(const std::uint8_t* header) {
 int WriteConfigFile(const ConfigRecord& record, std::vector<std::uint8_t>& image) {
     try {
         std::vector<std::uint8_t> file(kConfigFileHeaderSize, 0);
-        const int status = WriteElementSequence(record, OnPropertyFailure::Stop, [&](std::span<const std::uint8_t> element) {
-            file.insert(file.end(), element.begin(), element.end());
-            return 0;
-        });
+        const int status =
+            WriteElementSequence(record, OnPropertyFailure::Stop, [&](std::span<const std::uint8_t> element) {
+                file.insert(file.end(), element.begin(), element.end());
+                return 0;
+            });
         if (status != 0)
             return status;
         const std::uint32_t bodyLength = std::uint32_t(file.size() - kConfigFileHeaderSize);
         std::memcpy(file.data(), kMagic, kMagicSize);
         StoreBigEndian32(file.data() + offset::kVersion, kFormatVersion);
-        StoreBigEndian32(file.data() + offset::kBodyChecksum, Adler32(file.data() + kConfigFileHeaderSize, bodyLength));
+        StoreBigEndian32(file.data() + offset::kBodyChecksum,
+                         Adler32(file.data() + kConfigFileHeaderSize, bodyLength));
         StoreBigEndian32(file.data() + offset::kBodyLength, bodyLength);
         StoreBigEndian32(file.data() + offset::kElementCount, std::uint32_t(TransferList.size()));
         StoreBigEndian32(file.data() + offset::kHeaderChecksum, Adler32(file.data(), kConfigFileHeaderSize));

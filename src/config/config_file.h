@@ -17,8 +17,8 @@ constexpr std::size_t kConfigFileHeaderSize = 128;
 int WriteConfigFile(const ConfigRecord& record, std::vector<std::uint8_t>& image);
 
 // Checks the whole image, then fills the record: 0, kBadMagic, kUnsupportedVersion, kChecksumMismatch,
-// kMalformedValue (short file, body past the end, an element reaching past the body) or kOutOfMemory. A rejected
-// file leaves the record untouched.
+// kMalformedValue (short file, body past the end, an element reaching past the body) or kOutOfMemory. A
+// rejected file leaves the record untouched.
 int ReadConfigFile(ConfigRecord& record, std::size_t size, const std::uint8_t* bytes);
 
 // Size of an open file, keeping its position: 0, kFileSizeUnavailable, or the failing seek's status.

@@ -20,7 +20,8 @@ void StoreElementHeader(std::uint8_t* bytes, const ElementHeader& header) {
     StoreBigEndian32(bytes + 8, header.length);
 }
 
-void AppendElement(std::vector<std::uint8_t>& out, const ElementHeader& header, std::span<const std::uint8_t> value) {
+void AppendElement(std::vector<std::uint8_t>& out, const ElementHeader& header,
+                   std::span<const std::uint8_t> value) {
     const std::size_t start = out.size();
     out.resize(start + kElementHeaderSize + value.size());
     StoreElementHeader(out.data() + start, header);

@@ -15,7 +15,8 @@ ElementHeader LoadElementHeader(const std::uint8_t* bytes);
 void StoreElementHeader(std::uint8_t* bytes, const ElementHeader& header);
 
 // Appends one element as it travels: big-endian header, then the value, scrambled when the flags say so.
-void AppendElement(std::vector<std::uint8_t>& out, const ElementHeader& header, std::span<const std::uint8_t> value);
+void AppendElement(std::vector<std::uint8_t>& out, const ElementHeader& header,
+                   std::span<const std::uint8_t> value);
 
 // Descrambles the value in place when flagged and stores it; SetProperty's status is the caller's to ignore.
 int ApplyElement(ConfigRecord& record, const ElementHeader& header, std::span<std::uint8_t> value);
@@ -26,8 +27,8 @@ enum class OnPropertyFailure { Stop, Skip };
 // Receives one encoded element (header and value as they travel); a non-zero status ends the writing.
 using ElementSink = std::function<int(std::span<const std::uint8_t> element)>;
 
-// One element per transfer-list entry, in list order. Returns 0, the first failing GetProperty status (Stop), the
-// first non-zero sink status, or kOutOfMemory.
+// One element per transfer-list entry, in list order. Returns 0, the first failing GetProperty status (Stop),
+// the first non-zero sink status, or kOutOfMemory.
 int WriteElementSequence(const ConfigRecord& record, OnPropertyFailure onFailure, const ElementSink& sink);
 
 // Reads exactly `length` bytes into `buffer`: 0, or a status that ends the reading.
@@ -37,9 +38,11 @@ using ByteSource = std::function<int(std::uint8_t* buffer, std::size_t length)>;
 // real value (an access list of 10,000 clients is 400 KB).
 constexpr std::uint32_t kMaxElementLength = 16u * 1024 * 1024;
 
-// Reads a base station's element stream up to and including the end element (tag 0). Status elements (tag 0 or
-// ELEMENT_STATUS) carry exactly 4 bytes whatever their length says. Returns 0, the source's first failing status,
-// kMalformedValue for a value longer than maxLength, or kOutOfMemory. Properties read before a failure stay set.
-int ReadElementStream(ConfigRecord& record, const ByteSource& source, std::uint32_t maxLength = kMaxElementLength);
+// Reads a base station's element stream up to and including the end element (tag 0). Status elements (tag 0
+// or ELEMENT_STATUS) carry exactly 4 bytes whatever their length says. Returns 0, the source's first failing
+// status, kMalformedValue for a value longer than maxLength, or kOutOfMemory. Properties read before a
+// failure stay set.
+int ReadElementStream(ConfigRecord& record, const ByteSource& source,
+                      std::uint32_t maxLength = kMaxElementLength);
 
 } // namespace corvane

@@ -31,7 +31,9 @@ bool DecodeHexKey(std::string_view digits, std::size_t size, std::vector<std::ui
 
 } // namespace
 
-std::size_t WepKeySize(std::uint32_t mode) { return mode == kWep128 ? kWep128KeySize : kWep40KeySize; }
+std::size_t WepKeySize(std::uint32_t mode) {
+    return mode == kWep128 ? kWep128KeySize : kWep40KeySize;
+}
 
 int DeriveWepKey(std::string_view text, bool is128Bit, std::uint8_t* key) {
     text = text.substr(0, text.find('\0'));

@@ -15,9 +15,9 @@ namespace corvane {
 enum class PropertyKind : std::uint32_t { Text = 1, Bytes = 2, Integer = 3, Table = 4 };
 
 // Where a property lives in the record; tables have no field of their own (the table codec reaches them).
-using PropertyField = std::variant<std::monostate, std::string ConfigRecord::*, std::vector<std::uint8_t> ConfigRecord::*,
-                                   std::uint8_t ConfigRecord::*, std::uint16_t ConfigRecord::*,
-                                   std::uint32_t ConfigRecord::*>;
+using PropertyField =
+    std::variant<std::monostate, std::string ConfigRecord::*, std::vector<std::uint8_t> ConfigRecord::*,
+                 std::uint8_t ConfigRecord::*, std::uint16_t ConfigRecord::*, std::uint32_t ConfigRecord::*>;
 
 struct PropertyDescriptor {
     PropertyTag tag;

@@ -13,8 +13,8 @@ namespace corvane {
 // `out` is replaced only on success.
 int GetProperty(const ConfigRecord& record, PropertyTag tag, std::vector<std::uint8_t>& out);
 
-// Stores value bytes into the record: 0, kUnknownProperty, kMalformedValue (wrong width, malformed table; record
-// unchanged) or kOutOfMemory.
+// Stores value bytes into the record: 0, kUnknownProperty, kMalformedValue (wrong width, malformed table;
+// record unchanged) or kOutOfMemory.
 int SetProperty(ConfigRecord& record, PropertyTag tag, std::uint32_t length, const std::uint8_t* bytes);
 
 void ReverseBytes(std::size_t count, std::uint8_t* bytes);

@@ -6,8 +6,9 @@ namespace corvane {
 // with their own meaning.
 constexpr int kOutOfMemory = -3;
 constexpr int kChecksumMismatch = -6;
-constexpr int kUnknownProperty = -10;   // tag not in the catalogue, or a tag that is not a table
-constexpr int kMalformedValue = -15;    // wrong integer width, short table, element past the end, oversized element
+constexpr int kUnknownProperty = -10; // tag not in the catalogue, or a tag that is not a table
+constexpr int kMalformedValue =
+    -15; // wrong integer width, short table, element past the end, oversized element
 constexpr int kUnsupportedVersion = -19;
 constexpr int kBadMagic = -20;
 constexpr int kFileSizeUnavailable = -6704;

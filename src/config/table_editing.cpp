@@ -18,7 +18,8 @@ std::string_view AclDescription(const AclEntry& entry) {
 }
 
 std::size_t StoreAclEntry(std::vector<AclEntry>& list, const MacAddress& key, const AclEntry& entry) {
-    const auto found = std::find_if(list.begin(), list.end(), [&](const AclEntry& e) { return e.corvaneId == key; });
+    const auto found =
+        std::find_if(list.begin(), list.end(), [&](const AclEntry& e) { return e.corvaneId == key; });
     if (found != list.end()) {
         *found = entry;
         return std::size_t(found - list.begin());

@@ -9,7 +9,6 @@
 #include "resources/menu_commands.h"
 #include "resources/message_format.h"
 #include "resources/string_table.h"
-
 #include "ui_template_134_config_window.h"
 
 #include <QAbstractButton>
@@ -29,7 +28,8 @@ constexpr int kCancelButton = 2;
 
 ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makePages)
     : ui_(std::make_unique<Ui::ConfigWindowTemplate>()),
-      record_(source != nullptr ? std::make_unique<ConfigRecord>(*source) : std::make_unique<ConfigRecord>()) {
+      record_(source != nullptr ? std::make_unique<ConfigRecord>(*source)
+                                : std::make_unique<ConfigRecord>()) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     menuBar_ = InstallMenuBar136(
@@ -77,8 +77,8 @@ void ConfigWindow::OnInitDialog() {
     if (record_->stationAddress == 0) {
         EnableControl(this, kUpdateButton, false);
     }
-    // Every page is made active once, so that all of them are set up before the user acts; Update validates and
-    // stores every page, also those never opened.
+    // Every page is made active once, so that all of them are set up before the user acts; Update validates
+    // and stores every page, also those never opened.
     const int active = sheet_->currentIndex();
     for (int index = 0; index < sheet_->count(); ++index) {
         sheet_->setCurrentIndex(index);

@@ -3,7 +3,6 @@
 #include "configwindow/settings_pages.h"
 
 #include <QDialog>
-
 #include <memory>
 #include <vector>
 
@@ -20,18 +19,21 @@ class ConfigPage;
 class ConfigRecord;
 class PropertySheet;
 
-// The window in which one configuration is edited (template 134): a sheet of settings pages above "Cancel" and
-// "Update", with menu 136. It keeps its own copy of the record it was opened on, so nothing it does reaches the
-// caller's record. Closing it in any way destroys it at once, without a question, and it deletes itself.
+// The window in which one configuration is edited (template 134): a sheet of settings pages above "Cancel"
+// and "Update", with menu 136. It keeps its own copy of the record it was opened on, so nothing it does
+// reaches the caller's record. Closing it in any way destroys it at once, without a question, and it deletes
+// itself.
 class ConfigWindow : public QDialog {
     Q_OBJECT
 
 public:
     // Copies `source` when given, else starts from the defaults.
-    explicit ConfigWindow(const ConfigRecord* source = nullptr, SettingsPageFactory makePages = MakeSettingsPages);
+    explicit ConfigWindow(const ConfigRecord* source = nullptr,
+                          SettingsPageFactory makePages = MakeSettingsPages);
     ~ConfigWindow() override;
 
-    // Makes a window on a copy of `source` (or the defaults) and shows it; the window owns itself from then on.
+    // Makes a window on a copy of `source` (or the defaults) and shows it; the window owns itself from then
+    // on.
     static ConfigWindow* Open(const ConfigRecord* source);
 
     // Title from the record's name, then every page reloads its controls.

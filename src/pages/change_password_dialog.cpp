@@ -2,7 +2,6 @@
 
 #include "app/messages.h"
 #include "pages/control_binding.h"
-
 #include "ui_template_149_change_password.h"
 
 namespace corvane {

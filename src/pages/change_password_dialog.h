@@ -10,8 +10,8 @@ class ChangePasswordTemplate;
 
 namespace corvane {
 
-// "Change Password" (template 149): a new password typed twice. "Change" passes only when the confirmation is not
-// empty and equals the new password; otherwise message 108 is shown and the dialog stays open.
+// "Change Password" (template 149): a new password typed twice. "Change" passes only when the confirmation is
+// not empty and equals the new password; otherwise message 108 is shown and the dialog stays open.
 class ChangePasswordDialog : public PasswordDialog {
     Q_OBJECT
 

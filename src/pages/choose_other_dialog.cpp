@@ -1,7 +1,6 @@
 #include "pages/choose_other_dialog.h"
 
 #include "pages/control_binding.h"
-
 #include "ui_template_147_choose_other.h"
 
 namespace corvane {

@@ -11,8 +11,8 @@ class ChooseOtherTemplate;
 
 namespace corvane {
 
-// "Choose Other Base Station" (template 147): the address and password of a base station discovery did not find.
-// The address is free text; the caller parses it.
+// "Choose Other Base Station" (template 147): the address and password of a base station discovery did not
+// find. The address is free text; the caller parses it.
 class ChooseOtherDialog : public TemplateDialog {
     Q_OBJECT
 

@@ -7,9 +7,9 @@ namespace corvane {
 class ConfigRecord;
 class PropertySheet;
 
-// The base of every settings page: the host loads the record into its pages, validates them and stores them back
-// through these operations. A page touches the record only in LoadSettings and SaveSettings. The pointers are the
-// host's; the page owns none of them.
+// The base of every settings page: the host loads the record into its pages, validates them and stores them
+// back through these operations. A page touches the record only in LoadSettings and SaveSettings. The
+// pointers are the host's; the page owns none of them.
 class ConfigPage : public QWidget {
     Q_OBJECT
 
@@ -28,8 +28,8 @@ public:
     virtual void SetSheet(PropertySheet* sheet);
     virtual void SetParentPage(ConfigPage* page);
 
-    // Called by the sheet when the page becomes active: a window that hosts the sheet and has a connection-type
-    // list (control 1012) gets that list's selection moved to this page's index.
+    // Called by the sheet when the page becomes active: a window that hosts the sheet and has a
+    // connection-type list (control 1012) gets that list's selection moved to this page's index.
     virtual void OnSetActive();
 
 protected:

@@ -12,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTabWidget>
-
 #include <algorithm>
 #include <limits>
 
@@ -61,8 +60,7 @@ void SetWindowText(QWidget* control, const QString& text) {
     }
 }
 
-template <typename Control>
-Control* GetControlOf(QWidget* dialog, int id) {
+template <typename Control> Control* GetControlOf(QWidget* dialog, int id) {
     auto* control = qobject_cast<Control*>(GetControl(dialog, id));
     if (control == nullptr) {
         throw ControlError{};

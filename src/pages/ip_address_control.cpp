@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
-
 #include <algorithm>
 
 namespace corvane {
@@ -19,8 +18,8 @@ IpAddressControl::IpAddressControl(QWidget* parent) : QFrame(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(3, 1, 3, 1);
     layout->setSpacing(0);
-    const auto* validator =
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("25[0-5]|2[0-4][0-9]|1?[0-9]?[0-9]|")), this);
+    const auto* validator = new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("25[0-5]|2[0-4][0-9]|1?[0-9]?[0-9]|")), this);
     for (int i = 0; i < 4; ++i) {
         if (i > 0) {
             auto* dot = new QLabel(QStringLiteral("."), this);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFrame>
-
 #include <array>
 #include <cstdint>
 
@@ -9,8 +8,9 @@ class QLineEdit;
 
 namespace corvane {
 
-// Four number fields of 0 to 255 in one edit box. A blank field counts 0; the control knows when it is wholly blank.
-// Typing a third digit or a dot moves to the next field, Backspace in an empty field to the previous one.
+// Four number fields of 0 to 255 in one edit box. A blank field counts 0; the control knows when it is wholly
+// blank. Typing a third digit or a dot moves to the next field, Backspace in an empty field to the previous
+// one.
 class IpAddressControl : public QFrame {
     Q_OBJECT
 

@@ -6,8 +6,8 @@
 
 namespace corvane {
 
-// A dialog that hands one typed password back to its caller. The text goes to the control when the dialog opens
-// and comes back from it on OK.
+// A dialog that hands one typed password back to its caller. The text goes to the control when the dialog
+// opens and comes back from it on OK.
 class PasswordDialog : public TemplateDialog {
     Q_OBJECT
 

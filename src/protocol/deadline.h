@@ -7,7 +7,8 @@
 
 namespace corvane {
 
-// The end of a socket wait on the monotonic clock: a time-out of 0 never ends, a negative one ends after 1 ms.
+// The end of a socket wait on the monotonic clock: a time-out of 0 never ends, a negative one ends after 1
+// ms.
 class Deadline {
 public:
     explicit Deadline(std::int32_t timeoutMs)
@@ -28,7 +29,8 @@ public:
         const auto left = std::max(Clock::duration::zero(), end_ - Clock::now());
         const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(left);
         out.tv_sec = static_cast<std::time_t>(seconds.count());
-        out.tv_nsec = static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(left - seconds).count());
+        out.tv_nsec =
+            static_cast<long>(std::chrono::duration_cast<std::chrono::nanoseconds>(left - seconds).count());
         return &out;
     }
 

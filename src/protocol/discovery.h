@@ -15,8 +15,9 @@ namespace corvane {
 // Status of StartDiscovery when its events or its thread cannot be made.
 constexpr int kDiscoveryUnavailable = -13;
 
-// Takes each station found, on the discovery thread: moves the record out and returns true, or returns false to
-// refuse it (the thread then destroys it and ends the scan). It must not wait for the thread that stops discovery.
+// Takes each station found, on the discovery thread: moves the record out and returns true, or returns false
+// to refuse it (the thread then destroys it and ends the scan). It must not wait for the thread that stops
+// discovery.
 using StationSink = std::function<bool(std::unique_ptr<ConfigRecord>& record)>;
 
 struct DiscoveryState; // the scan, quit and done events (automatic reset), the sink and the target
@@ -32,14 +33,15 @@ struct Discovery {
     std::thread thread;
 };
 
-// Starts the discovery thread and its first scan; each scan sends the request twice to `target` and hands every
-// answer to `sink` as a new record. 0, or kDiscoveryUnavailable with nothing left behind.
+// Starts the discovery thread and its first scan; each scan sends the request twice to `target` and hands
+// every answer to `sink` as a new record. 0, or kDiscoveryUnavailable with nothing left behind.
 int StartDiscovery(Discovery& discovery, StationSink sink, const std::string& target = kDiscoveryTarget,
                    std::uint16_t port = kDiscoveryPort);
-// Asks for one more scan; any number of requests during a scan yield exactly one more. 0, or -13 when stopped.
+// Asks for one more scan; any number of requests during a scan yield exactly one more. 0, or -13 when
+// stopped.
 int RequestScan(Discovery& discovery);
-// Ends the thread after its current scan, waiting up to `wait` (10 s); after that the sink is never called again,
-// even by a thread still scanning. Safe to call on a discovery never started or already stopped.
+// Ends the thread after its current scan, waiting up to `wait` (10 s); after that the sink is never called
+// again, even by a thread still scanning. Safe to call on a discovery never started or already stopped.
 void StopDiscovery(Discovery& discovery, std::chrono::milliseconds wait = std::chrono::milliseconds(10000));
 
 } // namespace corvane

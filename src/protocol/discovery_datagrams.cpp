@@ -12,13 +12,11 @@ namespace {
 
 constexpr std::int32_t kRequestTimeoutMs = 5000;
 
-template <typename Word>
-void StoreHostOrder(std::uint8_t* at, Word value) {
+template <typename Word> void StoreHostOrder(std::uint8_t* at, Word value) {
     std::memcpy(at, &value, sizeof value);
 }
 
-template <typename Word>
-Word LoadHostOrder(const std::uint8_t* at) {
+template <typename Word> Word LoadHostOrder(const std::uint8_t* at) {
     Word value;
     std::memcpy(&value, at, sizeof value);
     return value;
@@ -54,15 +52,16 @@ int SendDiscoveryRequest(SocketCell* cell, std::uint32_t reserved, const char* t
                            request.data(), &sent);
 }
 
-int ReceiveDiscoveryAnswer(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, DiscoveryDatagram* out) {
+int ReceiveDiscoveryAnswer(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
+                           DiscoveryDatagram* out) {
     if (const int status = session_status::CheckArguments(cell != nullptr, reserved); status != 0) {
         return status;
     }
     DiscoveryDatagram answer{};
     std::uint32_t received = 0;
     AddressRecord from;
-    const int status = NetSocketReceiveFrom(cell->Current(), 0, timeoutMs, kDiscoveryDatagramSize, answer.data(),
-                                            &received, &from, nullptr);
+    const int status = NetSocketReceiveFrom(cell->Current(), 0, timeoutMs, kDiscoveryDatagramSize,
+                                            answer.data(), &received, &from, nullptr);
     if (status != 0) {
         return status;
     }

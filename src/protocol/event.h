@@ -8,7 +8,8 @@
 
 namespace corvane {
 
-// A signal between threads that stays set until a wait takes it (automatic reset) or until Reset (manual reset).
+// A signal between threads that stays set until a wait takes it (automatic reset) or until Reset (manual
+// reset).
 class Event {
 public:
     enum class ResetMode { Manual, Automatic };

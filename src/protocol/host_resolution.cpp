@@ -3,13 +3,12 @@
 #include "protocol/socket_status.h"
 
 #include <arpa/inet.h>
-#include <netdb.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <memory>
+#include <netdb.h>
 #include <string>
+#include <unistd.h>
 
 namespace corvane {
 

@@ -26,8 +26,8 @@ namespace {
 constexpr std::uint32_t kChunk = 32;
 
 // Adds whole 32-byte chunks to the sums. Within a chunk, s2 grows by 32 × s1 plus each byte weighted by the
-// number of s2 additions it takes part in, so the sums equal the byte-by-byte ones and the block-end reductions
-// see the same values; only the order of the additions changes, which lets them run in parallel.
+// number of s2 additions it takes part in, so the sums equal the byte-by-byte ones and the block-end
+// reductions see the same values; only the order of the additions changes, which lets them run in parallel.
 #if defined(__SSE2__)
 std::uint32_t HorizontalSum(__m128i v) {
     v = _mm_add_epi32(v, _mm_shuffle_epi32(v, 0x4E));
@@ -37,22 +37,22 @@ std::uint32_t HorizontalSum(__m128i v) {
 
 void SumChunks(const std::uint8_t*& p, std::uint32_t chunks, std::uint32_t& s1, std::uint32_t& s2) {
     const __m128i zero = _mm_setzero_si128();
-    const __m128i weights[4] = {_mm_setr_epi16(32, 31, 30, 29, 28, 27, 26, 25),
-                                _mm_setr_epi16(24, 23, 22, 21, 20, 19, 18, 17),
-                                _mm_setr_epi16(16, 15, 14, 13, 12, 11, 10, 9),
-                                _mm_setr_epi16(8, 7, 6, 5, 4, 3, 2, 1)};
-    __m128i byteSum = zero;    // bytes summed so far in this run
-    __m128i priorSums = zero;  // byteSum before each chunk, added up: each needs 32 more s2 additions
+    const __m128i weights[4] = {
+        _mm_setr_epi16(32, 31, 30, 29, 28, 27, 26, 25), _mm_setr_epi16(24, 23, 22, 21, 20, 19, 18, 17),
+        _mm_setr_epi16(16, 15, 14, 13, 12, 11, 10, 9), _mm_setr_epi16(8, 7, 6, 5, 4, 3, 2, 1)};
+    __m128i byteSum = zero;   // bytes summed so far in this run
+    __m128i priorSums = zero; // byteSum before each chunk, added up: each needs 32 more s2 additions
     __m128i weighted = zero;
     for (std::uint32_t i = 0; i < chunks; ++i, p += kChunk) {
         const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
         priorSums = _mm_add_epi32(priorSums, byteSum);
         byteSum = _mm_add_epi32(byteSum, _mm_add_epi32(_mm_sad_epu8(a, zero), _mm_sad_epu8(b, zero)));
-        const __m128i w = _mm_add_epi32(_mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(a, zero), weights[0]),
-                                                      _mm_madd_epi16(_mm_unpackhi_epi8(a, zero), weights[1])),
-                                        _mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(b, zero), weights[2]),
-                                                      _mm_madd_epi16(_mm_unpackhi_epi8(b, zero), weights[3])));
+        const __m128i w =
+            _mm_add_epi32(_mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(a, zero), weights[0]),
+                                        _mm_madd_epi16(_mm_unpackhi_epi8(a, zero), weights[1])),
+                          _mm_add_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(b, zero), weights[2]),
+                                        _mm_madd_epi16(_mm_unpackhi_epi8(b, zero), weights[3])));
         weighted = _mm_add_epi32(weighted, w);
     }
     s2 += chunks * kChunk * s1 + kChunk * HorizontalSum(priorSums) + HorizontalSum(weighted);
@@ -75,7 +75,8 @@ void SumChunks(const std::uint8_t*& p, std::uint32_t chunks, std::uint32_t& s1, 
 
 } // namespace
 
-std::uint32_t ComputeChecksum(std::uint32_t start, std::uint32_t blockSize, const void* data, std::uint32_t length) {
+std::uint32_t ComputeChecksum(std::uint32_t start, std::uint32_t blockSize, const void* data,
+                              std::uint32_t length) {
     // A larger block would overflow the sums; clamping keeps the result the true Adler-32.
     if (blockSize == 0 || blockSize > kLargestBlock)
         blockSize = kLargestBlock;
@@ -111,15 +112,17 @@ std::uint32_t ExtendChecksumWithZeros(std::uint32_t checksum, std::uint32_t coun
 }
 
 void BuildMessageHeader(std::uint32_t reserved1, std::uint32_t reserved2, std::uint32_t command,
-                        std::uint32_t bodyLength, const void* body, const char* password, MessageHeader& out) {
+                        std::uint32_t bodyLength, const void* body, const char* password,
+                        MessageHeader& out) {
     const std::uint32_t summed = bodyLength == kNoBody ? 0 : bodyLength;
     BuildMessageHeaderWithChecksum(reserved1, reserved2, command, bodyLength,
-                                   ComputeChecksum(kChecksumStart, kChecksumBlock, body, summed), password, out);
+                                   ComputeChecksum(kChecksumStart, kChecksumBlock, body, summed), password,
+                                   out);
 }
 
 void BuildMessageHeaderWithChecksum(std::uint32_t reserved1, std::uint32_t reserved2, std::uint32_t command,
-                                    std::uint32_t bodyLength, std::uint32_t bodyChecksum, const char* password,
-                                    MessageHeader& out) {
+                                    std::uint32_t bodyLength, std::uint32_t bodyChecksum,
+                                    const char* password, MessageHeader& out) {
     using namespace message_offset;
     out.fill(0);
     std::memcpy(out.data() + kMagic, "cvcp", 4);

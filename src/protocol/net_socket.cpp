@@ -6,17 +6,16 @@
 #include "protocol/socket_status.h"
 
 #include <arpa/inet.h>
+#include <atomic>
+#include <cerrno>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <new>
+#include <optional>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
-#include <new>
-#include <optional>
 
 namespace corvane {
 
@@ -35,7 +34,8 @@ namespace {
 constexpr std::uint32_t kKnownOptions = kOptionReuseAddress | kOptionBroadcast | kOptionJoinAllHosts;
 constexpr const char* kAllHostsGroup = "224.0.0.1";
 
-// An attempt's result: a status ends the operation; nothing means "not yet", wait for the socket and try again.
+// An attempt's result: a status ends the operation; nothing means "not yet", wait for the socket and try
+// again.
 using Attempt = std::optional<int>;
 
 int ErrorNumberOr(int fallback) {
@@ -51,7 +51,8 @@ bool TakeAbort(NetSocket& socket) {
     return socket.abortFlag.exchange(false);
 }
 
-// Blocks until the socket is ready for `events`, an abort arrives or the deadline passes; the caller re-checks all.
+// Blocks until the socket is ready for `events`, an abort arrives or the deadline passes; the caller
+// re-checks all.
 int WaitForSocket(NetSocket& socket, short events, const Deadline& deadline) {
     pollfd watched[2] = {{socket.handle, events, 0}, {socket.wakeHandle, POLLIN, 0}};
     timespec left{};
@@ -65,7 +66,8 @@ int WaitForSocket(NetSocket& socket, short events, const Deadline& deadline) {
     return 0;
 }
 
-// The polling rule every waiting operation shares: abort first, then an attempt, then the deadline, then a wait.
+// The polling rule every waiting operation shares: abort first, then an attempt, then the deadline, then a
+// wait.
 template <typename Try>
 int RunUntilDone(NetSocket& socket, short events, const Deadline& deadline, Try attempt) {
     for (;;) {
@@ -84,12 +86,13 @@ int RunUntilDone(NetSocket& socket, short events, const Deadline& deadline, Try 
     }
 }
 
-// Sends or receives exactly `length` bytes, one piece per `move(done)` call; the deadline restarts after every
-// piece, so the time-out limits the silence, not the whole transfer. A closed or reset connection ends it at once
-// (retrying a send that failed outright could only end by abort). The count so far is reported also on failure.
+// Sends or receives exactly `length` bytes, one piece per `move(done)` call; the deadline restarts after
+// every piece, so the time-out limits the silence, not the whole transfer. A closed or reset connection ends
+// it at once (retrying a send that failed outright could only end by abort). The count so far is reported
+// also on failure.
 template <typename Move>
-int TransferAll(NetSocket& socket, short events, std::int32_t timeoutMs, std::uint32_t length, std::uint32_t* count,
-                Move move) {
+int TransferAll(NetSocket& socket, short events, std::int32_t timeoutMs, std::uint32_t length,
+                std::uint32_t* count, Move move) {
     std::uint32_t done = 0;
     Deadline deadline(timeoutMs);
     const int status = RunUntilDone(socket, events, deadline, [&]() -> Attempt {
@@ -295,7 +298,8 @@ int NetSocketReceive(NetSocket* socket, std::uint32_t length, void* buffer, std:
 }
 
 int NetSocketSendTo(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs, const char* host,
-                    std::uint16_t defaultPort, std::uint32_t length, const void* buffer, std::uint32_t* sent) {
+                    std::uint16_t defaultPort, std::uint32_t length, const void* buffer,
+                    std::uint32_t* sent) {
     if (socket == nullptr || reserved != 0 || (buffer == nullptr && length != 0)) {
         return socket_status::kBadArgument;
     }
@@ -308,8 +312,8 @@ int NetSocketSendTo(NetSocket* socket, std::uint32_t reserved, std::int32_t time
             return status;
         }
     }
-    const ssize_t count =
-        sendto(socket->handle, buffer, length, MSG_NOSIGNAL, reinterpret_cast<const sockaddr*>(&target), sizeof target);
+    const ssize_t count = sendto(socket->handle, buffer, length, MSG_NOSIGNAL,
+                                 reinterpret_cast<const sockaddr*>(&target), sizeof target);
     if (count < 0) {
         return ErrorNumberOr(socket_status::kSystemFailure);
     }
@@ -319,8 +323,9 @@ int NetSocketSendTo(NetSocket* socket, std::uint32_t reserved, std::int32_t time
     return 0;
 }
 
-int NetSocketReceiveFrom(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs, std::uint32_t length,
-                         void* buffer, std::uint32_t* received, AddressRecord* from, std::string* fromText) {
+int NetSocketReceiveFrom(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs,
+                         std::uint32_t length, void* buffer, std::uint32_t* received, AddressRecord* from,
+                         std::string* fromText) {
     if (socket == nullptr || reserved != 0 || (buffer == nullptr && length != 0)) {
         return socket_status::kBadArgument;
     }

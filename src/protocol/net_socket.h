@@ -13,7 +13,8 @@ constexpr std::uint32_t kSocketStream = 1;
 constexpr std::uint32_t kSocketDatagram = 2;
 constexpr std::uint32_t kOptionReuseAddress = 1;
 constexpr std::uint32_t kOptionBroadcast = 4;
-constexpr std::uint32_t kOptionJoinAllHosts = 16; // join 224.0.0.1 when the first datagram send binds the socket
+constexpr std::uint32_t kOptionJoinAllHosts =
+    16; // join 224.0.0.1 when the first datagram send binds the socket
 
 // One socket with its abort flag; every wait on it blocks in poll() and ends at once when it is aborted.
 struct NetSocket;
@@ -42,7 +43,8 @@ int NetSocketReceive(NetSocket* socket, std::uint32_t length, void* buffer, std:
 int NetSocketSendTo(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs, const char* host,
                     std::uint16_t defaultPort, std::uint32_t length, const void* buffer, std::uint32_t* sent);
 // Receives one datagram of at most `length` bytes, with its sender's address and, if asked, its dotted quad.
-int NetSocketReceiveFrom(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs, std::uint32_t length,
-                         void* buffer, std::uint32_t* received, AddressRecord* from, std::string* fromText);
+int NetSocketReceiveFrom(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs,
+                         std::uint32_t length, void* buffer, std::uint32_t* received, AddressRecord* from,
+                         std::string* fromText);
 
 } // namespace corvane

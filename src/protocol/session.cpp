@@ -23,7 +23,8 @@ int SendBytes(SocketCell& cell, std::span<const std::uint8_t> bytes) {
 
 int ConnectSession(SocketCell* cell, const char* host, std::uint32_t reserved, std::int32_t timeoutMs,
                    std::uint16_t port) {
-    if (const int status = session_status::CheckArguments(cell != nullptr && host != nullptr, reserved); status != 0) {
+    if (const int status = session_status::CheckArguments(cell != nullptr && host != nullptr, reserved);
+        status != 0) {
         return status;
     }
     if (cell->Current() == nullptr) {
@@ -112,7 +113,8 @@ int SendPropertyRequest(SocketCell* cell, std::uint32_t reserved, const char* pa
     return SendRequest(cell, 0, password, kCommandReadProperties, std::uint32_t(body.size()), body.data());
 }
 
-int SendElement(SocketCell* cell, std::uint32_t reserved, const ElementHeader* header, const std::uint8_t* value) {
+int SendElement(SocketCell* cell, std::uint32_t reserved, const ElementHeader* header,
+                const std::uint8_t* value) {
     const bool present = cell != nullptr && header != nullptr && (header->length == 0 || value != nullptr);
     if (const int status = session_status::CheckArguments(present, reserved); status != 0) {
         return status;
@@ -136,7 +138,8 @@ int SendEndElement(SocketCell* cell, std::uint32_t reserved, std::int32_t code) 
     return SendBytes(*cell, end);
 }
 
-int ReceiveElementHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, ElementHeader* out) {
+int ReceiveElementHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
+                         ElementHeader* out) {
     if (out == nullptr) {
         return session_status::kBadArgument;
     }
@@ -181,7 +184,8 @@ int FinishPropertyWrite(SocketCell* cell, std::uint32_t reserved, std::int32_t t
     }
 }
 
-int ReceiveBytes(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, std::uint32_t length, void* buffer) {
+int ReceiveBytes(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, std::uint32_t length,
+                 void* buffer) {
     if (const int status = session_status::CheckArguments(cell != nullptr, reserved); status != 0) {
         return status;
     }

@@ -12,7 +12,8 @@ namespace corvane {
 
 // Session primitives: one step of a TCP exchange with a base station through a SocketCell. Each returns 0, a
 // status of session_status.h, a socket-layer status, or the base station's status from a reply header.
-// Time-outs are milliseconds as the socket layer takes them (0: none). Reserved arguments must be 0 (else -14).
+// Time-outs are milliseconds as the socket layer takes them (0: none). Reserved arguments must be 0 (else
+// -14).
 
 constexpr std::uint16_t kStationPort = 5009;
 
@@ -36,18 +37,21 @@ int SendRequest(SocketCell* cell, std::uint32_t reserved, const char* password, 
 // Sends a request header carrying `bodyChecksum`, then the body in the given pieces, one after another.
 int SendRequestInParts(SocketCell* cell, std::uint32_t reserved, const char* password, std::uint32_t command,
                        std::uint32_t bodyChecksum, std::span<const std::span<const std::uint8_t>> parts);
-// Receives a reply header: -6 for a wrong checksum, else the base station's status; the bytes as received go to
-// `out` when given.
-int ReceiveReplyHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, MessageHeader* out = nullptr);
+// Receives a reply header: -6 for a wrong checksum, else the base station's status; the bytes as received go
+// to `out` when given.
+int ReceiveReplyHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
+                       MessageHeader* out = nullptr);
 // Sends command 20 with `count` request entries (tag, flags, length) as its body.
 int SendPropertyRequest(SocketCell* cell, std::uint32_t reserved, const char* password, std::uint32_t count,
                         const ElementHeader* entries);
 // Sends one element: its header, then header->length value bytes, scrambled on the wire when flagged.
-int SendElement(SocketCell* cell, std::uint32_t reserved, const ElementHeader* header, const std::uint8_t* value);
+int SendElement(SocketCell* cell, std::uint32_t reserved, const ElementHeader* header,
+                const std::uint8_t* value);
 // Sends the 16-byte end element of a write with `code` (always 0).
 int SendEndElement(SocketCell* cell, std::uint32_t reserved, std::int32_t code);
 // Receives a 12-byte element header.
-int ReceiveElementHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, ElementHeader* out);
+int ReceiveElementHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
+                         ElementHeader* out);
 // Receives a 16-byte write result: tag, flags, length, code (signed), in host order.
 int ReceiveWriteResult(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
                        std::array<std::uint32_t, 4>* out);
@@ -55,6 +59,7 @@ int ReceiveWriteResult(SocketCell* cell, std::uint32_t reserved, std::int32_t ti
 // ends it at once with that code.
 int FinishPropertyWrite(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs);
 // Receives exactly `length` bytes.
-int ReceiveBytes(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, std::uint32_t length, void* buffer);
+int ReceiveBytes(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, std::uint32_t length,
+                 void* buffer);
 
 } // namespace corvane

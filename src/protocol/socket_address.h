@@ -1,8 +1,7 @@
 #pragma once
 
-#include <netinet/in.h>
-
 #include <cstdint>
+#include <netinet/in.h>
 
 namespace corvane {
 

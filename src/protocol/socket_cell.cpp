@@ -48,7 +48,8 @@ int OpenSocketCell(std::uint32_t kind, std::uint32_t reserved, SocketCell** out)
     }
     NetSocket* socket = nullptr;
     const int status = kind == kCellDatagram
-                           ? NetSocketCreate(kFamilyInternet, kSocketDatagram, kOptionBroadcast | kOptionJoinAllHosts, &socket)
+                           ? NetSocketCreate(kFamilyInternet, kSocketDatagram,
+                                             kOptionBroadcast | kOptionJoinAllHosts, &socket)
                            : NetSocketCreate(kFamilyInternet, kSocketStream, 0, &socket);
     if (status != 0) {
         delete cell;

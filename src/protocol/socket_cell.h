@@ -7,8 +7,8 @@
 
 namespace corvane {
 
-// The current socket of one connection. Its owner thread connects, closes and reconnects through it; any other
-// thread may abort whatever socket it holds at that moment.
+// The current socket of one connection. Its owner thread connects, closes and reconnects through it; any
+// other thread may abort whatever socket it holds at that moment.
 class SocketCell {
 public:
     SocketCell() = default;

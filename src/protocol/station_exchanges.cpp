@@ -78,8 +78,10 @@ int BuildSoftwareBlock(std::span<const std::uint8_t> image, std::vector<std::uin
 }
 
 int SetProperties(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, const char* host,
-                  const char* password, std::uint32_t count, const ElementHeader* entries, std::uint16_t port) {
-    const bool present = cell != nullptr && host != nullptr && password != nullptr && entries != nullptr && count != 0;
+                  const char* password, std::uint32_t count, const ElementHeader* entries,
+                  std::uint16_t port) {
+    const bool present =
+        cell != nullptr && host != nullptr && password != nullptr && entries != nullptr && count != 0;
     if (const int status = session_status::CheckArguments(present, reserved); status != 0) {
         return status;
     }
@@ -91,7 +93,8 @@ int SetProperties(SocketCell* cell, std::uint32_t reserved, std::int32_t timeout
         status = ReceiveReplyHeader(cell, 0, timeoutMs);
     }
     for (std::uint32_t i = 0; status == 0 && i < count; ++i) {
-        status = entries[i].length != 0 ? session_status::kTooLarge : SendElement(cell, 0, &entries[i], nullptr);
+        status =
+            entries[i].length != 0 ? session_status::kTooLarge : SendElement(cell, 0, &entries[i], nullptr);
     }
     if (status == 0) {
         status = FinishPropertyWrite(cell, 0, timeoutMs);
@@ -117,7 +120,8 @@ int RestartStation(SocketCell* cell, std::uint32_t reserved, std::int32_t timeou
 }
 
 int UploadStationSoftware(SocketCell* cell, std::uint32_t flags, std::int32_t timeoutMs, const char* host,
-                          const char* password, std::uint32_t size, const std::uint8_t* image, std::uint16_t port) {
+                          const char* password, std::uint32_t size, const std::uint8_t* image,
+                          std::uint16_t port) {
     if (cell == nullptr || size == 0 || image == nullptr) {
         return session_status::kBadArgument;
     }

@@ -27,7 +27,8 @@ int ReadStationConfiguration(ConfigRecord& record, SocketCell* cell, std::uint16
         return status;
     }
     const char* password = record.adminPassword.c_str();
-    if (const int status = SendPropertyRequest(cell, 0, password, kTransferCount, TransferList.data()); status != 0) {
+    if (const int status = SendPropertyRequest(cell, 0, password, kTransferCount, TransferList.data());
+        status != 0) {
         return status;
     }
     if (const int status = ReceiveReplyHeader(cell, 0, kReplyTimeoutMs); status != 0) {
@@ -48,7 +49,8 @@ int WriteStationConfiguration(const ConfigRecord& record, SocketCell* cell, std:
         return status;
     }
     const char* password = record.adminPassword.c_str();
-    if (const int status = SendRequest(cell, 0, password, kCommandWriteProperties, kNoBody, nullptr); status != 0) {
+    if (const int status = SendRequest(cell, 0, password, kCommandWriteProperties, kNoBody, nullptr);
+        status != 0) {
         return status;
     }
     if (const int status = ReceiveReplyHeader(cell, 0, kReplyTimeoutMs); status != 0) {
@@ -73,7 +75,8 @@ int WriteStationConfiguration(const ConfigRecord& record, SocketCell* cell, std:
 }
 
 int RestartStationOperation(const ConfigRecord& record, SocketCell* cell, std::uint16_t port) {
-    return RestartStation(cell, 0, kRestartTimeoutMs, StationHost(record).c_str(), record.adminPassword.c_str(), port);
+    return RestartStation(cell, 0, kRestartTimeoutMs, StationHost(record).c_str(),
+                          record.adminPassword.c_str(), port);
 }
 
 int UploadStationSoftwareOperation(const ConfigRecord& record, SocketCell* cell, std::uint32_t size,

@@ -9,9 +9,9 @@ namespace corvane {
 
 inline constexpr std::size_t kDefaultFirmwareSize = 684528;
 
-// The default software image the utility carries. The base station's real software is not ours to ship, so the
-// build makes a stand-in of the same size: a name block, then a fixed pseudo-random sequence. The same bytes every
-// build, on every machine.
+// The default software image the utility carries. The base station's real software is not ours to ship, so
+// the build makes a stand-in of the same size: a name block, then a fixed pseudo-random sequence. The same
+// bytes every build, on every machine.
 inline std::vector<std::uint8_t> MakeDefaultFirmwareImage() {
     constexpr std::string_view kName = "Corvane base station software v4.0 (default image)";
     std::vector<std::uint8_t> image(kDefaultFirmwareSize);

@@ -5,17 +5,14 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-
 #include <algorithm>
 
 namespace corvane {
 namespace {
 
 constexpr Accelerator kAccelerators[] = {
-    {Qt::CTRL | Qt::Key_I, kMenuImportSettings},
-    {Qt::CTRL | Qt::Key_N, kMenuNewConfiguration},
-    {Qt::CTRL | Qt::Key_O, kMenuOpenConfigurationFile},
-    {Qt::CTRL | Qt::Key_R, kMenuRescan},
+    {Qt::CTRL | Qt::Key_I, kMenuImportSettings},        {Qt::CTRL | Qt::Key_N, kMenuNewConfiguration},
+    {Qt::CTRL | Qt::Key_O, kMenuOpenConfigurationFile}, {Qt::CTRL | Qt::Key_R, kMenuRescan},
     {Qt::CTRL | Qt::Key_W, kMenuCloseWindow},
 };
 

@@ -82,7 +82,8 @@ std::string FormatMessage(std::string_view format, std::initializer_list<FormatA
             (format[i] == '-' ? conversion.leftAlign : conversion.zeroPad) = true;
         }
         for (; i < format.size() && format[i] >= '0' && format[i] <= '9'; ++i) {
-            conversion.width = std::min<std::size_t>(conversion.width * 10 + static_cast<std::size_t>(format[i] - '0'), 4096);
+            conversion.width = std::min<std::size_t>(
+                conversion.width * 10 + static_cast<std::size_t>(format[i] - '0'), 4096);
         }
         while (i < format.size() && (format[i] == 'l' || format[i] == 'h')) {
             ++i;

@@ -17,8 +17,7 @@ using FormatArg = std::variant<std::int64_t, std::uint64_t, std::string_view>;
 // argument of the wrong kind is converted, so a table text never reads past its arguments.
 std::string FormatMessage(std::string_view format, std::initializer_list<FormatArg> args);
 
-template <typename T>
-FormatArg MakeFormatArg(const T& value) {
+template <typename T> FormatArg MakeFormatArg(const T& value) {
     if constexpr (std::is_convertible_v<const T&, std::string_view>) {
         return std::string_view(value);
     } else if constexpr (std::is_signed_v<T>) {
@@ -28,8 +27,7 @@ FormatArg MakeFormatArg(const T& value) {
     }
 }
 
-template <typename... Args>
-std::string FormatResourceText(std::string_view format, const Args&... args) {
+template <typename... Args> std::string FormatResourceText(std::string_view format, const Args&... args) {
     return FormatMessage(format, {MakeFormatArg(args)...});
 }
 

@@ -10,8 +10,7 @@ namespace corvane {
 namespace {
 
 // Joins string views at compile time, so message 158 names the factory subnet from its one definition.
-template <const std::string_view&... Parts>
-struct Joined {
+template <const std::string_view&... Parts> struct Joined {
     static constexpr auto kChars = [] {
         std::array<char, (Parts.size() + ... + 0)> chars{};
         auto out = chars.begin();
@@ -21,9 +20,9 @@ struct Joined {
     static constexpr std::string_view kValue{kChars.data(), kChars.size()};
 };
 
-constexpr std::string_view kResetNoticeHead =
-    "The base station you have selected has been reset and is currently not configured. Make sure your computer "
-    "is configured for a ";
+constexpr std::string_view kResetNoticeHead = "The base station you have selected has been reset and is "
+                                              "currently not configured. Make sure your computer "
+                                              "is configured for a ";
 constexpr std::string_view kResetNoticeTail =
     ".X-compatible IP address so the base station can be reset to its default configuration.";
 
@@ -38,7 +37,8 @@ constexpr Entry kStrings[] = {
     {103, "Windows sockets initialization failed."},
     {104, "Name"},
     {105, "IP Address"},
-    {108, "The password and confirmation fields are either empty or do not match. You must enter the same password "
+    {108, "The password and confirmation fields are either empty or do not match. You must enter the same "
+          "password "
           "in both fields."},
     {109, "Corvane Firmware files (*.bin)|*.bin|All files (*.*)|*.*||"},
     {110, "bin"},
@@ -49,14 +49,19 @@ constexpr Entry kStrings[] = {
     {116, "140"},
     {117, "Modem V.90"},
     {118, "Modem V.34"},
-    {119, "Internet sharing using network address translation and DHCP is not enabled. Client computers on the "
-          "network must configure TCP/IP manually. The base station will act as a bridge between the Corvane and "
-          "Ethernet network."},
-    {120, "NAT and DHCP will be used to share a single IP address. Client computers on the network should configure "
-          "TCP/IP to obtain an IP address using a DHCP server. The base station will not act as a bridge between the "
+    {119,
+     "Internet sharing using network address translation and DHCP is not enabled. Client computers on the "
+     "network must configure TCP/IP manually. The base station will act as a bridge between the Corvane and "
+     "Ethernet network."},
+    {120, "NAT and DHCP will be used to share a single IP address. Client computers on the network should "
+          "configure "
+          "TCP/IP to obtain an IP address using a DHCP server. The base station will not act as a bridge "
+          "between the "
           "Corvane and Ethernet network."},
-    {121, "DHCP will be used to share the range of IP addresses entered here. Client computers on the network should "
-          "configure TCP/IP to obtain an IP address using a DHCP server. The base station will not act as a bridge "
+    {121, "DHCP will be used to share the range of IP addresses entered here. Client computers on the "
+          "network should "
+          "configure TCP/IP to obtain an IP address using a DHCP server. The base station will not act as a "
+          "bridge "
           "between the Corvane and Ethernet network."},
     {122, "Public Port"},
     {123, "Private Port"},
@@ -69,13 +74,17 @@ constexpr Entry kStrings[] = {
     {130, "Tab-delimited text file (*.txt)|*.txt||"},
     {131, "txt"},
     {132, "Access Control List.txt"},
-    {133, "An error occurred while trying to write the access control list file. Make sure the filename and access "
+    {133, "An error occurred while trying to write the access control list file. Make sure the filename and "
+          "access "
           "permissions are correct and try again."},
-    {134, "An error occurred while trying to access the base station. Make sure your network connection is valid "
-          "and try again."},
-    {135, "The password entered does not match that of the base station. Make sure the password is correct and try "
+    {134,
+     "An error occurred while trying to access the base station. Make sure your network connection is valid "
+     "and try again."},
+    {135, "The password entered does not match that of the base station. Make sure the password is correct "
+          "and try "
           "again."},
-    {136, "An error occurred because there was not enough memory to perform the operation. Close open applications "
+    {136, "An error occurred because there was not enough memory to perform the operation. Close open "
+          "applications "
           "and documents and try again."},
     {137, "Reading configuration from base station..."},
     {138, "Updating base station configuration..."},
@@ -83,9 +92,11 @@ constexpr Entry kStrings[] = {
     {140, "Updating base station software..."},
     {141, "Configure \"%s\" Base Station"},
     {142, "Configure Base Station"},
-    {143, "Restarting a base station will cause any computer on the wireless network to be disconnected. Are you "
-          "sure you want to restart the base station?"},
-    {144, "Uploading software to a base station will cause any computer on the wireless network to be disconnected. "
+    {143,
+     "Restarting a base station will cause any computer on the wireless network to be disconnected. Are you "
+     "sure you want to restart the base station?"},
+    {144, "Uploading software to a base station will cause any computer on the wireless network to be "
+          "disconnected. "
           "Are you sure you want to upload software to the base station?"},
     {145, "Configuration file (*.cfg)|*.cfg||"},
     {146, "cfg"},
@@ -94,34 +105,45 @@ constexpr Entry kStrings[] = {
           "permissions are correct and try again."},
     {149, "An error occurred while trying to read the configuration file. Make sure the file is a valid "
           "configuration file and try again."},
-    {150, "The password is invalid. Passwords must be normal text, quoted text containing exactly 5 characters for "
+    {150, "The password is invalid. Passwords must be normal text, quoted text containing exactly 5 "
+          "characters for "
           "40-bit or 13 characters for 128-bit, or hex-encoded text prefixed with either \"$\" or \"0x\" and "
-          "containing 11 characters for 40-bit or 26 characters for 128-bit. Make sure the password is valid and try "
+          "containing 11 characters for 40-bit or 26 characters for 128-bit. Make sure the password is valid "
+          "and try "
           "again."},
-    {151, "To connect to the Corvane network created by the selected Corvane Base Station from a computer not using "
+    {151, "To connect to the Corvane network created by the selected Corvane Base Station from a computer "
+          "not using "
           "Corvane software, you may use the following equivalent network password: \n\n        %s"},
     {152, "Equivalent Network Password"},
     {153, "AOL V.90"},
     {154, "AOL V.34"},
-    {155, "Creating a closed network prevents the network name from appearing to Corvane client computers. To join "
-          "the network, clients must enter the network name exactly. Are you sure you want to change this setting?"},
+    {155, "Creating a closed network prevents the network name from appearing to Corvane client computers. "
+          "To join "
+          "the network, clients must enter the network name exactly. Are you sure you want to change this "
+          "setting?"},
     {156, "Note"},
-    {157, "Enabling interference robustness can limit the range and throughput of your network. Are you sure you "
-          "want to change this setting?"},
+    {157,
+     "Enabling interference robustness can limit the range and throughput of your network. Are you sure you "
+     "want to change this setting?"},
     {158, Joined<kResetNoticeHead, kFactoryDefaultSubnet, kResetNoticeTail>::kValue},
     {159, "The DHCP lease time cannot be less than 10 minutes. Check your configuration and try again."},
     {160, "Restarting...%d"},
     {161, "A multicast rate of 5.5 or higher cannot be used when the density is not Medium or higher. Medium "
           "density allows multicast rates of up to 5.5 and High density allows multicast rates of up to 11."},
-    {162, "Setting the multicast rate above 2mb/s will prevent third-party 2mb wireless cards from connecting to the "
-          "Corvane network. Client computers with Tessel Corvane cards will not be affected. Are you sure you want "
+    {162, "Setting the multicast rate above 2mb/s will prevent third-party 2mb wireless cards from "
+          "connecting to the "
+          "Corvane network. Client computers with Tessel Corvane cards will not be affected. Are you sure "
+          "you want "
           "to change this setting?"},
-    {163, "User information was not entered (e.g. username, password, phone number, etc.). Make sure all user "
-          "information was entered and try again."},
-    {164, "Distribute IP addresses must be on for a modem (PPP), PPP over Ethernet (PPPoE), or America Online (AOL) "
+    {163,
+     "User information was not entered (e.g. username, password, phone number, etc.). Make sure all user "
+     "information was entered and try again."},
+    {164, "Distribute IP addresses must be on for a modem (PPP), PPP over Ethernet (PPPoE), or America "
+          "Online (AOL) "
           "connect. Check your configuration and try again."},
-    {165, "Sharing a range of DHCP addresses requires the base station to be configured using Ethernet and static "
-          "IP addresses. Check your configuration and try again."},
+    {165,
+     "Sharing a range of DHCP addresses requires the base station to be configured using Ethernet and static "
+     "IP addresses. Check your configuration and try again."},
     {166, "The network name contains illegal characters. The acceptable characters are:\n\n"
           "    a-z A-Z \\ \" ' ( ) , - . / : = ? (space)\n\n"
           "Make sure only acceptable characters are used and try again."},

@@ -9,17 +9,19 @@ namespace corvane::sim {
 
 // Misbehaviour a station shows on demand, so that clients can be tested against it.
 enum class Fault : std::uint32_t {
-    BadReplyChecksum = 1u << 0,   // a reply header whose checksum is wrong
-    CloseMidStream = 1u << 1,     // the connection closes half-way through the reply
-    Stall = 1u << 2,              // the request is read and never answered
-    LyingStatusLength = 1u << 3,  // status elements whose length field says more than the 4 bytes that follow
-    GiantLength = 1u << 4,        // an element announcing an absurd length
-    DropDiscovery = 1u << 5,      // discovery requests go unanswered
+    BadReplyChecksum = 1u << 0,  // a reply header whose checksum is wrong
+    CloseMidStream = 1u << 1,    // the connection closes half-way through the reply
+    Stall = 1u << 2,             // the request is read and never answered
+    LyingStatusLength = 1u << 3, // status elements whose length field says more than the 4 bytes that follow
+    GiantLength = 1u << 4,       // an element announcing an absurd length
+    DropDiscovery = 1u << 5,     // discovery requests go unanswered
 };
 
 using FaultSet = std::uint32_t;
 
-constexpr bool HasFault(FaultSet set, Fault fault) { return (set & std::uint32_t(fault)) != 0; }
+constexpr bool HasFault(FaultSet set, Fault fault) {
+    return (set & std::uint32_t(fault)) != 0;
+}
 
 std::optional<Fault> ParseFaultName(std::string_view name);
 

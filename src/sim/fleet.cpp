@@ -1,8 +1,8 @@
 #include "sim/fleet.h"
 
 #include "protocol/dotted_quad.h"
-#include "sim/discovery_answer.h"
 #include "protocol/socket_address.h"
+#include "sim/discovery_answer.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -17,15 +17,17 @@ namespace corvane::sim {
 
 namespace {
 
-// Answers to one broadcast leave in bursts, as real stations answer at different moments: a burst small enough
-// for any receive buffer, and a pause long enough for the client to drain it.
+// Answers to one broadcast leave in bursts, as real stations answer at different moments: a burst small
+// enough for any receive buffer, and a pause long enough for the client to drain it.
 constexpr std::size_t kAnswersPerBurst = 8;
 constexpr std::chrono::milliseconds kBurstPause{8};
 constexpr int kListenBacklog = 64;
 // More sessions at once than any client makes: beyond it a connection is closed at once, not given a thread.
 constexpr std::size_t kMaxSessions = 512;
 
-std::string SystemError(const std::string& what) { return what + ": " + std::strerror(errno); }
+std::string SystemError(const std::string& what) {
+    return what + ": " + std::strerror(errno);
+}
 
 // A socket of `type` bound to address:port with address reuse, so a station's own socket and the broadcast
 // receiver can share the discovery port and a restarted station can listen again at once.
@@ -60,7 +62,8 @@ void CloseFd(int& fd) {
 }
 
 bool StationListed(const std::vector<std::uint32_t>& list, std::uint32_t index) {
-    return std::any_of(list.begin(), list.end(), [index](std::uint32_t entry) { return entry == 0 || entry == index; });
+    return std::any_of(list.begin(), list.end(),
+                       [index](std::uint32_t entry) { return entry == 0 || entry == index; });
 }
 
 } // namespace
@@ -133,20 +136,22 @@ bool Fleet::OpenListener(StationSockets& sockets, std::string& error) {
     return true;
 }
 
-void Fleet::CloseListener(StationSockets& sockets) { CloseFd(sockets.listenFd); }
+void Fleet::CloseListener(StationSockets& sockets) {
+    CloseFd(sockets.listenFd);
+}
 
 void Fleet::Stop() {
     stopping_.store(true);
     const char byte = 0;
-    if (stopPipe_[1] >= 0)
-        [[maybe_unused]] const auto ignored = ::write(stopPipe_[1], &byte, 1);
+    if (stopPipe_[1] >= 0) [[maybe_unused]]
+        const auto ignored = ::write(stopPipe_[1], &byte, 1);
     Wake();
 }
 
 void Fleet::Wake() {
     const char byte = 0;
-    if (wakePipe_[1] >= 0)
-        [[maybe_unused]] const auto ignored = ::write(wakePipe_[1], &byte, 1); // a full pipe already wakes
+    if (wakePipe_[1] >= 0) [[maybe_unused]]
+        const auto ignored = ::write(wakePipe_[1], &byte, 1); // a full pipe already wakes
 }
 
 void Fleet::SendDueAnswers(Clock::time_point now) {
@@ -167,7 +172,8 @@ void Fleet::HandleDatagram(int fd, std::size_t onlyStation, bool toEveryStation)
         std::uint8_t request[kDiscoveryDatagramSize];
         sockaddr_in from{};
         socklen_t size = sizeof from;
-        const ssize_t got = ::recvfrom(fd, request, sizeof request, 0, reinterpret_cast<sockaddr*>(&from), &size);
+        const ssize_t got =
+            ::recvfrom(fd, request, sizeof request, 0, reinterpret_cast<sockaddr*>(&from), &size);
         if (got < 0)
             return; // drained (or an error that the next poll reports again)
         if (!IsDiscoveryRequest(request, std::size_t(got)))

@@ -61,8 +61,8 @@ private:
     void SendDueAnswers(Clock::time_point now);
     void Accept(std::size_t station);
     void ReapSessions(bool all);
-    // Closes listeners of stations that went down, reopens those whose restart is over; the poll time-out in ms
-    // until the next thing that is due (-1: nothing).
+    // Closes listeners of stations that went down, reopens those whose restart is over; the poll time-out in
+    // ms until the next thing that is due (-1: nothing).
     int UpdateStations(Clock::time_point now);
     void Wake();
 

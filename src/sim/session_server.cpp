@@ -71,8 +71,9 @@ bool Session::SendReplyHeader(std::uint32_t command, int status) {
     BuildMessageHeader(0, 0, command, 0, nullptr, nullptr, reply);
     StoreBigEndian32(reply.data() + message_offset::kStatus, std::uint32_t(status));
     StoreBigEndian32(reply.data() + message_offset::kHeaderChecksum, 0);
-    StoreBigEndian32(reply.data() + message_offset::kHeaderChecksum,
-                     ComputeChecksum(kChecksumStart, kChecksumBlock, reply.data(), std::uint32_t(reply.size())));
+    StoreBigEndian32(
+        reply.data() + message_offset::kHeaderChecksum,
+        ComputeChecksum(kChecksumStart, kChecksumBlock, reply.data(), std::uint32_t(reply.size())));
     if (Has(Fault::BadReplyChecksum))
         reply[message_offset::kHeaderChecksum + 3] ^= 0x5A;
     return io_.WriteAll(reply.data(), reply.size());
@@ -175,7 +176,8 @@ void Session::ServeRead(const MessageHeader& request) {
             AppendElement(stream, {entry.tag, ELEMENT_STATUS, statusLength}, CodeBytes(status));
             continue;
         }
-        AppendElement(stream, {entry.tag, entry.flags & ELEMENT_SCRAMBLED, std::uint32_t(value.size())}, value);
+        AppendElement(stream, {entry.tag, entry.flags & ELEMENT_SCRAMBLED, std::uint32_t(value.size())},
+                      value);
         ++sent;
     }
     AppendElement(stream, {0, 0, statusLength}, CodeBytes(0));

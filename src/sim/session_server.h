@@ -9,15 +9,15 @@
 namespace corvane::sim {
 
 struct SessionSettings {
-    int stopFd = -1;                       // readable once the simulator stops
-    int ioTimeoutMs = 30000;               // silence after which a session is dropped
+    int stopFd = -1;         // readable once the simulator stops
+    int ioTimeoutMs = 30000; // silence after which a session is dropped
     std::chrono::milliseconds restartTime{5000};
     std::function<void(Station&)> restarted; // tells the event loop that the station went down
     std::function<void(const std::string&)> log;
 };
 
-// Serves one connection of a base station: the request header and its checks, then command 20 (read), 21 (write)
-// or 3 (software upload), with the station's faults. The caller closes `fd` afterwards.
+// Serves one connection of a base station: the request header and its checks, then command 20 (read), 21
+// (write) or 3 (software upload), with the station's faults. The caller closes `fd` afterwards.
 void ServeSession(int fd, Station& station, const SessionSettings& settings);
 
 } // namespace corvane::sim

@@ -13,7 +13,8 @@ const char* const kSimUsage =
     "  --first-address A.B.C.D address of the first station; the others follow it (default 127.0.0.1)\n"
     "  --discovery-port P      UDP port of discovery (default 192; 0 lets the system choose)\n"
     "  --session-port P        TCP port of sessions (default 5009; 0 lets the system choose)\n"
-    "  --state-dir DIR         one configuration file per station, kept across runs (default corvane-sim-state)\n"
+    "  --state-dir DIR         one configuration file per station, kept across runs (default "
+    "corvane-sim-state)\n"
     "  --restart-ms MS         how long a restarting station is unreachable (default 5000)\n"
     "  --reset N|all           station N answers discovery as reset and not configured (repeatable)\n"
     "  --fault N|all:KIND      station N shows a fault (repeatable); KIND is one of bad-reply-checksum,\n"
@@ -23,8 +24,7 @@ const char* const kSimUsage =
 
 namespace {
 
-template <typename Number>
-bool ParseNumber(const std::string& text, Number& out) {
+template <typename Number> bool ParseNumber(const std::string& text, Number& out) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
     return error == std::errc{} && end == text.data() + text.size() && !text.empty();
 }
@@ -39,7 +39,8 @@ bool ParseStationIndex(const std::string& text, std::uint32_t& index) {
 
 } // namespace
 
-bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, bool& help, std::string& error) {
+bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, bool& help,
+                     std::string& error) {
     help = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
@@ -58,10 +59,12 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
         const std::string& value = args[++i];
         bool ok = true;
         if (name == "--stations") {
-            ok = ParseNumber(value, options.stationCount) && options.stationCount >= 1 && options.stationCount <= 4096;
+            ok = ParseNumber(value, options.stationCount) && options.stationCount >= 1 &&
+                 options.stationCount <= 4096;
         } else if (name == "--first-address") {
             std::uint16_t port = 0;
-            ok = ParseDottedQuad(value.c_str(), options.firstAddress, port) && value.find(':') == std::string::npos;
+            ok = ParseDottedQuad(value.c_str(), options.firstAddress, port) &&
+                 value.find(':') == std::string::npos;
         } else if (name == "--discovery-port") {
             ok = ParseNumber(value, options.discoveryPort);
         } else if (name == "--session-port") {

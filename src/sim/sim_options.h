@@ -13,20 +13,21 @@ namespace corvane::sim {
 // What one corvane-sim process simulates; every station gets the next address after the first.
 struct SimOptions {
     std::uint32_t stationCount = 1;
-    std::uint32_t firstAddress = 0x7F000001; // 127.0.0.1, host order
+    std::uint32_t firstAddress = 0x7F000001;      // 127.0.0.1, host order
     std::uint16_t discoveryPort = kDiscoveryPort; // 0: the system picks one
     std::uint16_t sessionPort = kStationPort;     // 0: the system picks one
     std::string stateDir = "corvane-sim-state";
-    std::uint32_t restartMs = 5000;          // how long a restarting station stays unreachable
+    std::uint32_t restartMs = 5000;           // how long a restarting station stays unreachable
     std::vector<std::uint32_t> resetStations; // 1-based indexes answering with the reset flag
     std::vector<FaultRule> faults;
-    std::string readyFile;                   // written with the bound ports once every socket is bound
-    bool quiet = false;                      // no session log on standard output
+    std::string readyFile; // written with the bound ports once every socket is bound
+    bool quiet = false;    // no session log on standard output
 };
 
-// Parses the command line (without the program name). Returns false with a message for a bad one; `help` is set
-// when --help was asked for.
-bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, bool& help, std::string& error);
+// Parses the command line (without the program name). Returns false with a message for a bad one; `help` is
+// set when --help was asked for.
+bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, bool& help,
+                     std::string& error);
 
 extern const char* const kSimUsage;
 

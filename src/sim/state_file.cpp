@@ -30,7 +30,8 @@ bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t size) {
 
 } // namespace
 
-bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error) {
+bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                           std::string& error) {
     const std::string temporary = path + ".tmp";
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {

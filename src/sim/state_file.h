@@ -8,9 +8,11 @@
 
 namespace corvane::sim {
 
-// Replaces `path` with `bytes` as a whole: written to a temporary file beside it, flushed, then renamed over it,
-// so a crash at any moment leaves either the old or the new file. False with errno's text in `error` on failure.
-bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, std::string& error);
+// Replaces `path` with `bytes` as a whole: written to a temporary file beside it, flushed, then renamed over
+// it, so a crash at any moment leaves either the old or the new file. False with errno's text in `error` on
+// failure.
+bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                           std::string& error);
 
 enum class LoadResult { Loaded, Missing, Failed };
 

@@ -12,12 +12,14 @@ namespace {
 
 // Locally administered addresses: 02:CB:<interface>:<index, three bytes>.
 MacAddress MakeMac(std::uint8_t interfaceId, std::uint32_t index) {
-    return {0x02, 0xCB, interfaceId, std::uint8_t(index >> 16), std::uint8_t(index >> 8), std::uint8_t(index)};
+    return {
+        0x02, 0xCB, interfaceId, std::uint8_t(index >> 16), std::uint8_t(index >> 8), std::uint8_t(index)};
 }
 
 } // namespace
 
-Station::Station(std::uint32_t index, std::uint32_t address, std::string statePath, FaultSet faults, bool reset)
+Station::Station(std::uint32_t index, std::uint32_t address, std::string statePath, FaultSet faults,
+                 bool reset)
     : index_(index), address_(address), statePath_(std::move(statePath)), faults_(faults),
       wirelessMac_(MakeMac(0, index)), lanMac_(MakeMac(1, index)), wanMac_(MakeMac(2, index)), reset_(reset),
       bootTime_(Clock::now()) {
@@ -55,7 +57,8 @@ std::uint16_t Station::DiscoveryFlags() const {
 
 std::uint32_t Station::UptimeTicks(Clock::time_point now) const {
     std::lock_guard lock(mutex_);
-    const auto hundredths = std::chrono::duration_cast<std::chrono::milliseconds>(now - bootTime_).count() / 10;
+    const auto hundredths =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now - bootTime_).count() / 10;
     return std::uint32_t(hundredths);
 }
 

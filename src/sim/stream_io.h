@@ -4,8 +4,8 @@
 
 namespace corvane::sim {
 
-// The station's end of one TCP connection: a non-blocking socket whose every wait blocks in poll() together with
-// the simulator's stop descriptor, so shutting the simulator down ends every session at once.
+// The station's end of one TCP connection: a non-blocking socket whose every wait blocks in poll() together
+// with the simulator's stop descriptor, so shutting the simulator down ends every session at once.
 class StreamIo {
 public:
     StreamIo(int fd, int stopFd, int timeoutMs) : fd_(fd), stopFd_(stopFd), timeoutMs_(timeoutMs) {}

@@ -15,7 +15,9 @@ class AboutDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect"); }
+    void cleanup() {
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
 
     void showsNameVersionNoticeAndIconInALargerSerifFont() {
         AboutDialog about;

@@ -22,8 +22,9 @@ ChooserBench::ChooserBench(std::uint32_t restartMs, std::optional<OperationBodie
     options.resetStations = {kResetStation};
     options.faults = {{kHiddenStation, sim::Fault::DropDiscovery}};
     fleet_ = std::make_unique<sim::test::RunningFleet>(options, stateDir_.path().toStdString());
-    runner_ = std::make_unique<OperationRunner>(ui_, bodies ? *bodies : StationOperationBodies(fleet_->fleet().SessionPort()),
-                                                DefaultSocketCellApi(), dialogDelay);
+    runner_ = std::make_unique<OperationRunner>(
+        ui_, bodies ? *bodies : StationOperationBodies(fleet_->fleet().SessionPort()), DefaultSocketCellApi(),
+        dialogDelay);
     ChooserSetup setup;
     // An address no station owns: the fleet's shared socket answers for every station, as a broadcast would.
     setup.discoveryTarget = "127.0.0.250";
@@ -44,7 +45,8 @@ bool ChooserBench::StationIsDown(std::uint32_t station) {
 }
 
 bool ChooserBench::WaitForStations() {
-    return QTest::qWaitFor([this] { return chooser_->StationList().topLevelItemCount() == kListedStations; }, 15000);
+    return QTest::qWaitFor([this] { return chooser_->StationList().topLevelItemCount() == kListedStations; },
+                           15000);
 }
 
 void ChooserBench::SelectRow(int row) {

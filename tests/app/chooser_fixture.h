@@ -8,7 +8,6 @@
 
 #include <QPointer>
 #include <QTemporaryDir>
-
 #include <ctime>
 #include <memory>
 
@@ -22,8 +21,8 @@ namespace corvane::testing {
 enum FleetStation : std::uint32_t {
     kPlainStation = 1,
     kSecondStation = 2,
-    kResetStation = 3,   // answers discovery with the reset flag
-    kHiddenStation = 4,  // never answers discovery
+    kResetStation = 3,  // answers discovery with the reset flag
+    kHiddenStation = 4, // never answers discovery
     kFleetSize = kHiddenStation,
 };
 constexpr int kListedStations = 3;
@@ -33,7 +32,8 @@ constexpr int kListedStations = 3;
 class ChooserBench {
 public:
     // `bodies` replaces the real exchanges when given.
-    explicit ChooserBench(std::uint32_t restartMs = 60000, std::optional<OperationBodies> bodies = std::nullopt,
+    explicit ChooserBench(std::uint32_t restartMs = 60000,
+                          std::optional<OperationBodies> bodies = std::nullopt,
                           std::chrono::milliseconds dialogDelay = OperationRunner::kDialogDelay);
     ~ChooserBench();
 

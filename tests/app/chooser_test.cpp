@@ -1,5 +1,5 @@
-// The chooser against a loopback fleet: discovery through posted events, the list and its details, the countdown,
-// the menus and the station commands.
+// The chooser against a loopback fleet: discovery through posted events, the list and its details, the
+// countdown, the menus and the station commands.
 #include "app/file_dialog.h"
 #include "app/station_found_event.h"
 #include "chooser_fixture.h"
@@ -23,7 +23,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
-
 #include <atomic>
 
 namespace corvane {
@@ -46,7 +45,8 @@ void AnswerPassword(const QString& password) {
     });
 }
 
-// Expects the next modal to be the Error dialog (or a Note) with this text and code, and answers it with `button`.
+// Expects the next modal to be the Error dialog (or a Note) with this text and code, and answers it with
+// `button`.
 void ExpectMessage(QString* text, QString* code, int button = 1) {
     OnNextModal([text, code, button](QDialog& dialog) {
         *text = TextOf(&dialog, kMessageText);
@@ -122,7 +122,8 @@ private slots:
         QFETCH(int, rows);
         auto* chooser = SilentChooser();
         QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "First")));
-        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(secondAddress, std::uint8_t(secondWan), "Second")));
+        QCoreApplication::postEvent(
+            chooser, new StationFoundEvent(Answer(secondAddress, std::uint8_t(secondWan), "Second")));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
         QCOMPARE(chooser->StationList().topLevelItemCount(), rows);
         QCOMPARE(chooser->StationList().topLevelItem(0)->text(0), QStringLiteral("First"));
@@ -190,7 +191,8 @@ private slots:
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
         QTest::keyClick(chooser, Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(chooser->StationList().topLevelItemCount(), 0);
-        QTest::keyClick(chooser, Qt::Key_I, Qt::ControlModifier); // Import Settings belongs to configuration windows
+        QTest::keyClick(chooser, Qt::Key_I,
+                        Qt::ControlModifier); // Import Settings belongs to configuration windows
         QVERIFY(OpenConfigWindows().isEmpty());
         QTest::keyClick(chooser, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(OpenConfigWindows().size(), 1);
@@ -219,7 +221,8 @@ private slots:
     void aRecordStillQueuedWhenTheChooserGoesIsFreed() {
         std::atomic<int> destroyed = 0;
         auto* chooser = SilentChooser();
-        QCoreApplication::postEvent(chooser, new StationFoundEvent(std::make_unique<CountedRecord>(destroyed)));
+        QCoreApplication::postEvent(chooser,
+                                    new StationFoundEvent(std::make_unique<CountedRecord>(destroyed)));
         delete chooser;
         QCOMPARE(destroyed.load(), 1);
     }
@@ -264,14 +267,16 @@ private slots:
         QVERIFY(!Command(*chooser, 0, kMenuSaveAs)->isEnabled());
         QVERIFY(!Command(*chooser, 0, kMenuImportSettings)->isEnabled());
         QVERIFY(Command(*chooser, 0, kMenuNewConfiguration)->isEnabled());
-        for (int command : std::initializer_list<int>{kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware,
-                            kMenuEquivalentNetworkPassword}) {
+        for (int command :
+             std::initializer_list<int>{kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware,
+                                        kMenuEquivalentNetworkPassword}) {
             QVERIFY(!Command(*chooser, 1, command)->isEnabled());
         }
         QVERIFY(Command(*chooser, 1, kMenuChooseOther)->isEnabled());
         QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
-        for (int command : std::initializer_list<int>{kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware}) {
+        for (int command :
+             std::initializer_list<int>{kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware}) {
             QVERIFY(Command(*chooser, 1, command)->isEnabled());
         }
         QVERIFY(!Command(*chooser, 1, kMenuEquivalentNetworkPassword)->isEnabled());
@@ -412,7 +417,8 @@ private slots:
         QCOMPARE(shownCode, code);
         QCOMPARE(bench.chooser().CountdownRunning(), code.isEmpty());
         if (!code.isEmpty()) {
-            QVERIFY(text.startsWith(QStringLiteral("An error occurred while trying to access the base station.")));
+            QVERIFY(text.startsWith(
+                QStringLiteral("An error occurred while trying to access the base station.")));
         }
     }
 
@@ -505,7 +511,8 @@ private slots:
         QCOMPARE(asked.defaultSuffix, QStringLiteral("cfg"));
         QCOMPARE(asked.initialName, QStringLiteral(".cfg"));
         if (title.isEmpty()) {
-            QVERIFY(text.startsWith(QStringLiteral("An error occurred while trying to read the configuration file.")));
+            QVERIFY(text.startsWith(
+                QStringLiteral("An error occurred while trying to read the configuration file.")));
             QVERIFY(code.isEmpty());
             QVERIFY(OpenConfigWindows().isEmpty());
         } else {

@@ -31,7 +31,8 @@ struct Shown {
     QImage icon;
 };
 
-// Answers the next modal dialog with the button of `answer` (1 OK, 2 Cancel, 0 the close box) after noting it.
+// Answers the next modal dialog with the button of `answer` (1 OK, 2 Cancel, 0 the close box) after noting
+// it.
 void AnswerNext(Shown& shown, int answer) {
     OnNextModal([&shown, answer](QDialog& dialog) {
         shown.title = dialog.windowTitle();
@@ -63,7 +64,9 @@ class MessagesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect"); }
+    void cleanup() {
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
 
     void reportStatusFollowsItsTable_data() {
         QTest::addColumn<int>("status");
@@ -135,7 +138,8 @@ private slots:
         QCOMPARE(ShowFormattedMessage(152, 151, false, "0A1B2C3D4E"), 1);
         QCOMPARE(shown.title, QStringLiteral("Equivalent Network Password"));
         QVERIFY(shown.message.startsWith(QStringLiteral("To connect to the Corvane network")));
-        QVERIFY(shown.message.endsWith(QStringLiteral("equivalent network password: \n\n        0A1B2C3D4E")));
+        QVERIFY(
+            shown.message.endsWith(QStringLiteral("equivalent network password: \n\n        0A1B2C3D4E")));
         QVERIFY(!shown.codeLineShown);
         QVERIFY(!shown.cancelShown);
         QCOMPARE(shown.icon, IconImage(154, shown.icon));
@@ -148,7 +152,8 @@ private slots:
         QCOMPARE(ShowFormattedMessage(156, 158, true), 2);
         QCOMPARE(shown.title, QStringLiteral("Note"));
         const QString subnet = QString::fromUtf8(kFactoryDefaultSubnet.data(), kFactoryDefaultSubnet.size());
-        QVERIFY(shown.message.startsWith(QStringLiteral("The base station you have selected has been reset")));
+        QVERIFY(
+            shown.message.startsWith(QStringLiteral("The base station you have selected has been reset")));
         QVERIFY(shown.message.contains(QStringLiteral("configured for a ") + subnet +
                                        QStringLiteral(".X-compatible IP address so the base station")));
         QVERIFY(shown.cancelShown);

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
-
 #include <atomic>
 #include <thread>
 
@@ -25,7 +24,9 @@ class ProgressTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect"); }
+    void cleanup() {
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
 
     void showsItsTextBesideABusyWheelWithCancel_data() {
         QTest::addColumn<unsigned>("textId");
@@ -102,10 +103,12 @@ private slots:
             QCOMPARE(TextOf(&dialog, 1139), QStringLiteral("Updating base station configuration..."));
             release.Set();
         });
-        QCOMPARE(runner.RunOperation(record, {138, false}, [&](OperationContext&) {
-            release.Wait();
-            return -16;
-        }), -16);
+        QCOMPARE(runner.RunOperation(record, {138, false},
+                                     [&](OperationContext&) {
+                                         release.Wait();
+                                         return -16;
+                                     }),
+                 -16);
     }
 
     void cancelRacingCompletionEndsTheDialogExactlyOnce() {

@@ -22,11 +22,11 @@ class ResourcesTest : public QObject {
 private slots:
     void stringTableHoldsEveryQuotedIdAndNoOther() {
         // The ids the program quotes; the others between 101 and 167 are empty.
-        const std::vector<unsigned> quoted = {101, 103, 104, 105, 108, 109, 110, 111, 112, 113, 115, 116, 117, 118,
-                                              119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130, 131, 132,
-                                              133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143, 144, 145, 146,
-                                              147, 148, 149, 150, 151, 152, 153, 154, 155, 156, 157, 158, 159, 160,
-                                              161, 162, 163, 164, 165, 166, 167};
+        const std::vector<unsigned> quoted = {101, 103, 104, 105, 108, 109, 110, 111, 112, 113, 115, 116, 117,
+                                              118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130,
+                                              131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143,
+                                              144, 145, 146, 147, 148, 149, 150, 151, 152, 153, 154, 155, 156,
+                                              157, 158, 159, 160, 161, 162, 163, 164, 165, 166, 167};
         for (unsigned id = 90; id <= 180; ++id) {
             const bool expected = std::ranges::find(quoted, id) != quoted.end();
             QVERIFY2(ResourceString(id).empty() != expected, qPrintable(QString::number(id)));
@@ -41,21 +41,25 @@ private slots:
         QTest::newRow("116") << 116u << "140";
         QTest::newRow("124") << 124u << "Private IP Address";
         QTest::newRow("141") << 141u << "Configure \"%s\" Base Station";
-        QTest::newRow("150") << 150u
-                             << "The password is invalid. Passwords must be normal text, quoted text containing exactly 5 "
-                                "characters for 40-bit or 13 characters for 128-bit, or hex-encoded text prefixed with "
-                                "either \"$\" or \"0x\" and containing 11 characters for 40-bit or 26 characters for "
-                                "128-bit. Make sure the password is valid and try again.";
+        QTest::newRow("150")
+            << 150u
+            << "The password is invalid. Passwords must be normal text, quoted text containing exactly 5 "
+               "characters for 40-bit or 13 characters for 128-bit, or hex-encoded text prefixed with "
+               "either \"$\" or \"0x\" and containing 11 characters for 40-bit or 26 characters for "
+               "128-bit. Make sure the password is valid and try again.";
         QTest::newRow("160") << 160u << "Restarting...%d";
-        QTest::newRow("166") << 166u
-                             << "The network name contains illegal characters. The acceptable characters are:\n\n"
-                                "    a-z A-Z \\ \" ' ( ) , - . / : = ? (space)\n\n"
-                                "Make sure only acceptable characters are used and try again.";
+        QTest::newRow("166")
+            << 166u
+            << "The network name contains illegal characters. The acceptable characters are:\n\n"
+               "    a-z A-Z \\ \" ' ( ) , - . / : = ? (space)\n\n"
+               "Make sure only acceptable characters are used and try again.";
     }
     void stringTableTextsAreExact() {
         QFETCH(unsigned, id);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromUtf8(ResourceString(id).data(), static_cast<qsizetype>(ResourceString(id).size())), text);
+        QCOMPARE(
+            QString::fromUtf8(ResourceString(id).data(), static_cast<qsizetype>(ResourceString(id).size())),
+            text);
     }
 
     void formatsTakeTheirArgumentsSafely() {
@@ -72,7 +76,8 @@ private slots:
             {"%ld/%lu", FormatResourceText("%ld/%lu", -6731, 7u), "-6731/7"},
             {"widths", FormatResourceText("[%5d|%-3u|%04X|%03d]", -3, 7u, 255u, -4), "[   -3|7  |00FF|-04]"},
             {"percent", FormatResourceText("100%% %s", "sure"), "100% sure"},
-            // More conversions than arguments: the missing ones print nothing instead of reading past the end.
+            // More conversions than arguments: the missing ones print nothing instead of reading past the
+            // end.
             {"missing", FormatResourceText("%s and %s and %d", "one"), "one and  and "},
             {"number for text", FormatResourceText("%s|%s", -3, 4u), "-3|4"},
             {"text for number", FormatResourceText("%d", "x"), "0"},
@@ -159,7 +164,8 @@ private slots:
         const QByteArray bytes = image.readAll();
         QCOMPARE(bytes.size(), qsizetype{684528});
         const std::vector<std::uint8_t> expected = MakeDefaultFirmwareImage();
-        QVERIFY(std::equal(expected.begin(), expected.end(), reinterpret_cast<const std::uint8_t*>(bytes.data())));
+        QVERIFY(std::equal(expected.begin(), expected.end(),
+                           reinterpret_cast<const std::uint8_t*>(bytes.data())));
         // Not a block of one repeated byte: the upload's checksum has something to check.
         QVERIFY(bytes.count(bytes.at(bytes.size() / 2)) < bytes.size() / 100);
     }
@@ -174,8 +180,8 @@ private slots:
             asked = request;
             return std::optional<QString>(QStringLiteral("/tmp/office.cfg"));
         });
-        const auto answer = AskFileName(nullptr, {FileDialogRequest::Kind::Save, "Configuration file (*.cfg)|*.cfg||",
-                                                  "cfg", ".cfg"});
+        const auto answer = AskFileName(
+            nullptr, {FileDialogRequest::Kind::Save, "Configuration file (*.cfg)|*.cfg||", "cfg", ".cfg"});
         SetFileDialogHook({});
         QCOMPARE(answer.value_or(QString()), QStringLiteral("/tmp/office.cfg"));
         QVERIFY(asked.kind == FileDialogRequest::Kind::Save);

@@ -51,10 +51,11 @@ private slots:
         QTest::addColumn<int>("messages");
         QTest::newRow("no arguments") << QStringList{} << QStringList{} << 0;
         QTest::newRow("two files") << QStringList{"Home", "Office"}
-                                   << QStringList{"Configure \"Home\" Base Station", "Configure \"Office\" Base Station"}
+                                   << QStringList{"Configure \"Home\" Base Station",
+                                                  "Configure \"Office\" Base Station"}
                                    << 0;
-        QTest::newRow("one file unreadable") << QStringList{"missing", "Office"}
-                                             << QStringList{"Configure \"Office\" Base Station"} << 1;
+        QTest::newRow("one file unreadable")
+            << QStringList{"missing", "Office"} << QStringList{"Configure \"Office\" Base Station"} << 1;
     }
     void opensOneWindowPerGoodFileAndOneMessagePerBadOne() {
         QFETCH(QStringList, files);
@@ -94,7 +95,8 @@ private slots:
         QCOMPARE(openedTitles, titles);
         QCOMPARE(shown.size(), messages);
         for (const QString& text : shown) {
-            QVERIFY(text.startsWith(QStringLiteral("An error occurred while trying to read the configuration file.")));
+            QVERIFY(text.startsWith(
+                QStringLiteral("An error occurred while trying to read the configuration file.")));
         }
         delete chooser.data();
     }
@@ -112,9 +114,8 @@ private slots:
     }
 
     void exitEndsTheProgram() {
-        QTimer::singleShot(0, [] {
-            FindMenuCommand(&ChooserWindow::Instance()->MenuBar(), kMenuExit)->trigger();
-        });
+        QTimer::singleShot(
+            0, [] { FindMenuCommand(&ChooserWindow::Instance()->MenuBar(), kMenuExit)->trigger(); });
         QCOMPARE(RunAdminUtility({}, Options()), 0);
         QVERIFY(ChooserWindow::Instance() == nullptr);
     }
@@ -131,7 +132,8 @@ private:
     protected:
         bool eventFilter(QObject* watched, QEvent* event) override {
             if (event->type() == QEvent::Show) {
-                if (auto* window = qobject_cast<ConfigWindow*>(watched); window != nullptr && !windows_.contains(window)) {
+                if (auto* window = qobject_cast<ConfigWindow*>(watched);
+                    window != nullptr && !windows_.contains(window)) {
                     windows_ << window;
                 }
             }

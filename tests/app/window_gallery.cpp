@@ -1,6 +1,6 @@
-// Pictures of the program's windows, for people to look at: the chooser listing a simulated fleet (on loopback),
-// the chooser counting a restart down, and a configuration window. Each is saved with its window frame through
-// ImageMagick's import; run under Xvfb with a window manager (scripts/screenshots.sh).
+// Pictures of the program's windows, for people to look at: the chooser listing a simulated fleet (on
+// loopback), the chooser counting a restart down, and a configuration window. Each is saved with its window
+// frame through ImageMagick's import; run under Xvfb with a window manager (scripts/screenshots.sh).
 #include "chooser_fixture.h"
 #include "config/config_record.h"
 
@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QTimer>
 #include <QTreeWidget>
-
 #include <cstdio>
 
 namespace corvane {
@@ -29,8 +28,8 @@ bool Capture(QWidget& window, const QString& path) {
     window.activateWindow();
     Settle();
     const QString id = QStringLiteral("0x") + QString::number(window.winId(), 16);
-    const bool saved =
-        QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), id, QStringLiteral("-frame"), path}) == 0;
+    const bool saved = QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), id,
+                                                                    QStringLiteral("-frame"), path}) == 0;
     std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
     return saved;
 }

@@ -1,6 +1,5 @@
-#include "cli_test_support.h"
-
 #include "cli/exit_codes.h"
+#include "cli_test_support.h"
 #include "config/config_file.h"
 
 #include <gtest/gtest.h>
@@ -98,8 +97,9 @@ TEST_F(CliFileTest, RejectedJsonChangesNoFile) {
 
 TEST_F(CliFileTest, UnreadableConfigurationShowsMessage149) {
     WriteAll(Path("broken.cfg"), QByteArray(200, 'x'));
-    for (const QStringList& args : {QStringList{"show", Path("broken.cfg")}, QStringList{"export", Path("none.cfg")},
-                                    QStringList{"diff", Path("broken.cfg"), Path("broken.cfg")}}) {
+    for (const QStringList& args :
+         {QStringList{"show", Path("broken.cfg")}, QStringList{"export", Path("none.cfg")},
+          QStringList{"diff", Path("broken.cfg"), Path("broken.cfg")}}) {
         const CliRun run = RunTool(args);
         EXPECT_EQ(run.exit, kExitReadFailed);
         EXPECT_TRUE(run.err.contains("An error occurred while trying to read the configuration file."));

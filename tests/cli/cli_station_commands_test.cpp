@@ -1,6 +1,5 @@
-#include "cli_test_support.h"
-
 #include "cli/exit_codes.h"
+#include "cli_test_support.h"
 #include "sim_fixture.h"
 
 #include <condition_variable>
@@ -50,11 +49,13 @@ TEST_F(CliStationTest, FaultsAreReportedWithMessage134AndTheStatus) {
     options.faults.push_back({2, sim::Fault::GiantLength});
     RunningFleet running(options, stateDir_);
     for (std::uint32_t station : {1u, 2u}) {
-        const CliRun run = RunTool(
-            {"read", QString::fromStdString(running.SessionHost(station)), "-o", Path("never.cfg")}, "orchid\n");
+        const CliRun run =
+            RunTool({"read", QString::fromStdString(running.SessionHost(station)), "-o", Path("never.cfg")},
+                    "orchid\n");
         EXPECT_EQ(run.exit, kExitStationFailed);
         EXPECT_TRUE(run.err.contains("An error occurred while trying to access the base station."));
-        EXPECT_TRUE(run.err.contains(station == 1 ? "(Error Code: -6)" : "(Error Code: -15)")) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(station == 1 ? "(Error Code: -6)" : "(Error Code: -15)"))
+            << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(Path("never.cfg"))) << "a failed read writes no file";
     }
 }
@@ -101,8 +102,9 @@ TEST_F(CliStationTest, InterruptAbortsTheWaitWithMinus5) {
         const char byte = 0;
         EXPECT_EQ(::write(interrupt[1], &byte, 1), 1);
     });
-    const CliRun run = RunTool({"read", "127.0.0.1:" + QString::number(fleet.SessionPort()), "-o", Path("x.cfg")},
-                               "orchid\n", interrupt[0]);
+    const CliRun run =
+        RunTool({"read", "127.0.0.1:" + QString::number(fleet.SessionPort()), "-o", Path("x.cfg")},
+                "orchid\n", interrupt[0]);
     user.join();
     fleet.Stop();
     loop.join();
@@ -122,7 +124,8 @@ TEST_F(CliStationTest, DiscoverListsTheStationsThatAnswer) {
     EXPECT_TRUE(text.out.contains("3 base station(s) found"));
     EXPECT_TRUE(text.out.contains("02:CB:02:00:00:03"));
     EXPECT_TRUE(text.out.contains("(reset, not configured)"));
-    const CliRun json = RunTool({"discover", "--json", "--target", QString::fromStdString(running.DiscoveryHost(2))});
+    const CliRun json =
+        RunTool({"discover", "--json", "--target", QString::fromStdString(running.DiscoveryHost(2))});
     ASSERT_EQ(json.exit, kExitSuccess);
     EXPECT_TRUE(json.out.contains("\"address\": \"127.0.0.2\""));
     EXPECT_TRUE(json.out.contains("\"reset\": true"));

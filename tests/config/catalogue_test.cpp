@@ -3,7 +3,6 @@
 #include "config/status_codes.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 #include <string>
 #include <vector>
@@ -34,7 +33,8 @@ TEST(ConfigCatalogue, KindsAndWidthsAgree) {
         const auto& row = PropertyCatalogue[i];
         const bool integer = row.kind == PropertyKind::Integer;
         EXPECT_EQ(integer, row.width != 0) << TagText(row.tag);
-        EXPECT_EQ(row.kind == PropertyKind::Table, std::holds_alternative<std::monostate>(row.field)) << TagText(row.tag);
+        EXPECT_EQ(row.kind == PropertyKind::Table, std::holds_alternative<std::monostate>(row.field))
+            << TagText(row.tag);
     }
     const PropertyDescriptor* row = nullptr;
     ASSERT_EQ(FindProperty(MakeTag("raLC"), row), 0);

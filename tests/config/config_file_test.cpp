@@ -4,11 +4,10 @@
 #include "config/status_codes.h"
 #include "protocol/message_header.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace corvane {
@@ -16,12 +15,16 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-std::uint32_t Word(const Bytes& b, std::size_t offset) { return LoadBigEndian32(b.data() + offset); }
+std::uint32_t Word(const Bytes& b, std::size_t offset) {
+    return LoadBigEndian32(b.data() + offset);
+}
 
-// Recomputes both checksums after a test changed the image, so that the check under test is the one that fails.
+// Recomputes both checksums after a test changed the image, so that the check under test is the one that
+// fails.
 void Reseal(Bytes& image) {
     const auto bodyLength = std::min<std::size_t>(Word(image, 28), image.size() - 128);
-    StoreBigEndian32(image.data() + 24, ComputeChecksum(1, 5000, image.data() + 128, std::uint32_t(bodyLength)));
+    StoreBigEndian32(image.data() + 24,
+                     ComputeChecksum(1, 5000, image.data() + 128, std::uint32_t(bodyLength)));
     StoreBigEndian32(image.data() + 20, 0);
     StoreBigEndian32(image.data() + 20, ComputeChecksum(1, 5000, image.data(), 128));
 }
@@ -47,7 +50,9 @@ protected:
         return out;
     }
 
-    int Read(ConfigRecord& record, const Bytes& bytes) { return ReadConfigFile(record, bytes.size(), bytes.data()); }
+    int Read(ConfigRecord& record, const Bytes& bytes) {
+        return ReadConfigFile(record, bytes.size(), bytes.data());
+    }
 
     ConfigRecord sample;
     Bytes image;
@@ -103,15 +108,33 @@ TEST_F(ConfigFile, ChecksInTheirOrder) {
     const Case cases[] = {
         {"127 bytes", [](Bytes& b) { b.resize(127); }, kMalformedValue},
         {"empty", [](Bytes& b) { b.clear(); }, kMalformedValue},
-        {"magic, also with a wrong version", [](Bytes& b) { b[3] = 'x'; b[19] = 2; }, kBadMagic},
-        {"version 2 with both checksums right", [](Bytes& b) { b[19] = 2; Reseal(b); }, kUnsupportedVersion},
+        {"magic, also with a wrong version",
+         [](Bytes& b) {
+             b[3] = 'x';
+             b[19] = 2;
+         },
+         kBadMagic},
+        {"version 2 with both checksums right",
+         [](Bytes& b) {
+             b[19] = 2;
+             Reseal(b);
+         },
+         kUnsupportedVersion},
         {"version 2 with a wrong checksum", [](Bytes& b) { b[19] = 2; }, kUnsupportedVersion},
         {"a reserved header byte", [](Bytes& b) { b[100] = 1; }, kChecksumMismatch},
         {"the header checksum itself", [](Bytes& b) { b[21] ^= 1; }, kChecksumMismatch},
         {"announced body longer than the file",
-         [](Bytes& b) { StoreBigEndian32(b.data() + 28, std::uint32_t(b.size() - 127)); Reseal(b); }, kMalformedValue},
+         [](Bytes& b) {
+             StoreBigEndian32(b.data() + 28, std::uint32_t(b.size() - 127));
+             Reseal(b);
+         },
+         kMalformedValue},
         {"announced body of 0xFFFFFFFF",
-         [](Bytes& b) { StoreBigEndian32(b.data() + 28, 0xFFFFFFFF); Reseal(b); }, kMalformedValue},
+         [](Bytes& b) {
+             StoreBigEndian32(b.data() + 28, 0xFFFFFFFF);
+             Reseal(b);
+         },
+         kMalformedValue},
         {"one body byte", [](Bytes& b) { b[200] ^= 0x80; }, kChecksumMismatch},
         {"the last body byte", [](Bytes& b) { b.back() ^= 1; }, kChecksumMismatch},
     };
@@ -142,7 +165,8 @@ TEST_F(ConfigFile, ElementPastTheBodyChangesNothing) {
         {"count beyond the elements", [](Bytes& b) { StoreBigEndian32(b.data() + 32, 61); }},
         {"huge count", [](Bytes& b) { StoreBigEndian32(b.data() + 32, 0xFFFFFFFF); }},
         {"last value cut short", [](Bytes& b) { b.pop_back(); }},
-        {"a header cut short", [](Bytes& b) {
+        {"a header cut short",
+         [](Bytes& b) {
              b.insert(b.end(), {0x73, 0x79, 0x4E, 0x6D, 0});
              StoreBigEndian32(b.data() + 32, 61);
          }},
@@ -160,7 +184,8 @@ TEST_F(ConfigFile, ElementPastTheBodyChangesNothing) {
 }
 
 TEST_F(ConfigFile, StatusFlagsAndTagZeroAreOrdinaryElements) {
-    // A file holding: tag 0 with 2 value bytes, an unknown tag, raCh flagged 1 (still a value), a wrong width.
+    // A file holding: tag 0 with 2 value bytes, an unknown tag, raCh flagged 1 (still a value), a wrong
+    // width.
     Bytes file(128, 0);
     auto add = [&](PropertyTag tag, std::uint32_t flags, const Bytes& value) {
         AppendElement(file, {tag, flags, std::uint32_t(value.size())}, value);

@@ -4,9 +4,8 @@
 #include "config/status_codes.h"
 #include "protocol/message_header.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace corvane {
@@ -55,11 +54,13 @@ const Bytes kEnd = Element(0, 0, 4, {0, 0, 0, 0});
 Bytes WrittenSequence(const ConfigRecord& record, std::size_t* elements = nullptr) {
     Bytes out;
     std::size_t count = 0;
-    EXPECT_EQ(WriteElementSequence(record, OnPropertyFailure::Stop, [&](std::span<const std::uint8_t> element) {
-        out.insert(out.end(), element.begin(), element.end());
-        ++count;
-        return 0;
-    }), 0);
+    EXPECT_EQ(WriteElementSequence(record, OnPropertyFailure::Stop,
+                                   [&](std::span<const std::uint8_t> element) {
+                                       out.insert(out.end(), element.begin(), element.end());
+                                       ++count;
+                                       return 0;
+                                   }),
+              0);
     if (elements)
         *elements = count;
     return out;
@@ -96,9 +97,9 @@ TEST(ConfigElementWriter, ScramblesFlaggedValuesOnly) {
 
 TEST(ConfigElementWriter, SinkFailureEndsWriting) {
     int calls = 0;
-    EXPECT_EQ(WriteElementSequence(ConfigRecord(), OnPropertyFailure::Skip, [&](std::span<const std::uint8_t>) {
-        return ++calls == 3 ? -5 : 0;
-    }), -5);
+    EXPECT_EQ(WriteElementSequence(ConfigRecord(), OnPropertyFailure::Skip,
+                                   [&](std::span<const std::uint8_t>) { return ++calls == 3 ? -5 : 0; }),
+              -5);
     EXPECT_EQ(calls, 3);
 }
 
@@ -121,7 +122,7 @@ TEST(ConfigElementReader, StatusElementsCarryExactlyFourBytes) {
         Element(MakeTag("raCh"), ELEMENT_STATUS, 100, {0, 0, 0, 9}), // a status element for a property
         Element(MakeTag("raDe"), 0, 4, {0, 0, 0, 3}),
         Element(0, 0, 100, {0, 0, 0, 0}),              // the end, whatever its length says
-        Element(MakeTag("raMu"), 0, 4, {0, 0, 0, 17}),                // never read
+        Element(MakeTag("raMu"), 0, 4, {0, 0, 0, 17}), // never read
     }));
     ConfigRecord r;
     EXPECT_EQ(ReadElementStream(r, peer.AsSource()), 0);
@@ -156,10 +157,13 @@ TEST(ConfigElementReader, FailuresEndReadingWithTheirStatus) {
         int status;
     } cases[] = {
         {"closed inside a header", Bytes(7, 0), kMaxElementLength, MemorySource::kClosed},
-        {"closed inside a value", Element(MakeTag("syNm"), 0, 10, {'a'}), kMaxElementLength, MemorySource::kClosed},
+        {"closed inside a value", Element(MakeTag("syNm"), 0, 10, {'a'}), kMaxElementLength,
+         MemorySource::kClosed},
         {"closed inside a status code", Element(0, 0, 0, {0, 0}), kMaxElementLength, MemorySource::kClosed},
-        {"giant length from a station", Element(MakeTag("syNm"), 0, 0xFFFFFFF0, {}), kMaxElementLength, kMalformedValue},
-        {"length above the caller's bound", Element(MakeTag("syNm"), 0, 65, Bytes(65, 'x')), 64, kMalformedValue},
+        {"giant length from a station", Element(MakeTag("syNm"), 0, 0xFFFFFFF0, {}), kMaxElementLength,
+         kMalformedValue},
+        {"length above the caller's bound", Element(MakeTag("syNm"), 0, 65, Bytes(65, 'x')), 64,
+         kMalformedValue},
     };
     for (const auto& c : cases) {
         MemorySource peer(c.bytes);

@@ -2,10 +2,9 @@
 #include "config/md5.h"
 #include "config/network_password.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -30,7 +29,8 @@ TEST(ConfigMd5, Rfc1321TestSuite) {
         {"abc", "900150983CD24FB0D6963F7D28E17F72"},
         {"message digest", "F96B697D7CB7938D525A2F31AAF161D0"},
         {"abcdefghijklmnopqrstuvwxyz", "C3FCD3D76192E4007DFB496CCA67E13B"},
-        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "D174AB98D277D9F5A5611C2C9F419D9F"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789",
+         "D174AB98D277D9F5A5611C2C9F419D9F"},
         {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
          "57EDF4A22BE3C955AC49DA2E2107B67A"},
     };
@@ -88,9 +88,13 @@ TEST(ConfigNetworkPassword, FormsOfThePassword) {
         {"dollar with non-hex digits", "$0A1B2C3DZZ", kWep40, false, {}},
         {"0x with a blank inside", "0x0A1B2C3D 4", kWep40, false, {}},
         {"empty", "", kWep40, false, {}},
-        {"dollar 26 digits at 128-bit", "$" + hex26, kWep128, true,
+        {"dollar 26 digits at 128-bit",
+         "$" + hex26,
+         kWep128,
+         true,
          {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
-        {"dollar 26 digits at 40-bit is normal text", "$" + hex26, kWep40, true, derived(("$" + hex26).c_str(), false)},
+        {"dollar 26 digits at 40-bit is normal text", "$" + hex26, kWep40, true,
+         derived(("$" + hex26).c_str(), false)},
         {"open quote only", "\"abcdef", kWep40, true, derived("\"abcdef", false)},
         {"quoted of the other size", "\"abcde\"", kWep128, true, derived("\"abcde\"", true)},
         {"normal text", "my network", kWep128, true, derived("my network", true)},

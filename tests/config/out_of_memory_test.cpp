@@ -4,10 +4,9 @@
 #include "config/element_stream.h"
 #include "config/status_codes.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <new>
 #include <vector>
 
@@ -17,7 +16,8 @@ long allocationsLeft = -1; // -1: no failure armed
 
 } // namespace
 
-// GCC pairs the inlined malloc with the new-expressions it replaces and warns of a mismatch that cannot happen.
+// GCC pairs the inlined malloc with the new-expressions it replaces and warns of a mismatch that cannot
+// happen.
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
 void* operator new(std::size_t size) {
@@ -27,16 +27,20 @@ void* operator new(std::size_t size) {
         return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace corvane {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Runs `operation` with its n-th allocation failing, for n = 0, 1, ... until it completes without reaching it,
-// and `check`s each outcome with allocations working again.
+// Runs `operation` with its n-th allocation failing, for n = 0, 1, ... until it completes without reaching
+// it, and `check`s each outcome with allocations working again.
 template <class Operation, class Check> void ForEveryFailingAllocation(Operation operation, Check check) {
     for (long n = 0;; ++n) {
         allocationsLeft = n;
@@ -92,10 +96,12 @@ TEST(ConfigOutOfMemory, FileReaderLeavesTheRecordAlone) {
 
 TEST(ConfigOutOfMemory, StreamReaderReportsIt) {
     Bytes stream;
-    ASSERT_EQ(WriteElementSequence(Sample(), OnPropertyFailure::Stop, [&](std::span<const std::uint8_t> element) {
-        stream.insert(stream.end(), element.begin(), element.end());
-        return 0;
-    }), 0);
+    ASSERT_EQ(WriteElementSequence(Sample(), OnPropertyFailure::Stop,
+                                   [&](std::span<const std::uint8_t> element) {
+                                       stream.insert(stream.end(), element.begin(), element.end());
+                                       return 0;
+                                   }),
+              0);
     stream.insert(stream.end(), 16, 0); // the end element
     const Bytes expected = Image(Sample());
     ConfigRecord record;

@@ -3,7 +3,6 @@
 #include "config/status_codes.h"
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace corvane {

@@ -4,7 +4,6 @@
 #include "config/table_editing.h"
 
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <vector>
 

@@ -40,7 +40,9 @@ public:
         ConfigPage::SetSheet(pageSheet);
     }
     void OnSetActive() override { journal << name_ + ":active"; }
-    void LoadSettings() override { journal << name_ + ":Load " + QString::fromStdString(configuration->syNm); }
+    void LoadSettings() override {
+        journal << name_ + ":Load " + QString::fromStdString(configuration->syNm);
+    }
     ConfigRecord* Record() const { return configuration; }
 
 private:
@@ -71,14 +73,17 @@ class ConfigWindowTest : public QObject {
 
 private slots:
     void init() { journal.clear(); }
-    void cleanup() { QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect"); }
+    void cleanup() {
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
 
     void titleFollowsTheStationName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
         QTest::newRow("unnamed") << QString() << QStringLiteral("Configure Base Station");
         QTest::newRow("named") << QStringLiteral("Home") << QStringLiteral("Configure \"Home\" Base Station");
-        QTest::newRow("with a percent sign") << QStringLiteral("100%s") << QStringLiteral("Configure \"100%s\" Base Station");
+        QTest::newRow("with a percent sign")
+            << QStringLiteral("100%s") << QStringLiteral("Configure \"100%s\" Base Station");
     }
     void titleFollowsTheStationName() {
         QFETCH(QString, name);

@@ -1,8 +1,8 @@
 #include "child_process.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <csignal>
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <stdexcept>
@@ -19,7 +19,8 @@ namespace {
 // and stderr read ends; stderr joins stdout when `mergeErrors`).
 pid_t Spawn(const std::vector<std::string>& argv, int& in, int& out, int& err, bool mergeErrors) {
     int inPipe[2], outPipe[2], errPipe[2];
-    if (::pipe2(inPipe, O_CLOEXEC) != 0 || ::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0)
+    if (::pipe2(inPipe, O_CLOEXEC) != 0 || ::pipe2(outPipe, O_CLOEXEC) != 0 ||
+        ::pipe2(errPipe, O_CLOEXEC) != 0)
         throw std::runtime_error("pipe");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -144,7 +145,9 @@ int RunningProgram::CountOf(const std::string& text) {
     return Occurrences(output_, text);
 }
 
-void RunningProgram::Signal(int signal) const { ::kill(pid_, signal); }
+void RunningProgram::Signal(int signal) const {
+    ::kill(pid_, signal);
+}
 
 int RunningProgram::Wait() {
     if (exit_ < 0) {

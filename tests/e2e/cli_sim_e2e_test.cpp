@@ -2,13 +2,12 @@
 // its client namespace and start corvane-sim in its lan namespace.
 #include "child_process.h"
 
-#include <gtest/gtest.h>
-
 #include <arpa/inet.h>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <unistd.h>
 
@@ -47,10 +46,19 @@ std::string StationAddress(int n) {
 class Simulator {
 public:
     Simulator(const fs::path& stateDir, int stations, std::vector<std::string> extra = {}) {
-        std::vector<std::string> argv = {"ip",           "netns",      "exec", Env("CORVANE_LAN_NS"), CORVANE_SIM_PATH,
-                                         "--stations",   std::to_string(stations),
-                                         "--first-address", Env("CORVANE_FIRST_STATION"),
-                                         "--state-dir",  stateDir.string(), "--restart-ms", "300"};
+        std::vector<std::string> argv = {"ip",
+                                         "netns",
+                                         "exec",
+                                         Env("CORVANE_LAN_NS"),
+                                         CORVANE_SIM_PATH,
+                                         "--stations",
+                                         std::to_string(stations),
+                                         "--first-address",
+                                         Env("CORVANE_FIRST_STATION"),
+                                         "--state-dir",
+                                         stateDir.string(),
+                                         "--restart-ms",
+                                         "300"};
         argv.insert(argv.end(), extra.begin(), extra.end());
         program_ = std::make_unique<RunningProgram>(argv);
         ready_ = program_->WaitForLine("session port");
@@ -77,12 +85,12 @@ protected:
         fs::create_directories(stateDir_ / "fleet");
         fleet_ = new Simulator(stateDir_ / "fleet", kRoleCount,
                                {"--fault", std::to_string(kBadReplyChecksum) + ":bad-reply-checksum",
-                                "--fault", std::to_string(kCloseMidStream) + ":close-mid-stream",
-                                "--fault", std::to_string(kStall) + ":stall",
-                                "--fault", std::to_string(kLyingStatusLength) + ":lying-status-length",
-                                "--fault", std::to_string(kGiantLength) + ":giant-length",
-                                "--fault", std::to_string(kDropDiscovery) + ":drop-discovery",
-                                "--reset", std::to_string(kReset)});
+                                "--fault", std::to_string(kCloseMidStream) + ":close-mid-stream", "--fault",
+                                std::to_string(kStall) + ":stall", "--fault",
+                                std::to_string(kLyingStatusLength) + ":lying-status-length", "--fault",
+                                std::to_string(kGiantLength) + ":giant-length", "--fault",
+                                std::to_string(kDropDiscovery) + ":drop-discovery", "--reset",
+                                std::to_string(kReset)});
     }
     static void TearDownTestSuite() {
         delete fleet_;
@@ -117,7 +125,8 @@ int CountAddresses(const std::string& json) {
 TEST_F(CliSimTest, DiscoverBroadcastFindsEveryAnsweringStation) {
     const Finished run = Tool({"discover"});
     ASSERT_EQ(run.exit, 0) << run.err;
-    EXPECT_NE(run.out.find(std::to_string(kRoleCount - 1) + " base station(s) found"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(std::to_string(kRoleCount - 1) + " base station(s) found"), std::string::npos)
+        << run.out;
     EXPECT_EQ(run.out.find(StationAddress(kDropDiscovery) + " "), std::string::npos);
     EXPECT_NE(run.out.find("(reset, not configured)"), std::string::npos);
 }
@@ -144,7 +153,8 @@ TEST_F(CliSimTest, ReadShowWritePersistsAcrossASimulatorRestart) {
         ASSERT_TRUE(one.ready());
         ASSERT_EQ(Tool({"read", StationAddress(201), "-o", File("read.cfg")}).exit, 0);
         const Finished shown = Tool({"show", File("read.cfg")});
-        EXPECT_NE(shown.out.find("syNm  Base station name: \"Base Station 1\""), std::string::npos) << shown.out;
+        EXPECT_NE(shown.out.find("syNm  Base station name: \"Base Station 1\""), std::string::npos)
+            << shown.out;
 
         std::ofstream(File("new.json")) << R"({"syNm": "Cellar", "syPW": "pw2", "raCh": 9})";
         ASSERT_EQ(Tool({"import", File("new.json"), "-o", File("new.cfg")}).exit, 0);
@@ -185,7 +195,8 @@ TEST_F(CliSimTest, RestartAndUpload) {
 TEST_F(CliSimTest, WrongPasswordIsMinus16) {
     const Finished run = Tool({"restart", StationAddress(kHealthy)}, "not it\n");
     EXPECT_EQ(run.exit, 4);
-    EXPECT_NE(run.err.find("The password entered does not match that of the base station."), std::string::npos);
+    EXPECT_NE(run.err.find("The password entered does not match that of the base station."),
+              std::string::npos);
     EXPECT_NE(run.err.find("(Error Code: -16)"), std::string::npos);
 }
 
@@ -215,7 +226,8 @@ TEST_F(CliSimTest, EachFaultGivesItsStatus) {
         EXPECT_EQ(run.exit, c.exit) << "station " << c.station << ": " << run.err;
         if (c.code) {
             EXPECT_NE(run.err.find(c.code), std::string::npos) << run.err;
-            EXPECT_NE(run.err.find("An error occurred while trying to access the base station."), std::string::npos);
+            EXPECT_NE(run.err.find("An error occurred while trying to access the base station."),
+                      std::string::npos);
         }
     }
 }
@@ -223,7 +235,8 @@ TEST_F(CliSimTest, EachFaultGivesItsStatus) {
 TEST_F(CliSimTest, InterruptDuringAWaitIsMinus5) {
     const std::string stalling = "station " + std::to_string(kStall) + ": stalling";
     const int before = fleet_->program().CountOf(stalling);
-    RunningProgram tool({CORVANE_CLI_PATH, "read", StationAddress(kStall), "-o", File("never.cfg")}, "orchid\n");
+    RunningProgram tool({CORVANE_CLI_PATH, "read", StationAddress(kStall), "-o", File("never.cfg")},
+                        "orchid\n");
     ASSERT_TRUE(fleet_->program().WaitForLine(stalling, before + 1));
     tool.Signal(SIGINT);
     EXPECT_EQ(tool.Wait(), 130);

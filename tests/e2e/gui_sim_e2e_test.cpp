@@ -19,7 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
-
 #include <arpa/inet.h>
 #include <cstdlib>
 #include <memory>
@@ -31,9 +30,9 @@ using namespace testing;
 
 namespace {
 
-constexpr int kAnswering = 20;          // stations 1 to 20 answer discovery
-constexpr int kResetStation = 20;       // ... the last of them as a reset station
-constexpr int kHiddenStation = 21;      // and station 21 never answers
+constexpr int kAnswering = 20;     // stations 1 to 20 answer discovery
+constexpr int kResetStation = 20;  // ... the last of them as a reset station
+constexpr int kHiddenStation = 21; // and station 21 never answers
 constexpr int kConfigureButton = 1049;
 constexpr int kMessageText = 1058;
 constexpr int kErrorCode = 1059;
@@ -124,7 +123,8 @@ private slots:
         AnswerPassword(QStringLiteral("orchid"));
         ClickControl(chooser_, kConfigureButton);
         QCOMPARE(OpenConfigWindows().size(), 1);
-        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure \"Base Station 1\" Base Station"));
+        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
+                 QStringLiteral("Configure \"Base Station 1\" Base Station"));
         QVERIFY(GetControl(OpenConfigWindows().constFirst(), 1)->isEnabled());
     }
 
@@ -188,7 +188,8 @@ private slots:
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Base Station %1\" Base Station").arg(kHiddenStation));
-        // The list itself may change meanwhile (scans and earlier countdowns go on); it never gains this station.
+        // The list itself may change meanwhile (scans and earlier countdowns go on); it never gains this
+        // station.
         QVERIFY(!Addresses().contains(StationAddress(kHiddenStation)));
     }
 
@@ -211,9 +212,11 @@ private slots:
         });
         chooser_ = StartAdminUtility({dir.filePath(QStringLiteral("unreadable.cfg")), good});
         QVERIFY(chooser_ != nullptr);
-        QVERIFY(text.startsWith(QStringLiteral("An error occurred while trying to read the configuration file.")));
+        QVERIFY(text.startsWith(
+            QStringLiteral("An error occurred while trying to read the configuration file.")));
         QCOMPARE(OpenConfigWindows().size(), 1);
-        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(), QStringLiteral("Configure \"Saved\" Base Station"));
+        QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
+                 QStringLiteral("Configure \"Saved\" Base Station"));
         QTRY_VERIFY_WITH_TIMEOUT(chooser_->StationList().topLevelItemCount() > 0, kScanWaitMs);
     }
 

@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QTimer>
-
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -51,9 +50,11 @@ bool Capture(QWidget& window, const QString& path) {
     Settle();
     const QString id = QString::number(window.winId());
     // The window manager may leave a new window unfocused; an active caption is what people expect to see.
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("windowactivate"), QStringLiteral("--sync"), id});
     Settle();
-    return QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), id, QStringLiteral("-frame"), path}) == 0;
+    return QProcess::execute(QStringLiteral("import"),
+                             {QStringLiteral("-window"), id, QStringLiteral("-frame"), path}) == 0;
 }
 
 } // namespace
@@ -84,7 +85,10 @@ int main(int argc, char** argv) {
         {"enter-password", [] { return std::make_unique<EnterPasswordDialog>(); }},
         {"choose-other", [] { return std::make_unique<ChooseOtherDialog>(); }},
         {"change-password", [] { return std::make_unique<ChangePasswordDialog>(); }},
-        {"progress", [] { return std::make_unique<ProgressDialog>(ProgressSpec{137, false}); }},
+        {"progress",
+         [] {
+             return std::make_unique<ProgressDialog>(ProgressSpec{137, false});
+         }},
     };
     int failures = 0;
     for (const auto& [name, make] : shots) {

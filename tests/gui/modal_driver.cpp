@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
-
 #include <deque>
 
 namespace corvane::testing {

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <string>
 
@@ -11,9 +10,9 @@ class QWidget;
 
 namespace corvane::testing {
 
-// Drives modal dialogs from inside their own event loop: the action queued here runs, through a zero-time timer,
-// on the next modal dialog that shows, once its loop is running. A modal dialog that shows with no action queued is
-// recorded and cancelled, so a test that did not expect it fails instead of hanging.
+// Drives modal dialogs from inside their own event loop: the action queued here runs, through a zero-time
+// timer, on the next modal dialog that shows, once its loop is running. A modal dialog that shows with no
+// action queued is recorded and cancelled, so a test that did not expect it fails instead of hanging.
 void OnNextModal(std::function<void(QDialog& dialog)> action);
 // Titles of the modal dialogs that showed without an action since the last call; clears the record.
 QStringList TakeUnexpectedModals();

@@ -13,17 +13,24 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QVBoxLayout>
-
 #include <functional>
 #include <limits>
 
 namespace corvane {
 namespace {
 
-enum : int { kEdit = 10, kLabel = 11, kCheck = 12, kCombo = 14, kIp = 15, kButton = 16, kGrouped = 17, kNested = 20 };
+enum : int {
+    kEdit = 10,
+    kLabel = 11,
+    kCheck = 12,
+    kCombo = 14,
+    kIp = 15,
+    kButton = 16,
+    kGrouped = 17,
+    kNested = 20
+};
 
-template <typename Control>
-Control* Add(QWidget* parent, int id) {
+template <typename Control> Control* Add(QWidget* parent, int id) {
     auto* control = new Control(parent);
     control->setProperty(kControlIdProperty, id);
     parent->layout()->addWidget(control);
@@ -216,8 +223,8 @@ private slots:
         FocusControl(dialog.get(), kIp);
         TypeKeys(QStringLiteral("12.3"));
         QCOMPARE(GetIPAddress(dialog.get(), kIp), 0x0C030000u);
-        // The first Backspace empties the second field, the second returns to the end of the first and the third
-        // deletes its last digit.
+        // The first Backspace empties the second field, the second returns to the end of the first and the
+        // third deletes its last digit.
         for (int i = 0; i < 3; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
         }

@@ -1,7 +1,7 @@
 #include "modal_driver.h"
-#include "pages/control_binding.h"
 #include "pages/change_password_dialog.h"
 #include "pages/choose_other_dialog.h"
+#include "pages/control_binding.h"
 #include "pages/enter_password_dialog.h"
 #include "resources/string_table.h"
 
@@ -18,7 +18,9 @@ class PasswordDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect"); }
+    void cleanup() {
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
 
     void templatesShowTheirTexts() {
         EnterPasswordDialog enter;
@@ -27,7 +29,8 @@ private slots:
         ChooseOtherDialog other;
         QCOMPARE(other.windowTitle(), QStringLiteral("Choose Other Base Station"));
         QCOMPARE(TextOf(&other, 1), QStringLiteral("OK"));
-        QVERIFY(LabelTexts(&other).contains(QStringLiteral("Enter the IP address and password of the other base station:")));
+        QVERIFY(LabelTexts(&other).contains(
+            QStringLiteral("Enter the IP address and password of the other base station:")));
         QVERIFY(LabelTexts(&other).contains(QStringLiteral("IP Address:")));
         QVERIFY(LabelTexts(&enter).contains(QStringLiteral("Enter the base station password:")));
         ChangePasswordDialog change;
@@ -92,10 +95,14 @@ private slots:
     void changePasswordRefusesEmptyOrDifferentConfirmation_data() {
         QTest::addColumn<QString>("entered");
         QTest::addColumn<QString>("confirmation");
-        QTest::newRow("both empty") << "" << "";
-        QTest::newRow("confirmation empty") << "secret" << "";
-        QTest::newRow("letter case differs") << "Secret" << "secret";
-        QTest::newRow("one longer") << "secret" << "secret1";
+        QTest::newRow("both empty") << ""
+                                    << "";
+        QTest::newRow("confirmation empty") << "secret"
+                                            << "";
+        QTest::newRow("letter case differs") << "Secret"
+                                             << "secret";
+        QTest::newRow("one longer") << "secret"
+                                    << "secret1";
     }
     void changePasswordRefusesEmptyOrDifferentConfirmation() {
         QFETCH(QString, entered);
@@ -131,7 +138,8 @@ private slots:
         });
         ChangePasswordDialog dialog;
         QVERIFY(dialog.Run(password));
-        QCOMPARE(password, std::string("Gr\xC3\xBC\xC3\x9F" "e"));
+        QCOMPARE(password, std::string("Gr\xC3\xBC\xC3\x9F"
+                                       "e"));
     }
 
     void chooseOtherReturnsBothTextsUnchanged() {

@@ -4,9 +4,8 @@
 #include "protocol/event.h"
 #include "protocol/session_status.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <mutex>
 
 namespace corvane {
@@ -17,7 +16,8 @@ using Bytes = std::vector<std::uint8_t>;
 using namespace discovery_offset;
 
 // An answer as a station sends it, big-endian, `size` bytes long.
-Bytes Answer(const std::string& name, std::size_t size = kDiscoveryDatagramSize, std::uint8_t kind = kDiscoveryAnswerKind) {
+Bytes Answer(const std::string& name, std::size_t size = kDiscoveryDatagramSize,
+             std::uint8_t kind = kDiscoveryAnswerKind) {
     Bytes answer(kDiscoveryDatagramSize, 0);
     answer[kMarker] = kDiscoveryMarker;
     answer[kKind] = kind;
@@ -155,7 +155,8 @@ TEST(DiscoveryThreadTest, ScanSendsTwiceAndHandsOverEveryAnswer) {
     EXPECT_EQ(RequestScan(discovery), kDiscoveryUnavailable);
 }
 
-// Requests arrive about 2 s apart while scans run (one receive time-out per pass): 3 s of silence means none follow.
+// Requests arrive about 2 s apart while scans run (one receive time-out per pass): 3 s of silence means none
+// follow.
 int CountFurtherRequests(DatagramPeer& station) {
     int requests = 0;
     while (!station.Receive(3000).empty()) {

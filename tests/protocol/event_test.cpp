@@ -1,7 +1,6 @@
 #include "protocol/event.h"
 
 #include <gtest/gtest.h>
-
 #include <thread>
 
 namespace corvane {

@@ -2,7 +2,6 @@
 #include "protocol/socket_status.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace corvane {

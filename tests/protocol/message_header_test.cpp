@@ -2,18 +2,19 @@
 #include "protocol/dotted_quad.h"
 #include "protocol/message_header.h"
 
-#include <gtest/gtest.h>
-#include <zlib.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <vector>
+#include <zlib.h>
 
 namespace corvane {
 namespace {
 
-std::uint32_t WordAt(const MessageHeader& header, std::size_t offset) { return LoadBigEndian32(header.data() + offset); }
+std::uint32_t WordAt(const MessageHeader& header, std::size_t offset) {
+    return LoadBigEndian32(header.data() + offset);
+}
 
 TEST(ProtocolChecksum, AbcWithEitherBlockSize) {
     const char* abc = "abc";
@@ -32,22 +33,26 @@ TEST(ProtocolChecksum, EqualsReferenceAdler32ForAllBlockSizes) {
     std::vector<std::uint8_t> data(20000);
     for (auto& b : data)
         b = std::uint8_t(random());
-    std::vector<std::uint32_t> lengths = {0, 1, 15, 16, 17, 31, 32, 33, 64, 255, 5000, 5001, 5551, 5552, 5553, 11104, 20000};
+    std::vector<std::uint32_t> lengths = {0,   1,    15,   16,   17,   31,   32,    33,   64,
+                                          255, 5000, 5001, 5551, 5552, 5553, 11104, 20000};
     for (int i = 0; i < 40; ++i)
         lengths.push_back(random() % 20001);
     for (std::uint32_t block : {0u, 1u, 16u, 5000u, 5552u}) {
         for (std::uint32_t length : lengths) {
             const auto expected = std::uint32_t(adler32(1, data.data(), length));
-            EXPECT_EQ(ComputeChecksum(1, block, data.data(), length), expected) << "block " << block << " length " << length;
+            EXPECT_EQ(ComputeChecksum(1, block, data.data(), length), expected)
+                << "block " << block << " length " << length;
         }
     }
 }
 
 TEST(ProtocolChecksum, AllOnesBytesDoNotOverflowTheLargestBlock) {
     std::vector<std::uint8_t> data(20000, 0xFF);
-    const auto expected = std::uint32_t(adler32(adler32(0, nullptr, 0), data.data(), std::uint32_t(data.size())));
+    const auto expected =
+        std::uint32_t(adler32(adler32(0, nullptr, 0), data.data(), std::uint32_t(data.size())));
     EXPECT_EQ(ComputeChecksum(1, 5552, data.data(), std::uint32_t(data.size())), expected);
-    EXPECT_EQ(ComputeChecksum(1, 100000, data.data(), std::uint32_t(data.size())), expected); // clamped, still right
+    EXPECT_EQ(ComputeChecksum(1, 100000, data.data(), std::uint32_t(data.size())),
+              expected); // clamped, still right
 }
 
 // Continuing from the checksum of earlier bytes, as an upload chains its block checksum from the trailer's.
@@ -63,7 +68,8 @@ TEST(ProtocolChecksum, ContinuesFromAnEarlierChecksumAndOverZeros) {
                   std::uint32_t(adler32(1, data.data(), std::uint32_t(data.size()))));
         for (std::uint32_t count : {0u, 1u, 65520u, 65521u, 65522u, 200000u}) {
             const auto expected = std::uint32_t(adler32(prefix, zeros.data(), count));
-            EXPECT_EQ(ExtendChecksumWithZeros(prefix, count), expected) << "split " << split << " zeros " << count;
+            EXPECT_EQ(ExtendChecksumWithZeros(prefix, count), expected)
+                << "split " << split << " zeros " << count;
         }
     }
 }

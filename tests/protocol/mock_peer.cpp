@@ -5,11 +5,10 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <stdexcept>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <stdexcept>
 
 namespace corvane::testing {
 
@@ -76,7 +75,8 @@ std::vector<std::uint8_t> DatagramPeer::Receive(int timeoutMs) {
     std::vector<std::uint8_t> datagram(2048);
     sockaddr_in sender{};
     socklen_t size = sizeof sender;
-    const ssize_t count = recvfrom(handle_, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&sender), &size);
+    const ssize_t count =
+        recvfrom(handle_, datagram.data(), datagram.size(), 0, reinterpret_cast<sockaddr*>(&sender), &size);
     datagram.resize(count > 0 ? std::size_t(count) : 0);
     const auto* raw = reinterpret_cast<const std::uint8_t*>(&sender);
     lastSender_.assign(raw, raw + sizeof sender);

@@ -3,17 +3,15 @@
 #include "protocol/net_socket.h"
 #include "protocol/socket_status.h"
 
-#include <gtest/gtest.h>
-
 #include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <array>
 #include <chrono>
+#include <gtest/gtest.h>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 namespace corvane {
 namespace {
@@ -51,8 +49,11 @@ TEST(NetSocketCreateTest, RefusesArgumentsOutsideTheListedOnes) {
         bool withOut;
     };
     const Case cases[] = {
-        {2, kSocketStream, 0, true},  {kFamilyInternet, 0, 0, true}, {kFamilyInternet, 3, 0, true},
-        {kFamilyInternet, kSocketStream, 2, true}, {kFamilyInternet, kSocketDatagram, 8, true},
+        {2, kSocketStream, 0, true},
+        {kFamilyInternet, 0, 0, true},
+        {kFamilyInternet, 3, 0, true},
+        {kFamilyInternet, kSocketStream, 2, true},
+        {kFamilyInternet, kSocketDatagram, 8, true},
         {kFamilyInternet, kSocketStream, 0, false},
     };
     for (const Case& c : cases) {
@@ -123,7 +124,8 @@ TEST_F(ConnectedSocketTest, PeerClosingMidwayGivesConnectionLostAndTheCountSoFar
     Connect([](int connection) { testing::WriteAll(connection, "abc", 3); });
     std::array<std::uint8_t, 8> in{};
     std::uint32_t received = 99;
-    EXPECT_EQ(NetSocketReceive(socket_.get(), 8, in.data(), &received, 0, 5000), socket_status::kConnectionLost);
+    EXPECT_EQ(NetSocketReceive(socket_.get(), 8, in.data(), &received, 0, 5000),
+              socket_status::kConnectionLost);
     EXPECT_EQ(received, 3u);
 }
 
@@ -281,7 +283,8 @@ TEST(NetSocketDatagramTest, ReceiveEndsByTimeOutOrAbort) {
     aborter.join();
     EXPECT_EQ(NetSocketReceiveFrom(socket.get(), 1, 0, 8, buffer.data(), nullptr, nullptr, nullptr),
               socket_status::kBadArgument);
-    EXPECT_EQ(NetSocketSendTo(socket.get(), 1, 0, "127.0.0.1", 1, 1, "x", nullptr), socket_status::kBadArgument);
+    EXPECT_EQ(NetSocketSendTo(socket.get(), 1, 0, "127.0.0.1", 1, 1, "x", nullptr),
+              socket_status::kBadArgument);
 }
 
 } // namespace

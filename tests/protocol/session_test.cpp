@@ -10,7 +10,6 @@
 #include "protocol/station_operations.h"
 
 #include <gtest/gtest.h>
-
 #include <thread>
 
 namespace corvane {
@@ -43,7 +42,9 @@ struct StationSide {
         testing::WriteAll(connection, header.data(), header.size());
     }
 
-    static void Send(int connection, const Bytes& bytes) { testing::WriteAll(connection, bytes.data(), bytes.size()); }
+    static void Send(int connection, const Bytes& bytes) {
+        testing::WriteAll(connection, bytes.data(), bytes.size());
+    }
 
     // Reads elements as a write sends them, up to and including the end element.
     static std::vector<std::pair<ElementHeader, Bytes>> ReadElements(int connection) {
@@ -114,12 +115,13 @@ TEST_F(StationSessionTest, ReadRequestsTheTransferListAndStoresWhatArrives) {
         body = testing::ReadBytes(connection, LoadBigEndian32(request.data() + message_offset::kBodyLength));
         StationSide::Reply(connection, 0);
         StationSide::Send(connection, Concat({
-            Element(kName, ELEMENT_SCRAMBLED, 7, Scrambled("Kitchen")),
-            Element(kChannel, 0, 4, {0, 0, 0, 9}),
-            Element(kPassword, ELEMENT_STATUS, 1000, {0xFF, 0xFF, 0xFF, 0xF0}), // a status element: 4 bytes
-            Element(kContact, 0, 0, {}),                                        // an empty value
-            kEnd,
-        }));
+                                          Element(kName, ELEMENT_SCRAMBLED, 7, Scrambled("Kitchen")),
+                                          Element(kChannel, 0, 4, {0, 0, 0, 9}),
+                                          Element(kPassword, ELEMENT_STATUS, 1000,
+                                                  {0xFF, 0xFF, 0xFF, 0xF0}), // a status element: 4 bytes
+                                          Element(kContact, 0, 0, {}),       // an empty value
+                                          kEnd,
+                                      }));
     }});
     record_.syCt = "before";
     record_.syPW = "kept";
@@ -134,7 +136,8 @@ TEST_F(StationSessionTest, ReadRequestsTheTransferListAndStoresWhatArrives) {
         EXPECT_EQ(LoadElementHeader(body.data() + i * kElementHeaderSize), TransferList[i]) << i;
     }
     MessageHeader expected;
-    BuildMessageHeader(0, 0, kCommandReadProperties, std::uint32_t(body.size()), body.data(), "secret", expected);
+    BuildMessageHeader(0, 0, kCommandReadProperties, std::uint32_t(body.size()), body.data(), "secret",
+                       expected);
     EXPECT_EQ(request, expected);
 
     EXPECT_EQ(record_.syNm, "Kitchen");
@@ -234,7 +237,8 @@ TEST_F(StationSessionTest, WriteResultWithACodeEndsTheWriteWithIt) {
         StationSide::ReadHeader(connection);
         StationSide::Reply(connection, 0);
         StationSide::ReadElements(connection);
-        StationSide::Send(connection, Concat({StationSide::Result(kChannel, -21), StationSide::Result(0, 0)}));
+        StationSide::Send(connection,
+                          Concat({StationSide::Result(kChannel, -21), StationSide::Result(0, 0)}));
     }});
     EXPECT_EQ(WriteStationConfiguration(record_, cell_, peer.Port()), -21);
 }
@@ -264,8 +268,10 @@ TEST_F(StationSessionTest, SetPropertiesRefusesActionsWithValuesAndStillDisconne
     const ElementHeader entries[] = {{kActionFinish, 0, 0}, {kActionRestart, 0, 4}};
     EXPECT_EQ(SetProperties(cell_, 0, 5000, peer.Host().c_str(), "", 2, entries), session_status::kTooLarge);
     EXPECT_EQ(cell_->Current(), nullptr);
-    EXPECT_EQ(SetProperties(cell_, 0, 5000, peer.Host().c_str(), "", 0, entries), session_status::kBadArgument);
-    EXPECT_EQ(SetProperties(cell_, 1, 5000, peer.Host().c_str(), "", 1, entries), session_status::kReservedNotZero);
+    EXPECT_EQ(SetProperties(cell_, 0, 5000, peer.Host().c_str(), "", 0, entries),
+              session_status::kBadArgument);
+    EXPECT_EQ(SetProperties(cell_, 1, 5000, peer.Host().c_str(), "", 1, entries),
+              session_status::kReservedNotZero);
     EXPECT_EQ(SetProperties(cell_, 0, 5000, nullptr, "", 1, entries), session_status::kBadArgument);
 }
 
@@ -312,7 +318,8 @@ TEST_F(StationSessionTest, UploadChecksImageSizeAgainstTheChecksumTrailer) {
     };
     MockPeer nobody({[](int) {}});
     for (const Case& c : refused) {
-        EXPECT_EQ(UploadStationSoftwareOperation(record_, cell_, c.size, image.data(), kUploadRestart, nobody.Port()),
+        EXPECT_EQ(UploadStationSoftwareOperation(record_, cell_, c.size, image.data(), kUploadRestart,
+                                                 nobody.Port()),
                   c.expected)
             << c.size;
     }
@@ -320,7 +327,8 @@ TEST_F(StationSessionTest, UploadChecksImageSizeAgainstTheChecksumTrailer) {
               session_status::kBadArgument);
     EXPECT_EQ(UploadStationSoftwareOperation(record_, cell_, 10, image.data(), 4, nobody.Port()),
               session_status::kReservedNotZero);
-    EXPECT_EQ(UploadStationSoftware(nullptr, 0, 0, "1.2.3.4", "", 10, image.data()), session_status::kBadArgument);
+    EXPECT_EQ(UploadStationSoftware(nullptr, 0, 0, "1.2.3.4", "", 10, image.data()),
+              session_status::kBadArgument);
     EXPECT_EQ(nobody.Accepted(), 0u) << "nothing was sent";
 }
 
@@ -345,8 +353,8 @@ TEST_F(StationSessionTest, UploadSendsTheBlockWithBothChecksumsThenRestarts) {
             StationSide::Send(connection, StationSide::Result(0, 0));
         },
     });
-    ASSERT_EQ(UploadStationSoftwareOperation(record_, cell_, std::uint32_t(image.size()), image.data(), kUploadRestart,
-                                             peer.Port()),
+    ASSERT_EQ(UploadStationSoftwareOperation(record_, cell_, std::uint32_t(image.size()), image.data(),
+                                             kUploadRestart, peer.Port()),
               0);
     peer.Finish();
     ASSERT_EQ(block.size(), kSoftwareBlockSize);
@@ -367,7 +375,8 @@ TEST_F(StationSessionTest, SmallImageIsZeroFilledUpToTheTrailer) {
     ASSERT_EQ(BuildSoftwareBlock(image, block), 0);
     ASSERT_EQ(block.size(), kSoftwareBlockSize);
     EXPECT_EQ(block[2], 3);
-    EXPECT_TRUE(std::all_of(block.begin() + 3, block.begin() + kSoftwareChecksumOffset, [](auto b) { return b == 0; }));
+    EXPECT_TRUE(std::all_of(block.begin() + 3, block.begin() + kSoftwareChecksumOffset,
+                            [](auto b) { return b == 0; }));
     EXPECT_EQ(LoadBigEndian32(block.data() + kSoftwareChecksumOffset),
               ComputeChecksum(1, 5000, block.data(), kSoftwareChecksumOffset));
     const Bytes overlapping(kMaxSoftwareImageSize + 1, 1);

@@ -2,9 +2,8 @@
 #include "protocol/socket_cell.h"
 #include "protocol/socket_status.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 
 namespace corvane {
 namespace {
@@ -40,8 +39,10 @@ TEST(SocketCellTest, AbortReachesTheSocketHeldNowOrTheNextOne) {
     NetSocket* next = nullptr;
     ASSERT_EQ(NetSocketCreate(kFamilyInternet, kSocketDatagram, 0, &next), 0);
     cell->Store(next);
-    EXPECT_EQ(NetSocketReceiveFrom(next, 0, 0, 4, buffer.data(), nullptr, nullptr, nullptr), socket_status::kAborted);
-    EXPECT_EQ(NetSocketReceiveFrom(next, 0, -1, 4, buffer.data(), nullptr, nullptr, nullptr), socket_status::kTimedOut);
+    EXPECT_EQ(NetSocketReceiveFrom(next, 0, 0, 4, buffer.data(), nullptr, nullptr, nullptr),
+              socket_status::kAborted);
+    EXPECT_EQ(NetSocketReceiveFrom(next, 0, -1, 4, buffer.data(), nullptr, nullptr, nullptr),
+              socket_status::kTimedOut);
     EXPECT_EQ(CloseSocketCell(cell, 0), 0);
 }
 

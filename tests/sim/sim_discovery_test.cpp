@@ -1,7 +1,6 @@
-#include "sim_fixture.h"
-
 #include "config/byte_order.h"
 #include "sim/discovery_answer.h"
+#include "sim_fixture.h"
 
 #include <map>
 #include <set>
@@ -9,7 +8,8 @@
 namespace corvane::sim::test {
 namespace {
 
-// A UDP socket of the client's side that sends discovery requests and collects answers until a receive times out.
+// A UDP socket of the client's side that sends discovery requests and collects answers until a receive times
+// out.
 class DiscoveryProbe {
 public:
     DiscoveryProbe() { EXPECT_EQ(NetSocketCreate(kFamilyInternet, kSocketDatagram, 0, &socket_), 0); }
@@ -18,8 +18,8 @@ public:
     void Send(const std::string& host, std::vector<std::uint8_t> request = {1, 0}) {
         request.resize(kDiscoveryDatagramSize, 0);
         std::uint32_t sent = 0;
-        ASSERT_EQ(NetSocketSendTo(socket_, 0, 0, host.c_str(), 192, std::uint32_t(request.size()), request.data(),
-                                  &sent),
+        ASSERT_EQ(NetSocketSendTo(socket_, 0, 0, host.c_str(), 192, std::uint32_t(request.size()),
+                                  request.data(), &sent),
                   0);
     }
 
@@ -30,8 +30,8 @@ public:
             DiscoveryDatagram datagram{};
             std::uint32_t received = 0;
             AddressRecord from;
-            if (NetSocketReceiveFrom(socket_, 0, quietMs, std::uint32_t(datagram.size()), datagram.data(), &received,
-                                     &from, nullptr) != 0)
+            if (NetSocketReceiveFrom(socket_, 0, quietMs, std::uint32_t(datagram.size()), datagram.data(),
+                                     &received, &from, nullptr) != 0)
                 return answers;
             EXPECT_EQ(received, kDiscoveryDatagramSize);
             EXPECT_TRUE(answers.emplace(from.address, datagram).second) << "one answer per station";
@@ -85,9 +85,9 @@ TEST_F(SimDiscoveryTest, EveryStationAnswersARequestToAll) {
 TEST_F(SimDiscoveryTest, OtherDatagramsAreIgnored) {
     RunningFleet running(Options(), stateDir_);
     DiscoveryProbe probe;
-    probe.Send(running.DiscoveryHost(1), {1, 0x81});  // an answer, not a request
-    probe.Send(running.DiscoveryHost(1), {2, 0});     // another marker
-    probe.Send(running.DiscoveryHost(1));             // the one request
+    probe.Send(running.DiscoveryHost(1), {1, 0x81}); // an answer, not a request
+    probe.Send(running.DiscoveryHost(1), {2, 0});    // another marker
+    probe.Send(running.DiscoveryHost(1));            // the one request
     EXPECT_EQ(probe.Collect().size(), 1u);
 }
 
@@ -101,7 +101,8 @@ TEST_F(SimDiscoveryTest, LongNameIsCutTo31Characters) {
     probe.Send(running.DiscoveryHost(1));
     const auto answers = probe.Collect();
     ASSERT_EQ(answers.size(), 1u);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(answers.begin()->second.data() + 48)), std::string(31, 'n'));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(answers.begin()->second.data() + 48)),
+              std::string(31, 'n'));
 }
 
 } // namespace

@@ -47,7 +47,9 @@ void SimTest::SetUp() {
     std::filesystem::create_directories(stateDir_);
 }
 
-void SimTest::TearDown() { std::filesystem::remove_all(stateDir_); }
+void SimTest::TearDown() {
+    std::filesystem::remove_all(stateDir_);
+}
 
 SimOptions SimTest::Options(std::uint32_t stations) const {
     SimOptions options;
@@ -85,7 +87,8 @@ int StationConnection::SendRequest(std::uint32_t command, std::uint32_t bodyLeng
 
 int StationConnection::SendHeaderAndBody(const MessageHeader& header, std::span<const std::uint8_t> body) {
     std::uint32_t sent = 0;
-    if (const int status = NetSocketSend(socket_, std::uint32_t(header.size()), header.data(), &sent, 0, 5000))
+    if (const int status =
+            NetSocketSend(socket_, std::uint32_t(header.size()), header.data(), &sent, 0, 5000))
         return status;
     return NetSocketSend(socket_, std::uint32_t(body.size()), body.data(), &sent, 0, 5000);
 }

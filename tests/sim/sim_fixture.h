@@ -5,20 +5,19 @@
 #include "protocol/net_socket.h"
 #include "sim/fleet.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <memory>
+#include <span>
 #include <string>
 #include <thread>
-#include <span>
 #include <vector>
 
 namespace corvane::sim::test {
 
-// A fleet on loopback addresses 127.0.0.1 and up, on ports the system picks, with its state in a fresh directory;
-// its event loop runs on a thread of its own.
+// A fleet on loopback addresses 127.0.0.1 and up, on ports the system picks, with its state in a fresh
+// directory; its event loop runs on a thread of its own.
 class RunningFleet {
 public:
     explicit RunningFleet(SimOptions options, const std::filesystem::path& stateDir);
@@ -28,7 +27,8 @@ public:
     // "127.0.0.N:port" of station N (1-based).
     std::string SessionHost(std::uint32_t station) const;
     std::string DiscoveryHost(std::uint32_t station) const;
-    // An address of the loopback network that no station uses: the broadcast receiver gets what is sent there.
+    // An address of the loopback network that no station uses: the broadcast receiver gets what is sent
+    // there.
     std::string EveryStationHost() const;
 
 private:
@@ -54,7 +54,8 @@ public:
 
     int connectStatus() const { return connectStatus_; }
     int Send(const std::vector<std::uint8_t>& bytes);
-    int SendRequest(std::uint32_t command, std::uint32_t bodyLength, const std::uint8_t* body, const char* password);
+    int SendRequest(std::uint32_t command, std::uint32_t bodyLength, const std::uint8_t* body,
+                    const char* password);
     // A header as given (its checksums may disagree with the body), then the body.
     int SendHeaderAndBody(const MessageHeader& header, std::span<const std::uint8_t> body);
     // 0 and the header, or the receive's status.

@@ -9,8 +9,8 @@ TEST(SimOptionsTest, ParsesAFleetWithFaults) {
     SimOptions options;
     bool help = true;
     std::string error;
-    ASSERT_TRUE(ParseSimOptions({"--stations", "500", "--first-address", "10.77.16.1", "--discovery-port", "0",
-                                 "--fault", "3:stall", "--fault", "all:drop-discovery", "--reset", "2",
+    ASSERT_TRUE(ParseSimOptions({"--stations", "500", "--first-address", "10.77.16.1", "--discovery-port",
+                                 "0", "--fault", "3:stall", "--fault", "all:drop-discovery", "--reset", "2",
                                  "--restart-ms", "250"},
                                 options, help, error))
         << error;

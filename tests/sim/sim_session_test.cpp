@@ -1,10 +1,9 @@
-#include "sim_fixture.h"
-
 #include "config/byte_order.h"
 #include "config/config_file.h"
 #include "config/element_stream.h"
 #include "config/status_codes.h"
 #include "sim/state_file.h"
+#include "sim_fixture.h"
 
 #include <chrono>
 #include <fstream>
@@ -23,7 +22,8 @@ int ReadConfiguration(const std::string& host, ConfigRecord& record, const char*
     if (connection.connectStatus() != 0)
         return connection.connectStatus();
     const std::vector<std::uint8_t> body = ReadRequestBody();
-    if (const int sent = connection.SendRequest(kRead, std::uint32_t(body.size()), body.data(), password); sent != 0)
+    if (const int sent = connection.SendRequest(kRead, std::uint32_t(body.size()), body.data(), password);
+        sent != 0)
         return sent;
     MessageHeader reply{};
     if (const int received = connection.ReceiveHeader(reply); received != 0)
@@ -43,8 +43,8 @@ int ReadConfiguration(const std::string& host, ConfigRecord& record, const char*
 }
 
 // Writes a configuration; 0, the reply status or the first non-zero write result.
-int WriteConfiguration(const std::string& host, const ConfigRecord& record, bool finish = true, bool restart = true,
-                       const char* password = "orchid") {
+int WriteConfiguration(const std::string& host, const ConfigRecord& record, bool finish = true,
+                       bool restart = true, const char* password = "orchid") {
     StationConnection connection(host);
     if (connection.connectStatus() != 0)
         return connection.connectStatus();
@@ -68,7 +68,8 @@ int WriteConfiguration(const std::string& host, const ConfigRecord& record, bool
     }
 }
 
-int UploadBlock(const std::string& host, const std::vector<std::uint8_t>& block, std::uint32_t announcedLength) {
+int UploadBlock(const std::string& host, const std::vector<std::uint8_t>& block,
+                std::uint32_t announcedLength) {
     StationConnection connection(host);
     if (connection.connectStatus() != 0)
         return connection.connectStatus();
@@ -166,7 +167,8 @@ TEST_F(SimSessionTest, UploadChecksBothChecksumsAndKeepsTheImage) {
     EXPECT_TRUE(running.fleet().StationAt(0).ImagePending());
 
     std::vector<std::uint8_t> badTrailer = block;
-    badTrailer.back() ^= 1; // the header's body checksum is computed over this block, so only the trailer is wrong
+    badTrailer.back() ^=
+        1; // the header's body checksum is computed over this block, so only the trailer is wrong
     EXPECT_EQ(UploadBlock(host, badTrailer, std::uint32_t(badTrailer.size())), kChecksumMismatch);
     EXPECT_EQ(UploadBlock(host, std::vector<std::uint8_t>(1000, 0), 1000), kMalformedValue);
 
@@ -205,16 +207,17 @@ TEST_P(SimFaultTest, ReadSeesTheFault) {
     ConfigRecord record;
     EXPECT_EQ(ReadConfiguration(running.SessionHost(2), record), GetParam().readStatus);
     ConfigRecord healthy;
-    EXPECT_EQ(ReadConfiguration(running.SessionHost(1), healthy), 0) << "the fault is the faulty station's only";
+    EXPECT_EQ(ReadConfiguration(running.SessionHost(1), healthy), 0)
+        << "the fault is the faulty station's only";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, SimFaultTest,
-    ::testing::Values(FaultCase{"BadReplyChecksum", Fault::BadReplyChecksum, kChecksumMismatch},
-                      FaultCase{"CloseMidStream", Fault::CloseMidStream, -6},
-                      FaultCase{"LyingStatusLength", Fault::LyingStatusLength, 0},
-                      FaultCase{"GiantLength", Fault::GiantLength, kMalformedValue}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Faults, SimFaultTest,
+                         ::testing::Values(FaultCase{"BadReplyChecksum", Fault::BadReplyChecksum,
+                                                     kChecksumMismatch},
+                                           FaultCase{"CloseMidStream", Fault::CloseMidStream, -6},
+                                           FaultCase{"LyingStatusLength", Fault::LyingStatusLength, 0},
+                                           FaultCase{"GiantLength", Fault::GiantLength, kMalformedValue}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SimSessionTest, StalledStationNeverReplies) {
     SimOptions options = Options();

@@ -31,8 +31,8 @@ OperationRunner::OperationRunner(OperationUi& ui, OperationBodies bodies, Socket
                                  std::chrono::milliseconds dialogDelay)
     : ui_(ui), bodies_(std::move(bodies)), cells_(cells), dialogDelay_(dialogDelay) {}
 
-int OperationRunner::RunOperation(ConfigRecord& record, const ProgressSpec& progress, const OperationBody& body,
-                                  UploadArgs extra) {
+int OperationRunner::RunOperation(ConfigRecord& record, const ProgressSpec& progress,
+                                  const OperationBody& body, UploadArgs extra) {
     OperationContext context(record, body, extra);
     if (const int status = cells_.open(kCellStream, 0, &context.cell); status != 0) {
         return status;

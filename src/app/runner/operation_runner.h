@@ -14,7 +14,7 @@ class ConfigRecord;
 class SocketCell;
 
 namespace runner_status {
-constexpr int kCancelled = -6725;          // the user cancelled in the progress dialog
+constexpr int kCancelled = -6725; // the user cancelled in the progress dialog
 constexpr int kThreadNotStarted = -6732;
 } // namespace runner_status
 
@@ -28,13 +28,15 @@ struct UploadArgs {
 inline constexpr std::uint32_t kUploadRestartAfterwards = 2;
 
 struct OperationContext;
-// An operation body: runs on the worker thread, reads the record, the cell and the extra arguments from the context.
+// An operation body: runs on the worker thread, reads the record, the cell and the extra arguments from the
+// context.
 using OperationBody = std::function<int(OperationContext& context)>;
 
-// One operation, on the calling thread's stack, shared with its worker. `done` and `dialog` are guarded by `lock`;
-// `result` is written by the worker before `finished` is set and read by the caller after it.
+// One operation, on the calling thread's stack, shared with its worker. `done` and `dialog` are guarded by
+// `lock`; `result` is written by the worker before `finished` is set and read by the caller after it.
 struct OperationContext {
-    OperationContext(ConfigRecord& operationRecord, const OperationBody& operationBody, UploadArgs operationExtra)
+    OperationContext(ConfigRecord& operationRecord, const OperationBody& operationBody,
+                     UploadArgs operationExtra)
         : record(operationRecord), body(operationBody), extra(operationExtra) {}
 
     std::mutex lock;
@@ -63,9 +65,9 @@ struct OperationBodies {
     OperationBody upload;
 };
 
-// Runs one base-station exchange on a worker thread while the caller's thread shows a wait cursor and, when the
-// exchange lasts longer than the dialog delay, a modal progress dialog with Cancel. Keeps no state between
-// operations; one instance serves the whole program.
+// Runs one base-station exchange on a worker thread while the caller's thread shows a wait cursor and, when
+// the exchange lasts longer than the dialog delay, a modal progress dialog with Cancel. Keeps no state
+// between operations; one instance serves the whole program.
 class OperationRunner {
 public:
     static constexpr std::chrono::milliseconds kDialogDelay{2000};
@@ -73,8 +75,8 @@ public:
     OperationRunner(OperationUi& ui, OperationBodies bodies, SocketCellApi cells = DefaultSocketCellApi(),
                     std::chrono::milliseconds dialogDelay = kDialogDelay);
 
-    // The body's status, kCancelled when the user cancelled, kThreadNotStarted, or the cell opening's failure.
-    // Returns only once the worker has finished.
+    // The body's status, kCancelled when the user cancelled, kThreadNotStarted, or the cell opening's
+    // failure. Returns only once the worker has finished.
     int RunOperation(ConfigRecord& record, const ProgressSpec& progress, const OperationBody& body,
                      UploadArgs extra = {});
 
@@ -82,7 +84,8 @@ public:
     int WriteConfiguration(ConfigRecord& record);
     int RestartBaseStation(ConfigRecord& record);
     // Always asks for a restart after the upload, whatever the caller's flags.
-    int UploadSoftware(ConfigRecord& record, std::uint32_t size, const std::uint8_t* data, std::uint32_t flags);
+    int UploadSoftware(ConfigRecord& record, std::uint32_t size, const std::uint8_t* data,
+                       std::uint32_t flags);
 
 private:
     OperationUi& ui_;

@@ -9,15 +9,15 @@ class ProgressDialogInterface {
 public:
     virtual ~ProgressDialogInterface() = default;
 
-    // From the worker thread, under the operation's lock, once the body has returned: counts the completion and,
-    // when it is the first of completion and Cancel, asks the dialog (on its own thread) to end with 1.
+    // From the worker thread, under the operation's lock, once the body has returned: counts the completion
+    // and, when it is the first of completion and Cancel, asks the dialog (on its own thread) to end with 1.
     virtual void NotifyDone() = 0;
     // Runs the dialog modally; 1 when the operation completed, 2 when the user cancelled.
     virtual int RunModal() = 0;
 };
 
 struct ProgressSpec {
-    unsigned textId;     // string-table id of the dialog's text
+    unsigned textId; // string-table id of the dialog's text
     bool disableCancel;
 };
 

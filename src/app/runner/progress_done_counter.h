@@ -5,8 +5,8 @@
 
 namespace corvane {
 
-// The progress dialog's done counter. Completion (from the worker) and Cancel (from the user) each increment it;
-// only the first increment ends the dialog, so the two can race and the dialog still ends exactly once.
+// The progress dialog's done counter. Completion (from the worker) and Cancel (from the user) each increment
+// it; only the first increment ends the dialog, so the two can race and the dialog still ends exactly once.
 class ProgressDoneCounter {
 public:
     // True when this increment was the first.

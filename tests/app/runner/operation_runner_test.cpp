@@ -1,17 +1,15 @@
 #include "app/runner/operation_runner.h"
 #include "app/runner/progress_done_counter.h"
-
 #include "config/config_record.h"
 #include "mock_peer.h"
 #include "protocol/net_socket.h"
 #include "protocol/socket_cell.h"
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <thread>
 
 namespace corvane {
@@ -21,8 +19,9 @@ using namespace std::chrono_literals;
 
 class FakeUi;
 
-// A progress dialog without a window. Its modal loop takes events from a queue fed by the worker's completion and
-// by Cancel, and it follows the real dialog's counter rules, so the runner's handshake is exercised as it is.
+// A progress dialog without a window. Its modal loop takes events from a queue fed by the worker's completion
+// and by Cancel, and it follows the real dialog's counter rules, so the runner's handshake is exercised as it
+// is.
 class FakeProgressDialog : public ProgressDialogInterface {
 public:
     explicit FakeProgressDialog(FakeUi& ui) : ui_(ui) {}
@@ -84,8 +83,8 @@ public:
     unsigned lastTextId = 0;
     int dialogEnds = 0;
     int lastDialogResult = 0;
-    std::function<void()> onCreate;                       // under the operation's lock
-    std::function<void(FakeProgressDialog&)> onRunModal;  // as the dialog initialises
+    std::function<void()> onCreate;                      // under the operation's lock
+    std::function<void(FakeProgressDialog&)> onRunModal; // as the dialog initialises
 };
 
 int FakeProgressDialog::RunModal() {
@@ -240,15 +239,20 @@ std::atomic<int> cellsClosed{0};
 TEST_F(OperationRunnerTest, FailedCellOpeningReturnsItsStatusAndStartsNoThread) {
     const SocketCellApi failing{
         [](std::uint32_t, std::uint32_t, SocketCell**) { return -7; },
-        [](SocketCell*, std::uint32_t) { ++cellsClosed; return 0; },
+        [](SocketCell*, std::uint32_t) {
+            ++cellsClosed;
+            return 0;
+        },
         [](SocketCell*, std::uint32_t) { return 0; },
     };
     bool bodyRan = false;
     OperationRunner runner(ui, {}, failing, 1ms);
-    EXPECT_EQ(runner.RunOperation(record, {139, false}, [&](OperationContext&) {
-        bodyRan = true;
-        return 0;
-    }), -7);
+    EXPECT_EQ(runner.RunOperation(record, {139, false},
+                                  [&](OperationContext&) {
+                                      bodyRan = true;
+                                      return 0;
+                                  }),
+              -7);
     EXPECT_FALSE(bodyRan);
     EXPECT_EQ(ui.cursorShown, 0);
     EXPECT_EQ(ui.dialogsCreated, 0);
