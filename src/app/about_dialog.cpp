@@ -14,7 +14,7 @@ namespace {
 constexpr int kProgramIcon = 1108;
 constexpr int kTitle = 1105;
 constexpr int kNotice = 1107;
-constexpr char kNoticeText[] = "Copyright \xC2\xA9 2026 Tessel. All rights reserved.";
+constexpr char kNoticeText[] = "Copyright \xA9 2026 Tessel. All rights reserved.";
 
 // A plain decimal conversion: the leading digits, 0 without any.
 int DecimalPrefix(std::string_view text) {

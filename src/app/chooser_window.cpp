@@ -15,6 +15,7 @@
 #include "protocol/dotted_quad.h"
 #include "resources/menu_commands.h"
 #include "resources/message_format.h"
+#include "resources/station_text.h"
 #include "resources/string_table.h"
 #include "ui_template_143_chooser.h"
 
@@ -158,7 +159,7 @@ void ChooserWindow::AddStation(std::unique_ptr<ConfigRecord> record) {
     stations_.push_back(std::move(record));
     const ConfigRecord& added = *stations_.back();
     auto* item = new QTreeWidgetItem(QStringList{
-        QString::fromStdString(added.syNm), QString::fromStdString(FormatDottedQuad(added.stationAddress))});
+        FromStationText(added.syNm), QString::fromStdString(FormatDottedQuad(added.stationAddress))});
     QTreeWidget& list = StationList();
     list.addTopLevelItem(item);
     if (list.topLevelItemCount() == 1) {

@@ -1,5 +1,7 @@
 #include "cli/password_input.h"
 
+#include "resources/station_text.h"
+
 #include <QFile>
 #include <termios.h>
 
@@ -7,11 +9,20 @@ namespace corvane::cli {
 
 namespace {
 
-std::string FirstLine(const QByteArray& bytes) {
+// The first line as station text: what a terminal or a file holds is text in the system's encoding.
+std::optional<std::string> FirstLine(const QByteArray& bytes, QString& error) {
     QByteArray line = bytes.left(bytes.indexOf('\n') < 0 ? bytes.size() : bytes.indexOf('\n'));
     if (line.endsWith('\r'))
         line.chop(1);
-    return line.toStdString();
+    std::string secret;
+    QString refused;
+    if (!ToStationText(QString::fromLocal8Bit(line), secret, &refused)) {
+        error =
+            QStringLiteral("the password cannot hold \"%1\": base stations hold only Windows-1252 characters")
+                .arg(refused);
+        return std::nullopt;
+    }
+    return secret;
 }
 
 // Turns echo off on the terminal for its lifetime.
@@ -49,7 +60,7 @@ std::optional<std::string> ReadSecret(CliIo& io, const QString& passwordFile, co
                 QStringLiteral("cannot read the password file %1: %2").arg(passwordFile, file.errorString());
             return std::nullopt;
         }
-        return FirstLine(file.readAll());
+        return FirstLine(file.readAll(), error);
     }
     if (io.inIsTerminal) {
         io.err << prompt << Qt::flush;
@@ -59,14 +70,14 @@ std::optional<std::string> ReadSecret(CliIo& io, const QString& passwordFile, co
             error = QStringLiteral("no password was typed");
             return std::nullopt;
         }
-        return FirstLine(line);
+        return FirstLine(line, error);
     }
     const QByteArray line = io.in.readLine();
     if (line.isEmpty()) {
         error = QStringLiteral("no password on standard input (use --password-file, or a terminal)");
         return std::nullopt;
     }
-    return FirstLine(line);
+    return FirstLine(line, error);
 }
 
 } // namespace corvane::cli

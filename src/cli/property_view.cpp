@@ -8,6 +8,7 @@
 #include "config/table_editing.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/host_resolution.h"
+#include "resources/station_text.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -100,18 +101,6 @@ std::uint32_t NumberValue(const ConfigRecord& record, PropertyTag tag) {
     return value;
 }
 
-QString Latin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
-}
-
-bool ToLatin1(const QString& text, std::string& bytes) {
-    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
-        return false;
-    const QByteArray latin1 = text.toLatin1();
-    bytes.assign(latin1.constData(), std::size_t(latin1.size()));
-    return true;
-}
-
 QString QuotedText(const std::string& bytes) {
     QString quoted = QStringLiteral("\"");
     for (unsigned char c : bytes) {
@@ -120,7 +109,7 @@ QString QuotedText(const std::string& bytes) {
         else if (c < 0x20 || c == 0x7F)
             quoted += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
         else
-            quoted += QChar(c);
+            quoted += QChar(char16_t(Windows1252ToCodePoint(c)));
     }
     return quoted + QLatin1Char('"');
 }
@@ -222,7 +211,7 @@ QJsonValue JsonValue(const ConfigRecord& record, const PropertyView& view, bool 
     switch (view.presentation) {
     case P::Text: {
         const std::vector<std::uint8_t> bytes = ValueBytes(record, view.tag);
-        return Latin1(std::string(bytes.begin(), bytes.end()));
+        return FromStationText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     }
     case P::Number:
         return double(NumberValue(record, view.tag));
@@ -243,7 +232,7 @@ QJsonValue JsonValue(const ConfigRecord& record, const PropertyView& view, bool 
         for (const AclEntry& entry : record.acTa)
             entries.append(QJsonObject{
                 {QStringLiteral("corvaneId"), QString::fromStdString(FormatMacAddress(entry.corvaneId))},
-                {QStringLiteral("description"), Latin1(std::string(AclDescription(entry)))}});
+                {QStringLiteral("description"), FromStationText(AclDescription(entry))}});
         return entries;
     }
     }
@@ -257,8 +246,15 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
     switch (view.presentation) {
     case P::Text: {
         std::string bytes;
-        if (!value.isString() || !ToLatin1(value.toString(), bytes)) {
-            error = QStringLiteral("%1: expected a string of Latin-1 characters").arg(tag);
+        QString refused;
+        if (!value.isString()) {
+            error = QStringLiteral("%1: expected a string").arg(tag);
+            return false;
+        }
+        if (!ToStationText(value.toString(), bytes, &refused)) {
+            error =
+                QStringLiteral("%1: \"%2\" cannot be used: station text holds only Windows-1252 characters")
+                    .arg(tag, refused);
             return false;
         }
         return SetProperty(record, view.tag, std::uint32_t(bytes.size()),
@@ -331,7 +327,7 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
             TextScan scan;
             if (!item.isObject() || entry.size() != 2 || !ParseMacAddress(idText, id, &scan) ||
                 scan.left != 0 || !entry.value(QStringLiteral("description")).isString() ||
-                !ToLatin1(entry.value(QStringLiteral("description")).toString(), description) ||
+                !ToStationText(entry.value(QStringLiteral("description")).toString(), description) ||
                 description.size() > AclEntry::kDescriptionSize - 1) {
                 error =
                     QStringLiteral("%1: expected objects with a corvaneId like \"00:11:22:33:44:55\" and a "

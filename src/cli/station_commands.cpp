@@ -12,6 +12,7 @@
 #include "protocol/host_resolution.h"
 #include "protocol/station_exchanges.h"
 #include "protocol/station_operations.h"
+#include "resources/station_text.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -109,10 +110,6 @@ QString RestartedText(const ConfigRecord& record) {
     return restarted.toString(QStringLiteral("yyyy/MM/dd, hh:mm:ss AP"));
 }
 
-QString Cut(const std::string& text) {
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
-}
-
 } // namespace
 
 int RunDiscover(const QStringList& words, CliIo& io) {
@@ -158,8 +155,8 @@ int RunDiscover(const QStringList& words, CliIo& io) {
         QJsonArray list;
         for (const auto& station : stations)
             list.append(QJsonObject{
-                {QStringLiteral("name"), Cut(station->syNm)},
-                {QStringLiteral("description"), Cut(station->syDs)},
+                {QStringLiteral("name"), FromStationText(station->syNm)},
+                {QStringLiteral("description"), FromStationText(station->syDs)},
                 {QStringLiteral("address"),
                  QString::fromStdString(FormatDottedQuad(station->stationAddress))},
                 {QStringLiteral("corvaneMac"), MacText(station->wirelessMac)},
@@ -182,7 +179,7 @@ int RunDiscover(const QStringList& words, CliIo& io) {
                   .arg(QStringLiteral("Restarted"));
     for (const auto& station : stations)
         io.out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7%8\n")
-                      .arg(Cut(station->syNm), -31)
+                      .arg(FromStationText(station->syNm), -31)
                       .arg(QString::fromStdString(FormatDottedQuad(station->stationAddress)), -15)
                       .arg(MacText(station->wirelessMac), -17)
                       .arg(MacText(station->lanMac), -17)

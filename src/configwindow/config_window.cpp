@@ -8,6 +8,7 @@
 #include "pages/property_sheet.h"
 #include "resources/menu_commands.h"
 #include "resources/message_format.h"
+#include "resources/station_text.h"
 #include "resources/string_table.h"
 #include "ui_template_134_config_window.h"
 
@@ -91,7 +92,7 @@ void ConfigWindow::Refresh() {
     if (record_->syNm.empty()) {
         setWindowTitle(QString::fromUtf8(ResourceString(142)));
     } else {
-        setWindowTitle(QString::fromStdString(FormatResourceText(ResourceString(141), record_->syNm)));
+        setWindowTitle(FromStationText(FormatResourceText(ResourceString(141), record_->syNm)));
     }
     for (ConfigPage* page : pages_) {
         page->LoadSettings();

@@ -2,6 +2,7 @@
 
 #include "pages/control_binding.h"
 #include "pages/property_sheet.h"
+#include "pages/station_text_guard.h"
 
 #include <QComboBox>
 
@@ -22,6 +23,11 @@ QWidget* SheetHost(QWidget* sheet) {
 } // namespace
 
 ConfigPage::ConfigPage(unsigned templateId, QWidget* parent) : QWidget(parent), templateId_(templateId) {}
+
+void ConfigPage::showEvent(QShowEvent* event) {
+    GuardStationTexts(this);
+    QWidget::showEvent(event);
+}
 
 void ConfigPage::Reveal() {
     if (parentPage != nullptr) {

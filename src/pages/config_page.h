@@ -33,6 +33,8 @@ public:
     virtual void OnSetActive();
 
 protected:
+    void showEvent(QShowEvent* event) override;
+
     ConfigRecord* configuration = nullptr;
     PropertySheet* sheet = nullptr;
     ConfigPage* parentPage = nullptr;

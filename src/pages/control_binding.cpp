@@ -2,6 +2,7 @@
 
 #include "pages/control_error.h"
 #include "pages/ip_address_control.h"
+#include "resources/station_text.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -18,8 +19,16 @@
 namespace corvane {
 namespace {
 
-QString FromBytes(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+// Guarded edits hold only characters Windows-1252 can hold; any other text that holds one reads it as '?', as
+// Windows reads such a character.
+std::string ToBytes(const QString& text) {
+    std::string bytes;
+    for (const char32_t c : text.toUcs4()) {
+        unsigned char byte = '?';
+        CodePointToWindows1252(c, byte);
+        bytes += static_cast<char>(byte);
+    }
+    return bytes;
 }
 
 QString WindowText(const QWidget* control) {
@@ -100,11 +109,11 @@ QWidget* GetControl(QWidget* dialog, int id) {
 }
 
 void GetControlText(QWidget* dialog, int id, std::string& text) {
-    text = WindowText(GetControl(dialog, id)).toStdString();
+    text = ToBytes(WindowText(GetControl(dialog, id)));
 }
 
 void SetControlText(QWidget* dialog, int id, const std::string& text) {
-    SetWindowText(GetControl(dialog, id), FromBytes(text));
+    SetWindowText(GetControl(dialog, id), FromStationText(text));
 }
 
 std::int32_t GetControlNumber(QWidget* dialog, int id) {
@@ -194,7 +203,7 @@ int GetComboText(QWidget* dialog, int id, std::string& text) {
     const auto* combo = GetControlOf<QComboBox>(dialog, id);
     const int index = combo->currentIndex();
     if (index >= 0) {
-        text = combo->itemText(index).toStdString();
+        text = ToBytes(combo->itemText(index));
     }
     return index;
 }
@@ -205,7 +214,7 @@ void ClearCombo(QWidget* dialog, int id) {
 
 int AddComboString(QWidget* dialog, int id, const std::string& text) {
     auto* combo = GetControlOf<QComboBox>(dialog, id);
-    combo->addItem(FromBytes(text));
+    combo->addItem(FromStationText(text));
     return combo->count() - 1;
 }
 
@@ -230,7 +239,7 @@ void SetPageTitle(QTabWidget* sheet, int index, const std::string& title) {
     if (sheet == nullptr || index < 0 || index >= sheet->count()) {
         return;
     }
-    const QString text = FromBytes(title);
+    const QString text = FromStationText(title);
     sheet->setTabText(index, text);
     if (index == sheet->currentIndex()) {
         sheet->setWindowTitle(text);

@@ -12,8 +12,10 @@ namespace corvane {
 
 // The control binding helpers: every dialog reads and sets its controls by id through these. Each control
 // carries its id in the dynamic property "controlId"; a control on a nested page belongs to that page, not to
-// the window around it. Text is UTF-8. Every helper but SetPageTitle throws ControlError, before changing
-// anything, when the dialog has no control with the id.
+// the window around it. Text is station text: Windows-1252 bytes, converted to and from what the control
+// shows (edits refuse characters it cannot hold where they are typed: pages/station_text_guard.h). Every
+// helper but SetPageTitle throws ControlError, before changing anything, when the dialog has no control with
+// the id.
 
 inline constexpr char kControlIdProperty[] = "controlId";
 

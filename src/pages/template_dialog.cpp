@@ -1,6 +1,7 @@
 #include "pages/template_dialog.h"
 
 #include "pages/control_binding.h"
+#include "pages/station_text_guard.h"
 
 #include <QAbstractButton>
 
@@ -33,6 +34,7 @@ void TemplateDialog::OnCancel() {
 }
 
 void TemplateDialog::showEvent(QShowEvent* event) {
+    GuardStationTexts(this);
     if (!initialised_) {
         initialised_ = true;
         OnInitDialog();

@@ -2,6 +2,7 @@
 #include "cli_test_support.h"
 #include "config/config_file.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace corvane::cli::test {
@@ -76,7 +77,7 @@ TEST_F(CliFileTest, RejectedJsonChangesNoFile) {
         "{\"raCh\": -1}",
         "{\"raCh\": 1.5}",
         "{\"waIP\": \"10.0.0.256\"}",
-        "{\"syNm\": \"\\u20ac\"}",
+        "{\"syNm\": \"\\u0100\"}",
         "{\"raWE\": \"010203\"}",
         "{\"syPW\": \"(hidden)\"}",
         "{\"pmTa\": {}}",
@@ -122,6 +123,48 @@ TEST_F(CliFileTest, DiffListsOnlyChangedPropertiesAndHidesSecrets) {
                        "raCh  Radio channel\n  - 1\n  + 11\n");
 }
 
+ConfigRecord ReadRecord(const QString& path) {
+    const QByteArray file = ReadAll(path);
+    ConfigRecord record;
+    EXPECT_EQ(
+        ReadConfigFile(record, std::size_t(file.size()), reinterpret_cast<const std::uint8_t*>(file.data())),
+        0);
+    return record;
+}
+
+TEST_F(CliFileTest, StationTextIsWindows1252BothWays) {
+    ASSERT_EQ(Import(R"({"syNm": "Büro €", "syPW": "gehëim",
+                         "acTa": [{"corvaneId": "00:11:22:33:44:55", "description": "Café – Ž"}]})",
+                     "first.cfg")
+                  .exit,
+              kExitSuccess);
+    const ConfigRecord record = ReadRecord(Path("first.cfg"));
+    EXPECT_EQ(record.syNm, "B\xFCro \x80");
+    EXPECT_EQ(record.syPW, "geh\xEBim");
+    ASSERT_EQ(record.acTa.size(), 1u);
+    EXPECT_EQ(std::string(record.acTa[0].description.data(), 8), "Caf\xE9 \x96 \x8E");
+    EXPECT_TRUE(RunTool({"show", Path("first.cfg")}).out.contains("\"Büro €\""));
+    const CliRun exported = RunTool({"export", Path("first.cfg")});
+    EXPECT_TRUE(exported.out.contains("\"syNm\": \"Büro €\""));
+    EXPECT_TRUE(exported.out.contains("Café – Ž"));
+    ASSERT_EQ(Import(exported.out.toUtf8(), "second.cfg").exit, kExitSuccess);
+    EXPECT_EQ(ReadAll(Path("first.cfg")), ReadAll(Path("second.cfg")));
+}
+
+TEST_F(CliFileTest, ImportRefusesWhatWindows1252CannotHold) {
+    const QByteArray refused[] = {
+        R"({"syNm": "Ā"})",
+        R"({"syPW": "中文"})",
+        R"({"acTa": [{"corvaneId": "00:11:22:33:44:55", "description": "Ā"}]})",
+    };
+    for (const QByteArray& json : refused) {
+        const CliRun run = Import(json);
+        EXPECT_EQ(run.exit, kExitInvalidInput) << json.constData();
+        EXPECT_FALSE(QFile::exists(Path("out.cfg")));
+    }
+    EXPECT_TRUE(Import(R"({"syNm": "Ā"})").err.contains("\"Ā\" cannot be used"));
+}
+
 struct KeyCase {
     const char* bits;
     QByteArray password;
@@ -146,6 +189,12 @@ TEST(CliKeyTest, PrintsTheEquivalentNetworkPassword) {
             EXPECT_TRUE(run.err.contains("The password is invalid."));
         }
     }
+    // A typed password is Windows-1252: five letters are five bytes, whatever the terminal's encoding.
+    EXPECT_EQ(RunTool({"key", "--bits", "40"}, "\"äöüßé\"\n").out, "E4F6FCDFE9\n");
+    const CliRun refused = RunTool({"key", "--bits", "40"}, "\"中文abc\"\n");
+    EXPECT_EQ(refused.exit, kExitInvalidInput);
+    EXPECT_TRUE(refused.err.contains("\"中\"")) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("Windows-1252"));
     // A 40-bit key derived from text is the start of the 128-bit key of the same text.
     const QString short40 = RunTool({"key", "--bits", "40"}, "my network\n").out.trimmed();
     const QString long128 = RunTool({"key", "--bits", "128"}, "my network\n").out.trimmed();

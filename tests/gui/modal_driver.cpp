@@ -1,6 +1,7 @@
 #include "modal_driver.h"
 
 #include "pages/control_binding.h"
+#include "resources/station_text.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -88,7 +89,7 @@ void TypeInto(QWidget* dialog, int id, const QString& text) {
 QString TextOf(QWidget* dialog, int id) {
     std::string text;
     GetControlText(dialog, id, text);
-    return QString::fromStdString(text);
+    return FromStationText(text);
 }
 
 bool IsShown(QWidget* dialog, int id) {

@@ -2,16 +2,21 @@
 #include "pages/control_binding.h"
 #include "pages/control_error.h"
 #include "pages/ip_address_control.h"
+#include "pages/station_text_guard.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <functional>
 #include <limits>
@@ -41,6 +46,13 @@ template <typename Control> Control* Add(QWidget* parent, int id) {
 void TypeKeys(const QString& keys) {
     for (QChar key : keys) {
         QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+    }
+}
+
+// Types text of any script into the edit, one character per key.
+void TypeText(QLineEdit* edit, const QString& text) {
+    for (QChar c : text) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 }
 
@@ -124,14 +136,81 @@ private slots:
         QCOMPARE(rect, QRect(1, 2, 3, 4));
     }
 
-    void textRoundTripsAsUtf8() {
-        SetControlText(dialog.get(), kEdit, "Caf\xC3\xA9 \"1\"");
-        QCOMPARE(edit->text(), QStringLiteral("Café \"1\""));
-        std::string text = "old";
+    void textIsWindows1252_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ASCII") << QByteArray("Attic \"1\"") << QStringLiteral("Attic \"1\"");
+        QTest::newRow("Latin-1 letters") << QByteArray("Caf\xE9 B\xFCro") << QStringLiteral("Café Büro");
+        QTest::newRow("0x80 to 0x9F") << QByteArray("\x80\x85\x8A\x99\x9F") << QStringLiteral("€…Š™Ÿ");
+        QTest::newRow("unassigned bytes")
+            << QByteArray("\x81\x8D\x8F\x90\x9D") << QStringLiteral("\u0081\u008D\u008F\u0090\u009D");
+        QTest::newRow("empty") << QByteArray() << QString();
+    }
+    void textIsWindows1252() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        const std::string station = bytes.toStdString();
+        for (const int id : {kEdit, kLabel}) {
+            SetControlText(dialog.get(), id, station);
+            std::string text = "old";
+            GetControlText(dialog.get(), id, text);
+            QCOMPARE(text, station);
+        }
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(label->text(), shown);
+        AddComboString(dialog.get(), kCombo, station);
+        SetComboSelection(dialog.get(), kCombo, combo->count() - 1);
+        std::string text;
+        GetComboText(dialog.get(), kCombo, text);
+        QCOMPARE(text, station);
+    }
+
+    void textWindows1252CannotHoldReadsAsQuestionMark() {
+        label->setText(QStringLiteral("a\u0100b\U0001F600c"));
+        std::string text;
+        GetControlText(dialog.get(), kLabel, text);
+        QCOMPARE(text, std::string("a?b?c"));
+    }
+
+    void guardedEditRefusesWhatWindows1252CannotHoldAndSaysSo() {
+        GuardStationTexts(dialog.get());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        edit->setFocus();
+        TypeText(edit, QStringLiteral("B\u00FCro"));
+        QVERIFY(!QToolTip::isVisible());
+        TypeText(edit, QStringLiteral("\u0100"));
+        QCOMPARE(edit->text(), QStringLiteral("Büro"));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(QStringLiteral("\"\u0100\"")));
+        QVERIFY(QToolTip::text().contains(QStringLiteral("Windows-1252")));
+        TypeText(edit, QStringLiteral("\u20AC"));
+        QCOMPARE(edit->text(), QStringLiteral("Büro€"));
+        std::string text;
         GetControlText(dialog.get(), kEdit, text);
-        QCOMPARE(text, std::string("Caf\xC3\xA9 \"1\""));
-        SetControlText(dialog.get(), kLabel, "");
-        QCOMPARE(label->text(), QString());
+        QCOMPARE(text, std::string("B\xFCro\x80"));
+    }
+
+    void guardRefusesAPasteAndKeepsTheEditsOwnValidator() {
+        GuardStationTexts(dialog.get());
+        edit->setText(QStringLiteral("12"));
+        edit->setCursorPosition(2);
+        QApplication::clipboard()->setText(QStringLiteral("3\u4E2D"));
+        edit->paste();
+        QCOMPARE(edit->text(), QStringLiteral("12"));
+        QApplication::clipboard()->setText(QStringLiteral("\u00E9"));
+        edit->paste();
+        QCOMPARE(edit->text(), QStringLiteral("12\u00E9"));
+
+        edit->setText(QStringLiteral("12"));
+        edit->setValidator(new QIntValidator(0, 999, edit));
+        GuardStationText(edit);
+        GuardStationText(edit); // a second guard changes nothing
+        edit->setCursorPosition(2);
+        TypeText(edit, QStringLiteral("x\u4E2D3"));
+        QCOMPARE(edit->text(), QStringLiteral("123"));
+        TypeText(edit, QStringLiteral("4"));
+        QCOMPARE(edit->text(), QStringLiteral("123"));
     }
 
     void numberReadsOnlyTheLeadingNumber_data() {

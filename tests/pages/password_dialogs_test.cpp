@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 namespace corvane {
 
@@ -138,8 +139,52 @@ private slots:
         });
         ChangePasswordDialog dialog;
         QVERIFY(dialog.Run(password));
-        QCOMPARE(password, std::string("Gr\xC3\xBC\xC3\x9F"
+        QCOMPARE(password, std::string("Gr\xFC\xDF"
                                        "e"));
+    }
+
+    void passwordEditsRefuseWhatWindows1252CannotHold_data() {
+        QTest::addColumn<int>("dialogKind");
+        QTest::addColumn<int>("edit");
+        QTest::newRow("Enter Password") << 0 << 1056;
+        QTest::newRow("Change Password, new") << 1 << 1075;
+        QTest::newRow("Change Password, confirmation") << 1 << 1076;
+        QTest::newRow("Choose Other, password") << 2 << 1055;
+        QTest::newRow("Choose Other, address") << 2 << 1054;
+    }
+    void passwordEditsRefuseWhatWindows1252CannotHold() {
+        QFETCH(int, dialogKind);
+        QFETCH(int, edit);
+        QString typed;
+        QString tip;
+        OnNextModal([&](QDialog& dialog) {
+            TypeInto(&dialog, edit, QStringLiteral("p\u00E4\u20ACss\u0100"));
+            typed = TextOf(&dialog, edit);
+            tip = QToolTip::isVisible() ? QToolTip::text() : QString();
+            ClickControl(&dialog, 2);
+        });
+        std::string password;
+        std::string address;
+        if (dialogKind == 0) {
+            EnterPasswordDialog(nullptr).Run(password);
+        } else if (dialogKind == 1) {
+            ChangePasswordDialog(nullptr).Run(password);
+        } else {
+            ChooseOtherDialog(nullptr).Run(address, password);
+        }
+        QCOMPARE(typed, QStringLiteral("p\u00E4\u20ACss"));
+        QVERIFY2(tip.contains(QStringLiteral("\"\u0100\" cannot be used")), qPrintable(tip));
+    }
+
+    void typedPasswordComesBackAsWindows1252() {
+        std::string password;
+        OnNextModal([](QDialog& dialog) {
+            TypeInto(&dialog, 1056, QStringLiteral("\u20ACuro\u00DF"));
+            ClickControl(&dialog, 1);
+        });
+        EnterPasswordDialog dialog;
+        QVERIFY(dialog.Run(password));
+        QCOMPARE(password, std::string("\x80uro\xDF"));
     }
 
     void chooseOtherReturnsBothTextsUnchanged() {
