@@ -35,12 +35,4 @@ bool AddPortMapping(std::vector<PortMapEntry>& table, const PortMapEntry& mappin
     return true;
 }
 
-std::size_t ReplacePortMapping(std::vector<PortMapEntry>& table, const PortMapEntry& original,
-                               const PortMapEntry& changed) {
-    const auto found = std::find(table.begin(), table.end(), original);
-    if (found != table.end())
-        *found = changed;
-    return std::size_t(found - table.begin());
-}
-
 } // namespace corvane

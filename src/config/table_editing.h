@@ -16,16 +16,23 @@ AclEntry MakeAclEntry(const MacAddress& corvaneId, std::string_view description)
 // The description as text, read no further than the entry's last byte.
 std::string_view AclDescription(const AclEntry& entry);
 
-// Replaces the first entry whose ID is `key` (Add and Import pass the entry's own ID, Edit the ID it had),
-// else appends. Returns the index of the stored entry.
+// Add: replaces the first entry whose ID is `key` (the new entry's own ID), else appends. Returns the index
+// of the stored entry.
 std::size_t StoreAclEntry(std::vector<AclEntry>& list, const MacAddress& key, const AclEntry& entry);
 
 // Appends a mapping unless one identical in all three fields exists; false means refused (message 126).
 bool AddPortMapping(std::vector<PortMapEntry>& table, const PortMapEntry& mapping);
 
-// Replaces the first mapping identical to `original` by `changed` (no duplicate check). Returns its index, or
-// the table size when there is none.
-std::size_t ReplacePortMapping(std::vector<PortMapEntry>& table, const PortMapEntry& original,
-                               const PortMapEntry& changed);
+// Edit, in either table: the entry at `index` (the selected row) becomes `entry`. Tables may hold duplicates,
+// so an edit goes by position, never by value, and makes no duplicate check. False, changing nothing, when
+// there is no entry at `index`.
+template <typename Entry>
+bool ReplaceEntryAt(std::vector<Entry>& table, std::size_t index, const Entry& entry) {
+    if (index >= table.size()) {
+        return false;
+    }
+    table[index] = entry;
+    return true;
+}
 
 } // namespace corvane

@@ -116,9 +116,6 @@ TEST(ConfigTableEditing, AccessListReplacesByIdAndAppendsOtherwise) {
     EXPECT_EQ(StoreAclEntry(list, a, MakeAclEntry(a, "renamed")), 0u); // add of a listed ID
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(AclDescription(list[0]), "renamed");
-    // Edit keys on the old ID: changing b's ID to a's leaves two rows with the same ID.
-    EXPECT_EQ(StoreAclEntry(list, b, MakeAclEntry(a, "edited")), 1u);
-    EXPECT_EQ(list[1].corvaneId, a);
     EXPECT_EQ(StoreAclEntry(list, c, MakeAclEntry(c, "")), 2u);
     EXPECT_EQ(list.size(), 3u);
 }
@@ -137,9 +134,28 @@ TEST(ConfigTableEditing, PortMappingRefusesOnlyIdenticalEntries) {
     EXPECT_TRUE(AddPortMapping(table, {0x0A000002, 80, 8080})); // differs only in the public port
     EXPECT_TRUE(AddPortMapping(table, {0x0A000003, 80, 80}));
     EXPECT_EQ(table.size(), 3u);
-    EXPECT_EQ(ReplacePortMapping(table, web, {0x0A000002, 80, 8080}), 0u); // edit makes no duplicate check
-    EXPECT_EQ(table[0], table[1]);
-    EXPECT_EQ(ReplacePortMapping(table, {1, 1, 1}, web), table.size());
+}
+
+// Stations and files may hold duplicates: an edit changes the selected row and no other.
+TEST(ConfigTableEditing, EditReplacesTheEntryAtItsPosition) {
+    const MacAddress a{0, 0x11, 0x22, 0x33, 0x44, 0x55}, b{1, 2, 3, 4, 5, 6};
+    std::vector<AclEntry> list = {MakeAclEntry(a, "one"), MakeAclEntry(a, "two"), MakeAclEntry(b, "three")};
+    EXPECT_TRUE(ReplaceEntryAt(list, 1, MakeAclEntry(a, "edited")));
+    EXPECT_EQ(AclDescription(list[0]), "one");
+    EXPECT_EQ(AclDescription(list[1]), "edited");
+    // Changing b's ID to a's leaves two rows with the same ID.
+    EXPECT_TRUE(ReplaceEntryAt(list, 2, MakeAclEntry(a, "three")));
+    EXPECT_EQ(list[2].corvaneId, a);
+    EXPECT_EQ(list.size(), 3u);
+
+    const PortMapEntry web{0x0A000002, 80, 80}, other{0x0A000003, 81, 8081};
+    std::vector<PortMapEntry> table = {web, web, other};
+    EXPECT_TRUE(ReplaceEntryAt(table, 1, PortMapEntry{0x0A000002, 80, 8080}));
+    EXPECT_EQ(table, (std::vector<PortMapEntry>{web, {0x0A000002, 80, 8080}, other}));
+    EXPECT_TRUE(ReplaceEntryAt(table, 2, web)); // no duplicate check
+    EXPECT_EQ(table, (std::vector<PortMapEntry>{web, {0x0A000002, 80, 8080}, web}));
+    EXPECT_FALSE(ReplaceEntryAt(table, 3, other));
+    EXPECT_EQ(table.size(), 3u);
 }
 
 } // namespace
