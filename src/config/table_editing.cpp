@@ -1,6 +1,8 @@
 #include "config/table_editing.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <unordered_map>
 
 namespace corvane {
 
@@ -26,6 +28,27 @@ std::size_t StoreAclEntry(std::vector<AclEntry>& list, const MacAddress& key, co
     }
     list.push_back(entry);
     return list.size() - 1;
+}
+
+void StoreAclEntries(std::vector<AclEntry>& list, std::span<const AclEntry> entries) {
+    const auto key = [](const MacAddress& id) {
+        std::uint64_t value = 0;
+        for (std::uint8_t byte : id)
+            value = value << 8 | byte;
+        return value;
+    };
+    // The first row of each ID, as StoreAclEntry finds it.
+    std::unordered_map<std::uint64_t, std::size_t> firstRow;
+    firstRow.reserve(list.size() + entries.size());
+    for (std::size_t row = 0; row < list.size(); ++row)
+        firstRow.emplace(key(list[row].corvaneId), row);
+    for (const AclEntry& entry : entries) {
+        const auto [found, added] = firstRow.emplace(key(entry.corvaneId), list.size());
+        if (added)
+            list.push_back(entry);
+        else
+            list[found->second] = entry;
+    }
 }
 
 bool AddPortMapping(std::vector<PortMapEntry>& table, const PortMapEntry& mapping) {

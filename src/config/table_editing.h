@@ -3,6 +3,7 @@
 #include "config/table_entries.h"
 
 #include <cstddef>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,10 @@ std::string_view AclDescription(const AclEntry& entry);
 // Add: replaces the first entry whose ID is `key` (the new entry's own ID), else appends. Returns the index
 // of the stored entry.
 std::size_t StoreAclEntry(std::vector<AclEntry>& list, const MacAddress& key, const AclEntry& entry);
+
+// Stores each of `entries` in order as StoreAclEntry does with its own ID as key, in one pass over the list:
+// importing thousands of clients stays quick.
+void StoreAclEntries(std::vector<AclEntry>& list, std::span<const AclEntry> entries);
 
 // Appends a mapping unless one identical in all three fields exists; false means refused (message 126).
 bool AddPortMapping(std::vector<PortMapEntry>& table, const PortMapEntry& mapping);

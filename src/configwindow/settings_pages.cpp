@@ -1,10 +1,12 @@
 #include "configwindow/settings_pages.h"
 
+#include "pages/access_control_page.h"
+#include "pages/authentication_page.h"
+
 namespace corvane {
 
-std::vector<ConfigPage*> MakeSettingsPages(QWidget* /*parent*/) {
-    // None of the five pages exists yet; the sheet stays empty until they do.
-    return {};
+std::vector<ConfigPage*> MakeSettingsPages(QWidget* parent) {
+    return {new AccessControlPage(parent), new AuthenticationPage(parent)};
 }
 
 } // namespace corvane

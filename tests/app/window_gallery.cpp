@@ -3,6 +3,9 @@
 // frame through ImageMagick's import; run under Xvfb with a window manager (scripts/screenshots.sh).
 #include "chooser_fixture.h"
 #include "config/config_record.h"
+#include "config/table_editing.h"
+#include "pages/access_control_page.h"
+#include "pages/authentication_page.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,8 +63,19 @@ int main(int argc, char** argv) {
     saved = Capture(chooser, out.filePath(QStringLiteral("chooser-countdown.png"))) && saved;
 
     ConfigRecord record = *chooser.GetSelectedStation(false);
+    record.acTa = {MakeAclEntry({0x00, 0x30, 0x65, 0x1a, 0x2b, 0x3c}, "Front desk"),
+                   MakeAclEntry({0x00, 0x30, 0x65, 0x4d, 0x5e, 0x6f}, "Meeting room laptop"),
+                   MakeAclEntry({0x02, 0x1f, 0x9e, 0x00, 0x00, 0x01}, "Warehouse scanner")};
+    record.raFl = 1;
+    record.raI1 = 0x0A000105; // 10.0.1.5
+    record.raAu = 1812;
+    record.raSe = "shared";
     auto* window = ConfigWindow::Open(&record);
     saved = Capture(*window, out.filePath(QStringLiteral("config-window.png"))) && saved;
+    window->findChild<AccessControlPage*>()->Reveal();
+    saved = Capture(*window, out.filePath(QStringLiteral("config-window-access-control.png"))) && saved;
+    window->findChild<AuthenticationPage*>()->Reveal();
+    saved = Capture(*window, out.filePath(QStringLiteral("config-window-authentication.png"))) && saved;
     delete window;
     return saved ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "app/about_dialog.h"
 #include "app/error_dialog.h"
 #include "app/progress_dialog.h"
+#include "pages/add_client_dialog.h"
 #include "pages/change_password_dialog.h"
 #include "pages/choose_other_dialog.h"
 #include "pages/enter_password_dialog.h"
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
         {"enter-password", [] { return std::make_unique<EnterPasswordDialog>(); }},
         {"choose-other", [] { return std::make_unique<ChooseOtherDialog>(); }},
         {"change-password", [] { return std::make_unique<ChangePasswordDialog>(); }},
+        {"add-client", [] { return std::make_unique<AddClientDialog>(); }},
         {"progress",
          [] {
              return std::make_unique<ProgressDialog>(ProgressSpec{137, false});

@@ -1,0 +1,157 @@
+#include "pages/access_control_page.h"
+
+#include "app/file_dialog.h"
+#include "app/messages.h"
+#include "app/whole_file.h"
+#include "config/acl_list_file.h"
+#include "config/config_record.h"
+#include "pages/acl_list_model.h"
+#include "pages/add_client_dialog.h"
+#include "pages/control_binding.h"
+#include "pages/control_error.h"
+#include "resources/ids/access_control_page_controls.h"
+#include "resources/ids/string_ids.h"
+#include "resources/ids/template_ids.h"
+#include "resources/string_table.h"
+#include "ui_template_141_access_control.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QTreeView>
+
+namespace corvane {
+
+using namespace access_control_page;
+
+namespace {
+
+constexpr int kIdColumnWidth = 140;
+constexpr int kDescriptionColumnWidth = 250;
+
+QString Caption(unsigned id) {
+    const std::string_view text = ResourceString(id);
+    if (text.empty())
+        throw ControlError{};
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+FileDialogRequest ListFileRequest(FileDialogRequest::Kind kind) {
+    return {kind, Caption(kStrAclFileFilter), Caption(kStrAclFileExtension), Caption(kStrAclFileDefaultName)};
+}
+
+} // namespace
+
+AccessControlPage::AccessControlPage(QWidget* parent)
+    : ConfigPage(kTemplateAccessControlPage, parent), ui_(std::make_unique<Ui::AccessControlTemplate>()) {
+    ui_->setupUi(this);
+    QTreeView* list = ui_->clientList;
+    clients_ = new AclListModel(Caption(kStrColumnCorvaneId), Caption(kStrColumnDescription), this);
+    list->setModel(clients_);
+    list->header()->setSectionsClickable(false);
+    list->header()->setStretchLastSection(false);
+    list->header()->resizeSection(0, kIdColumnWidth);
+    list->header()->resizeSection(1, kDescriptionColumnWidth);
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &AccessControlPage::SelectionChanged);
+    connect(list, &QTreeView::doubleClicked, this, &AccessControlPage::OnEdit);
+
+    const std::pair<int, void (AccessControlPage::*)()> commands[] = {
+        {kAddButton, &AccessControlPage::OnAdd},       {kEditButton, &AccessControlPage::OnEdit},
+        {kRemoveButton, &AccessControlPage::OnRemove}, {kImportButton, &AccessControlPage::OnImport},
+        {kExportButton, &AccessControlPage::OnExport}, {kRevertButton, &AccessControlPage::LoadSettings},
+    };
+    for (const auto& [id, command] : commands) {
+        connect(qobject_cast<QAbstractButton*>(GetControl(this, id)), &QAbstractButton::clicked, this,
+                command);
+    }
+    for (int id : {kEditButton, kRemoveButton, kExportButton, kRevertButton})
+        EnableControl(this, id, false);
+}
+
+AccessControlPage::~AccessControlPage() = default;
+
+void AccessControlPage::LoadSettings() {
+    clients_->SetEntries(configuration->acTa);
+    changeCount_ = 0;
+    RefreshButtons();
+    SelectionChanged();
+}
+
+bool AccessControlPage::SaveSettings() {
+    configuration->acEn = clients_->Entries().empty() ? 0 : 1;
+    configuration->acTa = clients_->Entries();
+    return true;
+}
+
+void AccessControlPage::OnAdd() {
+    AclEntry entry;
+    if (!AddClientDialog().Run(entry))
+        return;
+    clients_->Store({&entry, 1});
+    ++changeCount_;
+    RefreshButtons();
+}
+
+void AccessControlPage::OnEdit() {
+    const int row = SelectedRow();
+    if (row < 0)
+        return;
+    AclEntry entry;
+    if (!AddClientDialog().Run(entry, &clients_->Entries()[std::size_t(row)]))
+        return;
+    clients_->Replace(row, entry);
+    ++changeCount_;
+    RefreshButtons();
+}
+
+void AccessControlPage::OnRemove() {
+    const int row = SelectedRow();
+    if (row < 0)
+        return;
+    clients_->Remove(row);
+    // Nothing is selected after a removal, so that a second click does not remove the next client.
+    ui_->clientList->selectionModel()->clearSelection();
+    ++changeCount_;
+    RefreshButtons();
+    SelectionChanged();
+}
+
+void AccessControlPage::OnImport() {
+    const std::optional<QString> path = AskFileName(this, ListFileRequest(FileDialogRequest::Kind::Open));
+    if (!path)
+        return;
+    std::vector<std::uint8_t> bytes;
+    if (ReadWholeFile(*path, bytes) != 0) {
+        ShowMessage(kStrAclFileError, 0, false);
+        return;
+    }
+    const std::vector<AclEntry> clients =
+        ParseAclListFile({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    clients_->Store(clients);
+    changeCount_ += std::int32_t(clients.size());
+    RefreshButtons();
+}
+
+void AccessControlPage::OnExport() {
+    const std::optional<QString> path = AskFileName(this, ListFileRequest(FileDialogRequest::Kind::Save));
+    if (path && !SaveWholeFile(*path, FormatAclListFile(clients_->Entries())))
+        ShowMessage(kStrAclFileError, 0, false);
+}
+
+void AccessControlPage::RefreshButtons() {
+    EnableControl(this, kExportButton, clients_->rowCount() > 0);
+    EnableControl(this, kRevertButton, changeCount_ > 0);
+}
+
+void AccessControlPage::SelectionChanged() {
+    const bool selected = SelectedRow() >= 0;
+    EnableControl(this, kEditButton, selected);
+    EnableControl(this, kRemoveButton, selected);
+}
+
+int AccessControlPage::SelectedRow() const {
+    const QModelIndexList rows = ui_->clientList->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+} // namespace corvane

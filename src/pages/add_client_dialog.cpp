@@ -1,0 +1,57 @@
+#include "pages/add_client_dialog.h"
+
+#include "app/messages.h"
+#include "config/hex_text.h"
+#include "config/table_editing.h"
+#include "pages/control_binding.h"
+#include "resources/ids/add_client_controls.h"
+#include "resources/ids/string_ids.h"
+#include "ui_template_152_add_client.h"
+
+namespace corvane {
+
+using namespace add_client;
+
+AddClientDialog::AddClientDialog(QWidget* parent)
+    : TemplateDialog(parent), ui_(std::make_unique<Ui::AddClientTemplate>()) {
+    ui_->setupUi(this);
+    BindStandardButtons();
+}
+
+AddClientDialog::~AddClientDialog() = default;
+
+bool AddClientDialog::Run(AclEntry& entry, const AclEntry* edited) {
+    editing_ = edited != nullptr;
+    if (editing_) {
+        corvaneId_ = edited->corvaneId;
+        description_ = AclDescription(*edited);
+    }
+    if (exec() != kOk)
+        return false;
+    entry = MakeAclEntry(corvaneId_, description_);
+    return true;
+}
+
+void AddClientDialog::OnInitDialog() {
+    if (editing_) {
+        SetControlText(this, kCorvaneIdEdit, FormatMacAddress(corvaneId_));
+        SetControlText(this, kDescriptionEdit, description_);
+    }
+}
+
+void AddClientDialog::OnOK() {
+    std::string id;
+    GetControlText(this, kCorvaneIdEdit, id);
+    if (id.empty()) {
+        ShowMessage(kStrFieldsBlank, 0, false);
+        return;
+    }
+    if (!ParseMacAddress(id, corvaneId_)) {
+        ShowMessage(kStrInvalidCorvaneId, 0, false);
+        return;
+    }
+    GetControlText(this, kDescriptionEdit, description_);
+    done(kOk);
+}
+
+} // namespace corvane

@@ -1,0 +1,242 @@
+// The Authentication page through its controls: the RADIUS bit of both flag words, the enabling of the server
+// controls, addresses kept when blank, ports read as numbers.
+#include "config/config_file.h"
+#include "config/config_record.h"
+#include "modal_driver.h"
+#include "pages/authentication_page.h"
+#include "pages/control_binding.h"
+#include "pages/ip_address_control.h"
+#include "resources/ids/authentication_page_controls.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace corvane {
+
+using namespace testing;
+using namespace authentication_page;
+
+namespace {
+
+constexpr int kServerControls[] = {kPrimaryGroup,         kPrimaryAddressLabel, kPrimaryAddress,
+                                   kPrimaryPortLabel,     kPrimaryPortEdit,     kPrimarySecretLabel,
+                                   kPrimarySecretEdit,    kSecondaryGroup,      kSecondaryAddressLabel,
+                                   kSecondaryAddress,     kSecondaryPortLabel,  kSecondaryPortEdit,
+                                   kSecondarySecretLabel, kSecondarySecretEdit};
+
+struct PageBench {
+    ConfigRecord record;
+    AuthenticationPage page;
+
+    explicit PageBench(const ConfigRecord& from = {}) : record(from) {
+        page.SetConfig(&record);
+        page.show();
+        page.LoadSettings();
+    }
+    bool Checked() { return GetCheck(&page, kUseRadiusCheck) == kChecked; }
+    void ClickSwitch() { QTest::mouseClick(GetControl(&page, kUseRadiusCheck), Qt::LeftButton); }
+    // Types a dotted address into the fields of an address control, one number a field.
+    void TypeAddress(int id, const QString& dotted) {
+        const QList<QLineEdit*> fields = GetControl(&page, id)->findChildren<QLineEdit*>();
+        const QStringList numbers = dotted.split('.');
+        for (qsizetype i = 0; i < fields.size() && i < numbers.size(); ++i) {
+            QTest::keyClicks(fields[i], numbers[i]);
+        }
+    }
+    // Empties every field of an address control as the user would, with the keyboard.
+    void Blank(int id) {
+        for (QLineEdit* field : GetControl(&page, id)->findChildren<QLineEdit*>()) {
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+        }
+    }
+};
+
+// Every property, as a configuration file holds them; nothing when the record cannot be written.
+std::vector<std::uint8_t> FileImage(const ConfigRecord& record) {
+    std::vector<std::uint8_t> image;
+    return WriteConfigFile(record, image) == 0 ? image : std::vector<std::uint8_t>{};
+}
+
+// Both servers, with RADIUS on so that their controls take typing.
+ConfigRecord Servers() {
+    ConfigRecord record;
+    record.raFl = 1;
+    record.raI1 = 0x0A000105; // 10.0.1.5
+    record.raAu = 1812;
+    record.raSe = "primary secret";
+    record.raI2 = 0xC0A80102; // 192.168.1.2
+    record.raU2 = 1645;
+    record.raS2 = "second";
+    return record;
+}
+
+} // namespace
+
+class AuthenticationPageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
+
+    void theSwitchShowsBitZeroOfEitherFlagWord_data() {
+        QTest::addColumn<quint32>("raFl");
+        QTest::addColumn<quint32>("raF2");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("neither") << 0u << 0u << false;
+        QTest::newRow("primary only") << 1u << 0u << true;
+        QTest::newRow("secondary only") << 0u << 1u << true;
+        QTest::newRow("other bits only") << 0xFFFFFFFEu << 0x80000000u << false;
+    }
+    void theSwitchShowsBitZeroOfEitherFlagWord() {
+        QFETCH(quint32, raFl);
+        QFETCH(quint32, raF2);
+        QFETCH(bool, checked);
+        ConfigRecord record;
+        record.raFl = raFl;
+        record.raF2 = raF2;
+        PageBench bench(record);
+        QCOMPARE(bench.Checked(), checked);
+        for (int id : kServerControls) {
+            QCOMPARE(GetControl(&bench.page, id)->isEnabled(), checked);
+        }
+    }
+
+    void storingSetsOrClearsBitZeroOfBothAndKeepsTheOthers_data() {
+        QTest::addColumn<quint32>("raFl");
+        QTest::addColumn<quint32>("raF2");
+        QTest::addColumn<bool>("click"); // the switch once, between loading and storing
+        QTest::addColumn<quint32>("storedFl");
+        QTest::addColumn<quint32>("storedF2");
+        QTest::newRow("on only in raF2, stored on in both") << 0x0u << 0x1u << false << 0x1u << 0x1u;
+        QTest::newRow("on only in raF2, turned off") << 0xF0u << 0x1u << true << 0xF0u << 0x0u;
+        QTest::newRow("all bits, turned off")
+            << 0xFFFFFFFFu << 0x80000001u << true << 0xFFFFFFFEu << 0x80000000u;
+        QTest::newRow("off, turned on") << 0x10u << 0x8000u << true << 0x11u << 0x8001u;
+    }
+    void storingSetsOrClearsBitZeroOfBothAndKeepsTheOthers() {
+        QFETCH(quint32, raFl);
+        QFETCH(quint32, raF2);
+        QFETCH(bool, click);
+        QFETCH(quint32, storedFl);
+        QFETCH(quint32, storedF2);
+        ConfigRecord record;
+        record.raFl = raFl;
+        record.raF2 = raF2;
+        PageBench bench(record);
+        if (click) {
+            bench.ClickSwitch();
+        }
+        QVERIFY(bench.page.SaveSettings());
+        QCOMPARE(bench.record.raFl, storedFl);
+        QCOMPARE(bench.record.raF2, storedF2);
+    }
+
+    void clickingTheSwitchEnablesTheServers() {
+        PageBench bench;
+        bench.ClickSwitch();
+        for (int id : kServerControls) {
+            QVERIFY(GetControl(&bench.page, id)->isEnabled());
+        }
+        bench.ClickSwitch();
+        for (int id : kServerControls) {
+            QVERIFY(!GetControl(&bench.page, id)->isEnabled());
+        }
+    }
+
+    void serversAreStoredAlsoWhileTheSwitchIsOff() {
+        PageBench bench;
+        bench.ClickSwitch();
+        bench.TypeAddress(kPrimaryAddress, "10.0.1.9");
+        TypeInto(&bench.page, kPrimaryPortEdit, "1812");
+        TypeInto(&bench.page, kPrimarySecretEdit, "s3cret with spaces");
+        TypeInto(&bench.page, kSecondaryPortEdit, "1645");
+        TypeInto(&bench.page, kSecondarySecretEdit, "other");
+        bench.ClickSwitch();
+        QVERIFY(bench.page.SaveSettings());
+        QCOMPARE(bench.record.raFl & 1u, 0u);
+        QCOMPARE(bench.record.raI1, 0x0A000109u);
+        QCOMPARE(bench.record.raAu, 1812u);
+        QCOMPARE(bench.record.raSe, std::string("s3cret with spaces"));
+        QCOMPARE(bench.record.raI2, 0u);
+        QCOMPARE(bench.record.raU2, 1645u);
+        QCOMPARE(bench.record.raS2, std::string("other"));
+    }
+
+    void aBlankAddressKeepsTheStoredOne() {
+        PageBench bench(Servers());
+        bench.Blank(kPrimaryAddress);
+        bench.Blank(kSecondaryAddress);
+        QVERIFY(qobject_cast<IpAddressControl*>(GetControl(&bench.page, kPrimaryAddress))->IsBlank());
+        QVERIFY(bench.page.SaveSettings());
+        QCOMPARE(bench.record.raI1, 0x0A000105u);
+        QCOMPARE(bench.record.raI2, 0xC0A80102u);
+        // Address 0 leaves the control as it was: loading a record without servers keeps the shown ones.
+        bench.record = ConfigRecord();
+        bench.page.LoadSettings();
+        QCOMPARE(GetIPAddress(&bench.page, kPrimaryAddress), 0u); // blanked above
+        ConfigRecord other = Servers();
+        PageBench shown(other);
+        shown.record = ConfigRecord();
+        shown.page.LoadSettings();
+        QCOMPARE(GetIPAddress(&shown.page, kPrimaryAddress), 0x0A000105u);
+    }
+
+    void portsAreReadAsNumbers_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<quint32>("stored");
+        QTest::newRow("digits") << "1812" << 1812u;
+        QTest::newRow("letters") << "radius" << 0u;
+        QTest::newRow("digits then letters") << "12ab" << 12u;
+        QTest::newRow("empty") << "" << 0u;
+        QTest::newRow("minus five") << "-5" << 0xFFFFFFFBu;
+        QTest::newRow("leading blanks") << "  80" << 80u;
+    }
+    void portsAreReadAsNumbers() {
+        QFETCH(QString, typed);
+        QFETCH(quint32, stored);
+        PageBench bench(Servers());
+        TypeInto(&bench.page, kPrimaryPortEdit, typed);
+        TypeInto(&bench.page, kSecondaryPortEdit, typed);
+        QVERIFY(bench.page.SaveSettings());
+        QCOMPARE(bench.record.raAu, stored);
+        QCOMPARE(bench.record.raU2, stored);
+    }
+
+    void portsLoadAsSignedNumbers() {
+        ConfigRecord record;
+        record.raAu = 0;
+        record.raU2 = 0xFFFFFFFF;
+        PageBench bench(record);
+        QCOMPARE(TextOf(&bench.page, kPrimaryPortEdit), QStringLiteral("0"));
+        QCOMPARE(TextOf(&bench.page, kSecondaryPortEdit), QStringLiteral("-1"));
+    }
+
+    void loadingAndSavingWithoutAnEditLeavesTheRecordAlone() {
+        ConfigRecord withServers = Servers();
+        withServers.raFl = 0x80000001;
+        withServers.raF2 = 0x7;
+        ConfigRecord extremes;
+        extremes.raFl = 0xFFFFFFFE;
+        extremes.raAu = 0xFFFFFFFF;
+        extremes.raU2 = 0x80000000;
+        extremes.raSe = " padded ";
+        extremes.raI2 = 0xFFFFFFFF;
+        for (const ConfigRecord& record : {ConfigRecord(), withServers, extremes}) {
+            PageBench bench(record);
+            QVERIFY(bench.page.SaveSettings());
+            const std::vector<std::uint8_t> after = FileImage(bench.record);
+            QVERIFY(!after.empty());
+            QCOMPARE(after, FileImage(record));
+        }
+    }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::AuthenticationPageTest)
+#include "authentication_page_test.moc"
