@@ -5,6 +5,7 @@
 #include "config/config_record.h"
 #include "pages/config_page.h"
 #include "pages/control_binding.h"
+#include "pages/corvane_page.h"
 #include "pages/property_sheet.h"
 #include "resources/menu_commands.h"
 #include "resources/message_format.h"
@@ -148,6 +149,11 @@ void ConfigWindow::UpdateMenuStates(QMenu* menu, int position) {
 
 bool ConfigWindow::EncryptionOn() const {
     // The wireless page holds the encryption switch; without that page there is no key to show.
+    for (ConfigPage* page : pages_) {
+        if (const auto* wireless = qobject_cast<const CorvanePage*>(page)) {
+            return wireless->WepMode() != kWepOff;
+        }
+    }
     return false;
 }
 

@@ -2,11 +2,16 @@
 
 #include "pages/access_control_page.h"
 #include "pages/authentication_page.h"
+#include "pages/corvane_page.h"
 
 namespace corvane {
 
 std::vector<ConfigPage*> MakeSettingsPages(QWidget* parent) {
-    return {new AccessControlPage(parent), new AuthenticationPage(parent)};
+    return {
+        new CorvanePage(parent),
+        new AccessControlPage(parent),
+        new AuthenticationPage(parent),
+    };
 }
 
 } // namespace corvane

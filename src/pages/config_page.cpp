@@ -1,5 +1,6 @@
 #include "pages/config_page.h"
 
+#include "app/messages.h"
 #include "pages/control_binding.h"
 #include "pages/property_sheet.h"
 #include "pages/station_text_guard.h"
@@ -58,6 +59,13 @@ void ConfigPage::SetSheet(PropertySheet* pageSheet) {
 
 void ConfigPage::SetParentPage(ConfigPage* page) {
     parentPage = page;
+}
+
+bool ConfigPage::RejectInput(unsigned messageId, int control) {
+    ShowMessage(messageId, 0, false);
+    Reveal();
+    FocusControl(this, control);
+    return false;
 }
 
 void ConfigPage::OnSetActive() {

@@ -35,6 +35,10 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 
+    // The answer to bad input: shows the message, brings this page to the front and focuses the control.
+    // Returns false, for Validate to pass on.
+    bool RejectInput(unsigned messageId, int control);
+
     ConfigRecord* configuration = nullptr;
     PropertySheet* sheet = nullptr;
     ConfigPage* parentPage = nullptr;

@@ -15,11 +15,6 @@ using namespace testing;
 
 namespace {
 
-QString Text(unsigned id) {
-    const std::string_view text = ResourceString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // What an Error dialog showed.
 struct Shown {
     QString title;
@@ -87,7 +82,7 @@ private slots:
         AnswerNext(shown, 1);
         QCOMPARE(ReportStatus(134, status, false), 1);
         QCOMPARE(shown.title, QStringLiteral("Error"));
-        QCOMPARE(shown.message, Text(message));
+        QCOMPARE(shown.message, ResourceText(message));
         QCOMPARE(shown.codeLineShown, !code.isEmpty());
         if (!code.isEmpty()) {
             QCOMPARE(shown.code, code);
@@ -114,7 +109,7 @@ private slots:
         Shown shown;
         AnswerNext(shown, answer);
         QCOMPARE(ShowMessage(143, 0, true), result);
-        QCOMPARE(shown.message, Text(143));
+        QCOMPARE(shown.message, ResourceText(143));
         QVERIFY(shown.cancelShown);
         QVERIFY(shown.okHasFocus);
         QVERIFY(!shown.codeLineShown);

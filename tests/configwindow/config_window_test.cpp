@@ -155,6 +155,31 @@ private slots:
         }
     }
 
+    void equivalentNetworkPasswordFollowsTheEncryptionBox() {
+        ConfigRecord source = StationRecord("Home");
+        source.raWM = kWep40;
+        source.raWE = {1, 2, 3, 4, 5};
+        ConfigWindow window(&source);
+        window.show();
+        QVERIFY(ItemEnabled(window, 1, kMenuEquivalentNetworkPassword));
+        ClickControl(window.Sheet().Page(0), 1016); // encryption off: nothing asked
+        QVERIFY(!ItemEnabled(window, 1, kMenuEquivalentNetworkPassword));
+    }
+
+    void pagesJoinTheSheetInHostOrder() {
+        ConfigWindow window;
+        window.show();
+        const QStringList hostOrder = {"Corvane", "Internet", "Network", "Access Control", "Authentication"};
+        QStringList tabs;
+        for (int index = 0; index < window.Sheet().count(); ++index) {
+            tabs << window.Sheet().tabText(index);
+        }
+        QStringList expected = hostOrder;
+        expected.removeIf([&tabs](const QString& tab) { return !tabs.contains(tab); });
+        QCOMPARE(tabs, expected);
+        QVERIFY(tabs.contains("Corvane"));
+    }
+
     void everyWayOfClosingDestroysTheWindowWithoutAQuestion_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("Ctrl+W") << QStringLiteral("ctrl-w");

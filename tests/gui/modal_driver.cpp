@@ -2,9 +2,11 @@
 
 #include "pages/control_binding.h"
 #include "resources/station_text.h"
+#include "resources/string_table.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,6 +88,12 @@ void TypeInto(QWidget* dialog, int id, const QString& text) {
     }
 }
 
+void ChooseIn(QWidget* dialog, int id, int index) {
+    auto* list = qobject_cast<QComboBox*>(GetControl(dialog, id));
+    QVERIFY(list != nullptr);
+    list->setCurrentIndex(index);
+}
+
 QString TextOf(QWidget* dialog, int id) {
     std::string text;
     GetControlText(dialog, id, text);
@@ -94,6 +102,11 @@ QString TextOf(QWidget* dialog, int id) {
 
 bool IsShown(QWidget* dialog, int id) {
     return GetControl(dialog, id)->isVisible();
+}
+
+QString ResourceText(unsigned id) {
+    const std::string_view text = ResourceString(id);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QStringList LabelTexts(const QWidget* dialog) {

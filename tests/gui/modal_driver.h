@@ -21,8 +21,12 @@ QStringList TakeUnexpectedModals();
 void ClickControl(QWidget* dialog, int id);
 // Replaces the text of the edit with this control id, as typing would.
 void TypeInto(QWidget* dialog, int id, const QString& text);
+// Picks the entry of the drop-down list with this control id, as the user choosing it would.
+void ChooseIn(QWidget* dialog, int id, int index);
 QString TextOf(QWidget* dialog, int id);
 bool IsShown(QWidget* dialog, int id);
+// String `id` of the program's string table.
+QString ResourceText(unsigned id);
 // The texts of every label of the dialog, control id or not.
 QStringList LabelTexts(const QWidget* dialog);
 

@@ -1,0 +1,209 @@
+#include "pages/corvane_page.h"
+
+#include "app/messages.h"
+#include "config/config_record.h"
+#include "config/network_password.h"
+#include "pages/change_password_dialog.h"
+#include "pages/control_binding.h"
+#include "pages/network_password_dialog.h"
+#include "resources/ids/corvane_page_controls.h"
+#include "resources/ids/string_ids.h"
+#include "resources/ids/template_ids.h"
+#include "ui_template_105_corvane_page.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <algorithm>
+#include <charconv>
+#include <functional>
+#include <string_view>
+
+namespace corvane {
+
+using namespace corvane_page;
+
+namespace {
+
+// Entries of the density list: Low, Medium, High; what follows them asks for the default.
+constexpr int kLow = 0;
+constexpr int kMedium = 1;
+constexpr int kHigh = 2;
+constexpr int kFirstDensityDefault = 3;
+
+// Entries of the multicast list, and the codes stored for them; anything else stores rate 2.
+constexpr int kRate2 = 1;
+constexpr int kRate5_5 = 2;
+constexpr int kFirstRateDefault = 4;
+constexpr std::uint32_t kMulticastCodes[] = {1, 2, 0x55, 0x11};
+
+int MulticastIndex(std::uint32_t code) {
+    for (int index = 0; index < kFirstRateDefault; ++index) {
+        if (kMulticastCodes[index] == code) {
+            return index;
+        }
+    }
+    return kRate2;
+}
+
+// Letters, digits, space and "'(),-./:=?
+bool IsNetworkNameCharacter(char c) {
+    constexpr std::string_view kPunctuation = "\"'(),-./:=? ";
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           kPunctuation.find(c) != std::string_view::npos;
+}
+
+void ConnectClick(QWidget* page, int control, std::function<void(bool)> handler) {
+    auto* button = qobject_cast<QAbstractButton*>(GetControl(page, control));
+    QObject::connect(button, &QAbstractButton::clicked, page, std::move(handler));
+}
+
+void ConnectSelection(QWidget* page, int control, std::function<void(int)> handler) {
+    auto* list = qobject_cast<QComboBox*>(GetControl(page, control));
+    QObject::connect(list, &QComboBox::currentIndexChanged, page, std::move(handler));
+}
+
+} // namespace
+
+CorvanePage::CorvanePage(QWidget* parent)
+    : ConfigPage(kTemplateCorvanePage, parent), ui_(std::make_unique<Ui::CorvanePageTemplate>()) {
+    ui_->setupUi(this);
+    ConnectClick(this, kChangeStationPassword, [this](bool) { ChangeStationPassword(); });
+    ConnectClick(this, kChangeNetworkPassword, [this](bool) { ChangeNetworkPassword(); });
+    ConnectClick(this, kEncryption, [this](bool checked) { EncryptionClicked(checked); });
+    ConnectClick(this, kClosedNetwork,
+                 [this](bool checked) { ConfirmChecked(kClosedNetwork, kStrConfirmClosedNetwork, checked); });
+    ConnectClick(this, kInterferenceRobustness, [this](bool checked) {
+        ConfirmChecked(kInterferenceRobustness, kStrConfirmInterferenceRobustness, checked);
+    });
+    ConnectSelection(this, kDensity, [this](int density) { DensityChanged(density); });
+    ConnectSelection(this, kMulticastRate, [this](int multicast) { MulticastChanged(multicast); });
+}
+
+CorvanePage::~CorvanePage() = default;
+
+void CorvanePage::LoadSettings() {
+    SetControlText(this, kName, configuration->syNm);
+    SetControlText(this, kContact, configuration->syCt);
+    SetControlText(this, kLocation, configuration->syLo);
+    pendingPassword_ = configuration->syPW;
+    SetControlText(this, kNetworkName, configuration->raNm);
+    LoadChannels();
+    SetComboSelection(this, kDensity,
+                      static_cast<int>(std::min<std::uint32_t>(configuration->raDe, 0xFFFF)) - 1);
+    SetComboSelection(this, kMulticastRate, MulticastIndex(configuration->raMu));
+    SetCheck(this, kClosedNetwork, configuration->raCl != 0 ? kChecked : kUnchecked);
+    SetCheck(this, kInterferenceRobustness, configuration->raRo != 0 ? kChecked : kUnchecked);
+    wepMode_ = configuration->raWM;
+    SetCheck(this, kEncryption, wepMode_ != kWepOff ? kChecked : kUnchecked);
+    networkKey_ = GetWepKey(*configuration);
+}
+
+void CorvanePage::LoadChannels() {
+    ClearCombo(this, kChannel);
+    int selected = -1;
+    for (int bit = 0; bit < 15; ++bit) {
+        if ((configuration->raLC & (1u << bit)) == 0) {
+            continue;
+        }
+        const int channel = bit + 1;
+        const int entry = AddComboString(this, kChannel, std::to_string(channel));
+        if (static_cast<std::uint32_t>(channel) == configuration->raCh) {
+            selected = entry;
+        }
+    }
+    SetComboSelection(this, kChannel, selected);
+}
+
+bool CorvanePage::SaveSettings() {
+    GetControlText(this, kName, configuration->syNm);
+    GetControlText(this, kContact, configuration->syCt);
+    GetControlText(this, kLocation, configuration->syLo);
+    configuration->syPW = pendingPassword_;
+    GetControlText(this, kNetworkName, configuration->raNm);
+
+    std::string channel;
+    configuration->raCh = 1;
+    if (GetComboText(this, kChannel, channel) >= 0) {
+        std::from_chars(channel.data(), channel.data() + channel.size(), configuration->raCh);
+    }
+    configuration->raDe = static_cast<std::uint32_t>(GetComboSelection(this, kDensity) + 1);
+    const int multicast = GetComboSelection(this, kMulticastRate);
+    configuration->raMu = multicast >= 0 && multicast < kFirstRateDefault ? kMulticastCodes[multicast] : 2;
+    configuration->raCl = GetCheck(this, kClosedNetwork) != kUnchecked ? 1 : 0;
+    configuration->raRo = GetCheck(this, kInterferenceRobustness) != kUnchecked ? 1 : 0;
+    configuration->raWM = wepMode_;
+    if (keyEntered_) {
+        SetWepKey(*configuration, networkKey_);
+    }
+    return true;
+}
+
+bool CorvanePage::Validate() {
+    std::string name;
+    GetControlText(this, kNetworkName, name);
+    if (!std::ranges::all_of(name, IsNetworkNameCharacter)) {
+        return RejectInput(kStrIllegalNetworkName, kNetworkName);
+    }
+    return true;
+}
+
+void CorvanePage::ChangeStationPassword() {
+    ChangePasswordDialog dialog(this);
+    dialog.Run(pendingPassword_);
+}
+
+void CorvanePage::ChangeNetworkPassword() {
+    NetworkPasswordDialog dialog(this);
+    if (dialog.Run(wepMode_, networkKey_)) {
+        keyEntered_ = true;
+        SetCheck(this, kEncryption, kChecked);
+    }
+}
+
+void CorvanePage::EncryptionClicked(bool checked) {
+    if (!checked) {
+        wepMode_ = kWepOff;
+    } else if (!keyEntered_) {
+        ChangeNetworkPassword();
+        if (wepMode_ == kWepOff) {
+            SetCheck(this, kEncryption, kUnchecked);
+        }
+    } else {
+        // The box must never show encryption on while the record would receive it off.
+        wepMode_ = networkKey_.size() == kWep128KeySize ? kWep128 : kWep40;
+    }
+}
+
+void CorvanePage::ConfirmChecked(int control, unsigned messageId, bool checked) {
+    if (checked && ShowFormattedMessage(kStrNoteCaption, messageId, true) != 1) {
+        SetCheck(this, control, kUnchecked);
+    }
+}
+
+void CorvanePage::DensityChanged(int density) {
+    if (density >= kFirstDensityDefault) {
+        SetComboSelection(this, kDensity, kLow);
+        return;
+    }
+    const int multicast = GetComboSelection(this, kMulticastRate);
+    if ((density == kLow && multicast > kRate2) || (density <= kMedium && multicast > kRate5_5)) {
+        SetComboSelection(this, kMulticastRate, kRate2);
+    }
+}
+
+void CorvanePage::MulticastChanged(int multicast) {
+    if (multicast >= kFirstRateDefault) {
+        SetComboSelection(this, kMulticastRate, kRate2);
+        return;
+    }
+    const int density = GetComboSelection(this, kDensity);
+    if ((multicast > kRate2 && density < kMedium) || (multicast > kRate5_5 && density < kHigh)) {
+        ShowMessage(kStrMulticastNeedsDensity, 0, false);
+        SetComboSelection(this, kMulticastRate, kRate2);
+    } else if (multicast > kRate2 &&
+               ShowFormattedMessage(kStrNoteCaption, kStrConfirmMulticastRate, true) != 1) {
+        SetComboSelection(this, kMulticastRate, kRate2);
+    }
+}
+
+} // namespace corvane
