@@ -1,0 +1,137 @@
+// Enter presses the focused push button in every dialog and in the chooser (and, with the focus elsewhere,
+// the default button), so Enter on a focused Cancel never answers OK.
+#include "app/about_dialog.h"
+#include "app/error_dialog.h"
+#include "app/messages.h"
+#include "app/progress_dialog.h"
+#include "chooser_fixture.h"
+#include "configwindow/config_window.h"
+#include "modal_driver.h"
+#include "pages/change_password_dialog.h"
+#include "pages/choose_other_dialog.h"
+#include "pages/control_binding.h"
+#include "pages/enter_password_dialog.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace corvane {
+
+using namespace testing;
+
+namespace {
+
+// Focuses the push button with `id`, presses Enter and gives the id of the button that was pressed (0 for
+// none). Every button's own action is cut off first: what is under test is only which button Enter reaches.
+int PressEnterOn(QWidget* window, int id) {
+    auto pressed = std::make_shared<int>(0);
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        QObject::disconnect(button, &QAbstractButton::clicked, nullptr, nullptr);
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [pressed, button] { *pressed = button->property(kControlIdProperty).toInt(); });
+    }
+    auto* focused = qobject_cast<QPushButton*>(GetControl(window, id));
+    focused->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focused, Qt::Key_Return);
+    return *pressed;
+}
+
+struct ModalDialog {
+    const char* name;
+    std::vector<int> buttons;
+    std::function<void()> run; // its result is the test's own answer, so it is dropped
+};
+
+const ModalDialog kModalDialogs[] = {
+    {"Enter Password", {1, 2}, [] { EnterPasswordDialog().exec(); }},
+    {"Choose Other", {1, 2}, [] { ChooseOtherDialog().exec(); }},
+    {"Change Password", {1, 2}, [] { ChangePasswordDialog().exec(); }},
+    {"confirmation", {1, 2}, [] { ShowMessage(143, 0, true); }},
+    {"message", {1}, [] { ShowMessage(134, -6740, false); }},
+    {"About", {1}, [] { AboutDialog().exec(); }},
+    {"Progress",
+     {2},
+     [] {
+         ProgressDialog({137, false}).RunModal();
+     }},
+};
+
+} // namespace
+
+class EnterKeyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        CloseConfigWindows();
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
+
+    void enterPressesTheFocusedButtonOfEveryDialog_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<int>("button");
+        for (int dialog = 0; dialog < int(std::size(kModalDialogs)); ++dialog) {
+            for (const int button : kModalDialogs[dialog].buttons) {
+                QTest::addRow("%s, button %d", kModalDialogs[dialog].name, button) << dialog << button;
+            }
+        }
+    }
+    void enterPressesTheFocusedButtonOfEveryDialog() {
+        QFETCH(int, dialog);
+        QFETCH(int, button);
+        int pressed = -1;
+        OnNextModal([&](QDialog& shown) {
+            pressed = PressEnterOn(&shown, button);
+            shown.reject();
+        });
+        kModalDialogs[dialog].run();
+        QCOMPARE(pressed, button);
+    }
+
+    // Confirmations go on only on OK: Enter on the focused Cancel of the restart confirmation answers Cancel.
+    void aConfirmationAnswersWithTheButtonEnterPresses_data() {
+        QTest::addColumn<unsigned>("message");
+        QTest::addColumn<int>("button");
+        for (const unsigned message : {143u, 144u}) {
+            QTest::addRow("message %u, Cancel", message) << message << 2;
+            QTest::addRow("message %u, OK", message) << message << 1;
+        }
+    }
+    void aConfirmationAnswersWithTheButtonEnterPresses() {
+        QFETCH(unsigned, message);
+        QFETCH(int, button);
+        OnNextModal([button](QDialog& shown) {
+            GetControl(&shown, button)->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(GetControl(&shown, button), Qt::Key_Return);
+        });
+        QCOMPARE(ShowMessage(message, 0, true), button);
+    }
+
+    void enterPressesTheFocusedButtonOfTheChooser() {
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        bench.SelectRow(0);
+        for (const int button : {1049, 1039, 1040}) { // Configure..., Re-scan, Other...
+            QCOMPARE(PressEnterOn(&bench.chooser(), button), button);
+        }
+    }
+
+    void enterPressesTheFocusedButtonOfAConfigurationWindow() {
+        ConfigRecord station;
+        station.stationAddress = 0x7F000001;
+        ConfigWindow window(&station);
+        window.show();
+        for (const int button : {1, 2}) { // Update, Cancel
+            QCOMPARE(PressEnterOn(&window, button), button);
+        }
+    }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::EnterKeyTest)
+#include "enter_key_test.moc"
