@@ -5,17 +5,15 @@
 #include "config/network_password.h"
 #include "pages/change_password_dialog.h"
 #include "pages/control_binding.h"
+#include "pages/control_notifications.h"
 #include "pages/network_password_dialog.h"
 #include "resources/ids/corvane_page_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/ids/template_ids.h"
 #include "ui_template_105_corvane_page.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <algorithm>
 #include <charconv>
-#include <functional>
 #include <string_view>
 
 namespace corvane {
@@ -52,31 +50,21 @@ bool IsNetworkNameCharacter(char c) {
            kPunctuation.find(c) != std::string_view::npos;
 }
 
-void ConnectClick(QWidget* page, int control, std::function<void(bool)> handler) {
-    auto* button = qobject_cast<QAbstractButton*>(GetControl(page, control));
-    QObject::connect(button, &QAbstractButton::clicked, page, std::move(handler));
-}
-
-void ConnectSelection(QWidget* page, int control, std::function<void(int)> handler) {
-    auto* list = qobject_cast<QComboBox*>(GetControl(page, control));
-    QObject::connect(list, &QComboBox::currentIndexChanged, page, std::move(handler));
-}
-
 } // namespace
 
 CorvanePage::CorvanePage(QWidget* parent)
     : ConfigPage(kTemplateCorvanePage, parent), ui_(std::make_unique<Ui::CorvanePageTemplate>()) {
     ui_->setupUi(this);
-    ConnectClick(this, kChangeStationPassword, [this](bool) { ChangeStationPassword(); });
-    ConnectClick(this, kChangeNetworkPassword, [this](bool) { ChangeNetworkPassword(); });
-    ConnectClick(this, kEncryption, [this](bool checked) { EncryptionClicked(checked); });
-    ConnectClick(this, kClosedNetwork,
+    OnClicked(this, kChangeStationPassword, [this](bool) { ChangeStationPassword(); });
+    OnClicked(this, kChangeNetworkPassword, [this](bool) { ChangeNetworkPassword(); });
+    OnClicked(this, kEncryption, [this](bool checked) { EncryptionClicked(checked); });
+    OnClicked(this, kClosedNetwork,
                  [this](bool checked) { ConfirmChecked(kClosedNetwork, kStrConfirmClosedNetwork, checked); });
-    ConnectClick(this, kInterferenceRobustness, [this](bool checked) {
+    OnClicked(this, kInterferenceRobustness, [this](bool checked) {
         ConfirmChecked(kInterferenceRobustness, kStrConfirmInterferenceRobustness, checked);
     });
-    ConnectSelection(this, kDensity, [this](int density) { DensityChanged(density); });
-    ConnectSelection(this, kMulticastRate, [this](int multicast) { MulticastChanged(multicast); });
+    OnSelectionChanged(this, kDensity, [this](int density) { DensityChanged(density); });
+    OnSelectionChanged(this, kMulticastRate, [this](int multicast) { MulticastChanged(multicast); });
 }
 
 CorvanePage::~CorvanePage() = default;

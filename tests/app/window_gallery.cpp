@@ -4,8 +4,7 @@
 #include "chooser_fixture.h"
 #include "config/config_record.h"
 #include "config/table_editing.h"
-#include "pages/access_control_page.h"
-#include "pages/authentication_page.h"
+#include "pages/property_sheet.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,10 +71,12 @@ int main(int argc, char** argv) {
     record.raSe = "shared";
     auto* window = ConfigWindow::Open(&record);
     saved = Capture(*window, out.filePath(QStringLiteral("config-window.png"))) && saved;
-    window->findChild<AccessControlPage*>()->Reveal();
-    saved = Capture(*window, out.filePath(QStringLiteral("config-window-access-control.png"))) && saved;
-    window->findChild<AuthenticationPage*>()->Reveal();
-    saved = Capture(*window, out.filePath(QStringLiteral("config-window-authentication.png"))) && saved;
+    // Every further page of the sheet, by its tab caption.
+    for (int index = 1; index < window->Sheet().count(); ++index) {
+        window->Sheet().setCurrentIndex(index);
+        const QString page = window->Sheet().tabText(index).toLower().replace(' ', '-');
+        saved = Capture(*window, out.filePath(QStringLiteral("config-window-%1.png").arg(page))) && saved;
+    }
     delete window;
     return saved ? 0 : 1;
 }

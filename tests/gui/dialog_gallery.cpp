@@ -3,10 +3,14 @@
 #include "app/about_dialog.h"
 #include "app/error_dialog.h"
 #include "app/progress_dialog.h"
+#include "config/config_record.h"
 #include "pages/add_client_dialog.h"
 #include "pages/change_password_dialog.h"
 #include "pages/choose_other_dialog.h"
 #include "pages/enter_password_dialog.h"
+#include "pages/network_password_dialog.h"
+#include "pages/port_map_entry_dialog.h"
+#include "pages/port_mapping_dialog.h"
 #include "resources/icons.h"
 #include "resources/message_format.h"
 #include "resources/string_table.h"
@@ -37,6 +41,16 @@ std::unique_ptr<ErrorDialog> Note(unsigned captionId, std::string text) {
     dialog->showCancel = true;
     dialog->iconId = 154;
     return dialog;
+}
+
+// A record whose port-mapping table the Port Mapping dialog shows.
+ConfigRecord& PortMappingSample() {
+    static ConfigRecord record = [] {
+        ConfigRecord sample;
+        sample.pmTa = {{0x0A000102, 80, 80}, {0x0A000102, 8443, 443}, {0x0A000109, 21, 2121}};
+        return sample;
+    }();
+    return record;
 }
 
 // Lets the event loop run while the window manager maps, frames and activates the window.
@@ -86,6 +100,9 @@ int main(int argc, char** argv) {
         {"enter-password", [] { return std::make_unique<EnterPasswordDialog>(); }},
         {"choose-other", [] { return std::make_unique<ChooseOtherDialog>(); }},
         {"change-password", [] { return std::make_unique<ChangePasswordDialog>(); }},
+        {"change-network-password", [] { return std::make_unique<NetworkPasswordDialog>(); }},
+        {"port-mapping", [] { return std::make_unique<PortMappingDialog>(&PortMappingSample()); }},
+        {"edit-port-mapping", [] { return std::make_unique<PortMapEntryDialog>(); }},
         {"add-client", [] { return std::make_unique<AddClientDialog>(); }},
         {"progress",
          [] {

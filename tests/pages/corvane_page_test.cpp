@@ -2,11 +2,11 @@
 #include "config/config_record.h"
 #include "config/network_password.h"
 #include "modal_driver.h"
+#include "page_bench.h"
 #include "pages/control_binding.h"
 #include "pages/corvane_page.h"
 #include "pages/network_password_dialog.h"
 #include "pages/property_sheet.h"
-#include "record_differences.h"
 #include "resources/ids/corvane_page_controls.h"
 #include "resources/ids/network_password_controls.h"
 #include "resources/ids/string_ids.h"
@@ -41,39 +41,7 @@ struct Answer {
     }
 };
 
-// The page in a sheet behind another page, as the configuration window holds it, loaded from `record`.
-struct WirelessBench {
-    ConfigRecord record;
-    PropertySheet sheet;
-    ConfigPage* front = new ConfigPage(0);
-    CorvanePage* page = new CorvanePage;
-
-    explicit WirelessBench(ConfigRecord loaded = {}) : record(std::move(loaded)) {
-        sheet.AddPage(front);
-        sheet.AddPage(page);
-        page->SetConfig(&record);
-        sheet.show();
-        // Every page is made active once, as the configuration window does.
-        sheet.setCurrentWidget(page);
-        sheet.setCurrentWidget(front);
-        page->LoadSettings();
-    }
-    QStringList Entries(int id) const {
-        QStringList entries;
-        const auto* list = qobject_cast<QComboBox*>(GetControl(page, id));
-        for (int i = 0; i < list->count(); ++i) {
-            entries << list->itemText(i);
-        }
-        return entries;
-    }
-    ConfigRecord Stored() {
-        ConfigRecord stored = record;
-        page->SetConfig(&stored);
-        page->SaveSettings();
-        page->SetConfig(&record);
-        return stored;
-    }
-};
+using WirelessBench = PageBench<CorvanePage>;
 
 // Types the password twice into the network password dialog, picks the key size and presses Change.
 void EnterNetworkPassword(const QString& password, int keySize) {

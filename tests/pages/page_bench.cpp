@@ -1,4 +1,4 @@
-#include "record_differences.h"
+#include "page_bench.h"
 
 #include "config/property_catalogue.h"
 #include "config/property_codec.h"

@@ -1,0 +1,177 @@
+#include "pages/network_page.h"
+
+#include "config/config_record.h"
+#include "pages/control_binding.h"
+#include "pages/control_notifications.h"
+#include "pages/port_mapping_dialog.h"
+#include "resources/ids/network_page_controls.h"
+#include "resources/ids/string_ids.h"
+#include "resources/ids/template_ids.h"
+#include "resources/string_table.h"
+#include "ui_template_140_network_page.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace corvane {
+
+using namespace network_page;
+
+namespace {
+
+// Seconds in one second(s), minute(s), hour(s), day(s): the entries of the unit list.
+constexpr std::array<std::int64_t, 4> kUnitSeconds = {1, 60, 3600, 86400};
+constexpr std::int64_t kShortestLease = 600;
+
+std::int64_t UnitSeconds(int unit) {
+    return kUnitSeconds[static_cast<std::size_t>(std::clamp(unit, 0, int(kUnitSeconds.size()) - 1))];
+}
+
+bool AllDigits(const std::string& text) {
+    return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+NetworkPage::NetworkPage(QWidget* parent)
+    : ConfigPage(kTemplateNetworkPage, parent), ui_(std::make_unique<Ui::NetworkPageTemplate>()) {
+    ui_->setupUi(this);
+    OnClicked(this, kDistributeAddresses, [this](bool) { EnableControls(); });
+    OnClicked(this, kShareSingleAddress, [this](bool) {
+        EnableRange(GetCheck(this, kShareSingleAddress) == kUnchecked);
+        UpdateExplanation();
+    });
+    OnClicked(this, kShareRange, [this](bool) {
+        EnableRange(GetCheck(this, kShareRange) != kUnchecked);
+        UpdateExplanation();
+    });
+    OnClicked(this, kPortMapping, [this](bool) { EditPortMappings(); });
+    OnSelectionChanged(this, kLeaseUnit, [this](int unit) { UnitChanged(unit); });
+}
+
+NetworkPage::~NetworkPage() = default;
+
+void NetworkPage::LoadSettings() {
+    SetCheck(this, kDistributeAddresses, configuration->raDS != 0 ? kChecked : kUnchecked);
+    // Checking one radio button unchecks the other; unchecking alone is refused by Qt.
+    SetCheck(this, configuration->raNA != 0 ? kShareSingleAddress : kShareRange, kChecked);
+    if (configuration->dhBg != 0) {
+        SetIPAddress(this, kBeginning, configuration->dhBg);
+    }
+    if (configuration->dhEn != 0) {
+        SetIPAddress(this, kEnding, configuration->dhEn);
+    }
+    // The largest unit that still gives two whole units.
+    const std::uint32_t seconds = configuration->dhLe;
+    int unit = static_cast<int>(kUnitSeconds.size()) - 1;
+    while (unit > 0 && seconds / kUnitSeconds[static_cast<std::size_t>(unit)] < 2) {
+        --unit;
+    }
+    SetControlNumber(this, kLeaseTime, static_cast<std::int32_t>(seconds / UnitSeconds(unit)));
+    SetComboSelection(this, kLeaseUnit, unit);
+    currentUnit_ = unit;
+    EnableControls();
+}
+
+bool NetworkPage::Validate() {
+    if (GetCheck(this, kDistributeAddresses) == kUnchecked) {
+        return true;
+    }
+    std::string count;
+    GetControlText(this, kLeaseTime, count);
+    if (!AllDigits(count)) {
+        return RejectInput(kStrLeaseNotNumeric, kLeaseTime);
+    }
+    // A lease that does not fit 32 bits of seconds is refused like a short one, never wrapped.
+    const std::optional<std::uint32_t> seconds = LeaseSeconds(currentUnit_);
+    if (!seconds || *seconds < kShortestLease) {
+        return RejectInput(kStrLeaseTooShort, kLeaseTime);
+    }
+    return true;
+}
+
+bool NetworkPage::SaveSettings() {
+    const bool distribute = GetCheck(this, kDistributeAddresses) != kUnchecked;
+    configuration->raDS = distribute ? 1 : 0;
+    configuration->raWB = distribute ? 0 : 1;
+    if (!distribute) {
+        return true;
+    }
+    const bool shareSingle = GetCheck(this, kShareSingleAddress) != kUnchecked;
+    configuration->raNA = shareSingle ? 1 : 0;
+    if (!shareSingle) {
+        if (const std::uint32_t beginning = GetIPAddress(this, kBeginning); beginning != 0) {
+            configuration->dhBg = beginning;
+        }
+        if (const std::uint32_t ending = GetIPAddress(this, kEnding); ending != 0) {
+            configuration->dhEn = ending;
+        }
+    }
+    if (const std::optional<std::uint32_t> seconds = LeaseSeconds(GetComboSelection(this, kLeaseUnit))) {
+        configuration->dhLe = *seconds;
+    }
+    return true;
+}
+
+void NetworkPage::UpdateExplanation() {
+    unsigned text = kStrExplainBridge;
+    if (GetCheck(this, kDistributeAddresses) != kUnchecked) {
+        text = GetCheck(this, kShareSingleAddress) != kUnchecked ? kStrExplainNatDhcp : kStrExplainDhcpRange;
+    }
+    SetControlText(this, kExplanation, std::string(ResourceString(text)));
+}
+
+void NetworkPage::EnableControls() {
+    const bool distribute = GetCheck(this, kDistributeAddresses) != kUnchecked;
+    for (const int control : {kClientsLabel, kShareSingleAddress, kShareRange}) {
+        EnableControl(this, control, distribute);
+    }
+    EnableRange(distribute && GetCheck(this, kShareSingleAddress) == kUnchecked);
+    for (const int control : {kLeaseTimeLabel, kLeaseTime, kLeaseUnit, kPortMapping}) {
+        EnableControl(this, control, distribute);
+    }
+    UpdateExplanation();
+}
+
+void NetworkPage::EnableRange(bool enable) {
+    for (const int control : {kBeginningLabel, kBeginning, kEndingLabel, kEnding}) {
+        EnableControl(this, control, enable);
+    }
+}
+
+void NetworkPage::UnitChanged(int unit) {
+    if (unit == currentUnit_) {
+        return;
+    }
+    // 64 bits hold any count in any unit; a result too large for a lease is left for Validate to refuse.
+    const std::int64_t seconds = std::int64_t{GetControlNumber(this, kLeaseTime)} * UnitSeconds(currentUnit_);
+    const std::int64_t count = seconds / UnitSeconds(unit);
+    SetControlText(this, kLeaseTime, std::to_string(count == 0 ? 1 : count));
+    currentUnit_ = unit;
+}
+
+std::optional<std::uint32_t> NetworkPage::LeaseSeconds(int unit) {
+    std::string text;
+    GetControlText(this, kLeaseTime, text);
+    if (!AllDigits(text)) {
+        return std::nullopt;
+    }
+    constexpr std::int64_t kLongest = std::numeric_limits<std::uint32_t>::max();
+    std::int64_t seconds = 0;
+    for (const char digit : text) {
+        seconds = std::min(seconds * 10 + (digit - '0'), kLongest + 1);
+    }
+    seconds = std::min(seconds * UnitSeconds(unit), kLongest + 1);
+    if (seconds > kLongest) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(seconds);
+}
+
+void NetworkPage::EditPortMappings() {
+    PortMappingDialog dialog(configuration, this);
+    dialog.exec();
+}
+
+} // namespace corvane

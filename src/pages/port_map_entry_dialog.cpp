@@ -1,0 +1,71 @@
+#include "pages/port_map_entry_dialog.h"
+
+#include "app/messages.h"
+#include "pages/control_binding.h"
+#include "pages/ip_address_control.h"
+#include "resources/ids/port_map_entry_controls.h"
+#include "resources/ids/string_ids.h"
+#include "ui_template_151_port_map_entry.h"
+
+namespace corvane {
+
+using namespace port_map_entry;
+
+namespace {
+
+bool IsEmpty(QWidget* dialog, int control) {
+    std::string text;
+    GetControlText(dialog, control, text);
+    return text.empty();
+}
+
+} // namespace
+
+PortMapEntryDialog::PortMapEntryDialog(QWidget* parent)
+    : TemplateDialog(parent), ui_(std::make_unique<Ui::PortMapEntryTemplate>()) {
+    ui_->setupUi(this);
+    BindStandardButtons();
+}
+
+PortMapEntryDialog::~PortMapEntryDialog() = default;
+
+bool PortMapEntryDialog::Add(PortMapEntry& entry) {
+    editing_ = false;
+    return Run(entry);
+}
+
+bool PortMapEntryDialog::Edit(PortMapEntry& entry) {
+    editing_ = true;
+    entry_ = entry;
+    return Run(entry);
+}
+
+bool PortMapEntryDialog::Run(PortMapEntry& entry) {
+    if (exec() != kOk) {
+        return false;
+    }
+    entry = entry_;
+    return true;
+}
+
+void PortMapEntryDialog::OnInitDialog() {
+    if (editing_) {
+        SetControlNumber(this, kPublicPort, entry_.publicPort);
+        SetControlNumber(this, kPrivatePort, entry_.privatePort);
+        SetIPAddress(this, kPrivateAddress, entry_.privateAddress);
+    }
+}
+
+void PortMapEntryDialog::OnOK() {
+    const auto* address = qobject_cast<IpAddressControl*>(GetControl(this, kPrivateAddress));
+    if (IsEmpty(this, kPublicPort) || address->IsBlank() || IsEmpty(this, kPrivatePort)) {
+        ShowMessage(kStrFieldsBlank, 0, false);
+        return;
+    }
+    entry_.publicPort = static_cast<std::uint16_t>(GetControlNumber(this, kPublicPort));
+    entry_.privatePort = static_cast<std::uint16_t>(GetControlNumber(this, kPrivatePort));
+    entry_.privateAddress = GetIPAddress(this, kPrivateAddress);
+    done(kOk);
+}
+
+} // namespace corvane
