@@ -2,6 +2,7 @@
 
 #include "config/hex_text.h"
 #include "config/table_editing.h"
+#include "resources/station_text.h"
 
 namespace corvane {
 
@@ -29,7 +30,7 @@ void AclListModel::Store(std::span<const AclEntry> entries) {
 }
 
 void AclListModel::Replace(int row, const AclEntry& entry) {
-    entries_[std::size_t(row)] = entry;
+    ReplaceEntryAt(entries_, std::size_t(row), entry);
     emit dataChanged(index(row, 0), index(row, 1));
 }
 
@@ -53,8 +54,7 @@ QVariant AclListModel::data(const QModelIndex& index, int role) const {
     const AclEntry& entry = entries_[std::size_t(index.row())];
     if (index.column() == 0)
         return QString::fromLatin1(FormatMacAddress(entry.corvaneId));
-    const std::string_view description = AclDescription(entry);
-    return QString::fromUtf8(description.data(), qsizetype(description.size()));
+    return FromStationText(AclDescription(entry));
 }
 
 QVariant AclListModel::headerData(int section, Qt::Orientation orientation, int role) const {

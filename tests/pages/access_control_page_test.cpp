@@ -11,6 +11,7 @@
 #include "resources/ids/access_control_page_controls.h"
 #include "resources/ids/add_client_controls.h"
 #include "resources/ids/string_ids.h"
+#include "resources/station_text.h"
 #include "resources/string_table.h"
 
 #include <QDialog>
@@ -297,12 +298,14 @@ private slots:
     void addClientDescriptionHoldsAtMost33Characters_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("empty") << ""
-                               << "";
+        QTest::newRow("empty") << QString() << QString();
         QTest::newRow("33") << QString(33, 'a') << QString(33, 'a');
         QTest::newRow("40 typed") << QString(40, 'b') << QString(33, 'b');
-        QTest::newRow("spaces and accents") << " Büro Zürich, 2. Stock "
-                                            << " Büro Zürich, 2. Stock ";
+        QTest::newRow("spaces and accents")
+            << QStringLiteral(" Büro Zürich, 2. Stock ") << QStringLiteral(" Büro Zürich, 2. Stock ");
+        QTest::newRow("40 accented typed") << QString(40, QChar(0xFC)) << QString(33, QChar(0xFC));
+        QTest::newRow("what Windows-1252 cannot hold is refused")
+            << QStringLiteral("Lab 日本 €") << QStringLiteral("Lab  €");
     }
     void addClientDescriptionHoldsAtMost33Characters() {
         QFETCH(QString, typed);
@@ -441,7 +444,8 @@ private slots:
 
     // Any list of distinct IDs comes back from its exported file as it was.
     void exportThenImportGivesTheSameList() {
-        const QString pieces[] = {"Office", " ", "\t", "Büro", "€ 5", "日本", "a b", "", "Zürich\tLab", "x"};
+        const QString pieces[] = {"Office",  " ",   "\t", "Büro",        "€ 5",
+                                  "Œuvre ß", "a b", "",   "Zürich\tLab", "x"};
         std::mt19937 random(1613);
         QTemporaryDir dir;
         PageBench bench;
@@ -460,11 +464,8 @@ private slots:
                 for (int p = int(random() % 4); p > 0; --p) {
                     description += pieces[random() % std::size(pieces)];
                 }
-                std::string bytes = description.toStdString();
-                while (bytes.size() > 33) { // whole characters only
-                    description.chop(1);
-                    bytes = description.toStdString();
-                }
+                std::string bytes;
+                QVERIFY(ToStationText(description.left(33), bytes));
                 clients.push_back(MakeAclEntry(mac, bytes));
             }
             bench.record.acTa = clients;
