@@ -4,6 +4,8 @@
 #include "chooser_fixture.h"
 #include "config/config_record.h"
 #include "config/table_editing.h"
+#include "config/wan_connection.h"
+#include "pages/internet_page.h"
 #include "pages/property_sheet.h"
 
 #include <QApplication>
@@ -78,5 +80,47 @@ int main(int argc, char** argv) {
         saved = Capture(*window, out.filePath(QStringLiteral("config-window-%1.png").arg(page))) && saved;
     }
     delete window;
+
+    // The Internet page once for each kind of connection.
+    const std::pair<const char*, void (*)(ConfigRecord&)> connections[] = {
+        {"ethernet-manual",
+         [](ConfigRecord& r) {
+             r.waIP = 0xC0A80102;
+             r.waSM = 0xFFFFFF00;
+             r.waRA = 0xC0A80101;
+         }},
+        {"ethernet-dhcp",
+         [](ConfigRecord& r) {
+             r.waCV = kWanDhcp;
+             r.waDC = "corvane-1";
+         }},
+        {"pppoe",
+         [](ConfigRecord& r) {
+             r.waCV = kWanPpp;
+             r.peUN = "customer";
+             r.waD1 = 0x0A000035;
+         }},
+        {"modem",
+         [](ConfigRecord& r) {
+             r.waIn = kWanModem;
+             r.waCV = kWanPpp;
+             r.moPN = "555-0100";
+         }},
+        {"aol",
+         [](ConfigRecord& r) {
+             r.waIn = kWanModem;
+             r.waCV = kWanPpp;
+             r.moMF = kModemAolFlag;
+         }},
+    };
+    for (const auto& [name, describe] : connections) {
+        ConfigRecord connection = record;
+        describe(connection);
+        window = ConfigWindow::Open(&connection);
+        window->findChild<InternetPage*>()->Reveal();
+        const QString file = QStringLiteral("config-window-internet-%1.png").arg(QString::fromUtf8(name));
+        saved = Capture(*window, out.filePath(file)) && saved;
+        delete window;
+    }
     return saved ? 0 : 1;
 }
