@@ -330,6 +330,18 @@ private slots:
         QCOMPARE(TextOf(page, domain), shown ? QStringLiteral("isp.example") : QString());
     }
 
+    // Every edit of the sub-pages holds station text: Windows-1252, refusing what it cannot hold as it is typed.
+    void typedTextIsWindows1252() {
+        InternetHost host(PppoeAccount());
+        QWidget* page = host.page(InternetPage::kPppoe);
+        TypeInto(page, pppoe_page::kUserName, QStringLiteral("Caf\u00E9\u263Es"));
+        QCOMPARE(TextOf(page, pppoe_page::kUserName), QStringLiteral("Caf\u00E9s"));
+        TypeInto(page, pppoe_page::kServiceName, QStringLiteral("\u20AC\u4E2D"));
+        QVERIFY(host.Store());
+        QCOMPARE(host.record().peUN, std::string("Caf\xE9s"));
+        QCOMPARE(host.record().peSN, std::string("\x80"));
+    }
+
     // Modem and AOL
 
     void countryListHoldsThirtySixEntriesAndADropDownOf200Pixels() {
