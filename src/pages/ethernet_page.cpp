@@ -2,6 +2,7 @@
 
 #include "config/config_record.h"
 #include "config/wan_connection.h"
+#include "pages/address_or_blank.h"
 #include "pages/control_binding.h"
 #include "resources/ids/ethernet_page_controls.h"
 #include "resources/ids/template_ids.h"
@@ -39,16 +40,10 @@ void EthernetPage::LoadSettings() {
     SetComboSelection(this, kConfigureTcpIp,
                       (configuration->waCV & kWanManual) != 0 ? kManually : kUsingDhcp);
     for (const AddressField& field : kAddresses) {
-        if (configuration->*field.value != 0) {
-            SetIPAddress(this, field.control, configuration->*field.value);
-        }
+        SetAddressOrBlank(this, field.control, configuration->*field.value);
     }
-    if (!configuration->waDN.empty()) {
-        SetControlText(this, kDomainName, configuration->waDN);
-    }
-    if (!configuration->waDC.empty()) {
-        SetControlText(this, kDhcpClientId, configuration->waDC);
-    }
+    SetControlText(this, kDomainName, configuration->waDN);
+    SetControlText(this, kDhcpClientId, configuration->waDC);
     ApplyAddressRule();
 }
 

@@ -39,10 +39,9 @@ void ModemPage::LoadSettings() {
     SetControlText(this, kUserName, configuration->moUN);
     pendingPassword_ = configuration->moPW;
     // The addresses belong to whichever connection the record describes; only a plain modem's are shown here.
-    if ((configuration->waCV & kWanPppBit) != 0 && configuration->waIn == kWanModem &&
-        (configuration->moMF & kModemAolFlag) == 0) {
-        LoadPppAddresses(this, kAddresses, *configuration);
-    }
+    const bool modem = (configuration->waCV & kWanPppBit) != 0 && configuration->waIn == kWanModem &&
+                       (configuration->moMF & kModemAolFlag) == 0;
+    LoadPppAddresses(this, kAddresses, *configuration, modem);
 }
 
 bool ModemPage::Validate() {

@@ -1,29 +1,28 @@
 #include "pages/ppp_addresses.h"
 
 #include "config/config_record.h"
+#include "pages/address_or_blank.h"
 #include "pages/control_binding.h"
 #include "protocol/dotted_quad.h"
 
 namespace corvane {
+namespace {
 
-void LoadPppAddresses(QWidget* page, const PppAddressControls& controls, const ConfigRecord& record) {
+constexpr char kSuppliedByServer[] = "<supplied by server>";
+
+} // namespace
+
+void LoadPppAddresses(QWidget* page, const PppAddressControls& controls, const ConfigRecord& record,
+                      bool own) {
     const std::pair<int, std::uint32_t> shown[] = {{controls.shownIpAddress, record.waIP},
                                                    {controls.shownSubnetMask, record.waSM},
                                                    {controls.shownRouterAddress, record.waRA}};
     for (const auto& [control, address] : shown) {
-        if (address != 0) {
-            SetControlText(page, control, FormatDottedQuad(address));
-        }
+        SetControlText(page, control, own && address != 0 ? FormatDottedQuad(address) : kSuppliedByServer);
     }
-    if (record.waD1 != 0) {
-        SetIPAddress(page, controls.dnsServer1, record.waD1);
-    }
-    if (record.waD2 != 0) {
-        SetIPAddress(page, controls.dnsServer2, record.waD2);
-    }
-    if (!record.waDN.empty()) {
-        SetControlText(page, controls.domainName, record.waDN);
-    }
+    SetAddressOrBlank(page, controls.dnsServer1, own ? record.waD1 : 0);
+    SetAddressOrBlank(page, controls.dnsServer2, own ? record.waD2 : 0);
+    SetControlText(page, controls.domainName, own ? record.waDN : std::string());
 }
 
 void StorePppAddresses(QWidget* page, const PppAddressControls& controls, ConfigRecord& record) {

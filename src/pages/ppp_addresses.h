@@ -17,9 +17,10 @@ struct PppAddressControls {
     int domainName;
 };
 
-// Shows the record's values, each only when set (non-zero, not empty); the others keep what the controls
-// hold.
-void LoadPppAddresses(QWidget* page, const PppAddressControls& controls, const ConfigRecord& record);
+// Shows the record's values when they belong to this page's connection (`own`); otherwise, and for an
+// address that is not set, the controls show nothing, and the server's addresses "<supplied by server>".
+void LoadPppAddresses(QWidget* page, const PppAddressControls& controls, const ConfigRecord& record,
+                      bool own);
 // Stores waD1, waD2 and waDN; the shown addresses never go back into the record.
 void StorePppAddresses(QWidget* page, const PppAddressControls& controls, ConfigRecord& record);
 

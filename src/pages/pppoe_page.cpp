@@ -41,9 +41,8 @@ void PPPoEPage::LoadSettings() {
     SetCheck(this, kAutomaticallyConnect, configuration->peAC != 0 ? kChecked : kUnchecked);
     SetComboSelection(this, kIdleTime, IdleTimeIndex(configuration->peID));
     // The addresses belong to whichever connection the record describes; only PPPoE's are shown here.
-    if ((configuration->waCV & kWanPppBit) != 0 && configuration->waIn == kWanEthernet) {
-        LoadPppAddresses(this, kAddresses, *configuration);
-    }
+    const bool pppoe = (configuration->waCV & kWanPppBit) != 0 && configuration->waIn == kWanEthernet;
+    LoadPppAddresses(this, kAddresses, *configuration, pppoe);
     ApplyStayConnectedRule();
 }
 

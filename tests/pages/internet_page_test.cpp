@@ -240,6 +240,39 @@ private slots:
         QCOMPARE(reopened.internet().SelectedConnection(), connection);
     }
 
+    // Pages load again when settings are imported: what the new record leaves unset must not keep the values
+    // the previous record showed, or storing would bring them back.
+    void loadingAgainKeepsNothingOfThePreviousRecord_data() {
+        QTest::addColumn<ConfigRecord>("record");
+        ConfigRecord pppoe = Describing(kWanEthernet, kWanPpp, 0, kModemV90);
+        pppoe.peUN = "other";
+        pppoe.pePW = "other-secret";
+        ConfigRecord modem = Describing(kWanModem, kWanPpp, 0, kModemV90);
+        modem.moPN = "555-0111";
+        modem.moUN = "other";
+        modem.moPW = "other-secret";
+        QTest::newRow("Ethernet, manual") << Describing(kWanEthernet, kWanManual, 0, kModemV90);
+        QTest::newRow("Ethernet, DHCP") << Describing(kWanEthernet, kWanDhcp, 0, kModemV90);
+        QTest::newRow("PPPoE") << pppoe;
+        QTest::newRow("modem") << modem;
+    }
+
+    void loadingAgainKeepsNothingOfThePreviousRecord() {
+        QFETCH(ConfigRecord, record);
+        const ConfigRecord previous[] = {Ethernet(kWanManual), Pppoe(), Dialup(0, kModemV90)};
+        for (const ConfigRecord& shown : previous) {
+            InternetHost host(shown);
+            host.record() = record;
+            host.window().Refresh();
+            QCOMPARE(TextOf(host.page(InternetPage::kPppoe), pppoe_page::kShownIpAddress),
+                     QStringLiteral("<supplied by server>"));
+            QCOMPARE(TextOf(host.page(InternetPage::kModemV90), modem_page::kShownSubnetMask),
+                     QStringLiteral("<supplied by server>"));
+            QVERIFY(host.Store());
+            QCOMPARE(ChangedProperties(record, host.record()), QStringList());
+        }
+    }
+
     void eachKindComesBackUnchanged_data() {
         QTest::addColumn<ConfigRecord>("record");
         QTest::newRow("Ethernet, manual") << Ethernet(kWanManual);

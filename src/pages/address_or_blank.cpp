@@ -1,0 +1,16 @@
+#include "pages/address_or_blank.h"
+
+#include "pages/control_binding.h"
+#include "pages/ip_address_control.h"
+
+namespace corvane {
+
+void SetAddressOrBlank(QWidget* page, int id, std::uint32_t address) {
+    if (address != 0) {
+        SetIPAddress(page, id, address);
+    } else if (auto* control = qobject_cast<IpAddressControl*>(GetControl(page, id))) {
+        control->Clear();
+    }
+}
+
+} // namespace corvane
