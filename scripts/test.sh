@@ -8,6 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 cmake --workflow --preset dev
+bash scripts/install_check.sh
 cmake --workflow --preset asan
 cmake --workflow --preset tsan
 if command -v clang++-14 >/dev/null; then

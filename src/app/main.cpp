@@ -13,5 +13,7 @@ int main(int argc, char** argv) {
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Admin Utility"));
     QApplication::setWindowIcon(corvane::ResourceIcon(128));
+    // The installed desktop entry's name, so that desktops match the windows to its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.corvane.admin"));
     return corvane::RunAdminUtility(files);
 }
