@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders every dialog of the desktop utility, the chooser (with simulated stations on loopback) and a configuration
-# window under Xvfb (with a window manager, so captions show) and saves one PNG each.
+# window under Xvfb (with a window manager, so captions show) and saves one PNG each; then all of them again under
+# a dark palette, into DIR/dark.
 # Usage: scripts/screenshots.sh [OUTPUT_DIRECTORY]  (BUILD_DIR picks the build, default build/dev)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,6 +35,10 @@ XDG_RUNTIME_DIR=$runtime_dir xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   done
   "$1" "$2"
   "$3" "$2"
+  # The same under a dark palette, as a desktop in dark mode would give.
+  mkdir -p "$2/dark"
+  CORVANE_PALETTE=dark "$1" "$2/dark"
+  CORVANE_PALETTE=dark "$3" "$2/dark"
 ' _ "$gallery" "$out_dir" "$windows"
 
 echo "$out_dir"

@@ -5,6 +5,7 @@
 #include "config/config_record.h"
 #include "config/table_editing.h"
 #include "config/wan_connection.h"
+#include "dark_palette.h"
 #include "pages/internet_page.h"
 #include "pages/property_sheet.h"
 
@@ -44,6 +45,7 @@ bool Capture(QWidget& window, const QString& path) {
 int main(int argc, char** argv) {
     using namespace corvane;
     QApplication application(argc, argv);
+    testing::ApplyPaletteFromEnvironment();
     if (argc != 2) {
         std::fprintf(stderr, "usage: corvane_window_gallery OUTPUT_DIRECTORY\n");
         return 2;

@@ -4,6 +4,7 @@
 #include "app/error_dialog.h"
 #include "app/progress_dialog.h"
 #include "config/config_record.h"
+#include "dark_palette.h"
 #include "pages/add_client_dialog.h"
 #include "pages/change_password_dialog.h"
 #include "pages/choose_other_dialog.h"
@@ -78,6 +79,7 @@ bool Capture(QWidget& window, const QString& path) {
 int main(int argc, char** argv) {
     using namespace corvane;
     QApplication application(argc, argv);
+    testing::ApplyPaletteFromEnvironment();
     QApplication::setWindowIcon(ResourceIcon(128));
     if (argc != 2) {
         std::fprintf(stderr, "usage: corvane_dialog_gallery OUTPUT_DIRECTORY\n");
