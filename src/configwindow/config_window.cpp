@@ -74,8 +74,11 @@ void ConfigWindow::OnInitDialog() {
     for (ConfigPage* page : pages_) {
         sheet_->AddPage(page);
     }
-    // Tab moves into and through the pages.
+    // Tab moves into and through the pages, then to the buttons below them: the pages joined the window last,
+    // so the buttons move behind them (the sheet stands for all of its controls).
     sheet_->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(sheet_, GetControl(this, kUpdateButton));
+    QWidget::setTabOrder(sheet_, GetControl(this, kCancelButton));
     if (record_->stationAddress == 0) {
         EnableControl(this, kUpdateButton, false);
     }

@@ -1,5 +1,6 @@
 #include "pages/ip_address_control.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -86,6 +87,20 @@ void IpAddressControl::MoveTo(int field, bool atEnd) {
 void IpAddressControl::FieldEdited(int field) {
     if (fields_[static_cast<std::size_t>(field)]->text().size() == 3) {
         MoveTo(field + 1, false);
+    }
+}
+
+// A screen reader names each field after the control (its accessible name, or its label's text), which is
+// known only once the page has set the control up.
+void IpAddressControl::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    const QAccessibleInterface* control = QAccessible::queryAccessibleInterface(this);
+    QString name = control ? control->text(QAccessible::Name).trimmed() : QString();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    for (int i = 0; i < 4; ++i) {
+        fields_[static_cast<std::size_t>(i)]->setAccessibleName(
+            name.isEmpty() ? QString() : tr("%1, number %2 of 4").arg(name).arg(i + 1));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -111,8 +112,10 @@ QString ResourceText(unsigned id) {
 
 QStringList LabelTexts(const QWidget* dialog) {
     QStringList texts;
+    // As shown: a mnemonic's ampersand is not part of the text.
     for (const QLabel* label : dialog->findChildren<QLabel*>()) {
-        texts << label->text();
+        texts << QString(label->text())
+                     .replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
     }
     return texts;
 }

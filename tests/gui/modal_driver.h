@@ -27,7 +27,7 @@ QString TextOf(QWidget* dialog, int id);
 bool IsShown(QWidget* dialog, int id);
 // String `id` of the program's string table.
 QString ResourceText(unsigned id);
-// The texts of every label of the dialog, control id or not.
+// The texts of every label of the dialog, control id or not, as shown (without mnemonic ampersands).
 QStringList LabelTexts(const QWidget* dialog);
 
 } // namespace corvane::testing

@@ -1,0 +1,255 @@
+// Every window, dialog and settings page can be used from the keyboard and with a screen reader: each input
+// has a label that names it (its buddy, so Alt and the label's letter reach it) and an accessible name, and
+// Tab walks the controls in reading order. Each tab and each stacked sub-page is checked as it shows.
+#include "app/about_dialog.h"
+#include "app/error_dialog.h"
+#include "app/progress_dialog.h"
+#include "chooser_fixture.h"
+#include "configwindow/config_window.h"
+#include "pages/change_password_dialog.h"
+#include "pages/choose_other_dialog.h"
+#include "pages/enter_password_dialog.h"
+#include "pages/ip_address_control.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <functional>
+#include <memory>
+
+namespace corvane {
+
+using namespace testing;
+
+namespace {
+
+// Controls that take text or a choice: these need a label of their own.
+bool TakesText(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+           qobject_cast<const QAbstractSpinBox*>(widget) || qobject_cast<const QTextEdit*>(widget) ||
+           qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const IpAddressControl*>(widget);
+}
+
+// Everything a person operates: these need an accessible name.
+bool IsInput(const QWidget* widget) {
+    return TakesText(widget) || qobject_cast<const QAbstractButton*>(widget) ||
+           qobject_cast<const QAbstractItemView*>(widget) || qobject_cast<const QAbstractSlider*>(widget);
+}
+
+// The inner parts of Qt's own compound controls (a combo box's edit, a list's scroll bars) are named by them.
+bool IsInnerPart(const QWidget* widget, const QWidget* window) {
+    for (const QWidget* up = widget->parentWidget(); up && up != window; up = up->parentWidget()) {
+        if (qobject_cast<const QComboBox*>(up) || qobject_cast<const QAbstractSpinBox*>(up) ||
+            qobject_cast<const QAbstractScrollArea*>(up)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString AccessibleName(QWidget* widget) {
+    const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name).trimmed() : QString();
+}
+
+QString Describe(const QWidget* widget) {
+    return QStringLiteral("%1 \"%2\"")
+        .arg(QString::fromLatin1(widget->metaObject()->className()), widget->objectName());
+}
+
+bool HasMnemonic(const QString& text) {
+    return QRegularExpression(QStringLiteral("(^|[^&])&[^&\\s]")).match(text).hasMatch();
+}
+
+// The child of `ancestor` that holds `widget` (or `widget` itself when it is a child).
+const QWidget* ChildHolding(const QWidget* ancestor, const QWidget* widget) {
+    while (widget->parentWidget() != ancestor)
+        widget = widget->parentWidget();
+    return widget;
+}
+
+// Whether Tab going from `from` to `to` runs against reading order: compared where their branches meet, `to`
+// lies wholly above `from`, or beside it in the same row but wholly to its left.
+bool GoesBackwards(const QWidget* from, const QWidget* to) {
+    constexpr int kTolerance = 3;
+    const QWidget* common = from->parentWidget();
+    while (!common->isAncestorOf(to))
+        common = common->parentWidget();
+    const QRect a = ChildHolding(common, from)->geometry();
+    const QRect b = ChildHolding(common, to)->geometry();
+    if (b.bottom() <= a.top() + kTolerance)
+        return true;
+    const bool sameRow = b.top() < a.bottom() - kTolerance && a.top() < b.bottom() - kTolerance;
+    return sameRow && b.right() <= a.left() + kTolerance;
+}
+
+// The controls Tab visits, in its order (Qt's own rule: tab focus, shown, no focus proxy).
+QList<QWidget*> TabChain(QWidget* window) {
+    QList<QWidget*> chain;
+    for (QWidget* widget = window->nextInFocusChain(); widget != window;
+         widget = widget->nextInFocusChain()) {
+        if (widget->window() == window && (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() &&
+            !widget->focusProxy()) {
+            chain << widget;
+        }
+    }
+    return chain;
+}
+
+// What is wrong with the window as it shows now.
+QStringList Faults(QWidget* window) {
+    QStringList faults;
+    QSet<const QWidget*> labelled;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() && HasMnemonic(label->text()))
+            labelled << label->buddy();
+    }
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible() || !IsInput(widget) || IsInnerPart(widget, window))
+            continue;
+        if (AccessibleName(widget).isEmpty())
+            faults << Describe(widget) + QStringLiteral(" has no accessible name");
+        const bool fieldOfAddress = qobject_cast<IpAddressControl*>(widget->parentWidget()) != nullptr;
+        if (TakesText(widget) && !fieldOfAddress && !labelled.contains(widget))
+            faults << Describe(widget) + QStringLiteral(" has no label with a mnemonic for it");
+    }
+    const QList<QWidget*> chain = TabChain(window);
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        if (GoesBackwards(chain[i - 1], chain[i]))
+            faults << QStringLiteral("Tab goes back from %1 to %2")
+                          .arg(Describe(chain[i - 1]), Describe(chain[i]));
+    }
+    return faults;
+}
+
+// Shows `widget`, which sits in stacks and tabs, by making each of them show the branch that holds it.
+void Reveal(QWidget* widget, QWidget* window) {
+    for (QWidget* branch = widget; branch != window; branch = branch->parentWidget()) {
+        auto* stack = qobject_cast<QStackedWidget*>(branch->parentWidget());
+        if (!stack)
+            continue;
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+            tabs->setCurrentWidget(branch);
+        else
+            stack->setCurrentWidget(branch);
+    }
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// Checks the window as it first shows, then with each page of each tab widget and stack in front.
+QStringList FaultsOfEveryState(QWidget* window) {
+    QStringList faults = Faults(window);
+    for (QStackedWidget* stack : window->findChildren<QStackedWidget*>()) {
+        for (int i = 0; i < stack->count(); ++i) {
+            QWidget* page = stack->widget(i);
+            Reveal(page, window);
+            for (const QString& fault : Faults(window))
+                faults << QStringLiteral("%1 in front: %2").arg(Describe(page), fault);
+        }
+    }
+    faults.removeDuplicates();
+    return faults;
+}
+
+// The top widget's name of every dialog template, which setupUi gives the widget it builds.
+QSet<QString> TemplateNames() {
+    QSet<QString> names;
+    const QDir resources(QStringLiteral(CORVANE_RESOURCES_DIR));
+    const QRegularExpression topWidget(QStringLiteral("<widget class=\"[^\"]+\" name=\"([^\"]+)\""));
+    for (const QString& name : resources.entryList({QStringLiteral("template_*.ui")})) {
+        QFile file(resources.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            names << topWidget.match(QString::fromUtf8(file.readAll())).captured(1);
+    }
+    return names;
+}
+
+std::unique_ptr<QWidget> Message() {
+    auto dialog = std::make_unique<ErrorDialog>();
+    dialog->message = "Message text.";
+    dialog->errorCode = -6740;
+    dialog->showCancel = true;
+    return dialog;
+}
+
+} // namespace
+
+class KeyboardAccessTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWindowDialogAndPageIsLabelledAndTabsInReadingOrder() {
+        ChooserBench bench;
+        QVERIFY(bench.WaitForStations());
+        const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
+            {"configuration window", [] { return std::make_unique<ConfigWindow>(); }},
+            {"About", [] { return std::make_unique<AboutDialog>(); }},
+            {"Error", Message},
+            {"progress",
+             [] {
+                 return std::make_unique<ProgressDialog>(ProgressSpec{137, false});
+             }},
+            {"Enter Password", [] { return std::make_unique<EnterPasswordDialog>(); }},
+            {"Choose Other", [] { return std::make_unique<ChooseOtherDialog>(); }},
+            {"Change Password", [] { return std::make_unique<ChangePasswordDialog>(); }},
+        };
+        QSet<QString> walked;
+        QStringList faults;
+        const auto walk = [&](const char* title, QWidget& window) {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            for (const QString& fault : FaultsOfEveryState(&window))
+                faults << QStringLiteral("%1: %2").arg(QString::fromLatin1(title), fault);
+            walked << window.objectName();
+            for (const QWidget* child : window.findChildren<QWidget*>())
+                walked << child->objectName();
+            window.hide();
+        };
+        walk("chooser", bench.chooser());
+        for (const auto& [title, make] : windows) {
+            const std::unique_ptr<QWidget> window = make();
+            walk(title, *window);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+        const QSet<QString> missed = TemplateNames() - walked;
+        QVERIFY2(missed.isEmpty(),
+                 qPrintable(QStringLiteral("templates this test does not walk yet: ") +
+                            QStringList(missed.begin(), missed.end()).join(QStringLiteral(", "))));
+    }
+
+    // The four fields of an address are named after the control's label, for a screen reader to read out.
+    void addressFieldsAreNamedAfterTheirLabel() {
+        QWidget window;
+        auto* label = new QLabel(QStringLiteral("&Router address:"), &window);
+        auto* address = new IpAddressControl(&window);
+        label->setBuddy(address);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QList<QLineEdit*> fields = address->findChildren<QLineEdit*>();
+        QCOMPARE(fields.size(), 4);
+        QCOMPARE(AccessibleName(fields[0]), QStringLiteral("Router address, number 1 of 4"));
+        QCOMPARE(AccessibleName(fields[3]), QStringLiteral("Router address, number 4 of 4"));
+        QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+        QVERIFY(fields[0]->hasFocus());
+    }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::KeyboardAccessTest)
+#include "keyboard_access_test.moc"
