@@ -52,10 +52,11 @@ constexpr Item kHelpItems[] = {
     {"About Corvane Admin Utility...", kMenuAbout},
 };
 
+// Alt and the underlined letter open a pop-up, so the keyboard reaches every command.
 constexpr Popup kMenu136[] = {
-    {"File", kFileItems},
-    {"Base Station", kBaseStationItems},
-    {"Help", kHelpItems},
+    {"&File", kFileItems},
+    {"&Base Station", kBaseStationItems},
+    {"&Help", kHelpItems},
 };
 
 } // namespace

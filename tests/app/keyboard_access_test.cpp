@@ -1,15 +1,18 @@
 // Every window, dialog and settings page can be used from the keyboard and with a screen reader: each input
-// has a label that names it (its buddy, so Alt and the label's letter reach it) and an accessible name, and
-// Tab walks the controls in reading order. Each tab and each stacked sub-page is checked as it shows.
+// has a label that names it (its buddy, so Alt and the label's letter reach it) and an accessible name, Tab
+// walks the controls in reading order, and Alt opens each menu. Each tab and each stacked sub-page is checked
+// as it shows.
 #include "app/about_dialog.h"
 #include "app/error_dialog.h"
 #include "app/progress_dialog.h"
 #include "chooser_fixture.h"
 #include "configwindow/config_window.h"
+#include "pages/add_client_dialog.h"
 #include "pages/change_password_dialog.h"
 #include "pages/choose_other_dialog.h"
 #include "pages/enter_password_dialog.h"
 #include "pages/ip_address_control.h"
+#include "pages/network_password_dialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -20,6 +23,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSet>
@@ -126,6 +130,12 @@ QStringList Faults(QWidget* window) {
         if (TakesText(widget) && !fieldOfAddress && !labelled.contains(widget))
             faults << Describe(widget) + QStringLiteral(" has no label with a mnemonic for it");
     }
+    for (const QMenuBar* menuBar : window->findChildren<QMenuBar*>()) {
+        for (const QAction* popup : menuBar->actions()) {
+            if (!HasMnemonic(popup->text()))
+                faults << QStringLiteral("menu \"%1\" cannot be opened with Alt").arg(popup->text());
+        }
+    }
     const QList<QWidget*> chain = TabChain(window);
     for (qsizetype i = 1; i < chain.size(); ++i) {
         if (GoesBackwards(chain[i - 1], chain[i]))
@@ -206,6 +216,8 @@ private slots:
             {"Enter Password", [] { return std::make_unique<EnterPasswordDialog>(); }},
             {"Choose Other", [] { return std::make_unique<ChooseOtherDialog>(); }},
             {"Change Password", [] { return std::make_unique<ChangePasswordDialog>(); }},
+            {"Network Password", [] { return std::make_unique<NetworkPasswordDialog>(); }},
+            {"Add Client", [] { return std::make_unique<AddClientDialog>(); }},
         };
         QSet<QString> walked;
         QStringList faults;

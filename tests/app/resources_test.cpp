@@ -97,7 +97,7 @@ private slots:
         for (const QAction* popup : menuBar->actions()) {
             titles << popup->text();
         }
-        QCOMPARE(titles, (QStringList{"File", "Base Station", "Help"}));
+        QCOMPARE(titles, (QStringList{"&File", "&Base Station", "&Help"}));
         const std::pair<int, const char*> items[] = {
             {32791, "New Configuration"},
             {32802, "&Open Configuration File..."},
