@@ -13,6 +13,8 @@
 #include "pages/enter_password_dialog.h"
 #include "pages/ip_address_control.h"
 #include "pages/network_password_dialog.h"
+#include "pages/port_map_entry_dialog.h"
+#include "pages/port_mapping_dialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -126,9 +128,13 @@ QStringList Faults(QWidget* window) {
             continue;
         if (AccessibleName(widget).isEmpty())
             faults << Describe(widget) + QStringLiteral(" has no accessible name");
+        // A field is named by its label; a companion beside a labelled field (a unit, say) by a name of its
+        // own.
         const bool fieldOfAddress = qobject_cast<IpAddressControl*>(widget->parentWidget()) != nullptr;
-        if (TakesText(widget) && !fieldOfAddress && !labelled.contains(widget))
-            faults << Describe(widget) + QStringLiteral(" has no label with a mnemonic for it");
+        if (TakesText(widget) && !fieldOfAddress && !labelled.contains(widget) &&
+            widget->accessibleName().isEmpty())
+            faults << Describe(widget) +
+                          QStringLiteral(" has neither a label with a mnemonic nor a name of its own");
     }
     for (const QMenuBar* menuBar : window->findChildren<QMenuBar*>()) {
         for (const QAction* popup : menuBar->actions()) {
@@ -205,6 +211,7 @@ private slots:
     void everyWindowDialogAndPageIsLabelledAndTabsInReadingOrder() {
         ChooserBench bench;
         QVERIFY(bench.WaitForStations());
+        ConfigRecord record;
         const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
             {"configuration window", [] { return std::make_unique<ConfigWindow>(); }},
             {"About", [] { return std::make_unique<AboutDialog>(); }},
@@ -218,6 +225,8 @@ private slots:
             {"Change Password", [] { return std::make_unique<ChangePasswordDialog>(); }},
             {"Network Password", [] { return std::make_unique<NetworkPasswordDialog>(); }},
             {"Add Client", [] { return std::make_unique<AddClientDialog>(); }},
+            {"Port Mapping", [&record] { return std::make_unique<PortMappingDialog>(&record); }},
+            {"Edit Port Mapping", [] { return std::make_unique<PortMapEntryDialog>(); }},
         };
         QSet<QString> walked;
         QStringList faults;
