@@ -9,13 +9,14 @@
 #include "pages/add_client_dialog.h"
 #include "pages/control_binding.h"
 #include "pages/control_error.h"
+#include "pages/control_notifications.h"
 #include "resources/ids/access_control_page_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/ids/template_ids.h"
 #include "resources/string_table.h"
 #include "ui_template_141_access_control.h"
 
-#include <QAbstractButton>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QTreeView>
 
@@ -61,8 +62,7 @@ AccessControlPage::AccessControlPage(QWidget* parent)
         {kExportButton, &AccessControlPage::OnExport}, {kRevertButton, &AccessControlPage::LoadSettings},
     };
     for (const auto& [id, command] : commands) {
-        connect(qobject_cast<QAbstractButton*>(GetControl(this, id)), &QAbstractButton::clicked, this,
-                command);
+        OnClicked(this, id, [this, command = command](bool) { (this->*command)(); });
     }
     for (int id : {kEditButton, kRemoveButton, kExportButton, kRevertButton})
         EnableControl(this, id, false);
@@ -120,8 +120,9 @@ void AccessControlPage::OnImport() {
     const std::optional<QString> path = AskFileName(this, ListFileRequest(FileDialogRequest::Kind::Open));
     if (!path)
         return;
+    // A folder or a device has no size to read whole: only a regular file is a list file.
     std::vector<std::uint8_t> bytes;
-    if (ReadWholeFile(*path, bytes) != 0) {
+    if (!QFileInfo(*path).isFile() || ReadWholeFile(*path, bytes) != 0) {
         ShowMessage(kStrAclFileError, 0, false);
         return;
     }

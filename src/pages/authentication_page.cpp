@@ -1,12 +1,12 @@
 #include "pages/authentication_page.h"
 
 #include "config/config_record.h"
+#include "pages/address_or_blank.h"
 #include "pages/control_binding.h"
+#include "pages/control_notifications.h"
 #include "resources/ids/authentication_page_controls.h"
 #include "resources/ids/template_ids.h"
 #include "ui_template_142_authentication.h"
-
-#include <QAbstractButton>
 
 namespace corvane {
 
@@ -26,8 +26,7 @@ void SetRadiusBit(std::uint32_t& flags, bool on) {
 AuthenticationPage::AuthenticationPage(QWidget* parent)
     : ConfigPage(kTemplateAuthenticationPage, parent), ui_(std::make_unique<Ui::AuthenticationTemplate>()) {
     ui_->setupUi(this);
-    connect(qobject_cast<QAbstractButton*>(GetControl(this, kUseRadiusCheck)), &QAbstractButton::clicked,
-            this, &AuthenticationPage::EnableServers);
+    OnClicked(this, kUseRadiusCheck, [this](bool) { EnableServers(); });
 }
 
 AuthenticationPage::~AuthenticationPage() = default;
@@ -35,12 +34,10 @@ AuthenticationPage::~AuthenticationPage() = default;
 void AuthenticationPage::LoadSettings() {
     const ConfigRecord& record = *configuration;
     SetCheck(this, kUseRadiusCheck, ((record.raFl | record.raF2) & kRadiusOn) != 0 ? kChecked : kUnchecked);
-    if (record.raI1 != 0)
-        SetIPAddress(this, kPrimaryAddress, record.raI1);
+    SetAddressOrBlank(this, kPrimaryAddress, record.raI1);
     SetControlNumber(this, kPrimaryPortEdit, std::int32_t(record.raAu));
     SetControlText(this, kPrimarySecretEdit, record.raSe);
-    if (record.raI2 != 0)
-        SetIPAddress(this, kSecondaryAddress, record.raI2);
+    SetAddressOrBlank(this, kSecondaryAddress, record.raI2);
     SetControlNumber(this, kSecondaryPortEdit, std::int32_t(record.raU2));
     SetControlText(this, kSecondarySecretEdit, record.raS2);
     EnableServers();
