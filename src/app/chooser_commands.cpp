@@ -5,7 +5,7 @@
 #include "app/file_dialog.h"
 #include "app/messages.h"
 #include "app/runner/operation_runner.h"
-#include "app/software_image.h"
+#include "app/software_upload.h"
 #include "app/whole_file.h"
 #include "config/config_record.h"
 #include "pages/choose_other_dialog.h"
@@ -14,7 +14,6 @@
 #include "resources/string_table.h"
 
 #include <arpa/inet.h>
-#include <limits>
 
 namespace corvane {
 namespace {
@@ -24,13 +23,6 @@ constexpr unsigned kConfirmRestart = 143;
 constexpr unsigned kConfirmUpload = 144;
 constexpr unsigned kNoteCaption = 156;
 constexpr unsigned kStationWasReset = 158;
-
-// Sizes past 32 bits cannot be a software image; they reach the upload as "too large" instead of wrapping
-// round.
-std::uint32_t ImageSize(std::size_t size) {
-    return size > std::numeric_limits<std::uint32_t>::max() ? std::numeric_limits<std::uint32_t>::max()
-                                                            : std::uint32_t(size);
-}
 
 } // namespace
 
@@ -92,18 +84,11 @@ void ChooserWindow::UploadSoftwareFile() {
     if (!record) {
         return;
     }
-    const std::optional<QString> path =
-        AskFileName(this, {FileDialogRequest::Kind::Open, QString::fromUtf8(ResourceString(109)),
-                           QString::fromUtf8(ResourceString(110)), QString::fromUtf8(ResourceString(111))});
+    const std::optional<QString> path = AskSoftwareFile(this);
     if (!path) {
         return;
     }
-    std::vector<std::uint8_t> image;
-    int status = ReadWholeFile(*path, image);
-    if (status == 0) {
-        status = Runner().UploadSoftware(*record, ImageSize(image.size()), image.data(), 0);
-    }
-    ReportOrMarkRestarting(*record, status);
+    ReportOrMarkRestarting(*record, UploadImageFile(Runner(), *record, *path));
 }
 
 void ChooserWindow::ReportOrMarkRestarting(const ConfigRecord& record, int status) {
@@ -125,12 +110,7 @@ void ChooserWindow::UploadDefaultSoftware(const std::optional<std::string>& pass
     if (password) {
         record->adminPassword = *password;
     }
-    std::span<const std::uint8_t> image;
-    int status = DefaultSoftwareImage(image);
-    if (status == 0) {
-        status = Runner().UploadSoftware(*record, ImageSize(image.size()), image.data(), 0);
-    }
-    ReportOrMarkRestarting(*record, status);
+    ReportOrMarkRestarting(*record, UploadDefaultImage(Runner(), *record));
 }
 
 } // namespace corvane

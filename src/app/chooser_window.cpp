@@ -25,6 +25,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QTreeWidget>
 #include <algorithm>
 #include <array>
@@ -342,9 +343,7 @@ void ChooserWindow::NewConfiguration() {
 
 void ChooserWindow::AskAndOpenConfigurationFile() {
     const std::optional<QString> path =
-        AskFileName(this, {FileDialogRequest::Kind::Open, QString::fromUtf8(ResourceString(145)),
-                           QString::fromUtf8(ResourceString(146)),
-                           QString::fromStdString(FormatResourceText(ResourceString(147), ""))});
+        AskFileName(this, ConfigurationFileRequest(FileDialogRequest::Kind::Open, ""));
     if (path) {
         OpenConfigurationFile(*path);
     }
@@ -359,7 +358,13 @@ void ChooserWindow::OpenConfigurationFile(const QString& path) {
 
 bool ChooserWindow::OpenConfigWindow(const ConfigRecord* record) {
     try {
-        ConfigWindow::Open(record);
+        // The window's station commands run through this chooser's runner and count down in its list.
+        ConfigWindow::Open(
+            record, {&Runner(), [chooser = QPointer<ChooserWindow>(this)](const ConfigRecord& station) {
+                         if (chooser) {
+                             chooser->MarkRestarting(station);
+                         }
+                     }});
         return true;
     } catch (const ControlError&) {
     } catch (const std::bad_alloc&) {

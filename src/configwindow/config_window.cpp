@@ -1,6 +1,7 @@
 #include "configwindow/config_window.h"
 
 #include "app/about_dialog.h"
+#include "app/program_runner.h"
 #include "app/window_menu.h"
 #include "config/config_record.h"
 #include "pages/config_page.h"
@@ -28,10 +29,10 @@ constexpr int kCancelButton = 2;
 
 } // namespace
 
-ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makePages)
+ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makePages, StationLink link)
     : ui_(std::make_unique<Ui::ConfigWindowTemplate>()),
-      record_(source != nullptr ? std::make_unique<ConfigRecord>(*source)
-                                : std::make_unique<ConfigRecord>()) {
+      record_(source != nullptr ? std::make_unique<ConfigRecord>(*source) : std::make_unique<ConfigRecord>()),
+      link_(std::move(link)) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     menuBar_ = InstallMenuBar136(
@@ -39,6 +40,9 @@ ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makeP
         [this](QMenu* menu, int position) { UpdateMenuStates(menu, position); });
     if (auto* cancel = qobject_cast<QAbstractButton*>(GetControl(this, kCancelButton))) {
         connect(cancel, &QAbstractButton::clicked, this, &ConfigWindow::Destroy);
+    }
+    if (auto* update = qobject_cast<QAbstractButton*>(GetControl(this, kUpdateButton))) {
+        connect(update, &QAbstractButton::clicked, this, &ConfigWindow::accept);
     }
 
     // The sheet fills the place the template keeps for it.
@@ -56,8 +60,8 @@ ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makeP
 
 ConfigWindow::~ConfigWindow() = default;
 
-ConfigWindow* ConfigWindow::Open(const ConfigRecord* source) {
-    auto* window = new ConfigWindow(source);
+ConfigWindow* ConfigWindow::Open(const ConfigRecord* source, StationLink link) {
+    auto* window = new ConfigWindow(source, MakeSettingsPages, std::move(link));
     window->show();
     return window;
 }
@@ -90,6 +94,35 @@ void ConfigWindow::OnInitDialog() {
     }
     sheet_->setCurrentIndex(active);
     Refresh();
+    FocusFirstField();
+}
+
+void ConfigWindow::FocusFirstField() {
+    QWidget* page = sheet_->currentWidget();
+    if (page == nullptr) {
+        return;
+    }
+    // The focus chain runs through the whole window in tab order and comes back round.
+    for (QWidget* widget = page->nextInFocusChain(); widget != page; widget = widget->nextInFocusChain()) {
+        if (page->isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) != 0 &&
+            widget->isEnabled() && widget->isVisibleTo(page)) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+ConfigPage* ConfigWindow::PageOf(unsigned templateId) const {
+    for (ConfigPage* page : pages_) {
+        if (page->TemplateId() == templateId) {
+            return page;
+        }
+    }
+    return nullptr;
+}
+
+OperationRunner& ConfigWindow::Runner() const {
+    return link_.runner != nullptr ? *link_.runner : ProgramOperationRunner();
 }
 
 void ConfigWindow::Refresh() {
@@ -117,11 +150,31 @@ void ConfigWindow::reject() {
     Destroy();
 }
 
+void ConfigWindow::accept() {
+    OnUpdate();
+}
+
 void ConfigWindow::OnCommand(int command) {
     switch (command) {
     case kMenuCloseWindow:
         Destroy();
         break;
+    case kMenuSaveAs:
+        OnSaveAs();
+        break;
+    case kMenuImportSettings:
+        OnImportSettings();
+        break;
+    case kMenuRestart:
+        OnRestart();
+        break;
+    case kMenuUploadSoftware:
+        OnUploadSoftware();
+        break;
+    case kMenuUploadDefaultSoftware:
+        OnUploadDefaultSoftware();
+        break;
+
     case kMenuAbout: {
         AboutDialog about;
         about.exec();

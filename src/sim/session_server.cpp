@@ -125,7 +125,11 @@ void Session::Run() {
     }
     if (!PasswordMatches(request)) {
         Log("wrong password");
-        SendReplyHeader(command, kWrongPassword);
+        // The software block is taken in whole first, as a station does, so that a client still sending it
+        // hears the refusal instead of a broken connection.
+        std::vector<std::uint8_t> ignored;
+        if (command != kCommandUpload || ReadBody(request, ignored, kSoftwareBlockSize, command))
+            SendReplyHeader(command, kWrongPassword);
         return;
     }
     switch (command) {

@@ -1,8 +1,11 @@
 #include "config_windows.h"
 
 #include "configwindow/config_window.h"
+#include "resources/main_menu.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QPointer>
 
 namespace corvane::testing {
@@ -28,6 +31,10 @@ void CloseConfigWindows() {
     for (const QPointer<ConfigWindow>& window : windows) {
         delete window.data();
     }
+}
+
+void RunMenuCommand(ConfigWindow* window, int command) {
+    FindMenuCommand(window->findChild<QMenuBar*>(), command)->trigger();
 }
 
 } // namespace corvane::testing

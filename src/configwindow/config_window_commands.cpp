@@ -1,0 +1,138 @@
+// The configuration window's commands: sending the edited configuration to its station, saving it to a file,
+// importing settings from one, restarting the station and uploading software to it.
+#include "app/configuration_file.h"
+#include "app/messages.h"
+#include "app/runner/operation_runner.h"
+#include "app/software_upload.h"
+#include "config/config_record.h"
+#include "configwindow/config_window.h"
+#include "pages/config_page.h"
+#include "pages/control_binding.h"
+#include "resources/ids/string_ids.h"
+#include "resources/ids/template_ids.h"
+
+namespace corvane {
+namespace {
+
+// Controls of the network page that the connection rules point at.
+constexpr int kDistributeAddresses = 1069;
+constexpr int kShareSingleAddress = 1030;
+
+// Values of waIn and waCV that make the Internet connection a PPP one.
+constexpr std::uint32_t kConnectionModem = 4; // the modem, for a dial-up provider or AOL
+constexpr std::uint32_t kConnectionEthernet = 16;
+constexpr std::uint32_t kEthernetPppoe = 0x800;
+
+bool IsPppConnection(const ConfigRecord& record) {
+    return record.waIn == kConnectionModem ||
+           (record.waIn == kConnectionEthernet && (record.waCV & kEthernetPppoe) != 0);
+}
+
+} // namespace
+
+bool ConfigWindow::StoreAllPages() {
+    for (ConfigPage* page : pages_) {
+        if (!page->SaveSettings()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ConfigWindow::ValidateAndStore() {
+    for (ConfigPage* page : pages_) {
+        if (!page->Validate()) {
+            return false;
+        }
+    }
+    if (!StoreAllPages()) {
+        return false;
+    }
+    if (IsPppConnection(*record_) && record_->raDS == 0) {
+        RefuseConnection(kStrPppNeedsDhcp, kDistributeAddresses);
+        return false;
+    }
+    if (IsPppConnection(*record_) && record_->raNA == 0) {
+        RefuseConnection(kStrDhcpRangeNeedsStaticEthernet, kShareSingleAddress);
+        return false;
+    }
+    return true;
+}
+
+void ConfigWindow::RefuseConnection(unsigned messageId, int control) {
+    ShowMessage(messageId, 0, false);
+    if (ConfigPage* network = PageOf(kTemplateNetworkPage)) {
+        network->Reveal();
+        FocusControl(network, control);
+    }
+}
+
+void ConfigWindow::OnUpdate() {
+    if (!ValidateAndStore()) {
+        return;
+    }
+    FinishStationOperation(Runner().WriteConfiguration(*record_));
+}
+
+void ConfigWindow::FinishStationOperation(int status) {
+    if (status != 0) {
+        ReportStatus(kStrStationAccessError, status, false);
+        return;
+    }
+    // The station restarts after a configuration write, a restart and an upload alike.
+    if (link_.markRestarting) {
+        link_.markRestarting(*record_);
+    }
+    Destroy();
+}
+
+void ConfigWindow::OnSaveAs() {
+    if (!ValidateAndStore() || !StoreAllPages()) {
+        return;
+    }
+    const std::optional<QString> path =
+        AskFileName(this, ConfigurationFileRequest(FileDialogRequest::Kind::Save, record_->syNm));
+    if (path && !WriteConfigurationFile(*path, *record_)) {
+        ShowMessage(kStrConfigFileWriteError, 0, false);
+    }
+}
+
+void ConfigWindow::OnImportSettings() {
+    const std::optional<QString> path =
+        AskFileName(this, ConfigurationFileRequest(FileDialogRequest::Kind::Open, ""));
+    if (!path) {
+        return;
+    }
+    // The file's properties replace the record's; its identity (station, password) stays, so "Update" still
+    // goes to this window's station. Edits not yet stored by a page are replaced as well.
+    if (!ReadConfigurationFile(*path, *record_)) {
+        ShowMessage(kStrConfigFileReadError, 0, false);
+        return;
+    }
+    Refresh();
+}
+
+void ConfigWindow::OnRestart() {
+    if (ShowMessage(kStrConfirmRestart, 0, true) != 1) {
+        return;
+    }
+    FinishStationOperation(Runner().RestartBaseStation(*record_));
+}
+
+void ConfigWindow::OnUploadSoftware() {
+    if (ShowMessage(kStrConfirmUpload, 0, true) != 1) {
+        return;
+    }
+    if (const std::optional<QString> path = AskSoftwareFile(this)) {
+        FinishStationOperation(UploadImageFile(Runner(), *record_, *path));
+    }
+}
+
+void ConfigWindow::OnUploadDefaultSoftware() {
+    if (ShowMessage(kStrConfirmUpload, 0, true) != 1) {
+        return;
+    }
+    FinishStationOperation(UploadDefaultImage(Runner(), *record_));
+}
+
+} // namespace corvane

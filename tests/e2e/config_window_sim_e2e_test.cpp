@@ -1,0 +1,276 @@
+// The configuration window's station commands against corvane-sim as two processes in the private test
+// network: this test is the utility (offscreen) in the client namespace; the simulator answers from the lan
+// namespace and keeps each station's configuration in a file of the test's state directory.
+#include "app/chooser_window.h"
+#include "app/configuration_file.h"
+#include "app/file_dialog.h"
+#include "child_process.h"
+#include "config/config_record.h"
+#include "config_windows.h"
+#include "configwindow/config_window.h"
+#include "modal_driver.h"
+#include "pages/control_binding.h"
+#include "resources/ids/string_ids.h"
+#include "resources/menu_commands.h"
+#include "resources/string_table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+
+namespace corvane {
+
+using namespace testing;
+
+namespace {
+
+constexpr int kMessageText = 1058;
+constexpr int kErrorCode = 1059;
+constexpr int kProgressCancel = 2;
+constexpr int kUpdateButton = 1;
+// A reply whose header checksum is wrong, and a connection the station closed: both the same status.
+constexpr char kBrokenReply[] = "-6";
+
+// Each station command of the window, as the user starts it.
+enum class Command { Update, Restart, Upload };
+
+// The simulator's faults, one station per fault and command: station 1 + 3 × fault row + command.
+const char* const kFaults[] = {"bad-reply-checksum", "close-mid-stream", "stall", "lying-status-length",
+                               "giant-length"};
+constexpr int kFaultStations = 3 * int(std::size(kFaults));
+constexpr int kWrongPasswordStation = kFaultStations + 1;
+constexpr int kStations = kWrongPasswordStation;
+constexpr int kUnreachableStation = kStations + 10; // inside the lan's block, where nothing listens
+
+QString Env(const char* name) {
+    return QString::fromLocal8Bit(std::getenv(name));
+}
+
+std::uint32_t StationNumber(int station) {
+    in_addr address{};
+    ::inet_pton(AF_INET, Env("CORVANE_FIRST_STATION").toLatin1().constData(), &address);
+    return ntohl(address.s_addr) + std::uint32_t(station - 1);
+}
+
+QString StationAddress(int station) {
+    in_addr address{};
+    address.s_addr = htonl(StationNumber(station));
+    char text[INET_ADDRSTRLEN];
+    return QString::fromLatin1(::inet_ntop(AF_INET, &address, text, sizeof text));
+}
+
+QString Text(unsigned id) {
+    const std::string_view text = ResourceString(id);
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// The process's threads, leaving out the idle workers of Qt's shared pool (they come and go on their own).
+int ThreadCount() {
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    int count = 0;
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+        count += name.open(QIODevice::ReadOnly) && !name.readAll().startsWith("Thread (pooled)") ? 1 : 0;
+    }
+    return count;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class ConfigWindowSimTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (Env("CORVANE_LAN_NS").isEmpty()) {
+            QSKIP("runs inside scripts/privnet.sh only");
+        }
+        QVERIFY(stateDir_.isValid());
+        std::vector<std::string> argv{"ip",
+                                      "netns",
+                                      "exec",
+                                      Env("CORVANE_LAN_NS").toStdString(),
+                                      CORVANE_SIM_PATH,
+                                      "--stations",
+                                      std::to_string(kStations),
+                                      "--first-address",
+                                      Env("CORVANE_FIRST_STATION").toStdString(),
+                                      "--state-dir",
+                                      stateDir_.path().toStdString(),
+                                      "--restart-ms",
+                                      "2000"};
+        for (int station = 1; station <= kFaultStations; ++station) {
+            argv.push_back("--fault");
+            argv.push_back(std::to_string(station) + ":" + kFaults[(station - 1) / 3]);
+        }
+        simulator_ = std::make_unique<e2e::RunningProgram>(argv);
+        QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
+        image_ = filesDir_.filePath(QStringLiteral("software.bin"));
+        QFile file(image_);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(300000, '\x3C'));
+    }
+    void cleanupTestCase() { simulator_.reset(); }
+    void cleanup() {
+        CloseConfigWindows();
+        SetFileDialogHook({});
+        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
+    }
+
+    // Every fault against every station command: what the user is told, and that nothing else happens.
+    void faultMatrix_data() {
+        QTest::addColumn<int>("station");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<unsigned>("message"); // 0: none; kSucceeds: the command succeeds
+        QTest::addColumn<QString>("code");
+        const char* const names[] = {"Update", "Restart", "Upload"};
+        struct Row {
+            const char* fault;
+            unsigned message[3];
+            const char* code[3];
+        };
+        // A stalled station is cancelled from the progress dialog: no message. Faults in a reply's elements
+        // touch only reads; a write, a restart and an upload never see them.
+        const Row rows[] = {
+            {"bad-reply-checksum", {134, 134, 134}, {kBrokenReply, kBrokenReply, kBrokenReply}},
+            {"close-mid-stream", {134, 134, 134}, {kBrokenReply, kBrokenReply, kBrokenReply}},
+            {"stall", {0, 0, 0}, {"", "", ""}},
+            {"lying-status-length", {kSucceeds, kSucceeds, kSucceeds}, {"", "", ""}},
+            {"giant-length", {kSucceeds, kSucceeds, kSucceeds}, {"", "", ""}},
+        };
+        for (int fault = 0; fault < int(std::size(rows)); ++fault) {
+            for (int command = 0; command < 3; ++command) {
+                QTest::addRow("%s %s", rows[fault].fault, names[command])
+                    << 1 + 3 * fault + command << command << QStringLiteral("orchid")
+                    << rows[fault].message[command] << QString::fromLatin1(rows[fault].code[command]);
+            }
+        }
+        for (int command = 0; command < 3; ++command) {
+            QTest::addRow("wrong password %s", names[command])
+                << kWrongPasswordStation << command << QStringLiteral("not the password")
+                << unsigned(kStrWrongPassword) << QStringLiteral("-16");
+            QTest::addRow("unreachable %s", names[command])
+                << kUnreachableStation << command << QStringLiteral("orchid")
+                << unsigned(kStrStationAccessError)
+                << QString::number(ECONNREFUSED); // the system's error, passed through
+        }
+    }
+    void faultMatrix() {
+        QFETCH(int, station);
+        QFETCH(int, command);
+        QFETCH(QString, password);
+        QFETCH(unsigned, message);
+        QFETCH(QString, code);
+        const QString state = StatePath(station);
+        const QByteArray stored = Contents(state);
+        const int threads = ThreadCount();
+
+        ConfigRecord record;
+        QVERIFY(station == kUnreachableStation || ReadConfigurationFile(state, record));
+        record.stationAddress = StationNumber(station);
+        record.adminPassword = password.toStdString();
+        QList<std::uint32_t> marked;
+        QPointer<ConfigWindow> window = ConfigWindow::Open(
+            &record, {nullptr, [&](const ConfigRecord& r) { marked << r.stationAddress; }});
+        EditName(window, QStringLiteral("Edited in the matrix"));
+
+        QString shownText, shownCode;
+        bool cancelled = false;
+        Prepare(Command(command));
+        if (message != kSucceeds && message != 0) {
+            OnNextModal([&](QDialog& dialog) {
+                shownText = TextOf(&dialog, kMessageText);
+                shownCode = TextOf(&dialog, kErrorCode);
+                ClickControl(&dialog, 1);
+            });
+        } else if (message == 0) {
+            OnNextModal([&](QDialog& dialog) { // the progress dialog, two seconds in
+                cancelled = true;
+                ClickControl(&dialog, kProgressCancel);
+            });
+        }
+        Start(window, Command(command));
+
+        if (message == kSucceeds) {
+            QCOMPARE(marked, QList<std::uint32_t>{StationNumber(station)});
+            QTRY_VERIFY(window == nullptr);
+        } else {
+            QCOMPARE(cancelled, message == 0);
+            if (message != 0) {
+                QCOMPARE(shownText + shownCode, Text(message) + code);
+                QCOMPARE(shownCode, code);
+            }
+            QVERIFY(marked.isEmpty());
+            QCoreApplication::processEvents();
+            QVERIFY(window != nullptr && window->isVisible());
+            QCOMPARE(window->Record().syNm, std::string("Edited in the matrix"));
+            QCOMPARE(window->Record().stationAddress, StationNumber(station));
+            // The station's configuration is as it was. (A station whose upload reply is damaged may have
+            // kept the image: it has taken it whole before answering; without the restart it never runs.)
+            QCOMPARE(Contents(state), stored);
+        }
+        QCOMPARE(ThreadCount(), threads);
+    }
+
+private:
+    static constexpr unsigned kSucceeds = ~0u;
+
+    QString StatePath(int station) const {
+        return stateDir_.filePath(QStringLiteral("station-%1.cfg").arg(StationAddress(station)));
+    }
+
+    // Changes the station name as the user would: in the wireless page's field when it is there.
+    static void EditName(ConfigWindow* window, const QString& name) {
+        window->Record().syNm = name.toStdString();
+        window->Refresh();
+    }
+
+    // Queues what the command asks before it reaches the station: the confirmation, the software file.
+    void Prepare(Command command) {
+        if (command != Command::Update) {
+            OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 1); });
+        }
+        if (command == Command::Upload) {
+            SetFileDialogHook([this](const FileDialogRequest&) -> std::optional<QString> { return image_; });
+        }
+    }
+    static void Start(ConfigWindow* window, Command command) {
+        switch (command) {
+        case Command::Update:
+            ClickControl(window, kUpdateButton);
+            break;
+        case Command::Restart:
+            RunMenuCommand(window, kMenuRestart);
+            break;
+        case Command::Upload:
+            RunMenuCommand(window, kMenuUploadSoftware);
+            break;
+        }
+    }
+
+    QTemporaryDir stateDir_;
+    QTemporaryDir filesDir_;
+    QString image_;
+    std::unique_ptr<e2e::RunningProgram> simulator_;
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::ConfigWindowSimTest)
+#include "config_window_sim_e2e_test.moc"
