@@ -174,6 +174,9 @@ void ConfigWindow::OnCommand(int command) {
     case kMenuUploadDefaultSoftware:
         OnUploadDefaultSoftware();
         break;
+    case kMenuEquivalentNetworkPassword:
+        OnEquivalentPassword();
+        break;
 
     case kMenuAbout: {
         AboutDialog about;
@@ -204,13 +207,18 @@ void ConfigWindow::UpdateMenuStates(QMenu* menu, int position) {
 }
 
 bool ConfigWindow::EncryptionOn() const {
-    // The wireless page holds the encryption switch; without that page there is no key to show.
+    // Without the wireless page there is no key to show.
+    const CorvanePage* wireless = WirelessPage();
+    return wireless != nullptr && wireless->WepMode() != kWepOff;
+}
+
+const CorvanePage* ConfigWindow::WirelessPage() const {
     for (ConfigPage* page : pages_) {
         if (const auto* wireless = qobject_cast<const CorvanePage*>(page)) {
-            return wireless->WepMode() != kWepOff;
+            return wireless;
         }
     }
-    return false;
+    return nullptr;
 }
 
 } // namespace corvane

@@ -18,6 +18,7 @@ namespace corvane {
 
 class ConfigPage;
 class ConfigRecord;
+class CorvanePage;
 class OperationRunner;
 class PropertySheet;
 
@@ -71,6 +72,7 @@ private:
     void OnCommand(int command);
     void UpdateMenuStates(QMenu* menu, int position);
     bool EncryptionOn() const;
+    const CorvanePage* WirelessPage() const;
     void FocusFirstField();
     ConfigPage* PageOf(unsigned templateId) const;
     OperationRunner& Runner() const;
@@ -82,6 +84,7 @@ private:
     void OnRestart();
     void OnUploadSoftware();
     void OnUploadDefaultSoftware();
+    void OnEquivalentPassword();
     // Refuses a PPP connection the network page's settings cannot serve: the message, then that page and
     // control in front.
     void RefuseConnection(unsigned messageId, int control);

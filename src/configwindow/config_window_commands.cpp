@@ -1,13 +1,16 @@
 // The configuration window's commands: sending the edited configuration to its station, saving it to a file,
-// importing settings from one, restarting the station and uploading software to it.
+// importing settings from one, restarting the station and uploading software to it, and showing the network
+// key as the hexadecimal password other wireless clients take.
 #include "app/configuration_file.h"
 #include "app/messages.h"
 #include "app/runner/operation_runner.h"
 #include "app/software_upload.h"
 #include "config/config_record.h"
+#include "config/hex_text.h"
 #include "configwindow/config_window.h"
 #include "pages/config_page.h"
 #include "pages/control_binding.h"
+#include "pages/corvane_page.h"
 #include "resources/ids/string_ids.h"
 #include "resources/ids/template_ids.h"
 
@@ -133,6 +136,18 @@ void ConfigWindow::OnUploadDefaultSoftware() {
         return;
     }
     FinishStationOperation(UploadDefaultImage(Runner(), *record_));
+}
+
+void ConfigWindow::OnEquivalentPassword() {
+    const CorvanePage* wireless = WirelessPage();
+    if (wireless == nullptr) {
+        return;
+    }
+    // The key the page holds now, also one entered and not yet sent: 10 digits for 40 bits, 26 for 128.
+    const std::vector<std::uint8_t>& key = wireless->NetworkKey();
+    std::string hex(2 * key.size(), '\0');
+    HexEncode(key, hex);
+    ShowFormattedMessage(kStrEquivalentPasswordCaption, kStrEquivalentPasswordText, false, hex);
 }
 
 } // namespace corvane

@@ -6,6 +6,7 @@
 #include "app/runner/operation_runner.h"
 #include "config/config_file.h"
 #include "config/config_record.h"
+#include "config/network_password.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
@@ -13,6 +14,8 @@
 #include "pages/control_binding.h"
 #include "pages/property_sheet.h"
 #include "resources/default_firmware.h"
+#include "resources/ids/corvane_page_controls.h"
+#include "resources/ids/network_password_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/ids/template_ids.h"
 #include "resources/menu_commands.h"
@@ -45,7 +48,7 @@ constexpr int kErrorCode = 1059;
 constexpr int kUpdateButton = 1;
 constexpr int kCancelButton = 2;
 // The stand-in pages' controls: the wireless page's name, the network page's two connection switches.
-constexpr int kNameEdit = 1003;
+constexpr int kNameEdit = corvane_page::kName;
 constexpr int kDistributeAddresses = 1069;
 constexpr int kShareSingleAddress = 1030;
 constexpr std::uint32_t kStation = 0x0A000102;
@@ -579,6 +582,51 @@ private slots:
         RunMenuCommand(window, kMenuUploadSoftware);
         QVERIFY(station_.exchanges.isEmpty());
         QVERIFY(window != nullptr && window->isVisible());
+    }
+
+    void equivalentPasswordShowsTheWirelessPagesKeyInHexadecimal_data() {
+        QTest::addColumn<std::uint32_t>("mode");
+        QTest::addColumn<QByteArray>("stored"); // wire order
+        QTest::addColumn<QString>("typed");     // a new network password, not yet sent; empty: none
+        QTest::newRow("40-bit key") << 1u << QByteArray::fromHex("4A6F686E20") << QString();
+        QTest::newRow("128-bit key") << 2u << QByteArray::fromHex("000102030405060708090A0BFF") << QString();
+        QTest::newRow("a key entered here and not yet sent")
+            << 1u << QByteArray::fromHex("4A6F686E20") << QStringLiteral("garden path");
+    }
+    void equivalentPasswordShowsTheWirelessPagesKeyInHexadecimal() {
+        QFETCH(std::uint32_t, mode);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, typed);
+        ConfigRecord source = StationRecord("Home");
+        source.raWM = mode;
+        SetWepKey(source, std::span(reinterpret_cast<const std::uint8_t*>(stored.constData()),
+                                    std::size_t(stored.size())));
+        QByteArray key = stored;
+        std::unique_ptr<ConfigWindow> window = std::make_unique<ConfigWindow>(&source);
+        window->show();
+        if (!typed.isEmpty()) {
+            std::vector<std::uint8_t> derived;
+            QVERIFY(ParseNetworkPassword(typed.toStdString(), mode, derived));
+            key = QByteArray(reinterpret_cast<const char*>(derived.data()), qsizetype(derived.size()));
+            OnNextModal([typed](QDialog& dialog) {
+                TypeInto(&dialog, network_password::kNewPassword, typed);
+                TypeInto(&dialog, network_password::kConfirm, typed);
+                ClickControl(&dialog, network_password::kChange);
+            });
+            ClickControl(window->Sheet().Page(0), corvane_page::kChangeNetworkPassword);
+        }
+        Shown shown;
+        AnswerNext(shown);
+        RunMenuCommand(window.get(), kMenuEquivalentNetworkPassword);
+        QCOMPARE(shown.title, Text(kStrEquivalentPasswordCaption));
+        QVERIFY(shown.code.isEmpty());
+        const QString hex = QString::fromLatin1(key.toHex().toUpper());
+        QCOMPARE(hex.size(), mode == 1 ? 10 : 26);
+        QVERIFY2(shown.message.endsWith(QStringLiteral("\n\n        ") + hex), qPrintable(shown.message));
+        const std::vector<std::uint8_t> kept = GetWepKey(window->Record()); // shown, not stored
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(kept.data()), qsizetype(kept.size())), stored);
+        // The program's own pages open with the focus in the station's name.
+        QCOMPARE(window->focusWidget(), GetControl(window->Sheet().Page(0), corvane_page::kName));
     }
 
     void theWindowOpensInItsFirstFieldAndEnterPressesUpdate() {
