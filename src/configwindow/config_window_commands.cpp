@@ -11,15 +11,12 @@
 #include "pages/config_page.h"
 #include "pages/control_binding.h"
 #include "pages/corvane_page.h"
+#include "resources/ids/network_page_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/ids/template_ids.h"
 
 namespace corvane {
 namespace {
-
-// Controls of the network page that the connection rules point at.
-constexpr int kDistributeAddresses = 1069;
-constexpr int kShareSingleAddress = 1030;
 
 // Values of waIn and waCV that make the Internet connection a PPP one.
 constexpr std::uint32_t kConnectionModem = 4; // the modem, for a dial-up provider or AOL
@@ -52,11 +49,11 @@ bool ConfigWindow::ValidateAndStore() {
         return false;
     }
     if (IsPppConnection(*record_) && record_->raDS == 0) {
-        RefuseConnection(kStrPppNeedsDhcp, kDistributeAddresses);
+        RefuseConnection(kStrPppNeedsDhcp, network_page::kDistributeAddresses);
         return false;
     }
     if (IsPppConnection(*record_) && record_->raNA == 0) {
-        RefuseConnection(kStrDhcpRangeNeedsStaticEthernet, kShareSingleAddress);
+        RefuseConnection(kStrDhcpRangeNeedsStaticEthernet, network_page::kShareSingleAddress);
         return false;
     }
     return true;

@@ -15,6 +15,7 @@
 #include "pages/property_sheet.h"
 #include "resources/default_firmware.h"
 #include "resources/ids/corvane_page_controls.h"
+#include "resources/ids/network_page_controls.h"
 #include "resources/ids/network_password_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/ids/template_ids.h"
@@ -49,8 +50,8 @@ constexpr int kUpdateButton = 1;
 constexpr int kCancelButton = 2;
 // The stand-in pages' controls: the wireless page's name, the network page's two connection switches.
 constexpr int kNameEdit = corvane_page::kName;
-constexpr int kDistributeAddresses = 1069;
-constexpr int kShareSingleAddress = 1030;
+constexpr int kDistributeAddresses = network_page::kDistributeAddresses;
+constexpr int kShareSingleAddress = network_page::kShareSingleAddress;
 constexpr std::uint32_t kStation = 0x0A000102;
 
 // What the host asked of its pages, in order.
