@@ -3,6 +3,7 @@
 #include "protocol/dotted_quad.h"
 #include "protocol/socket_address.h"
 #include "sim/discovery_answer.h"
+#include "sim/state_file.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -22,8 +23,8 @@ namespace {
 constexpr std::size_t kAnswersPerBurst = 8;
 constexpr std::chrono::milliseconds kBurstPause{8};
 constexpr int kListenBacklog = 64;
-// More sessions at once than any client makes: beyond it a connection is closed at once, not given a thread.
-constexpr std::size_t kMaxSessions = 512;
+// Discovery answers waiting to leave: a flood of requests delays the answers to others by at most this many.
+constexpr std::size_t kMaxPendingAnswers = 8192;
 
 std::string SystemError(const std::string& what) {
     return what + ": " + std::strerror(errno);
@@ -93,6 +94,8 @@ bool Fleet::Start(std::string& error) {
     sessionSettings_.restartTime = std::chrono::milliseconds(options_.restartMs);
     sessionSettings_.restarted = [this](Station&) { Wake(); };
     sessionSettings_.log = log_;
+    if (!PrepareStateDirectory(options_.stateDir, error))
+        return false;
 
     stations_.resize(options_.stationCount);
     for (std::uint32_t i = 0; i < options_.stationCount; ++i) {
@@ -158,6 +161,7 @@ void Fleet::SendDueAnswers(Clock::time_point now) {
     while (!answers_.empty() && answers_.front().due <= now) {
         const PendingAnswer answer = answers_.front();
         answers_.pop_front();
+        answering_.erase({answer.station, answer.to.sin_addr.s_addr, answer.to.sin_port});
         StationSockets& sockets = stations_[answer.station];
         if (sockets.station->IsDown())
             continue;
@@ -187,6 +191,11 @@ void Fleet::HandleDatagram(int fd, std::size_t onlyStation, bool toEveryStation)
             const Station& station = *stations_[i].station;
             if (station.IsDown() || HasFault(station.Faults(), Fault::DropDiscovery))
                 continue;
+            // One answer waiting per station and asker is enough, and the queue has a bound: a flood of
+            // requests (from one asker or many) cannot push other askers' answers far back.
+            if (answers_.size() >= kMaxPendingAnswers ||
+                !answering_.insert({i, from.sin_addr.s_addr, from.sin_port}).second)
+                continue;
             answers_.push_back({i, from, start + kBurstPause * std::int64_t(planned++ / kAnswersPerBurst)});
         }
     }
@@ -197,25 +206,44 @@ void Fleet::Accept(std::size_t station) {
         const int fd = ::accept4(stations_[station].listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (fd < 0)
             return;
-        if (stations_[station].station->IsDown() || sessions_.size() >= kMaxSessions) {
-            ::close(fd); // restarting (its listener closes on this loop's next turn), or too many sessions
+        const std::size_t live = std::size_t(
+            std::count_if(sessions_.begin(), sessions_.end(), [](const Session& s) { return !s.dropped; }));
+        if (stations_[station].station->IsDown() || (live >= options_.maxSessions && !DropIdlestSession())) {
+            ::close(fd); // restarting (its listener closes on this loop's next turn), or no room
             continue;
         }
         Session& session = sessions_.emplace_back();
+        session.fd = fd;
+        session.lastActive.store(Clock::now().time_since_epoch().count());
         Station& target = *stations_[station].station;
         session.thread = std::thread([this, fd, &target, &session] {
-            ServeSession(fd, target, sessionSettings_);
-            ::close(fd);
+            ServeSession(fd, target, sessionSettings_, &session.lastActive);
             session.finished.store(true);
             Wake();
         });
     }
 }
 
+bool Fleet::DropIdlestSession() {
+    Session* idlest = nullptr;
+    for (Session& session : sessions_)
+        if (!session.dropped && !session.finished.load() &&
+            (idlest == nullptr || session.lastActive.load() < idlest->lastActive.load()))
+            idlest = &session;
+    if (idlest == nullptr)
+        return false;
+    ::shutdown(idlest->fd, SHUT_RDWR); // its waits end at once; the descriptor stays open until it is reaped
+    idlest->dropped = true;
+    if (log_)
+        log_("dropped the session idle longest to make room");
+    return true;
+}
+
 void Fleet::ReapSessions(bool all) {
     for (auto it = sessions_.begin(); it != sessions_.end();) {
         if (all || it->finished.load()) {
             it->thread.join();
+            ::close(it->fd);
             it = sessions_.erase(it);
         } else {
             ++it;

@@ -10,8 +10,10 @@
 #include <list>
 #include <memory>
 #include <netinet/in.h>
+#include <set>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace corvane::sim {
@@ -46,8 +48,11 @@ private:
         int listenFd = -1; // -1 while the station restarts
     };
     struct Session {
+        int fd = -1; // closed once the thread is joined, so dropping a session never hits a reused descriptor
         std::thread thread;
         std::atomic<bool> finished{false};
+        std::atomic<std::int64_t> lastActive{0}; // steady clock count
+        bool dropped = false;
     };
     struct PendingAnswer {
         std::size_t station;
@@ -61,6 +66,8 @@ private:
     void SendDueAnswers(Clock::time_point now);
     void Accept(std::size_t station);
     void ReapSessions(bool all);
+    // Makes room at the session cap: ends the session that has been idle longest. False when none is left.
+    bool DropIdlestSession();
     // Closes listeners of stations that went down, reopens those whose restart is over; the poll time-out in
     // ms until the next thing that is due (-1: nothing).
     int UpdateStations(Clock::time_point now);
@@ -78,6 +85,8 @@ private:
     std::atomic<bool> stopping_{false};
     std::list<Session> sessions_;
     std::deque<PendingAnswer> answers_;
+    std::set<std::tuple<std::size_t, std::uint32_t, std::uint16_t>>
+        answering_; // station and asker in answers_
 };
 
 } // namespace corvane::sim

@@ -28,10 +28,11 @@ void RaiseDescriptorLimit() {
     }
 }
 
+// The file is emptied first: a longer line left from an earlier run must not trail after this one.
 bool WriteReadyFile(const std::string& path, const corvane::sim::Fleet& fleet) {
     const std::string line =
         "ready " + std::to_string(fleet.DiscoveryPort()) + " " + std::to_string(fleet.SessionPort()) + "\n";
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
     const bool written = ::write(fd, line.data(), line.size()) == ssize_t(line.size());
@@ -54,7 +55,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     RaiseDescriptorLimit();
-    ::mkdir(options.stateDir.c_str(), 0755);
 
     std::mutex logMutex;
     Fleet::Log log;
@@ -75,13 +75,13 @@ int main(int argc, char** argv) {
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
 
-    if (log)
-        log("corvane-sim: " + std::to_string(fleet.StationCount()) + " station(s), discovery port " +
-            std::to_string(fleet.DiscoveryPort()) + ", session port " + std::to_string(fleet.SessionPort()));
     if (!options.readyFile.empty() && !WriteReadyFile(options.readyFile, fleet)) {
         std::cerr << "corvane-sim: cannot write " << options.readyFile << "\n";
         return 1;
     }
+    if (log) // after the ready file: whoever waits for this line finds that file whole
+        log("corvane-sim: " + std::to_string(fleet.StationCount()) + " station(s), discovery port " +
+            std::to_string(fleet.DiscoveryPort()) + ", session port " + std::to_string(fleet.SessionPort()));
     fleet.Run();
     runningFleet = nullptr;
     return 0;

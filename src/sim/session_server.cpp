@@ -35,8 +35,8 @@ constexpr PropertyTag kRestartTag = kActionRestart;
 
 class Session {
 public:
-    Session(int fd, Station& station, const SessionSettings& settings)
-        : station_(station), settings_(settings), io_(fd, settings.stopFd, settings.ioTimeoutMs) {}
+    Session(int fd, Station& station, const SessionSettings& settings, std::atomic<std::int64_t>* activity)
+        : station_(station), settings_(settings), io_(fd, settings.stopFd, settings.ioTimeoutMs, activity) {}
 
     void Run();
 
@@ -96,8 +96,7 @@ bool Session::ReadBody(const MessageHeader& request, std::vector<std::uint8_t>& 
         SendReplyHeader(command, kMalformedValue);
         return false;
     }
-    body.assign(length, 0);
-    if (!io_.ReadExactly(body.data(), body.size()))
+    if (!io_.ReadGrowing(body, length))
         return false;
     const std::uint32_t announced = LoadBigEndian32(request.data() + message_offset::kBodyChecksum);
     if (ComputeChecksum(kChecksumStart, kChecksumBlock, body.data(), length) != announced) {
@@ -221,8 +220,7 @@ void Session::ServeWrite() {
             Log("refused an element of " + std::to_string(header.length) + " bytes");
             return;
         }
-        value.assign(header.length, 0);
-        if (!io_.ReadExactly(value.data(), value.size()))
+        if (!io_.ReadGrowing(value, header.length))
             return;
         if (header.tag == kFinishTag) {
             finish = true;
@@ -300,8 +298,9 @@ void Session::BeginRestart() {
 
 } // namespace
 
-void ServeSession(int fd, Station& station, const SessionSettings& settings) {
-    Session(fd, station, settings).Run();
+void ServeSession(int fd, Station& station, const SessionSettings& settings,
+                  std::atomic<std::int64_t>* activity) {
+    Session(fd, station, settings, activity).Run();
 }
 
 } // namespace corvane::sim

@@ -2,7 +2,9 @@
 
 #include "sim/station.h"
 
+#include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -17,7 +19,9 @@ struct SessionSettings {
 };
 
 // Serves one connection of a base station: the request header and its checks, then command 20 (read), 21
-// (write) or 3 (software upload), with the station's faults. The caller closes `fd` afterwards.
-void ServeSession(int fd, Station& station, const SessionSettings& settings);
+// (write) or 3 (software upload), with the station's faults. The caller closes `fd` afterwards. `activity`,
+// when given, holds the steady clock's count of the last piece of data that went through.
+void ServeSession(int fd, Station& station, const SessionSettings& settings,
+                  std::atomic<std::int64_t>* activity = nullptr);
 
 } // namespace corvane::sim

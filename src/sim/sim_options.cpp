@@ -48,6 +48,13 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             help = true;
             return true;
         }
+        if (name == "--") { // the end of the options: the simulator takes no other arguments
+            if (i + 1 < args.size()) {
+                error = "unexpected argument " + args[i + 1];
+                return false;
+            }
+            break;
+        }
         if (name == "--quiet") {
             options.quiet = true;
             continue;

@@ -22,6 +22,8 @@ struct SimOptions {
     std::vector<FaultRule> faults;
     std::string readyFile; // written with the bound ports once every socket is bound
     bool quiet = false;    // no session log on standard output
+    // Sessions at once: more than any client makes. At the cap the longest idle one makes room for a new one.
+    std::size_t maxSessions = 512;
 };
 
 // Parses the command line (without the program name). Returns false with a message for a bad one; `help` is

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace corvane::sim {
@@ -32,27 +33,50 @@ bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t size) {
 
 bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
                            std::string& error) {
-    const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A name nobody can have planted beforehand (mkstemp creates it exclusively, owner-only), beside the
+    // file.
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        error = SystemError("cannot create", temporary);
+        error = SystemError("cannot create a temporary file for", path);
         return false;
     }
-    const bool written = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+    struct stat existing {};
+    const bool keepMode = ::stat(path.c_str(), &existing) == 0;
+    bool written = WriteAll(fd, bytes.data(), bytes.size()) &&
+                   (!keepMode || ::fchmod(fd, existing.st_mode & 07777) == 0) && ::fsync(fd) == 0;
     if (!written)
         error = SystemError("cannot write", temporary);
     if (::close(fd) != 0 && written) {
         error = SystemError("cannot write", temporary);
-        ::unlink(temporary.c_str());
-        return false;
+        written = false;
     }
-    if (!written) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (written && ::rename(temporary.c_str(), path.c_str()) != 0) {
         error = SystemError("cannot replace", path);
+        written = false;
+    }
+    if (!written)
         ::unlink(temporary.c_str());
+    return written;
+}
+
+bool PrepareStateDirectory(const std::string& path, std::string& error) {
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = SystemError("cannot create the state directory", path);
+        return false;
+    }
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        error = SystemError("cannot use the state directory", path);
+        return false;
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        error = "the state directory " + path + " is not a directory";
+        return false;
+    }
+    // Another user could swap its files for ones of their own choosing.
+    if (status.st_uid != ::geteuid()) {
+        error = "the state directory " + path + " belongs to another user";
         return false;
     }
     return true;

@@ -8,11 +8,15 @@
 
 namespace corvane::sim {
 
-// Replaces `path` with `bytes` as a whole: written to a temporary file beside it, flushed, then renamed over
-// it, so a crash at any moment leaves either the old or the new file. False with errno's text in `error` on
-// failure.
+// Replaces `path` with `bytes` as a whole: written to a temporary file of a unique name beside it, flushed,
+// then renamed over it, so a crash at any moment leaves either the old or the new file. A new file is
+// owner-only; an existing one keeps its permissions. False with errno's text in `error` on failure.
 bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
                            std::string& error);
+
+// Creates the state directory owner-only if it is missing; refuses one that is not a directory or belongs to
+// another user. False with the reason.
+bool PrepareStateDirectory(const std::string& path, std::string& error);
 
 enum class LoadResult { Loaded, Missing, Failed };
 

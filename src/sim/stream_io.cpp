@@ -1,7 +1,8 @@
 #include "sim/stream_io.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdint>
+#include <chrono>
 #include <poll.h>
 #include <sys/socket.h>
 
@@ -19,6 +20,23 @@ bool StreamIo::WaitFor(short events, int timeoutMs) {
     }
 }
 
+void StreamIo::Moved() {
+    if (activity_ != nullptr)
+        activity_->store(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+bool StreamIo::ReadGrowing(std::vector<std::uint8_t>& bytes, std::size_t length) {
+    constexpr std::size_t kPiece = 64 * 1024;
+    bytes.clear();
+    while (bytes.size() < length) {
+        const std::size_t at = bytes.size();
+        bytes.resize(at + std::min(kPiece, length - at));
+        if (!ReadExactly(bytes.data() + at, bytes.size() - at))
+            return false;
+    }
+    return true;
+}
+
 bool StreamIo::ReadExactly(void* buffer, std::size_t length) {
     auto* bytes = static_cast<std::uint8_t*>(buffer);
     while (length > 0) {
@@ -26,6 +44,7 @@ bool StreamIo::ReadExactly(void* buffer, std::size_t length) {
         if (got > 0) {
             bytes += got;
             length -= std::size_t(got);
+            Moved();
             continue;
         }
         if (got == 0)
@@ -45,6 +64,7 @@ bool StreamIo::WriteAll(const void* buffer, std::size_t length) {
         if (sent > 0) {
             bytes += sent;
             length -= std::size_t(sent);
+            Moved();
             continue;
         }
         if (sent < 0 && errno == EINTR)

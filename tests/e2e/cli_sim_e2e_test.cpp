@@ -2,6 +2,7 @@
 // its client namespace and start corvane-sim in its lan namespace.
 #include "child_process.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <csignal>
 #include <cstdlib>
@@ -120,6 +121,18 @@ int CountAddresses(const std::string& json) {
     for (auto at = json.find("\"address\""); at != std::string::npos; at = json.find("\"address\"", at + 1))
         ++count;
     return count;
+}
+
+// The ready file holds the one line once the simulator says it is up, whatever the file held before.
+TEST_F(CliSimTest, ReadyFileIsWrittenWhole) {
+    const std::string ready = File("ready");
+    { std::ofstream(ready) << std::string(300, 'x') << "\nstale second line\n"; }
+    Simulator sim(dir_ / "state", 1, {"--discovery-port", "0", "--session-port", "0", "--ready-file", ready});
+    ASSERT_TRUE(sim.ready()) << sim.program().Output();
+    std::ifstream file(ready);
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text.rfind("ready ", 0), 0u) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << text;
 }
 
 TEST_F(CliSimTest, DiscoverBroadcastFindsEveryAnsweringStation) {

@@ -91,6 +91,17 @@ TEST_F(SimDiscoveryTest, OtherDatagramsAreIgnored) {
     EXPECT_EQ(probe.Collect().size(), 1u);
 }
 
+// A flood of requests delays other askers' answers only a little: one answer waits per station and asker.
+TEST_F(SimDiscoveryTest, AFloodOfRequestsDoesNotSilenceDiscovery) {
+    RunningFleet running(Options(), stateDir_);
+    DiscoveryProbe flood;
+    for (int i = 0; i < 3000; ++i)
+        flood.Send(running.DiscoveryHost(1));
+    DiscoveryProbe asker;
+    asker.Send(running.DiscoveryHost(1));
+    EXPECT_EQ(asker.Collect(3000).size(), 1u);
+}
+
 TEST_F(SimDiscoveryTest, LongNameIsCutTo31Characters) {
     RunningFleet running(Options(), stateDir_);
     ConfigRecord named = running.fleet().StationAt(0).Configuration();

@@ -26,6 +26,14 @@ TEST(SimOptionsTest, ParsesAFleetWithFaults) {
     EXPECT_EQ(options.restartMs, 250u);
 }
 
+TEST(SimOptionsTest, DoubleDashEndsTheOptions) {
+    SimOptions options;
+    bool help = false;
+    std::string error;
+    EXPECT_TRUE(ParseSimOptions({"--quiet", "--"}, options, help, error)) << error;
+    EXPECT_TRUE(options.quiet);
+}
+
 TEST(SimOptionsTest, RefusesBadCommandLines) {
     const std::vector<std::vector<std::string>> bad = {
         {"--stations", "0"},
@@ -39,6 +47,7 @@ TEST(SimOptionsTest, RefusesBadCommandLines) {
         {"--session-port", "70000"},
         {"--reset"},
         {"--bogus", "1"},
+        {"--", "--stations", "2"},
     };
     for (const auto& args : bad) {
         SimOptions options;

@@ -3,10 +3,14 @@
 #include "config/element_stream.h"
 #include "config/status_codes.h"
 #include "sim/state_file.h"
+#include "sim/stream_io.h"
 #include "sim_fixture.h"
 
 #include <chrono>
 #include <fstream>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvane::sim::test {
 namespace {
@@ -244,6 +248,82 @@ TEST_F(SimSessionTest, CorruptStateFileIsNeitherLoadedNorOverwritten) {
     std::string text;
     std::getline(kept, text);
     EXPECT_EQ(text, "not a configuration");
+}
+
+mode_t Mode(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
+}
+
+// The state holds passwords: owner-only files in an owner-only directory, written through a temporary file
+// nobody could have planted.
+TEST_F(SimSessionTest, StateIsOwnerOnlyAndWrittenThroughAFreshTemporaryFile) {
+    const std::filesystem::path fresh = stateDir_ / "fresh";
+    const std::filesystem::path file = fresh / "station-127.0.0.1.cfg";
+    const std::filesystem::path victim = stateDir_ / "victim";
+    { std::ofstream(victim) << "keep me"; }
+    std::filesystem::create_directory(fresh);
+    std::filesystem::create_symlink(victim, file.string() + ".tmp"); // the name a fixed scheme would use
+    {
+        RunningFleet running(Options(), fresh);
+        ConfigRecord record;
+        record.syNm = "Changed";
+        ASSERT_EQ(WriteConfiguration(running.SessionHost(1), record, true, false), 0);
+    }
+    EXPECT_EQ(Mode(file), 0600u);
+    std::ifstream kept(victim);
+    std::string text;
+    std::getline(kept, text);
+    EXPECT_EQ(text, "keep me");
+
+    // A file made readable by its owner's choice stays so; a new directory is owner-only.
+    std::filesystem::permissions(file, std::filesystem::perms(0644));
+    std::string error;
+    ASSERT_TRUE(SaveStationConfiguration(file.string(), ConfigRecord{}, error)) << error;
+    EXPECT_EQ(Mode(file), 0644u);
+    ASSERT_TRUE(PrepareStateDirectory((stateDir_ / "new").string(), error)) << error;
+    EXPECT_EQ(Mode(stateDir_ / "new"), 0700u);
+}
+
+TEST_F(SimSessionTest, AStateDirectoryOfAnotherUserIsRefused) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a directory to another user needs root";
+    ASSERT_EQ(::chown(stateDir_.c_str(), 65534, 65534), 0);
+    SimOptions options = Options();
+    options.stateDir = stateDir_.string();
+    Fleet fleet(options, nullptr);
+    std::string error;
+    EXPECT_FALSE(fleet.Start(error));
+    EXPECT_NE(error.find("belongs to another user"), std::string::npos) << error;
+}
+
+// Idle connections cannot hold every session: at the cap the one idle longest makes room.
+TEST_F(SimSessionTest, IdleConnectionsCannotWedgeTheStation) {
+    SimOptions options = Options();
+    options.maxSessions = 2;
+    RunningFleet running(options, stateDir_);
+    StationConnection idle1(running.SessionHost(1)), idle2(running.SessionHost(1));
+    ASSERT_EQ(idle1.connectStatus(), 0);
+    ASSERT_EQ(idle2.connectStatus(), 0);
+    for (int i = 0; i < 3; ++i) {
+        ConfigRecord record;
+        EXPECT_EQ(ReadConfiguration(running.SessionHost(1), record), 0) << i;
+    }
+    MessageHeader nothing{};
+    EXPECT_EQ(idle1.ReceiveHeader(nothing), -6) << "the idlest connection was dropped";
+}
+
+// A write session takes memory as data arrives, not what an element header announces.
+TEST(SimStreamIoTest, AnnouncedLengthsCostNothingUntilTheDataArrives) {
+    int pair[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0, pair), 0);
+    ASSERT_EQ(::write(pair[1], "ten bytes!", 10), 10);
+    ::close(pair[1]);
+    StreamIo io(pair[0], -1, 1000);
+    std::vector<std::uint8_t> value;
+    EXPECT_FALSE(io.ReadGrowing(value, 16u * 1024 * 1024));
+    EXPECT_LE(value.capacity(), 64u * 1024);
+    ::close(pair[0]);
 }
 
 } // namespace
