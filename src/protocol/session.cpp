@@ -170,7 +170,10 @@ int FinishPropertyWrite(SocketCell* cell, std::uint32_t reserved, std::int32_t t
     if (const int status = SendEndElement(cell, reserved, 0); status != 0) {
         return status;
     }
-    for (;;) {
+    for (std::uint64_t received = 0;; received += kWriteResultSize) {
+        if (received >= kMaxReplySize) {
+            return session_status::kTooLarge;
+        }
         std::array<std::uint32_t, 4> result{};
         if (const int status = ReceiveWriteResult(cell, 0, timeoutMs, &result); status != 0) {
             return status;

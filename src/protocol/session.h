@@ -17,6 +17,10 @@ namespace corvane {
 
 constexpr std::uint16_t kStationPort = 5009;
 
+// The most a base station may send in one reply (elements or write results): far above any real one, so a
+// station that never ends its reply is stopped with -15 instead of being listened to for ever.
+constexpr std::uint64_t kMaxReplySize = 64u * 1024 * 1024;
+
 // Command codes of a request header.
 constexpr std::uint32_t kCommandUploadSoftware = 3;
 constexpr std::uint32_t kCommandReadProperties = 20;
@@ -56,7 +60,7 @@ int ReceiveElementHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t 
 int ReceiveWriteResult(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
                        std::array<std::uint32_t, 4>* out);
 // Ends a property write: the end element, then write results until the one with tag 0; a non-zero result code
-// ends it at once with that code.
+// ends it at once with that code, and results past kMaxReplySize with -15.
 int FinishPropertyWrite(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs);
 // Receives exactly `length` bytes.
 int ReceiveBytes(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, std::uint32_t length,

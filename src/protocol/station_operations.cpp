@@ -2,6 +2,7 @@
 
 #include "config/element_stream.h"
 #include "protocol/dotted_quad.h"
+#include "protocol/session_status.h"
 #include "protocol/station_exchanges.h"
 
 #include <string>
@@ -34,7 +35,12 @@ int ReadStationConfiguration(ConfigRecord& record, SocketCell* cell, std::uint16
     if (const int status = ReceiveReplyHeader(cell, 0, kReplyTimeoutMs); status != 0) {
         return status;
     }
-    const ByteSource fromStation = [cell](std::uint8_t* buffer, std::size_t length) {
+    std::uint64_t received = 0;
+    const ByteSource fromStation = [cell, &received](std::uint8_t* buffer, std::size_t length) {
+        received += length;
+        if (received > kMaxReplySize) {
+            return session_status::kTooLarge;
+        }
         return ReceiveBytes(cell, 0, kReplyTimeoutMs, std::uint32_t(length), buffer);
     };
     if (const int status = ReadElementStream(record, fromStation); status != 0) {

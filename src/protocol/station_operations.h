@@ -12,7 +12,8 @@ namespace corvane {
 // through the cell and closes the cell afterwards, which also closes a socket a failed read or write left
 // open.
 
-// Reads every transferable property into the record; after a failure it holds what arrived before.
+// Reads every transferable property into the record; after a failure it holds what arrived before. A reply
+// longer than kMaxReplySize ends it with -15.
 int ReadStationConfiguration(ConfigRecord& record, SocketCell* cell, std::uint16_t port = kStationPort);
 // Writes every transferable property, then acFN and acRB: the base station restarts.
 int WriteStationConfiguration(const ConfigRecord& record, SocketCell* cell,

@@ -1,5 +1,6 @@
 #include "mock_peer.h"
 
+#include "config/byte_order.h"
 #include "protocol/socket_address.h"
 
 #include <arpa/inet.h>
@@ -111,6 +112,16 @@ bool ReadExactly(int connection, void* buffer, std::size_t length) {
         length -= std::size_t(count);
     }
     return true;
+}
+
+MessageHeader StationReplyHeader(std::int32_t status) {
+    MessageHeader header;
+    BuildMessageHeader(0, 0, 0, 0, nullptr, "", header);
+    StoreBigEndian32(header.data() + message_offset::kStatus, std::uint32_t(status));
+    StoreBigEndian32(header.data() + message_offset::kHeaderChecksum, 0);
+    StoreBigEndian32(header.data() + message_offset::kHeaderChecksum,
+                     ComputeChecksum(kChecksumStart, kChecksumBlock, header.data(), kMessageHeaderSize));
+    return header;
 }
 
 bool WriteAll(int connection, const void* buffer, std::size_t length) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/message_header.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -68,6 +70,8 @@ int BindLoopback(int type, std::uint16_t& port);
 bool ReadExactly(int connection, void* buffer, std::size_t length);
 bool WriteAll(int connection, const void* buffer, std::size_t length);
 std::vector<std::uint8_t> ReadBytes(int connection, std::size_t length);
+// A base station's reply header with `status` and a checksum that holds.
+MessageHeader StationReplyHeader(std::int32_t status);
 // Ends the connection with a reset instead of an orderly close.
 void ResetConnection(int connection);
 

@@ -32,12 +32,7 @@ struct StationSide {
     }
 
     static void Reply(int connection, std::int32_t status, bool corrupt = false) {
-        MessageHeader header;
-        BuildMessageHeader(0, 0, 0, 0, nullptr, "", header);
-        StoreBigEndian32(header.data() + message_offset::kStatus, std::uint32_t(status));
-        StoreBigEndian32(header.data() + message_offset::kHeaderChecksum, 0);
-        StoreBigEndian32(header.data() + message_offset::kHeaderChecksum,
-                         ComputeChecksum(kChecksumStart, kChecksumBlock, header.data(), kMessageHeaderSize));
+        MessageHeader header = testing::StationReplyHeader(status);
         header[100] ^= corrupt ? 0x01 : 0x00;
         testing::WriteAll(connection, header.data(), header.size());
     }
@@ -184,6 +179,39 @@ TEST_F(StationSessionTest, GiantElementLengthIsRefusedBeforeAllocating) {
     }});
     EXPECT_EQ(ReadStationConfiguration(record_, cell_, peer.Port()), kMalformedValue);
     EXPECT_EQ(record_.syNm, "First") << "what arrived before stays";
+}
+
+// A station that never ends its reply is stopped once it has sent kMaxReplySize bytes, in a read (elements of
+// a tag nobody knows) and in a write (results without the end).
+TEST_F(StationSessionTest, AnEndlessReplyEndsWithMinus15) {
+    const Bytes element = Element(MakeTag("zzzz"), 0, 1 << 20, Bytes(1 << 20, 0));
+    const Bytes results = [] {
+        Bytes many;
+        for (int i = 0; i < 4096; ++i) {
+            const Bytes one = StationSide::Result(kName, 0);
+            many.insert(many.end(), one.begin(), one.end());
+        }
+        return many;
+    }();
+    for (const bool write : {false, true}) {
+        MockPeer peer({[&](int connection) {
+            StationSide::ReadHeader(connection);
+            if (!write) {
+                testing::ReadBytes(connection, kTransferCount * kElementHeaderSize);
+            }
+            StationSide::Reply(connection, 0);
+            if (write) {
+                StationSide::ReadElements(connection);
+            }
+            const Bytes& endless = write ? results : element;
+            while (testing::WriteAll(connection, endless.data(), endless.size())) {
+            }
+        }});
+        const int status = write ? WriteStationConfiguration(record_, cell_, peer.Port())
+                                 : ReadStationConfiguration(record_, cell_, peer.Port());
+        EXPECT_EQ(status, session_status::kTooLarge) << (write ? "write" : "read");
+        DisconnectSession(cell_, 0); // a failed operation leaves its socket to the caller
+    }
 }
 
 TEST_F(StationSessionTest, ReadEndsWithTheSocketStatusWhenTheStationHangsUp) {
