@@ -1,6 +1,7 @@
 #include "app/whole_file.h"
 
 #include "config/config_file.h"
+#include "files/bounded_read.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -24,6 +25,10 @@ int ReadWholeFile(const QString& path, std::vector<std::uint8_t>& bytes) {
     std::uint64_t size = 0;
     if (const int status = GetFileSize(file.get(), &size); status != 0) {
         return status;
+    }
+    // A file far larger than any configuration or software image is refused as memory it would take.
+    if (size > std::uint64_t(kMaxConfigurationFileSize)) {
+        return file_status::kOutOfMemory;
     }
     try {
         bytes.assign(size, 0);

@@ -6,6 +6,10 @@ bool Arguments::Parse(const QStringList& words, const QSet<QString>& flags, cons
                       QString& error) {
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString& word = words[i];
+        if (word == QLatin1String("--")) { // the end of the options: what follows are file names and hosts
+            positional_.append(words.mid(i + 1));
+            return true;
+        }
         if (!word.startsWith(QLatin1Char('-')) || word == QLatin1String("-")) {
             positional_.append(word);
             continue;

@@ -7,7 +7,7 @@
 
 namespace corvane::cli {
 
-// One command's arguments: positional words and --options, some of which take a value.
+// One command's arguments: positional words and --options, some of which take a value; "--" ends the options.
 class Arguments {
 public:
     // False with a message for an option not in `flags` or `valued`, or a valued option without its value.

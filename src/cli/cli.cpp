@@ -44,6 +44,8 @@ const char* const kUsage =
     "prints\n"
     "                                             the equivalent network password: the key in hexadecimal\n"
     "\n"
+    "A FILE that is read may be - for standard input; -- ends the options (for names that begin with -).\n"
+    "Station operations end after --timeout SECONDS (default 120) however the base station behaves.\n"
     "Every failure prints the status code and the message the desktop utility shows.\n"
     "Exit status:\n"
     "  0    success\n"
@@ -85,7 +87,7 @@ int RunCli(const QStringList& args, CliIo& io) {
     if (command == kCommands.end())
         return UsageError(io, QStringLiteral("unknown command %1").arg(name));
     const QStringList words = args.mid(1);
-    if (words.contains(QLatin1String("--help"))) {
+    if (words.mid(0, words.indexOf(QLatin1String("--"))).contains(QLatin1String("--help"))) {
         io.out << kUsage << Qt::flush;
         return 0;
     }

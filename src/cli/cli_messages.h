@@ -17,7 +17,7 @@ enum MessageId : unsigned {
 QString MessageText(MessageId id);
 
 // What the desktop utility shows for a failed base-station operation: message 135 for -16, 136 for -6731,
-// else message 134; always with the status code.
+// else message 134; always with the status code, marked "unknown status" when no layer defines it.
 QString StationFailureText(int status);
 
 } // namespace corvane::cli

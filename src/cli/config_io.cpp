@@ -4,22 +4,28 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "config/config_file.h"
+#include "files/bounded_read.h"
+#include "files/save_file.h"
+#include "protocol/message_header.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <vector>
 
 namespace corvane::cli {
 
-bool LoadConfiguration(const QString& path, ConfigRecord& record, QString& reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
+bool ReadInputFile(CliIo& io, const QString& path, qint64 limit, QByteArray& bytes, QString& reason) {
+    if (path == QLatin1String("-"))
+        return ReadDeviceBounded(io.in, limit, bytes, reason);
+    return ReadFileBounded(path, limit, bytes, reason);
+}
+
+namespace {
+
+bool LoadConfiguration(CliIo& io, const QString& path, ConfigRecord& record, QString& reason) {
+    QByteArray bytes;
+    if (!ReadInputFile(io, path, kMaxConfigurationFileSize, bytes, reason))
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.isEmpty()) {
-        reason = bytes.isEmpty() ? QStringLiteral("the file is empty") : file.errorString();
+    if (bytes.isEmpty()) {
+        reason = QStringLiteral("the file is empty");
         return false;
     }
     const int status = ReadConfigFile(record, std::size_t(bytes.size()),
@@ -31,14 +37,7 @@ bool LoadConfiguration(const QString& path, ConfigRecord& record, QString& reaso
     return true;
 }
 
-bool SaveFile(const QString& path, const QByteArray& bytes, QString& reason) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
-}
+} // namespace
 
 bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason) {
     std::vector<std::uint8_t> image;
@@ -46,17 +45,27 @@ bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString&
         reason = QStringLiteral("the configuration cannot be encoded (status %1)").arg(status);
         return false;
     }
-    return SaveFile(path, QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())),
-                    reason);
+    return SaveFileAtomically(
+        path, QByteArrayView(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())), reason);
 }
 
 bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code) {
     QString reason;
-    if (LoadConfiguration(path, record, reason))
+    if (LoadConfiguration(io, path, record, reason))
         return true;
     code = Fail(io, kExitReadFailed,
                 QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageReadConfigFailed)));
     return false;
+}
+
+void WarnAboutLongStationPassword(CliIo& io, const ConfigRecord& record) {
+    if (record.syPW.size() <= kPasswordFieldSize)
+        return;
+    io.err << QStringLiteral("corvane: warning: the base station password (syPW) is %1 bytes long; a base "
+                             "station checks only its first %2, so the rest is ignored")
+                  .arg(record.syPW.size())
+                  .arg(kPasswordFieldSize)
+           << Qt::endl;
 }
 
 int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record) {

@@ -7,19 +7,20 @@
 
 namespace corvane::cli {
 
-// Reads a whole configuration file into `record` (a rejected file changes nothing). False with the reason.
-bool LoadConfiguration(const QString& path, ConfigRecord& record, QString& reason);
-
-// Replaces `path` with `bytes` through QSaveFile: a failed write leaves the previous file as it was.
-bool SaveFile(const QString& path, const QByteArray& bytes, QString& reason);
-
-// Writes the record as a configuration file, atomically.
-bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason);
-
 struct CliIo;
 
-// LoadConfiguration with the tool's report of a failure (message 149, exit status in `code`).
+// Reads a whole input file of at most `limit` bytes; "-" is standard input. False with the reason.
+bool ReadInputFile(CliIo& io, const QString& path, qint64 limit, QByteArray& bytes, QString& reason);
+
+// Writes the record as a configuration file, atomically (a failure leaves the previous file as it was).
+bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason);
+
+// Reads a whole configuration file ("-": standard input) into `record`, which a rejected file leaves as it
+// was; false with the tool's report of a failure (message 149, exit status in `code`).
 bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code);
+// A warning on the error stream when the record's base station password (syPW) is longer than the part of
+// it that a base station checks: the rest would be ignored at every log-in.
+void WarnAboutLongStationPassword(CliIo& io, const ConfigRecord& record);
 // SaveConfiguration with the tool's report of a failure (message 148); the exit status.
 int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record);
 

@@ -5,8 +5,9 @@
 #include "cli/config_io.h"
 #include "cli/exit_codes.h"
 #include "cli/property_view.h"
+#include "cli/terminal_text.h"
+#include "files/bounded_read.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -57,7 +58,8 @@ int RunShow(const QStringList& words, CliIo& io) {
         return code;
     const bool reveal = arguments.Has(kReveal);
     if (arguments.Has(kJson)) {
-        io.out << QJsonDocument(ConfigurationJson(record, reveal)).toJson(QJsonDocument::Indented);
+        io.out << TerminalJson(
+            QJsonDocument(ConfigurationJson(record, reveal)).toJson(QJsonDocument::Indented));
         return kExitSuccess;
     }
     for (const PropertyView& view : PropertyViews())
@@ -74,7 +76,7 @@ int RunExport(const QStringList& words, CliIo& io) {
     ConfigRecord record;
     if (!LoadInput(io, arguments.positional()[0], record, code))
         return code;
-    io.out << QJsonDocument(ConfigurationJson(record, true)).toJson(QJsonDocument::Indented);
+    io.out << TerminalJson(QJsonDocument(ConfigurationJson(record, true)).toJson(QJsonDocument::Indented));
     return kExitSuccess;
 }
 
@@ -86,11 +88,11 @@ int RunImport(const QStringList& words, CliIo& io) {
     if (!arguments.Has(kOutput))
         return UsageError(io, QStringLiteral("import needs -o FILE.cfg"));
     const QString& path = arguments.positional()[0];
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Fail(io, kExitReadFailed, QStringLiteral("%1: %2").arg(path, file.errorString()));
+    QByteArray text;
+    if (QString reason; !ReadInputFile(io, path, kMaxConfigurationFileSize, text, reason))
+        return Fail(io, kExitReadFailed, QStringLiteral("%1: %2").arg(path, reason));
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
         return Fail(io, kExitInvalidInput,
                     QStringLiteral("%1: not a JSON object (%2)")
@@ -114,6 +116,7 @@ int RunImport(const QStringList& words, CliIo& io) {
         if (!ApplyJsonValue(record, view, it.value(), error))
             return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2").arg(path, error));
     }
+    WarnAboutLongStationPassword(io, record);
     return SaveOutput(io, arguments.Value(kOutput), record);
 }
 

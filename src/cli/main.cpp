@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/terminal_echo.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,14 +13,13 @@ namespace {
 int interruptPipe[2] = {-1, -1};
 volatile std::sig_atomic_t waitingForStation = 0;
 
-extern "C" void OnInterrupt(int signal) {
-    if (!waitingForStation) {
-        std::signal(signal, SIG_DFL);
-        std::raise(signal);
-        return;
-    }
+// Ctrl-C while a base station is awaited aborts the wait: the operation ends with -5.
+bool InterruptWait() {
+    if (!waitingForStation)
+        return false;
     const char byte = 0;
     [[maybe_unused]] const auto ignored = ::write(interruptPipe[1], &byte, 1);
+    return true;
 }
 
 } // namespace
@@ -34,15 +34,11 @@ int main(int argc, char** argv) {
     io.inIsTerminal = ::isatty(STDIN_FILENO) == 1;
     io.inFd = STDIN_FILENO;
 
-    // Ctrl-C while a base station is awaited aborts the wait: the operation ends with -5.
     if (::pipe2(interruptPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
         io.interruptFd = interruptPipe[0];
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        ::sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, nullptr);
         io.interruptible = [](bool waiting) { waitingForStation = waiting ? 1 : 0; };
     }
+    corvane::cli::InstallTerminatingSignalHandlers(InterruptWait);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     return corvane::cli::RunCli(args, io);

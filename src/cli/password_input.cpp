@@ -1,83 +1,72 @@
 #include "cli/password_input.h"
 
+#include "cli/terminal_echo.h"
+#include "config/secret_memory.h"
+#include "files/bounded_read.h"
 #include "resources/station_text.h"
-
-#include <QFile>
-#include <termios.h>
 
 namespace corvane::cli {
 
 namespace {
 
-// The first line as station text: what a terminal or a file holds is text in the system's encoding.
-std::optional<std::string> FirstLine(const QByteArray& bytes, QString& error) {
-    QByteArray line = bytes.left(bytes.indexOf('\n') < 0 ? bytes.size() : bytes.indexOf('\n'));
+// The password in the first line of `read` (wiped afterwards): taken as given or refused, never cut.
+std::optional<std::string> PasswordFromLine(QByteArray& read, const QString& source, QString& error) {
+    QByteArray line = read.left(read.indexOf('\n') < 0 ? read.size() : read.indexOf('\n'));
     if (line.endsWith('\r'))
         line.chop(1);
+    std::optional<std::string> password;
     std::string secret;
     QString refused;
-    if (!ToStationText(QString::fromLocal8Bit(line), secret, &refused)) {
+    // What a terminal or a file holds is text in the system's encoding; the station's is Windows-1252.
+    if (line.size() > kMaxPasswordLineSize)
+        error = QStringLiteral("the password in %1 is longer than %2 bytes")
+                    .arg(source)
+                    .arg(kMaxPasswordLineSize);
+    else if (line.contains('\0'))
+        error = QStringLiteral("the password in %1 holds a NUL byte").arg(source);
+    else if (!ToStationText(QString::fromLocal8Bit(line), secret, &refused))
         error =
             QStringLiteral("the password cannot hold \"%1\": base stations hold only Windows-1252 characters")
                 .arg(refused);
-        return std::nullopt;
-    }
-    return secret;
+    else
+        password = std::move(secret);
+    WipeSecret(secret);
+    WipeSecret(line.data(), std::size_t(line.size()));
+    WipeSecret(read.data(), std::size_t(read.size()));
+    return password;
 }
-
-// Turns echo off on the terminal for its lifetime.
-class EchoOff {
-public:
-    explicit EchoOff(int fd) : fd_(fd) {
-        if (::tcgetattr(fd_, &saved_) != 0)
-            return;
-        termios quiet = saved_;
-        quiet.c_lflag &= ~tcflag_t(ECHO);
-        quiet.c_lflag |= ECHONL;
-        active_ = ::tcsetattr(fd_, TCSAFLUSH, &quiet) == 0;
-    }
-    ~EchoOff() {
-        if (active_)
-            ::tcsetattr(fd_, TCSAFLUSH, &saved_);
-    }
-    EchoOff(const EchoOff&) = delete;
-    EchoOff& operator=(const EchoOff&) = delete;
-
-private:
-    int fd_;
-    termios saved_{};
-    bool active_ = false;
-};
 
 } // namespace
 
 std::optional<std::string> ReadSecret(CliIo& io, const QString& passwordFile, const QString& prompt,
                                       QString& error) {
-    if (!passwordFile.isEmpty()) {
-        QFile file(passwordFile);
-        if (!file.open(QIODevice::ReadOnly)) {
-            error =
-                QStringLiteral("cannot read the password file %1: %2").arg(passwordFile, file.errorString());
+    ProtectSecrets();
+    if (!passwordFile.isEmpty() && passwordFile != QLatin1String("-")) {
+        QByteArray line;
+        QString reason;
+        if (!ReadFirstLine(passwordFile, kMaxPasswordLineSize, line, reason)) {
+            error = QStringLiteral("cannot read the password file %1: %2").arg(passwordFile, reason);
             return std::nullopt;
         }
-        return FirstLine(file.readAll(), error);
+        return PasswordFromLine(line, passwordFile, error);
     }
+    const QString source = QStringLiteral("standard input");
     if (io.inIsTerminal) {
         io.err << prompt << Qt::flush;
         EchoOff quiet(io.inFd);
-        const QByteArray line = io.in.readLine();
+        QByteArray line = io.in.readLine(kMaxPasswordLineSize + 3);
         if (line.isEmpty()) {
             error = QStringLiteral("no password was typed");
             return std::nullopt;
         }
-        return FirstLine(line, error);
+        return PasswordFromLine(line, source, error);
     }
-    const QByteArray line = io.in.readLine();
+    QByteArray line = io.in.readLine(kMaxPasswordLineSize + 3);
     if (line.isEmpty()) {
         error = QStringLiteral("no password on standard input (use --password-file, or a terminal)");
         return std::nullopt;
     }
-    return FirstLine(line, error);
+    return PasswordFromLine(line, source, error);
 }
 
 } // namespace corvane::cli

@@ -8,8 +8,9 @@
 
 namespace corvane::cli {
 
-// A secret from --password-file (its first line), from a terminal with echo off, or from the first line of
-// standard input: never from the command line or the environment. nullopt with a message in `error`.
+// A secret from --password-file (its first line; "-" is standard input), from a terminal with echo off, or
+// from the first line of standard input: never from the command line or the environment. nullopt with a
+// message in `error`.
 std::optional<std::string> ReadSecret(CliIo& io, const QString& passwordFile, const QString& prompt,
                                       QString& error);
 

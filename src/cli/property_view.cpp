@@ -1,5 +1,6 @@
 #include "cli/property_view.h"
 
+#include "cli/terminal_text.h"
 #include "config/byte_order.h"
 #include "config/hex_text.h"
 #include "config/network_password.h"
@@ -102,16 +103,8 @@ std::uint32_t NumberValue(const ConfigRecord& record, PropertyTag tag) {
 }
 
 QString QuotedText(const std::string& bytes) {
-    QString quoted = QStringLiteral("\"");
-    for (unsigned char c : bytes) {
-        if (c == '"' || c == '\\')
-            quoted += QLatin1Char('\\') + QChar(c);
-        else if (c < 0x20 || c == 0x7F)
-            quoted += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
-        else
-            quoted += QChar(char16_t(Windows1252ToCodePoint(c)));
-    }
-    return quoted + QLatin1Char('"');
+    return QLatin1Char('"') + TerminalText(FromStationText(bytes)).replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
+           QLatin1Char('"');
 }
 
 QString KeyHex(const ConfigRecord& record) {

@@ -6,7 +6,9 @@
 #include "cli/exit_codes.h"
 #include "cli/password_input.h"
 #include "cli/station_runner.h"
+#include "cli/terminal_text.h"
 #include "config/hex_text.h"
+#include "files/bounded_read.h"
 #include "protocol/discovery.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/host_resolution.h"
@@ -15,7 +17,6 @@
 #include "resources/station_text.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,23 +30,45 @@ namespace {
 const QString kPasswordFile = QStringLiteral("--password-file");
 const QString kOutput = QStringLiteral("-o");
 
-// Status codes of reading a software image, as the desktop utility reports them.
-constexpr int kImageCannotOpen = -6703;
-constexpr int kImageShortRead = -6736;
+const QString kTimeout = QStringLiteral("--timeout");
 constexpr int kAborted = -5;
+constexpr int kTimedOut = -4;
+// Far above a slow real exchange (an upload over a poor link takes well under a minute).
+constexpr std::chrono::seconds kDefaultTimeout{120};
+constexpr double kMaxTimeoutSeconds = 24 * 3600;
 
-// One base station to talk to: the record the operation bodies take, and the TCP port.
+// One base station to talk to: the record the operation bodies take, the TCP port and the time the whole
+// operation may take.
 struct StationTarget {
     QString host;
     ConfigRecord record;
     std::uint16_t port = kStationPort;
+    std::chrono::milliseconds timeout = kDefaultTimeout;
 };
 
-int StationFailure(CliIo& io, const StationTarget& target, int status, bool interrupted) {
-    const int code = status == -16                       ? kExitWrongPassword
-                     : interrupted && status == kAborted ? kExitInterrupted
-                                                         : kExitStationFailed;
+int StationFailure(CliIo& io, const StationTarget& target, int status, const OperationEnd& end) {
+    if (end.timedOut && status == kAborted)
+        return Fail(io, kExitStationFailed,
+                    QStringLiteral("%1: %2\nThe base station did not finish within %3 s (see --timeout).")
+                        .arg(target.host, StationFailureText(kTimedOut))
+                        .arg(double(target.timeout.count()) / 1000));
+    const int code = status == -16                           ? kExitWrongPassword
+                     : end.interrupted && status == kAborted ? kExitInterrupted
+                                                             : kExitStationFailed;
     return Fail(io, code, QStringLiteral("%1: %2").arg(target.host, StationFailureText(status)));
+}
+
+// --timeout SECONDS: the whole operation's time, more than 0.
+bool ParseTimeout(const Arguments& arguments, StationTarget& target) {
+    if (!arguments.Has(kTimeout))
+        return true;
+    bool ok = false;
+    const double seconds = arguments.Value(kTimeout).toDouble(&ok);
+    if (!ok || !(seconds > 0) || seconds > kMaxTimeoutSeconds)
+        return false;
+    target.timeout =
+        std::max(std::chrono::milliseconds(1), std::chrono::milliseconds(qint64(seconds * 1000)));
+    return true;
 }
 
 // Parses "HOST[:PORT] [more positional words]" with the password options and resolves the host. False with
@@ -55,8 +78,13 @@ bool PrepareStation(const QStringList& words, int files, const QSet<QString>& va
     QString error;
     QSet<QString> options = valued;
     options.insert(kPasswordFile);
+    options.insert(kTimeout);
     if (!arguments.Parse(words, {}, options, error)) {
         code = UsageError(io, error);
+        return false;
+    }
+    if (!ParseTimeout(arguments, target)) {
+        code = UsageError(io, QStringLiteral("--timeout takes a number of seconds above 0"));
         return false;
     }
     if (arguments.positional().size() != 1 + files) {
@@ -69,7 +97,7 @@ bool PrepareStation(const QStringList& words, int files, const QSet<QString>& va
     AddressRecord address;
     std::uint16_t port = 0;
     if (const int status = ResolveHost(nullptr, host.constData(), 0, 0, &address, &port); status != 0) {
-        code = StationFailure(io, target, status, false);
+        code = StationFailure(io, target, status, {});
         return false;
     }
     target.record.stationAddress = address.address;
@@ -90,13 +118,13 @@ bool AskPassword(CliIo& io, const Arguments& arguments, StationTarget& target, i
 }
 
 int RunOperation(CliIo& io, const StationTarget& target, const std::function<int(SocketCell*)>& operation) {
-    bool interrupted = false;
+    OperationEnd end;
     if (io.interruptible)
         io.interruptible(true);
-    const int status = RunStationOperation(operation, io.interruptFd, interrupted);
+    const int status = RunStationOperation(operation, io.interruptFd, target.timeout, end);
     if (io.interruptible)
         io.interruptible(false);
-    return status == 0 ? kExitSuccess : StationFailure(io, target, status, interrupted);
+    return status == 0 ? kExitSuccess : StationFailure(io, target, status, end);
 }
 
 QString MacText(const MacAddress& mac) {
@@ -166,7 +194,7 @@ int RunDiscover(const QStringList& words, CliIo& io) {
                 {QStringLiteral("reset"), (station->stationFlags & kStationFlagReset) != 0},
                 {QStringLiteral("restarted"), RestartedText(*station)},
             });
-        io.out << QJsonDocument(list).toJson(QJsonDocument::Indented);
+        io.out << TerminalJson(QJsonDocument(list).toJson(QJsonDocument::Indented));
         return kExitSuccess;
     }
     io.out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
@@ -179,7 +207,7 @@ int RunDiscover(const QStringList& words, CliIo& io) {
                   .arg(QStringLiteral("Restarted"));
     for (const auto& station : stations)
         io.out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7%8\n")
-                      .arg(FromStationText(station->syNm), -31)
+                      .arg(TerminalText(FromStationText(station->syNm)), -31)
                       .arg(QString::fromStdString(FormatDottedQuad(station->stationAddress)), -15)
                       .arg(MacText(station->wirelessMac), -17)
                       .arg(MacText(station->lanMac), -17)
@@ -217,8 +245,10 @@ int RunWrite(const QStringList& words, CliIo& io) {
     int code = 0;
     if (!PrepareStation(words, 1, {}, io, arguments, target, code))
         return code;
-    if (!LoadInput(io, arguments.positional()[1], target.record, code) ||
-        !AskPassword(io, arguments, target, code))
+    if (!LoadInput(io, arguments.positional()[1], target.record, code))
+        return code;
+    WarnAboutLongStationPassword(io, target.record);
+    if (!AskPassword(io, arguments, target, code))
         return code;
     return RunOperation(io, target, [&](SocketCell* cell) {
         return WriteStationConfiguration(target.record, cell, target.port);
@@ -243,16 +273,17 @@ int RunUpload(const QStringList& words, CliIo& io) {
     int code = 0;
     if (!PrepareStation(words, 1, {}, io, arguments, target, code))
         return code;
-    QFile file(arguments.positional()[1]);
-    if (!file.open(QIODevice::ReadOnly))
-        return StationFailure(io, target, kImageCannotOpen, false);
-    const qint64 size = file.size();
-    // An image past the block's limit is refused by the upload itself (-15) without reading it all.
-    const QByteArray image = file.read(std::min<qint64>(size, qint64(kSoftwareBlockSize) + 1));
-    if (image.size() != std::min<qint64>(size, qint64(kSoftwareBlockSize) + 1))
-        return StationFailure(io, target, kImageShortRead, false);
-    const std::uint32_t imageSize =
-        size > qint64(kSoftwareBlockSize) ? std::uint32_t(kSoftwareBlockSize) + 1 : std::uint32_t(size);
+    // A problem with the image is the file's, not the network's: found before anything is sent.
+    const QString& path = arguments.positional()[1];
+    QByteArray image;
+    QString reason;
+    const bool read = ReadInputFile(io, path, kMaxSoftwareImageSize, image, reason);
+    if (read && image.isEmpty())
+        reason = QStringLiteral("the file is empty");
+    if (!read || image.isEmpty())
+        return Fail(io, kExitReadFailed,
+                    QStringLiteral("%1: not a software image to upload: %2").arg(path, reason));
+    const auto imageSize = std::uint32_t(image.size());
     if (!AskPassword(io, arguments, target, code))
         return code;
     return RunOperation(io, target, [&](SocketCell* cell) {

@@ -1,5 +1,6 @@
 #include "cli/station_runner.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
@@ -8,9 +9,20 @@
 
 namespace corvane::cli {
 
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int MillisecondsLeft(Clock::time_point deadline) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return int(std::clamp<decltype(left)>(left, 0, 60000));
+}
+
+} // namespace
+
 int RunStationOperation(const std::function<int(SocketCell*)>& operation, int interruptFd,
-                        bool& interrupted) {
-    interrupted = false;
+                        std::chrono::milliseconds limit, OperationEnd& end) {
+    end = {};
     SocketCell* cell = nullptr;
     if (const int status = OpenSocketCell(kCellStream, 0, &cell); status != 0)
         return status;
@@ -26,18 +38,29 @@ int RunStationOperation(const std::function<int(SocketCell*)>& operation, int in
         const char byte = 0;
         [[maybe_unused]] const auto ignored = ::write(done[1], &byte, 1);
     });
+    const Clock::time_point deadline = Clock::now() + limit;
     pollfd fds[2] = {{done[0], POLLIN, 0}, {interruptFd, POLLIN, 0}};
     for (;;) {
-        const int ready = ::poll(fds, interruptFd >= 0 ? 2 : 1, -1);
+        const bool aborted = end.interrupted || end.timedOut;
+        const int ready = ::poll(fds, interruptFd >= 0 ? 2 : 1, aborted ? -1 : MillisecondsLeft(deadline));
         if (ready < 0 && errno == EINTR)
             continue;
-        if (ready > 0 && (fds[1].revents & POLLIN) && !interrupted) {
-            interrupted = true;
+        if (ready > 0 && (fds[0].revents & POLLIN))
+            break;
+        // One abort per operation: by the user, or by the deadline.
+        if (ready > 0 && (fds[1].revents & POLLIN) && !aborted) {
+            end.interrupted = true;
             AbortSocketCell(cell, 0);
-            fds[1].fd = -1; // one abort per operation
+            fds[1].fd = -1;
             continue;
         }
-        break; // done, or poll itself failed: the join below waits for the worker either way
+        if (ready == 0 && !aborted && Clock::now() >= deadline) {
+            end.timedOut = true;
+            AbortSocketCell(cell, 0);
+            continue;
+        }
+        if (ready < 0)
+            break; // poll itself failed: the join below waits for the worker either way
     }
     worker.join();
     ::close(done[0]);

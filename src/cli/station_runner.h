@@ -2,14 +2,22 @@
 
 #include "protocol/socket_cell.h"
 
+#include <chrono>
 #include <functional>
 
 namespace corvane::cli {
 
+// How a station operation ended besides its status.
+struct OperationEnd {
+    bool interrupted = false; // the user interrupted it
+    bool timedOut = false;    // its deadline passed
+};
+
 // Runs one base-station operation on a worker thread while this thread blocks in poll() on the worker's
-// completion and on `interruptFd`; an interrupt aborts the operation's socket, so its wait ends with -5.
-// Returns the operation's status (or the cell's opening status); `interrupted` tells whether the user
-// interrupted.
-int RunStationOperation(const std::function<int(SocketCell*)>& operation, int interruptFd, bool& interrupted);
+// completion and on `interruptFd`. An interrupt, or the end of `limit` (the whole operation's time), aborts
+// the operation's socket, so whatever it waits for (a connection, a reply, a send) ends with -5. Returns the
+// operation's status (or the cell's opening status).
+int RunStationOperation(const std::function<int(SocketCell*)>& operation, int interruptFd,
+                        std::chrono::milliseconds limit, OperationEnd& end);
 
 } // namespace corvane::cli

@@ -1,5 +1,6 @@
 #include "pages/password_dialog.h"
 
+#include "config/secret_memory.h"
 #include "pages/control_binding.h"
 
 namespace corvane {
@@ -8,11 +9,13 @@ PasswordDialog::PasswordDialog(int passwordControl, QWidget* parent)
     : TemplateDialog(parent), passwordControl_(passwordControl) {}
 
 bool PasswordDialog::Run(std::string& password) {
-    if (exec() != kOk) {
-        return false;
+    ProtectSecrets();
+    const bool ok = exec() == kOk;
+    if (ok) {
+        password = password_;
     }
-    password = password_;
-    return true;
+    WipeSecret(password_);
+    return ok;
 }
 
 void PasswordDialog::OnInitDialog() {

@@ -2,8 +2,15 @@
 #include "cli_test_support.h"
 #include "config/config_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvane::cli::test {
 namespace {
@@ -112,6 +119,177 @@ TEST_F(CliFileTest, UnwritableOutputShowsMessage148) {
     const CliRun run = RunTool({"import", Path("in.json"), "-o", Path("missing-dir/out.cfg")});
     EXPECT_EQ(run.exit, kExitWriteFailed);
     EXPECT_TRUE(run.err.contains("An error occurred while trying to write the configuration file."));
+}
+
+// A full disk: the save fails with the system's reason, and the file that was there keeps every byte.
+TEST_F(CliFileTest, AFullDiskNeverEmptiesThePreviousFile) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a small tmpfs needs root";
+    const QString disk = Path("disk");
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("disk")));
+    const QByteArray mountPoint = QFile::encodeName(disk);
+    // A mount namespace of this test's own, so the small disk is seen by nobody else.
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    const QString target = disk + QStringLiteral("/station.cfg");
+    WriteAll(Path("in.json"), "{\"syNm\": \"before\"}");
+    ASSERT_EQ(RunTool({"import", Path("in.json"), "-o", target}).exit, kExitSuccess);
+    const QByteArray before = ReadAll(target);
+    {
+        QFile filler(disk + QStringLiteral("/filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(512, 'f')) == 512) {
+        }
+        while (filler.write("f", 1) == 1) {
+        }
+    }
+    WriteAll(Path("in.json"), "{\"syNm\": \"after\"}");
+    const CliRun run = RunTool({"import", Path("in.json"), "-o", target});
+    EXPECT_EQ(run.exit, kExitWriteFailed);
+    EXPECT_TRUE(run.err.contains("No space left on device")) << run.err.toStdString();
+    EXPECT_EQ(ReadAll(target), before);
+    ::umount2(mountPoint.constData(), MNT_DETACH);
+}
+
+// -o naming something other than a regular file is refused and left as it is; a link to a file is followed.
+TEST_F(CliFileTest, OutputThatIsNotARegularFileIsRefused) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("directory")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), Path("device")));
+    WriteAll(Path("in.json"), "{}");
+    for (const char* name : {"directory", "device"}) {
+        const CliRun run = RunTool({"import", Path("in.json"), "-o", Path(name)});
+        EXPECT_EQ(run.exit, kExitWriteFailed) << name;
+        EXPECT_TRUE(run.err.contains("not a regular file")) << name;
+    }
+    EXPECT_TRUE(QFileInfo(Path("directory")).isDir());
+    EXPECT_EQ(QFileInfo(Path("device")).symLinkTarget(), QStringLiteral("/dev/null"));
+
+    ASSERT_EQ(Import("{}", "target.cfg").exit, kExitSuccess);
+    ASSERT_TRUE(QFile::link(Path("target.cfg"), Path("link.cfg")));
+    ASSERT_EQ(Import("{\"syNm\": \"linked\"}", "link.cfg").exit, kExitSuccess);
+    EXPECT_TRUE(RunTool({"show", Path("target.cfg")}).out.contains("\"linked\""));
+    EXPECT_TRUE(QFileInfo(Path("link.cfg")).isSymLink());
+}
+
+TEST_F(CliFileTest, NewConfigurationFilesAreOwnerOnly) {
+    ASSERT_EQ(Import("{}", "new.cfg").exit, kExitSuccess);
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(Path("new.cfg")).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+// Inputs that never end or are far too large end with a clear error, never an abort or the OOM killer.
+TEST_F(CliFileTest, OversizedInputsAreRefused) {
+    WriteAll(Path("sparse"), {});
+    ASSERT_TRUE(QFile::resize(Path("sparse"), qint64(1) << 30));
+    struct Case {
+        QStringList args;
+        QByteArray input;
+        int exit;
+    };
+    const Case cases[] = {
+        {{"show", "/dev/zero"}, {}, kExitReadFailed},
+        {{"show", Path("sparse")}, {}, kExitReadFailed},
+        {{"import", "/dev/zero", "-o", Path("never.cfg")}, {}, kExitReadFailed},
+        {{"import", Path("sparse"), "-o", Path("never.cfg")}, {}, kExitReadFailed},
+        {{"key", "--bits", "40", "--password-file", "/dev/zero"}, {}, kExitInvalidInput},
+        {{"key", "--bits", "40"}, QByteArray(100000, 'x'), kExitInvalidInput},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunTool(c.args, c.input);
+        EXPECT_EQ(run.exit, c.exit) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("larger than") || run.err.contains("longer than"))
+            << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Path("never.cfg")));
+}
+
+// Passwords are taken as given or refused, never cut or guessed at.
+TEST_F(CliFileTest, PasswordsWithANulOrFromAnEmptyFileAreRefused) {
+    WriteAll(Path("nul"), QByteArray("abc\0de\n", 7));
+    WriteAll(Path("empty"), {});
+    struct Case {
+        QStringList args;
+        QByteArray input;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"key", "--bits", "40"}, QByteArray("\"ab\0de\"\n", 9), "NUL"},
+        {{"key", "--bits", "40", "--password-file", Path("nul")}, {}, "NUL"},
+        {{"key", "--bits", "40", "--password-file", Path("empty")}, {}, "empty"},
+        {{"key", "--bits", "40"}, {}, "no password"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = RunTool(c.args, c.input);
+        EXPECT_EQ(run.exit, kExitInvalidInput) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+TEST_F(CliFileTest, ImportWarnsAboutAStationPasswordLongerThanTheStationChecks) {
+    const CliRun fits = Import("{\"syPW\": \"" + QByteArray(32, 'p') + "\"}");
+    EXPECT_EQ(fits.exit, kExitSuccess);
+    EXPECT_FALSE(fits.err.contains("warning"));
+    const CliRun longer = Import("{\"syPW\": \"" + QByteArray(33, 'p') + "\"}");
+    EXPECT_EQ(longer.exit, kExitSuccess);
+    EXPECT_TRUE(longer.err.contains("warning: the base station password (syPW) is 33 bytes long"))
+        << longer.err.toStdString();
+}
+
+// Station text that would speak to a terminal (colours, a title, a bell, rows forged with CR LF, a C1 CSI) is
+// shown escaped; the JSON stays valid and gives the same text back.
+const QByteArray kHostileJson =
+    R"({"syNm": "\u001b[31mred\u0007\r\nraCh  Radio channel: 99\u009d2J\u007f\\x1b", )"
+    R"("acTa": [{"corvaneId": "00:11:22:33:44:55", "description": "\u001b]0;owned\u0007"}]})";
+
+bool HasTerminalControl(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() < 0x20 && c != QLatin1Char('\n')) || (c.unicode() >= 0x7F && c.unicode() <= 0x9F);
+    });
+}
+
+TEST_F(CliFileTest, StationTextReachesTheTerminalEscaped) {
+    ASSERT_EQ(Import(kHostileJson, "a.cfg").exit, kExitSuccess);
+    ASSERT_EQ(Import("{}", "b.cfg").exit, kExitSuccess);
+    const CliRun show = RunTool({"show", Path("a.cfg")});
+    const CliRun diff = RunTool({"diff", Path("a.cfg"), Path("b.cfg")});
+    for (const CliRun& run : {show, diff}) {
+        EXPECT_FALSE(HasTerminalControl(run.out)) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(R"("\x1b[31mred\x07\x0d\x0araCh  Radio channel: 99\x9d2J\x7f\\x1b")"))
+            << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains(R"(00:11:22:33:44:55 "\x1b]0;owned\x07")"));
+    }
+    for (const QStringList& args :
+         {QStringList{"show", Path("a.cfg"), "--json"}, QStringList{"export", Path("a.cfg")}}) {
+        const CliRun json = RunTool(args);
+        EXPECT_FALSE(HasTerminalControl(json.out));
+        const QJsonObject parsed = QJsonDocument::fromJson(json.out.toUtf8()).object();
+        EXPECT_EQ(parsed.value("syNm").toString(),
+                  QJsonDocument::fromJson(kHostileJson).object().value("syNm").toString());
+    }
+    const CliRun exported = RunTool({"export", Path("a.cfg")});
+    ASSERT_EQ(Import(exported.out.toUtf8(), "c.cfg").exit, kExitSuccess);
+    EXPECT_EQ(ReadAll(Path("a.cfg")), ReadAll(Path("c.cfg")));
+}
+
+// "-" reads standard input where a file is read; "--" lets a file name begin with "-".
+TEST_F(CliFileTest, DashIsStandardInputAndDoubleDashEndsTheOptions) {
+    const CliRun imported = RunTool({"import", "-", "-o", Path("stdin.cfg")}, "{\"syNm\": \"Piped\"}");
+    ASSERT_EQ(imported.exit, kExitSuccess) << imported.err.toStdString();
+    const CliRun shown = RunTool({"show", "-"}, ReadAll(Path("stdin.cfg")));
+    EXPECT_TRUE(shown.out.contains("syNm  Base station name: \"Piped\"")) << shown.err.toStdString();
+    EXPECT_EQ(RunTool({"key", "--bits", "40", "--password-file", "-"}, "\"abcde\"\n").out, "6162636465\n");
+
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    WriteAll(Path("-odd.json"), "{\"syNm\": \"Odd\"}");
+    const CliRun odd = RunTool({"import", "-o", "odd.cfg", "--", "-odd.json"});
+    const CliRun oddShown = RunTool({"show", "--", "odd.cfg"});
+    QDir::setCurrent(previous);
+    EXPECT_EQ(odd.exit, kExitSuccess) << odd.err.toStdString();
+    EXPECT_TRUE(oddShown.out.contains("\"Odd\""));
 }
 
 TEST_F(CliFileTest, DiffListsOnlyChangedPropertiesAndHidesSecrets) {

@@ -1,10 +1,15 @@
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
+#include "config/element_stream.h"
+#include "mock_peer.h"
+#include "protocol/message_header.h"
 #include "sim_fixture.h"
 
+#include <QDir>
 #include <condition_variable>
 #include <fcntl.h>
 #include <mutex>
+#include <poll.h>
 #include <unistd.h>
 
 namespace corvane::cli::test {
@@ -63,12 +68,17 @@ TEST_F(CliStationTest, FaultsAreReportedWithMessage134AndTheStatus) {
 TEST_F(CliStationTest, UploadRefusesImagesThatReachTheTrailer) {
     RunningFleet running(Options(), stateDir_);
     const QString host = QString::fromStdString(running.SessionHost(1));
+    // A problem with the image is the file's: exit 5 and a message about the file, before any connection.
     WriteAll(Path("big.bin"), QByteArray(1572861, 'x'));
-    const CliRun big = RunTool({"upload", host, Path("big.bin")}, "orchid\n");
-    EXPECT_EQ(big.exit, kExitStationFailed);
-    EXPECT_TRUE(big.err.contains("(Error Code: -15)"));
-    const CliRun missing = RunTool({"upload", host, Path("missing.bin")}, "orchid\n");
-    EXPECT_TRUE(missing.err.contains("(Error Code: -6703)"));
+    WriteAll(Path("empty.bin"), {});
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("directory.bin")));
+    for (const char* name : {"big.bin", "empty.bin", "directory.bin", "missing.bin"}) {
+        const CliRun run = RunTool({"upload", host, Path(name)}, "orchid\n");
+        EXPECT_EQ(run.exit, kExitReadFailed) << name;
+        EXPECT_TRUE(run.err.contains(Path(name) + ": not a software image to upload: "))
+            << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains("base station")) << run.err.toStdString();
+    }
 
     WriteAll(Path("fits.bin"), QByteArray(1572860, 'y'));
     const CliRun fits = RunTool({"upload", host, Path("fits.bin")}, "orchid\n");
@@ -114,6 +124,106 @@ TEST_F(CliStationTest, InterruptAbortsTheWaitWithMinus5) {
     EXPECT_TRUE(run.err.contains("(Error Code: -5)")) << run.err.toStdString();
 }
 
+// The station's side of an exchange that never ends: it holds the connection until the test lets it go (a
+// client that gave up may still have data queued before its close).
+class Holding {
+public:
+    Holding() { EXPECT_EQ(::pipe(release_), 0); }
+    ~Holding() {
+        ::close(release_[0]);
+        ::close(release_[1]);
+    }
+    void Wait(int connection) const {
+        pollfd watched[2] = {{connection, POLLRDHUP, 0}, {release_[0], POLLIN, 0}};
+        ::poll(watched, 2, -1);
+    }
+    void Release() const { EXPECT_EQ(::write(release_[1], "x", 1), 1); }
+
+private:
+    int release_[2] = {-1, -1};
+};
+
+void ReplyHeader(int connection, std::int32_t status) {
+    const MessageHeader header = testing::StationReplyHeader(status);
+    testing::WriteAll(connection, header.data(), header.size());
+}
+
+// Every station operation ends on its own once --timeout has passed, whatever the station does meanwhile.
+TEST_F(CliStationTest, EveryOperationEndsAtItsDeadline) {
+    WriteAll(Path("image.bin"), QByteArray(100000, 'i'));
+    WriteAll(Path("empty.json"), "{}");
+    ASSERT_EQ(RunTool({"import", Path("empty.json"), "-o", Path("config.cfg")}).exit, kExitSuccess);
+    using Script = void (*)(int connection, const Holding& holding);
+    const Script neverReplies = [](int connection, const Holding& holding) {
+        MessageHeader request;
+        testing::ReadExactly(connection, request.data(), request.size());
+        holding.Wait(connection);
+    };
+    const Script stopsReading = [](int connection, const Holding& holding) { holding.Wait(connection); };
+    const Script trickles = [](int connection, const Holding&) {
+        MessageHeader request;
+        testing::ReadExactly(connection, request.data(), request.size());
+        testing::ReadBytes(connection, kTransferCount * kElementHeaderSize);
+        ReplyHeader(connection, 0);
+        const std::uint8_t byte = 0;
+        while (testing::WriteAll(connection, &byte, 1))
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    };
+    struct Case {
+        const char* what;
+        Script script;
+        QStringList command; // before the host
+        QStringList after;   // after the host
+    };
+    const Case cases[] = {
+        {"read, no reply", neverReplies, {"read"}, {"-o", Path("never.cfg")}},
+        {"restart, no reply", neverReplies, {"restart"}, {}},
+        {"upload, no reply", neverReplies, {"upload"}, {Path("image.bin")}},
+        {"upload, station stops reading", stopsReading, {"upload"}, {Path("image.bin")}},
+        {"write, no reply", stopsReading, {"write"}, {Path("config.cfg")}},
+        {"read, one byte at a time", trickles, {"read"}, {"-o", Path("never.cfg")}},
+    };
+    for (const Case& c : cases) {
+        Holding holding;
+        testing::MockPeer peer({[&](int connection) { c.script(connection, holding); }});
+        const CliRun run = RunTool(c.command + QStringList{QString::fromStdString(peer.Host())} + c.after +
+                                       QStringList{"--timeout", "0.3"},
+                                   "orchid\n");
+        EXPECT_EQ(run.exit, kExitStationFailed) << c.what;
+        EXPECT_TRUE(run.err.contains("(Error Code: -4)")) << c.what << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains("did not finish within 0.3 s")) << c.what;
+        EXPECT_FALSE(QFile::exists(Path("never.cfg")));
+        holding.Release();
+    }
+    for (const char* bad : {"0", "-1", "soon", "1e9"})
+        EXPECT_EQ(RunTool({"restart", "127.0.0.1", "--timeout", bad}, "orchid\n").exit, kExitUsage) << bad;
+}
+
+TEST_F(CliStationTest, AStationStatusNoLayerDefinesIsShownAsUnknown) {
+    for (const std::int32_t status : {12345, -16, -6}) {
+        testing::MockPeer peer({[status](int connection) {
+            MessageHeader request;
+            testing::ReadExactly(connection, request.data(), request.size());
+            ReplyHeader(connection, status);
+        }});
+        const CliRun run = RunTool({"restart", QString::fromStdString(peer.Host())}, "orchid\n");
+        EXPECT_EQ(run.err.contains(", unknown status)"), status == 12345) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("(Error Code: %1").arg(status)));
+    }
+}
+
+TEST_F(CliStationTest, WriteWarnsAboutAStationPasswordLongerThanTheStationChecks) {
+    WriteAll(Path("long.json"), "{\"syPW\": \"" + QByteArray(40, 'p') + "\"}");
+    ASSERT_EQ(RunTool({"import", Path("long.json"), "-o", Path("long.cfg")}).exit, kExitSuccess);
+    Holding holding;
+    testing::MockPeer peer({[&holding](int connection) { holding.Wait(connection); }});
+    const CliRun run = RunTool(
+        {"write", QString::fromStdString(peer.Host()), Path("long.cfg"), "--timeout", "0.1"}, "orchid\n");
+    EXPECT_TRUE(run.err.contains("warning: the base station password (syPW) is 40 bytes long"))
+        << run.err.toStdString();
+    holding.Release();
+}
+
 TEST_F(CliStationTest, DiscoverListsTheStationsThatAnswer) {
     SimOptions options = Options(3);
     options.resetStations = {2};
@@ -130,6 +240,23 @@ TEST_F(CliStationTest, DiscoverListsTheStationsThatAnswer) {
     EXPECT_TRUE(json.out.contains("\"address\": \"127.0.0.2\""));
     EXPECT_TRUE(json.out.contains("\"reset\": true"));
     EXPECT_FALSE(json.out.contains("127.0.0.3"));
+}
+
+TEST_F(CliStationTest, DiscoverShowsStationNamesEscaped) {
+    WriteAll(Path("hostile.json"), R"({"syNm": "\u001b[2J\r\nForged  10.9.9.9\u009d"})");
+    ASSERT_EQ(RunTool({"import", Path("hostile.json"), "-o",
+                       QString::fromStdString((stateDir_ / "station-127.0.0.1.cfg").string())})
+                  .exit,
+              kExitSuccess);
+    RunningFleet running(Options(), stateDir_);
+    const CliRun text = RunTool({"discover", "--target", QString::fromStdString(running.DiscoveryHost(1))});
+    ASSERT_EQ(text.exit, kExitSuccess) << text.err.toStdString();
+    EXPECT_TRUE(text.out.contains(R"(\x1b[2J\x0d\x0aForged  10.9.9.9\x9d)")) << text.out.toStdString();
+    EXPECT_EQ(text.out.count(QLatin1Char('\n')), 3) << "a header, one station, the count";
+    const CliRun json =
+        RunTool({"discover", "--json", "--target", QString::fromStdString(running.DiscoveryHost(1))});
+    EXPECT_TRUE(json.out.contains(R"("name": "\u001b[2J\r\nForged  10.9.9.9\u009d")"))
+        << json.out.toStdString();
 }
 
 } // namespace

@@ -1,0 +1,80 @@
+#include "files/bounded_read.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace corvane {
+
+namespace {
+
+QString TooLarge(qint64 limit) {
+    return QStringLiteral("the file is larger than %1 bytes").arg(limit);
+}
+
+} // namespace
+
+bool ReadFileBounded(const QString& path, qint64 limit, QByteArray& bytes, QString& reason) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    if (file.size() > limit) {
+        reason = TooLarge(limit);
+        return false;
+    }
+    return ReadDeviceBounded(file, limit, bytes, reason);
+}
+
+bool ReadDeviceBounded(QIODevice& device, qint64 limit, QByteArray& bytes, QString& reason) {
+    // The size a device claims is not trusted (/dev/zero claims 0): read one byte past the limit instead.
+    QByteArray read;
+    char piece[64 * 1024];
+    while (read.size() <= limit) {
+        const qint64 got = device.read(piece, std::min<qint64>(sizeof piece, limit + 1 - read.size()));
+        if (got < 0) {
+            reason = device.errorString();
+            return false;
+        }
+        if (got == 0) // the end (files and standard input block until there is more)
+            break;
+        read.append(piece, got);
+    }
+    if (read.size() > limit) {
+        reason = TooLarge(limit);
+        return false;
+    }
+    bytes = std::move(read);
+    return true;
+}
+
+bool ReadFirstLine(const QString& path, qint64 limit, QByteArray& line, QString& reason) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    // readLine stops after the line end or at the limit, so a file without one is never read whole.
+    QByteArray read = file.readLine(limit + 3);
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return false;
+    }
+    if (read.isEmpty()) {
+        reason = QStringLiteral("the file is empty");
+        return false;
+    }
+    const bool ended = read.endsWith('\n');
+    if (ended)
+        read.chop(1);
+    if (ended && read.endsWith('\r'))
+        read.chop(1);
+    if (read.size() > limit || (!ended && !file.atEnd())) {
+        reason = QStringLiteral("the first line is longer than %1 bytes").arg(limit);
+        return false;
+    }
+    line = std::move(read);
+    return true;
+}
+
+} // namespace corvane

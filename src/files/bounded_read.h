@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+
+namespace corvane {
+
+// Size bounds for the kinds of file the programs read, far above any real one of its kind.
+constexpr qint64 kMaxConfigurationFileSize = 256 * 1024 * 1024; // configuration and JSON files
+constexpr qint64 kMaxPasswordLineSize = 64 * 1024;              // the first line of a password file
+
+// Reads the file at `path` whole, but never more than `limit` bytes: a larger file, or one that never ends
+// (a device such as /dev/zero), is refused. False with the reason.
+bool ReadFileBounded(const QString& path, qint64 limit, QByteArray& bytes, QString& reason);
+
+// The same for what an open device (standard input, say) holds until its end.
+bool ReadDeviceBounded(QIODevice& device, qint64 limit, QByteArray& bytes, QString& reason);
+
+// Reads the first line of the file at `path` without its line end ("\n" or "\r\n"); a first line longer than
+// `limit` bytes is refused, and so is an empty file (it has no first line). False with the reason.
+bool ReadFirstLine(const QString& path, qint64 limit, QByteArray& line, QString& reason);
+
+} // namespace corvane

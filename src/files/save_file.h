@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QFileDevice>
+#include <QString>
+
+namespace corvane {
+
+// Writes all of `bytes` and pushes them out of Qt's buffer, so a full disk shows here and not, unseen, inside
+// a later commit or close. False with the system's reason in `reason`.
+bool WriteAndFlush(QFileDevice& file, QByteArrayView bytes, QString& reason);
+
+// Replaces the file at `path` with `bytes` as a whole, or leaves it as it was: false with the reason.
+// Something there that is not a regular file (a directory, a device, a pipe) is refused, never replaced; a
+// symbolic link to a regular file is followed. A new file is readable by its owner only (it may hold
+// secrets); an existing one keeps its permissions.
+bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reason);
+
+} // namespace corvane
