@@ -4,7 +4,6 @@
 #include "files/bounded_read.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 #include <memory>
 
@@ -40,20 +39,6 @@ int ReadWholeFile(const QString& path, std::vector<std::uint8_t>& bytes) {
         return file_status::kIncomplete;
     }
     return 0;
-}
-
-bool SaveWholeFile(const QString& path, std::string_view bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    // The last buffered write can fail unnoticed inside commit(): flush and check before the rename.
-    const auto size = qint64(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 } // namespace corvane

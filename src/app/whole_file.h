@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -14,12 +13,8 @@ constexpr int kOutOfMemory = -6731;
 constexpr int kIncomplete = -6736; // fewer bytes than the file's size
 } // namespace file_status
 
-// Reads a whole file in binary mode: 0, kNotOpened, the failure of the file-size operation, kOutOfMemory (also
-// for a file larger than kMaxConfigurationFileSize) or kIncomplete. An empty file gives 0 and no bytes.
+// Reads a whole file in binary mode: 0, kNotOpened, the failure of the file-size operation, kOutOfMemory
+// (also for a file larger than kMaxConfigurationFileSize) or kIncomplete. An empty file gives 0 and no bytes.
 int ReadWholeFile(const QString& path, std::vector<std::uint8_t>& bytes);
-
-// Replaces the file at `path` with `bytes` through a temporary file renamed over it: on any failure the
-// previous file stays as it was. False when anything failed.
-bool SaveWholeFile(const QString& path, std::string_view bytes);
 
 } // namespace corvane

@@ -103,7 +103,8 @@ std::uint32_t NumberValue(const ConfigRecord& record, PropertyTag tag) {
 }
 
 QString QuotedText(const std::string& bytes) {
-    return QLatin1Char('"') + TerminalText(FromStationText(bytes)).replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
+    return QLatin1Char('"') +
+           TerminalText(FromStationText(bytes)).replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
            QLatin1Char('"');
 }
 

@@ -5,6 +5,7 @@
 #include "app/whole_file.h"
 #include "config/acl_list_file.h"
 #include "config/config_record.h"
+#include "files/save_file.h"
 #include "pages/acl_list_model.h"
 #include "pages/add_client_dialog.h"
 #include "pages/control_binding.h"
@@ -135,7 +136,11 @@ void AccessControlPage::OnImport() {
 
 void AccessControlPage::OnExport() {
     const std::optional<QString> path = AskFileName(this, ListFileRequest(FileDialogRequest::Kind::Save));
-    if (path && !SaveWholeFile(*path, FormatAclListFile(clients_->Entries())))
+    if (!path)
+        return;
+    const std::string text = FormatAclListFile(clients_->Entries());
+    QString reason;
+    if (!SaveFileAtomically(*path, QByteArrayView(text.data(), qsizetype(text.size())), reason))
         ShowMessage(kStrAclFileError, 0, false);
 }
 

@@ -1,5 +1,6 @@
 #include "pages/choose_other_dialog.h"
 
+#include "config/secret_memory.h"
 #include "pages/control_binding.h"
 #include "ui_template_147_choose_other.h"
 
@@ -20,12 +21,14 @@ ChooseOtherDialog::ChooseOtherDialog(QWidget* parent)
 ChooseOtherDialog::~ChooseOtherDialog() = default;
 
 bool ChooseOtherDialog::Run(std::string& address, std::string& password) {
-    if (exec() != kOk) {
-        return false;
+    ProtectSecrets();
+    const bool ok = exec() == kOk;
+    if (ok) {
+        address = address_;
+        password = password_;
     }
-    address = address_;
-    password = password_;
-    return true;
+    WipeSecret(password_);
+    return ok;
 }
 
 void ChooseOtherDialog::OnInitDialog() {

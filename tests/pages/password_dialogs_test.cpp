@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolTip>
+#include <sys/prctl.h>
 
 namespace corvane {
 
@@ -62,6 +63,7 @@ private slots:
         EnterPasswordDialog dialog;
         QVERIFY(dialog.Run(password));
         QCOMPARE(password, std::string("orchid"));
+        QCOMPARE(::prctl(PR_GET_DUMPABLE), 0); // held passwords stay out of core dumps and debuggers
     }
 
     void cancelEscapeAndCloseBoxKeepTheCallersText_data() {

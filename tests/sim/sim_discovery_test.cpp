@@ -97,9 +97,15 @@ TEST_F(SimDiscoveryTest, AFloodOfRequestsDoesNotSilenceDiscovery) {
     DiscoveryProbe flood;
     for (int i = 0; i < 3000; ++i)
         flood.Send(running.DiscoveryHost(1));
+    // A datagram may be lost while the flood fills the receive buffer, so the asker asks again, as clients
+    // do.
     DiscoveryProbe asker;
-    asker.Send(running.DiscoveryHost(1));
-    EXPECT_EQ(asker.Collect(3000).size(), 1u);
+    bool answered = false;
+    for (int attempt = 0; attempt < 5 && !answered; ++attempt) {
+        asker.Send(running.DiscoveryHost(1));
+        answered = !asker.Collect(1000).empty();
+    }
+    EXPECT_TRUE(answered);
 }
 
 TEST_F(SimDiscoveryTest, LongNameIsCutTo31Characters) {
