@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The demo: installs what is missing, builds the release preset's programs and starts five simulated base stations
 # in the private test network. With a display it opens corvane-admin there: the chooser lists the stations, and
-# Configure reads one with the factory password "orchid"; closing the chooser ends the demo. Without a display it
+# Configure reads one with the factory password "orchid"; edit it, press Update, and the chooser counts the station
+# down while it restarts and lists it again with the change; closing the chooser ends the demo. Without a display it
 # shows them through the command-line tool instead: one discovery scan, then the configuration read from the first
 # station. Needs root for the network namespaces (it asks sudo otherwise, keeping the display).
 set -euo pipefail
@@ -23,7 +24,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  echo "== corvane-admin on five simulated base stations (password \"orchid\"); close its chooser to end the demo"
+  echo "== corvane-admin on five simulated base stations (password \"orchid\")"
+  echo "   Configure one, change its name, press Update; after the countdown Configure it again to see the change."
+  echo "   Close the chooser to end the demo."
   show=(admin "$bin/app/corvane-admin")
 else
   echo "== No display: corvane-admin needs a desktop, so the command-line tool shows the stations instead."
