@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# The one test command: installs what is missing, then configures, builds and tests every flavour:
-# the debug suite, the whole suite under ASan + UBSan, the Qt-free threaded parts under TSan, and the
-# fuzz targets (corpus replay, then a short fuzzing run of each) when clang is present.
+# The one test command: installs what is missing, checks the formatting, then configures, builds and tests
+# every flavour: the debug suite, the whole suite under ASan + UBSan, the Qt-free threaded parts under TSan, and
+# the fuzz targets (corpus replay, then a short fuzzing run of each) when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
+bash scripts/format.sh --check
 
 cmake --workflow --preset dev
 bash scripts/install_check.sh

@@ -10,11 +10,8 @@ namespace corvane {
 
 std::vector<ConfigPage*> MakeSettingsPages(QWidget* parent) {
     return {
-        new CorvanePage(parent),
-        new InternetPage(parent),
-        new NetworkPage(parent),
-        new AccessControlPage(parent),
-        new AuthenticationPage(parent),
+        new CorvanePage(parent),       new InternetPage(parent),       new NetworkPage(parent),
+        new AccessControlPage(parent), new AuthenticationPage(parent),
     };
 }
 

@@ -59,7 +59,7 @@ CorvanePage::CorvanePage(QWidget* parent)
     OnClicked(this, kChangeNetworkPassword, [this](bool) { ChangeNetworkPassword(); });
     OnClicked(this, kEncryption, [this](bool checked) { EncryptionClicked(checked); });
     OnClicked(this, kClosedNetwork,
-                 [this](bool checked) { ConfirmChecked(kClosedNetwork, kStrConfirmClosedNetwork, checked); });
+              [this](bool checked) { ConfirmChecked(kClosedNetwork, kStrConfirmClosedNetwork, checked); });
     OnClicked(this, kInterferenceRobustness, [this](bool checked) {
         ConfirmChecked(kInterferenceRobustness, kStrConfirmInterferenceRobustness, checked);
     });

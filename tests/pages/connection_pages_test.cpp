@@ -330,7 +330,8 @@ private slots:
         QCOMPARE(TextOf(page, domain), shown ? QStringLiteral("isp.example") : QString());
     }
 
-    // Every edit of the sub-pages holds station text: Windows-1252, refusing what it cannot hold as it is typed.
+    // Every edit of the sub-pages holds station text: Windows-1252, refusing what it cannot hold as it is
+    // typed.
     void typedTextIsWindows1252() {
         InternetHost host(PppoeAccount());
         QWidget* page = host.page(InternetPage::kPppoe);
