@@ -91,6 +91,11 @@ int main(int argc, char** argv) {
         {"error-134-code", [] { return Message(134, -6740, false); }},
         {"error-135-wrong-password", [] { return Message(135, -16, false); }},
         {"error-143-confirm-restart", [] { return Message(143, 0, true); }},
+        {"error-144-confirm-upload", [] { return Message(144, 0, true); }},
+        {"error-148-write-configuration", [] { return Message(148, 0, false); }},
+        {"error-149-read-configuration", [] { return Message(149, 0, false); }},
+        {"error-164-ppp-needs-dhcp", [] { return Message(164, 0, false); }},
+        {"error-165-dhcp-range-needs-static-ethernet", [] { return Message(165, 0, false); }},
         {"error-166-network-name", [] { return Message(166, 0, false); }},
         {"note-151-equivalent-password",
          [] {
@@ -109,6 +114,10 @@ int main(int argc, char** argv) {
         {"progress",
          [] {
              return std::make_unique<ProgressDialog>(ProgressSpec{137, false});
+         }},
+        {"progress-138-updating",
+         [] {
+             return std::make_unique<ProgressDialog>(ProgressSpec{138, false});
          }},
     };
     int failures = 0;
