@@ -3,7 +3,7 @@
 namespace corvane::cli {
 
 bool Arguments::Parse(const QStringList& words, const QSet<QString>& flags, const QSet<QString>& valued,
-                      QString& error) {
+                      QString& error, const QSet<QString>& optionallyValued) {
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString& word = words[i];
         if (word == QLatin1String("--")) { // the end of the options: what follows are file names and hosts
@@ -14,7 +14,15 @@ bool Arguments::Parse(const QStringList& words, const QSet<QString>& flags, cons
             positional_.append(word);
             continue;
         }
-        if (flags.contains(word)) {
+        const qsizetype equals = word.startsWith(QLatin1String("--")) ? word.indexOf(QLatin1Char('=')) : -1;
+        if (equals > 0) {
+            const QString name = word.left(equals);
+            if (!valued.contains(name) && !optionallyValued.contains(name)) {
+                error = QStringLiteral("unknown option %1").arg(name);
+                return false;
+            }
+            options_.insert(name, word.mid(equals + 1));
+        } else if (flags.contains(word) || optionallyValued.contains(word)) {
             options_.insert(word, QString());
         } else if (valued.contains(word)) {
             if (i + 1 >= words.size()) {

@@ -7,12 +7,14 @@
 
 namespace corvane::cli {
 
-// One command's arguments: positional words and --options, some of which take a value; "--" ends the options.
+// One command's arguments: positional words and --options, some of which take a value ("--name VALUE" or
+// "--name=VALUE") and some of which may ("--name" or "--name=VALUE"); "--" ends the options.
 class Arguments {
 public:
-    // False with a message for an option not in `flags` or `valued`, or a valued option without its value.
+    // False with a message for an option not in `flags`, `valued` or `optionallyValued`, or a valued option
+    // without its value.
     bool Parse(const QStringList& words, const QSet<QString>& flags, const QSet<QString>& valued,
-               QString& error);
+               QString& error, const QSet<QString>& optionallyValued = {});
 
     const QStringList& positional() const { return positional_; }
     bool Has(const QString& option) const { return options_.contains(option); }

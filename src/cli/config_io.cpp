@@ -8,6 +8,8 @@
 #include "files/save_file.h"
 #include "protocol/message_header.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <vector>
 
 namespace corvane::cli {
@@ -68,9 +70,15 @@ void WarnAboutLongStationPassword(CliIo& io, const ConfigRecord& record) {
            << Qt::endl;
 }
 
-int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record) {
+int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record, bool ownerOnly) {
     QString reason;
-    if (SaveConfiguration(path, record, reason))
+    // A replacement keeps the permissions of the file it replaces: those go first.
+    const QFileInfo existing(path);
+    const bool restricted = !ownerOnly || !existing.isFile() ||
+                            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!restricted)
+        reason = QStringLiteral("its permissions cannot be made owner-only");
+    else if (SaveConfiguration(path, record, reason))
         return kExitSuccess;
     return Fail(io, kExitWriteFailed,
                 QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageWriteConfigFailed)));

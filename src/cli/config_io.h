@@ -21,7 +21,8 @@ bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code);
 // A warning on the error stream when the record's base station password (syPW) is longer than the part of
 // it that a base station checks: the rest would be ignored at every log-in.
 void WarnAboutLongStationPassword(CliIo& io, const ConfigRecord& record);
-// SaveConfiguration with the tool's report of a failure (message 148); the exit status.
-int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record);
+// SaveConfiguration with the tool's report of a failure (message 148); the exit status. An owner-only file
+// (a copy of a station's secrets) is made 0600 even when it existed before, ahead of the new contents.
+int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record, bool ownerOnly = false);
 
 } // namespace corvane::cli

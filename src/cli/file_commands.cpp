@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/config_io.h"
 #include "cli/exit_codes.h"
+#include "cli/property_diff.h"
 #include "cli/property_view.h"
 #include "cli/terminal_text.h"
 #include "files/bounded_read.h"
@@ -129,19 +130,9 @@ int RunDiff(const QStringList& words, CliIo& io) {
     for (int i = 0; i < 2; ++i)
         if (!LoadInput(io, arguments.positional()[i], records[i], code))
             return code;
-    bool different = false;
-    for (const PropertyView& view : PropertyViews()) {
-        const QString before = DisplayValue(records[0], view, true);
-        const QString after = DisplayValue(records[1], view, true);
-        if (before == after)
-            continue;
-        different = true;
-        const bool reveal = arguments.Has(kReveal);
-        io.out << TagText(view.tag) << "  " << QString::fromLatin1(view.meaning) << "\n"
-               << "  - " << DisplayValue(records[0], view, reveal) << "\n"
-               << "  + " << DisplayValue(records[1], view, reveal) << "\n";
-    }
-    return different ? kExitDifferent : kExitSuccess;
+    const auto differing = DifferingProperties(records[0], records[1]);
+    PrintPropertyDiff(io.out, records[0], records[1], differing, arguments.Has(kReveal));
+    return differing.empty() ? kExitSuccess : kExitDifferent;
 }
 
 } // namespace corvane::cli

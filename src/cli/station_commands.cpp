@@ -5,6 +5,7 @@
 #include "cli/config_io.h"
 #include "cli/exit_codes.h"
 #include "cli/password_input.h"
+#include "cli/property_diff.h"
 #include "cli/station_runner.h"
 #include "cli/terminal_text.h"
 #include "config/hex_text.h"
@@ -29,6 +30,10 @@ namespace {
 
 const QString kPasswordFile = QStringLiteral("--password-file");
 const QString kOutput = QStringLiteral("-o");
+const QString kDryRun = QStringLiteral("--dry-run");
+const QString kBackup = QStringLiteral("--backup");
+const QString kReveal = QStringLiteral("--reveal-secrets");
+const QString kJson = QStringLiteral("--json");
 
 const QString kTimeout = QStringLiteral("--timeout");
 constexpr int kAborted = -5;
@@ -73,13 +78,14 @@ bool ParseTimeout(const Arguments& arguments, StationTarget& target) {
 
 // Parses "HOST[:PORT] [more positional words]" with the password options and resolves the host. False with
 // the exit status in `code`.
-bool PrepareStation(const QStringList& words, int files, const QSet<QString>& valued, CliIo& io,
-                    Arguments& arguments, StationTarget& target, int& code) {
+bool PrepareStation(const QStringList& words, int files, const QSet<QString>& flags,
+                    const QSet<QString>& valued, CliIo& io, Arguments& arguments, StationTarget& target,
+                    int& code) {
     QString error;
     QSet<QString> options = valued;
     options.insert(kPasswordFile);
     options.insert(kTimeout);
-    if (!arguments.Parse(words, {}, options, error)) {
+    if (!arguments.Parse(words, flags, options, error)) {
         code = UsageError(io, error);
         return false;
     }
@@ -125,6 +131,30 @@ int RunOperation(CliIo& io, const StationTarget& target, const std::function<int
     if (io.interruptible)
         io.interruptible(false);
     return status == 0 ? kExitSuccess : StationFailure(io, target, status, end);
+}
+
+// Reads the target station's configuration into `record`, a fresh one that reaches the same station.
+int ReadStation(CliIo& io, const StationTarget& target, ConfigRecord& record) {
+    record.stationAddress = target.record.stationAddress;
+    record.adminPassword = target.record.adminPassword;
+    return RunOperation(
+        io, target, [&](SocketCell* cell) { return ReadStationConfiguration(record, cell, target.port); });
+}
+
+// write --dry-run: what the write would change, as diff shows it; nothing is sent.
+int ShowPlannedChanges(CliIo& io, const Arguments& arguments, const StationTarget& target,
+                       const ConfigRecord& current) {
+    const auto differing = DifferingProperties(current, target.record);
+    const bool reveal = arguments.Has(kReveal);
+    if (arguments.Has(kJson))
+        io.out << TerminalJson(
+            QJsonDocument(QJsonObject{{QStringLiteral("host"), target.host},
+                                      {QStringLiteral("changes"),
+                                       PropertyDiffJson(current, target.record, differing, reveal)}})
+                .toJson(QJsonDocument::Indented));
+    else
+        PrintPropertyDiff(io.out, current, target.record, differing, reveal);
+    return differing.empty() ? kExitSuccess : kExitDifferent;
 }
 
 QString MacText(const MacAddress& mac) {
@@ -225,31 +255,46 @@ int RunRead(const QStringList& words, CliIo& io) {
     Arguments arguments;
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(words, 0, {kOutput}, io, arguments, target, code))
+    if (!PrepareStation(words, 0, {}, {kOutput}, io, arguments, target, code))
         return code;
     if (!arguments.Has(kOutput) || arguments.Value(kOutput).isEmpty())
         return UsageError(io, QStringLiteral("read needs -o FILE.cfg"));
     if (!AskPassword(io, arguments, target, code))
         return code;
-    if (const int exit = RunOperation(
-            io, target,
-            [&](SocketCell* cell) { return ReadStationConfiguration(target.record, cell, target.port); });
-        exit != kExitSuccess)
+    ConfigRecord record;
+    if (const int exit = ReadStation(io, target, record); exit != kExitSuccess)
         return exit;
-    return SaveOutput(io, arguments.Value(kOutput), target.record);
+    return SaveOutput(io, arguments.Value(kOutput), record);
 }
 
 int RunWrite(const QStringList& words, CliIo& io) {
     Arguments arguments;
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(words, 1, {}, io, arguments, target, code))
+    if (!PrepareStation(words, 1, {kDryRun, kReveal, kJson}, {kBackup}, io, arguments, target, code))
         return code;
+    const bool dryRun = arguments.Has(kDryRun);
+    if (!dryRun && (arguments.Has(kReveal) || arguments.Has(kJson)))
+        return UsageError(io, QStringLiteral("--reveal-secrets and --json go with --dry-run"));
+    if (arguments.Has(kBackup) && arguments.Value(kBackup).isEmpty())
+        return UsageError(io, QStringLiteral("--backup needs a file name"));
     if (!LoadInput(io, arguments.positional()[1], target.record, code))
         return code;
     WarnAboutLongStationPassword(io, target.record);
     if (!AskPassword(io, arguments, target, code))
         return code;
+    if (dryRun || arguments.Has(kBackup)) {
+        ConfigRecord current;
+        if (const int exit = ReadStation(io, target, current); exit != kExitSuccess)
+            return exit;
+        // No copy, no change: a backup that cannot be kept stops the write.
+        if (arguments.Has(kBackup))
+            if (const int exit = SaveOutput(io, arguments.Value(kBackup), current, true);
+                exit != kExitSuccess)
+                return Fail(io, exit, QStringLiteral("%1: nothing was written").arg(target.host));
+        if (dryRun)
+            return ShowPlannedChanges(io, arguments, target, current);
+    }
     return RunOperation(io, target, [&](SocketCell* cell) {
         return WriteStationConfiguration(target.record, cell, target.port);
     });
@@ -259,7 +304,7 @@ int RunRestart(const QStringList& words, CliIo& io) {
     Arguments arguments;
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(words, 0, {}, io, arguments, target, code) ||
+    if (!PrepareStation(words, 0, {}, {}, io, arguments, target, code) ||
         !AskPassword(io, arguments, target, code))
         return code;
     return RunOperation(io, target, [&](SocketCell* cell) {
@@ -271,7 +316,7 @@ int RunUpload(const QStringList& words, CliIo& io) {
     Arguments arguments;
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(words, 1, {}, io, arguments, target, code))
+    if (!PrepareStation(words, 1, {}, {}, io, arguments, target, code))
         return code;
     // A problem with the image is the file's, not the network's: found before anything is sent.
     const QString& path = arguments.positional()[1];

@@ -124,6 +124,65 @@ TEST_F(CliStationTest, InterruptAbortsTheWaitWithMinus5) {
     EXPECT_TRUE(run.err.contains("(Error Code: -5)")) << run.err.toStdString();
 }
 
+TEST_F(CliStationTest, DryRunShowsWhatWouldChangeAndSendsNothing) {
+    RunningFleet running(Options(), stateDir_);
+    const QString host = QString::fromStdString(running.SessionHost(1));
+    ASSERT_EQ(RunTool({"read", host, "-o", Path("same.cfg")}, "orchid\n").exit, kExitSuccess);
+    const CliRun same = RunTool({"write", host, Path("same.cfg"), "--dry-run"}, "orchid\n");
+    EXPECT_EQ(same.exit, kExitSuccess) << same.err.toStdString();
+    EXPECT_TRUE(same.out.isEmpty()) << same.out.toStdString();
+
+    WriteAll(Path("new.json"), R"({"syNm": "Caf\u00e9", "syPW": "s3cret", "raCh": 3})");
+    ASSERT_EQ(RunTool({"import", Path("new.json"), "-o", Path("new.cfg")}).exit, kExitSuccess);
+    const CliRun masked = RunTool({"write", host, Path("new.cfg"), "--dry-run"}, "orchid\n");
+    EXPECT_EQ(masked.exit, kExitDifferent);
+    EXPECT_EQ(masked.out, "syNm  Base station name\n  - \"Base Station 1\"\n  + \"Caf\u00e9\"\n"
+                          "syPW  Base station password\n  - (hidden)\n  + (hidden)\n"
+                          "raCh  Radio channel\n  - 1\n  + 3\n")
+        << masked.out.toStdString();
+    const CliRun revealed =
+        RunTool({"write", host, Path("new.cfg"), "--dry-run", "--reveal-secrets", "--json"}, "orchid\n");
+    EXPECT_EQ(revealed.exit, kExitDifferent);
+    EXPECT_TRUE(revealed.out.contains(R"("after": "s3cret")")) << revealed.out.toStdString();
+    EXPECT_TRUE(revealed.out.contains(R"("tag": "raCh")"));
+
+    EXPECT_EQ(running.fleet().StationAt(0).Configuration().syNm, "Base Station 1");
+    EXPECT_FALSE(running.fleet().StationAt(0).IsDown()) << "a dry run sends no write";
+    EXPECT_EQ(RunTool({"write", host, Path("new.cfg"), "--json"}, "orchid\n").exit, kExitUsage);
+}
+
+TEST_F(CliStationTest, BackupKeepsTheStationsConfigurationBeforeTheWrite) {
+    RunningFleet running(Options(), stateDir_);
+    const QString host = QString::fromStdString(running.SessionHost(1));
+    WriteAll(Path("new.json"), R"({"syNm": "Cellar"})");
+    ASSERT_EQ(RunTool({"import", Path("new.json"), "-o", Path("new.cfg")}).exit, kExitSuccess);
+    WriteAll(Path("backup.cfg"), "older backup");
+    QFile::setPermissions(Path("backup.cfg"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ReadGroup | QFileDevice::ReadOther);
+
+    const CliRun run = RunTool({"write", host, Path("new.cfg"), "--backup", Path("backup.cfg")}, "orchid\n");
+    ASSERT_EQ(run.exit, kExitSuccess) << run.err.toStdString();
+    EXPECT_EQ(QFile::permissions(Path("backup.cfg")), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                          QFileDevice::ReadUser | QFileDevice::WriteUser);
+    EXPECT_TRUE(RunTool({"show", Path("backup.cfg")}).out.contains("\"Base Station 1\""));
+    EXPECT_EQ(running.fleet().StationAt(0).Configuration().syNm, "Cellar");
+}
+
+TEST_F(CliStationTest, ABackupThatCannotBeSavedStopsTheWrite) {
+    RunningFleet running(Options(), stateDir_);
+    const QString host = QString::fromStdString(running.SessionHost(1));
+    WriteAll(Path("new.json"), R"({"syNm": "Cellar"})");
+    ASSERT_EQ(RunTool({"import", Path("new.json"), "-o", Path("new.cfg")}).exit, kExitSuccess);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("directory.cfg")));
+    for (const char* backup : {"directory.cfg", "missing/backup.cfg"}) {
+        const CliRun run = RunTool({"write", host, Path("new.cfg"), "--backup", Path(backup)}, "orchid\n");
+        EXPECT_EQ(run.exit, kExitWriteFailed) << backup;
+        EXPECT_TRUE(run.err.contains(host + ": nothing was written")) << run.err.toStdString();
+        EXPECT_EQ(running.fleet().StationAt(0).Configuration().syNm, "Base Station 1");
+        EXPECT_FALSE(running.fleet().StationAt(0).IsDown());
+    }
+}
+
 // The station's side of an exchange that never ends: it holds the connection until the test lets it go (a
 // client that gave up may still have data queued before its close).
 class Holding {
