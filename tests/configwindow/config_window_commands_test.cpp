@@ -9,6 +9,7 @@
 #include "config/network_password.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
+#include "configwindow/settings_pages.h"
 #include "modal_driver.h"
 #include "pages/config_page.h"
 #include "pages/control_binding.h"
@@ -195,10 +196,10 @@ private:
     QTemporaryDir dir_;
 
     // A window on `source` whose station is the scripted one.
-    QPointer<ConfigWindow> Open(const ConfigRecord& source) {
+    QPointer<ConfigWindow> Open(const ConfigRecord& source, SettingsPageFactory pages = StandInPages) {
         StationLink link{runner_.get(),
                          [this](const ConfigRecord& record) { marked_ << record.stationAddress; }};
-        QPointer<ConfigWindow> window = new ConfigWindow(&source, StandInPages, std::move(link));
+        QPointer<ConfigWindow> window = new ConfigWindow(&source, pages, std::move(link));
         window->show();
         return window;
     }
@@ -641,6 +642,36 @@ private slots:
         QTest::keyClick(window->focusWidget(), Qt::Key_Return);
         QCOMPARE(station_.exchanges, QStringList{"write"});
         QCOMPARE(station_.received.syNm, std::string("Home!"));
+        QTRY_VERIFY(window == nullptr);
+    }
+
+    // The program's own pages hold push buttons of their own: one takes Enter while it has the focus, and
+    // once the focus is back in a field Enter presses "Update" again.
+    void enterInTheRealPagesPressesUpdateUnlessAPageButtonHasTheFocus() {
+        QPointer<ConfigWindow> window = Open(StationRecord("Home"), MakeSettingsPages);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget* wireless = window->Sheet().Page(0);
+        QCOMPARE(window->focusWidget(), GetControl(wireless, corvane_page::kName));
+
+        QWidget* changePassword = GetControl(wireless, corvane_page::kChangeStationPassword);
+        changePassword->setFocus(Qt::TabFocusReason);
+        QString asked;
+        OnNextModal([&asked](QDialog& dialog) {
+            asked = dialog.windowTitle();
+            dialog.reject();
+        });
+        QTest::keyClick(changePassword, Qt::Key_Return);
+        QVERIFY(!asked.isEmpty());
+        QVERIFY(station_.exchanges.isEmpty());
+
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QWidget* field = window->focusWidget();
+        QCOMPARE(field, GetControl(wireless, corvane_page::kNetworkName));
+        QTest::keyClicks(field, QStringLiteral("Desk"));
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(station_.exchanges, QStringList{"write"});
+        QCOMPARE(station_.received.raNm, std::string("Desk"));
         QTRY_VERIFY(window == nullptr);
     }
 

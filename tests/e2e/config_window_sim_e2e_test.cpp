@@ -9,10 +9,14 @@
 #include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
+#include "pages/config_page.h"
 #include "pages/control_binding.h"
+#include "pages/property_sheet.h"
+#include "resources/ids/corvane_page_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/menu_commands.h"
 #include "resources/string_table.h"
+#include "simulated_fleet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,14 +27,13 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <arpa/inet.h>
 #include <cerrno>
-#include <cstdlib>
 #include <memory>
 
 namespace corvane {
 
 using namespace testing;
+using namespace e2e;
 
 namespace {
 
@@ -51,23 +54,6 @@ constexpr int kFaultStations = 3 * int(std::size(kFaults));
 constexpr int kWrongPasswordStation = kFaultStations + 1;
 constexpr int kStations = kWrongPasswordStation;
 constexpr int kUnreachableStation = kStations + 10; // inside the lan's block, where nothing listens
-
-QString Env(const char* name) {
-    return QString::fromLocal8Bit(std::getenv(name));
-}
-
-std::uint32_t StationNumber(int station) {
-    in_addr address{};
-    ::inet_pton(AF_INET, Env("CORVANE_FIRST_STATION").toLatin1().constData(), &address);
-    return ntohl(address.s_addr) + std::uint32_t(station - 1);
-}
-
-QString StationAddress(int station) {
-    in_addr address{};
-    address.s_addr = htonl(StationNumber(station));
-    char text[INET_ADDRSTRLEN];
-    return QString::fromLatin1(::inet_ntop(AF_INET, &address, text, sizeof text));
-}
 
 QString Text(unsigned id) {
     const std::string_view text = ResourceString(id);
@@ -97,28 +83,16 @@ class ConfigWindowSimTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (Env("CORVANE_LAN_NS").isEmpty()) {
+        if (!InPrivateNetwork()) {
             QSKIP("runs inside scripts/privnet.sh only");
         }
         QVERIFY(stateDir_.isValid());
-        std::vector<std::string> argv{"ip",
-                                      "netns",
-                                      "exec",
-                                      Env("CORVANE_LAN_NS").toStdString(),
-                                      CORVANE_SIM_PATH,
-                                      "--stations",
-                                      std::to_string(kStations),
-                                      "--first-address",
-                                      Env("CORVANE_FIRST_STATION").toStdString(),
-                                      "--state-dir",
-                                      stateDir_.path().toStdString(),
-                                      "--restart-ms",
-                                      "2000"};
+        std::vector<std::string> faults;
         for (int station = 1; station <= kFaultStations; ++station) {
-            argv.push_back("--fault");
-            argv.push_back(std::to_string(station) + ":" + kFaults[(station - 1) / 3]);
+            faults.push_back("--fault");
+            faults.push_back(std::to_string(station) + ":" + kFaults[(station - 1) / 3]);
         }
-        simulator_ = std::make_unique<e2e::RunningProgram>(argv);
+        simulator_ = std::make_unique<RunningProgram>(SimulatorCommand(kStations, stateDir_.path(), faults));
         QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
         image_ = filesDir_.filePath(QStringLiteral("software.bin"));
         QFile file(image_);
@@ -177,7 +151,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(unsigned, message);
         QFETCH(QString, code);
-        const QString state = StatePath(station);
+        const QString state = StatePath(stateDir_.path(), station);
         const QByteArray stored = Contents(state);
         const int threads = ThreadCount();
 
@@ -188,7 +162,8 @@ private slots:
         QList<std::uint32_t> marked;
         QPointer<ConfigWindow> window = ConfigWindow::Open(
             &record, {nullptr, [&](const ConfigRecord& r) { marked << r.stationAddress; }});
-        EditName(window, QStringLiteral("Edited in the matrix"));
+        const QString edited = QStringLiteral("Edited in the matrix");
+        TypeInto(window->Sheet().Page(0), corvane_page::kName, edited);
 
         QString shownText, shownCode;
         bool cancelled = false;
@@ -219,7 +194,7 @@ private slots:
             QVERIFY(marked.isEmpty());
             QCoreApplication::processEvents();
             QVERIFY(window != nullptr && window->isVisible());
-            QCOMPARE(window->Record().syNm, std::string("Edited in the matrix"));
+            QCOMPARE(TextOf(window->Sheet().Page(0), corvane_page::kName), edited);
             QCOMPARE(window->Record().stationAddress, StationNumber(station));
             // The station's configuration is as it was. (A station whose upload reply is damaged may have
             // kept the image: it has taken it whole before answering; without the restart it never runs.)
@@ -230,16 +205,6 @@ private slots:
 
 private:
     static constexpr unsigned kSucceeds = ~0u;
-
-    QString StatePath(int station) const {
-        return stateDir_.filePath(QStringLiteral("station-%1.cfg").arg(StationAddress(station)));
-    }
-
-    // Changes the station name as the user would: in the wireless page's field when it is there.
-    static void EditName(ConfigWindow* window, const QString& name) {
-        window->Record().syNm = name.toStdString();
-        window->Refresh();
-    }
 
     // Queues what the command asks before it reaches the station: the confirmation, the software file.
     void Prepare(Command command) {
@@ -267,7 +232,7 @@ private:
     QTemporaryDir stateDir_;
     QTemporaryDir filesDir_;
     QString image_;
-    std::unique_ptr<e2e::RunningProgram> simulator_;
+    std::unique_ptr<RunningProgram> simulator_;
 };
 
 } // namespace corvane

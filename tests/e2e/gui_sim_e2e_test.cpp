@@ -5,11 +5,13 @@
 #include "app/file_dialog.h"
 #include "app/startup.h"
 #include "child_process.h"
+#include "chooser_driver.h"
 #include "config/config_file.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
 #include "pages/control_binding.h"
+#include "simulated_fleet.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -19,14 +21,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
-#include <arpa/inet.h>
-#include <cstdlib>
 #include <memory>
 #include <set>
 
 namespace corvane {
 
 using namespace testing;
+using namespace e2e;
 
 namespace {
 
@@ -36,26 +37,6 @@ constexpr int kHiddenStation = 21; // and station 21 never answers
 constexpr int kConfigureButton = 1049;
 constexpr int kMessageText = 1058;
 constexpr int kErrorCode = 1059;
-constexpr int kScanWaitMs = 30000;
-
-QString Env(const char* name) {
-    return QString::fromLocal8Bit(std::getenv(name));
-}
-
-QString StationAddress(int station) {
-    in_addr address{};
-    ::inet_pton(AF_INET, Env("CORVANE_FIRST_STATION").toLatin1().constData(), &address);
-    address.s_addr = htonl(ntohl(address.s_addr) + std::uint32_t(station - 1));
-    char text[INET_ADDRSTRLEN];
-    return QString::fromLatin1(::inet_ntop(AF_INET, &address, text, sizeof text));
-}
-
-void AnswerPassword(const QString& password) {
-    OnNextModal([password](QDialog& dialog) {
-        TypeInto(&dialog, 1056, password);
-        ClickControl(&dialog, 1);
-    });
-}
 
 void Confirm() {
     OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 1); });
@@ -68,15 +49,14 @@ class GuiSimTest : public QObject {
 
 private slots:
     void initTestCase() {
-        if (Env("CORVANE_LAN_NS").isEmpty()) {
+        if (!InPrivateNetwork()) {
             QSKIP("runs inside scripts/privnet.sh only");
         }
         QVERIFY(stateDir_.isValid());
-        simulator_ = std::make_unique<e2e::RunningProgram>(std::vector<std::string>{
-            "ip", "netns", "exec", Env("CORVANE_LAN_NS").toStdString(), CORVANE_SIM_PATH, "--stations",
-            std::to_string(kHiddenStation), "--first-address", Env("CORVANE_FIRST_STATION").toStdString(),
-            "--state-dir", stateDir_.path().toStdString(), "--restart-ms", "2000", "--reset",
-            std::to_string(kResetStation), "--fault", std::to_string(kHiddenStation) + ":drop-discovery"});
+        simulator_ = std::make_unique<RunningProgram>(
+            SimulatorCommand(kHiddenStation, stateDir_.path(),
+                             {"--reset", std::to_string(kResetStation), "--fault",
+                              std::to_string(kHiddenStation) + ":drop-discovery"}));
         QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
     }
     void cleanupTestCase() { simulator_.reset(); }
@@ -221,39 +201,14 @@ private slots:
     }
 
 private:
-    std::set<QString> Addresses() const {
-        std::set<QString> addresses;
-        for (int row = 0; row < chooser_->StationList().topLevelItemCount(); ++row) {
-            addresses.insert(RowText(row, 1));
-        }
-        return addresses;
-    }
-    // The first tick shows 20, or 19 when a second of the calendar clock turned since the countdown began.
-    bool CountdownStarted(int row) const {
-        const QString text = RowText(row, 1);
-        return text == QStringLiteral("Restarting...20") || text == QStringLiteral("Restarting...19");
-    }
-    QString RowText(int row, int column) const {
-        const QTreeWidgetItem* item = chooser_->StationList().topLevelItem(row);
-        return item != nullptr ? item->text(column) : QString();
-    }
-    void WaitForStation(int station) {
-        QTRY_VERIFY_WITH_TIMEOUT(Addresses().contains(StationAddress(station)), kScanWaitMs);
-    }
-    int Select(int station) {
-        QTreeWidget& list = chooser_->StationList();
-        for (int row = 0; row < list.topLevelItemCount(); ++row) {
-            if (RowText(row, 1) == StationAddress(station)) {
-                list.clearSelection();
-                list.topLevelItem(row)->setSelected(true);
-                return row;
-            }
-        }
-        return -1;
-    }
+    std::set<QString> Addresses() const { return ListedAddresses(*chooser_); }
+    bool CountdownStarted(int row) const { return e2e::CountdownStarted(*chooser_, row); }
+    QString RowText(int row, int column) const { return e2e::RowText(*chooser_, row, column); }
+    void WaitForStation(int station) { QVERIFY(e2e::WaitForStation(*chooser_, station)); }
+    int Select(int station) { return SelectStation(*chooser_, station); }
 
     QTemporaryDir stateDir_;
-    std::unique_ptr<e2e::RunningProgram> simulator_;
+    std::unique_ptr<RunningProgram> simulator_;
     QPointer<ChooserWindow> chooser_;
 };
 

@@ -1,6 +1,7 @@
 #include "modal_driver.h"
 
 #include "pages/control_binding.h"
+#include "pages/ip_address_control.h"
 #include "resources/station_text.h"
 #include "resources/string_table.h"
 
@@ -86,6 +87,17 @@ void TypeInto(QWidget* dialog, int id, const QString& text) {
     edit->clear();
     for (QChar key : text) {
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(key), Qt::NoModifier);
+    }
+}
+
+void TypeAddress(QWidget* dialog, int id, const QString& address) {
+    auto* control = qobject_cast<IpAddressControl*>(GetControl(dialog, id));
+    QVERIFY(control != nullptr);
+    control->Clear();
+    const QList<QLineEdit*> fields = control->findChildren<QLineEdit*>();
+    const QStringList parts = address.split('.');
+    for (int i = 0; i < fields.size() && i < parts.size(); ++i) {
+        QTest::keyClicks(fields[i], parts[i]);
     }
 }
 

@@ -21,6 +21,8 @@ QStringList TakeUnexpectedModals();
 void ClickControl(QWidget* dialog, int id);
 // Replaces the text of the edit with this control id, as typing would.
 void TypeInto(QWidget* dialog, int id, const QString& text);
+// Types each dotted part into its field of the IP address control with this id; "" leaves the control blank.
+void TypeAddress(QWidget* dialog, int id, const QString& address);
 // Picks the entry of the drop-down list with this control id, as the user choosing it would.
 void ChooseIn(QWidget* dialog, int id, int index);
 QString TextOf(QWidget* dialog, int id);

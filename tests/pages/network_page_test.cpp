@@ -3,7 +3,6 @@
 #include "modal_driver.h"
 #include "page_bench.h"
 #include "pages/control_binding.h"
-#include "pages/ip_address_control.h"
 #include "pages/network_page.h"
 #include "pages/port_map_entry_dialog.h"
 #include "pages/port_mapping_dialog.h"
@@ -16,7 +15,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
 #include <memory>
@@ -33,17 +31,6 @@ constexpr int kMessageText = 1058;
 // The text a button or label shows: mnemonics gone, a doubled ampersand shown as one.
 QString Shown(QString text) {
     return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove('&').replace('\x01', '&');
-}
-
-// Types each dotted part into its field of the IP address control; "" leaves the control blank.
-void TypeAddress(QWidget* dialog, int id, const QString& address) {
-    auto* control = qobject_cast<IpAddressControl*>(GetControl(dialog, id));
-    control->Clear();
-    const QList<QLineEdit*> fields = control->findChildren<QLineEdit*>();
-    const QStringList parts = address.split('.');
-    for (int i = 0; i < fields.size() && i < parts.size(); ++i) {
-        QTest::keyClicks(fields[i], parts[i]);
-    }
 }
 
 // The next message is answered with OK; its text is kept.

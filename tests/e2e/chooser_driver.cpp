@@ -1,0 +1,82 @@
+#include "chooser_driver.h"
+
+#include "app/chooser_window.h"
+#include "config_windows.h"
+#include "modal_driver.h"
+#include "simulated_fleet.h"
+
+#include <QDialog>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace corvane::e2e {
+namespace {
+
+constexpr int kConfigureButton = 1049;
+constexpr int kPasswordEdit = 1056;
+
+} // namespace
+
+std::set<QString> ListedAddresses(const ChooserWindow& chooser) {
+    std::set<QString> addresses;
+    for (int row = 0; row < chooser.StationList().topLevelItemCount(); ++row) {
+        addresses.insert(RowText(chooser, row, 1));
+    }
+    return addresses;
+}
+
+QString RowText(const ChooserWindow& chooser, int row, int column) {
+    const QTreeWidgetItem* item = chooser.StationList().topLevelItem(row);
+    return item != nullptr ? item->text(column) : QString();
+}
+
+int RowOf(const ChooserWindow& chooser, int station) {
+    for (int row = 0; row < chooser.StationList().topLevelItemCount(); ++row) {
+        if (RowText(chooser, row, 1) == StationAddress(station)) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+bool WaitForStation(const ChooserWindow& chooser, int station) {
+    return QTest::qWaitFor([&] { return RowOf(chooser, station) >= 0; }, kScanWaitMs);
+}
+
+int SelectStation(ChooserWindow& chooser, int station) {
+    const int row = RowOf(chooser, station);
+    if (row >= 0) {
+        chooser.StationList().clearSelection();
+        chooser.StationList().topLevelItem(row)->setSelected(true);
+    }
+    return row;
+}
+
+bool CountdownStarted(const ChooserWindow& chooser, int row) {
+    const QString text = RowText(chooser, row, 1);
+    return text == QStringLiteral("Restarting...20") || text == QStringLiteral("Restarting...19");
+}
+
+void AnswerPassword(const QString& password) {
+    testing::OnNextModal([password](QDialog& dialog) {
+        testing::TypeInto(&dialog, kPasswordEdit, password);
+        testing::ClickControl(&dialog, 1);
+    });
+}
+
+ConfigWindow* ConfigureStation(ChooserWindow& chooser, int station, const QString& password) {
+    if (!WaitForStation(chooser, station) || SelectStation(chooser, station) < 0) {
+        return nullptr;
+    }
+    const QList<ConfigWindow*> before = testing::OpenConfigWindows();
+    AnswerPassword(password);
+    testing::ClickControl(&chooser, kConfigureButton);
+    for (ConfigWindow* window : testing::OpenConfigWindows()) {
+        if (!before.contains(window)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace corvane::e2e
