@@ -26,8 +26,14 @@ const char* const kUsage =
     "    --backup FILE.cfg                        first save the station's configuration (owner-only); "
     "no write\n"
     "                                             happens when it cannot be saved\n"
-    "  restart HOST[:PORT]                        restart a station\n"
-    "  upload HOST[:PORT] IMAGE.bin               upload base-station software (the station then restarts)\n"
+    "    --wait[=SECONDS]                         then wait for it to come back and read it back: exit 8 "
+    "when it\n"
+    "                                             does not, 9 when it holds other settings than written\n"
+    "  restart HOST[:PORT] [--wait[=SECONDS]]     restart a station\n"
+    "  upload HOST[:PORT] IMAGE.bin [--wait[=SECONDS]]\n"
+    "                                             upload base-station software (the station then restarts)\n"
+    "  --wait waits (default 60 s) until the station answers a discovery request sent to it with an up-time\n"
+    "  that began after the restart (its discovery port 192).\n"
     "  These four ask for the base station's password: typed at the terminal without echo, read from the "
     "first\n"
     "  line of standard input, or from the first line of --password-file FILE. Never from the command line.\n"
@@ -62,6 +68,8 @@ const char* const kUsage =
     "  5    an input file could not be read or is not valid\n"
     "  6    an output file could not be written (the previous file is kept)\n"
     "  7    a password or JSON document is not valid\n"
+    "  8    --wait: the station did not come back after its restart\n"
+    "  9    --wait: the station came back with settings other than those written\n"
     "  130  interrupted while waiting for a base station (status -5)\n";
 
 int Fail(CliIo& io, int code, const QString& text) {

@@ -12,6 +12,9 @@ enum ExitCode : int {
     kExitReadFailed = 5,    // an input file could not be read or is not valid
     kExitWriteFailed = 6,   // an output file could not be written
     kExitInvalidInput = 7,  // a password or JSON document that is not valid
+    kExitNotBack = 8,       // --wait: the base station did not come back after its restart
+    kExitMismatch = 9,      // --wait: the base station came back with a configuration other than written
+    kExitSomeFailed = 10,   // a command for several base stations failed for some of them
     kExitInterrupted = 130, // interrupted while waiting for a base station (-5)
 };
 

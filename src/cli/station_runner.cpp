@@ -21,10 +21,10 @@ int MillisecondsLeft(Clock::time_point deadline) {
 } // namespace
 
 int RunStationOperation(const std::function<int(SocketCell*)>& operation, int interruptFd,
-                        std::chrono::milliseconds limit, OperationEnd& end) {
+                        std::chrono::milliseconds limit, OperationEnd& end, std::uint32_t cellKind) {
     end = {};
     SocketCell* cell = nullptr;
-    if (const int status = OpenSocketCell(kCellStream, 0, &cell); status != 0)
+    if (const int status = OpenSocketCell(cellKind, 0, &cell); status != 0)
         return status;
     int done[2];
     if (::pipe2(done, O_CLOEXEC) != 0) {

@@ -7,13 +7,15 @@
 namespace corvane::sim {
 
 namespace {
-constexpr std::array<std::pair<std::string_view, Fault>, 6> kFaultNames{{
+constexpr std::array<std::pair<std::string_view, Fault>, 8> kFaultNames{{
     {"bad-reply-checksum", Fault::BadReplyChecksum},
     {"close-mid-stream", Fault::CloseMidStream},
     {"stall", Fault::Stall},
     {"lying-status-length", Fault::LyingStatusLength},
     {"giant-length", Fault::GiantLength},
     {"drop-discovery", Fault::DropDiscovery},
+    {"stay-down", Fault::StayDown},
+    {"forget-writes", Fault::ForgetWrites},
 }};
 } // namespace
 

@@ -15,6 +15,8 @@ enum class Fault : std::uint32_t {
     LyingStatusLength = 1u << 3, // status elements whose length field says more than the 4 bytes that follow
     GiantLength = 1u << 4,       // an element announcing an absurd length
     DropDiscovery = 1u << 5,     // discovery requests go unanswered
+    StayDown = 1u << 6,          // a restart takes the station down for good
+    ForgetWrites = 1u << 7,      // a configuration write is acknowledged and never kept
 };
 
 using FaultSet = std::uint32_t;

@@ -259,6 +259,10 @@ int Fleet::UpdateStations(Clock::time_point now) {
         const auto downUntil = sockets.station->DownUntil();
         if (!downUntil)
             continue;
+        if (HasFault(sockets.station->Faults(), Fault::StayDown)) {
+            CloseListener(sockets); // never back: nothing to plan
+            continue;
+        }
         if (*downUntil > now) {
             CloseListener(sockets); // unreachable: connections are refused
             next = next ? std::min(*next, *downUntil) : *downUntil;

@@ -18,7 +18,9 @@ const char* const kSimUsage =
     "  --restart-ms MS         how long a restarting station is unreachable (default 5000)\n"
     "  --reset N|all           station N answers discovery as reset and not configured (repeatable)\n"
     "  --fault N|all:KIND      station N shows a fault (repeatable); KIND is one of bad-reply-checksum,\n"
-    "                          close-mid-stream, stall, lying-status-length, giant-length, drop-discovery\n"
+    "                          close-mid-stream, stall, lying-status-length, giant-length, drop-discovery,\n"
+    "                          stay-down (a restart never ends), forget-writes (writes are acknowledged,\n"
+    "                          never kept)\n"
     "  --ready-file PATH       write \"ready DISCOVERY-PORT SESSION-PORT\" there once every socket is bound\n"
     "  --quiet                 no session log on standard output\n";
 

@@ -64,6 +64,8 @@ std::uint32_t Station::UptimeTicks(Clock::time_point now) const {
 
 bool Station::Commit(const ConfigRecord& configuration, std::string& error) {
     std::lock_guard lock(mutex_);
+    if (HasFault(faults_, Fault::ForgetWrites))
+        return true;
     if (!SaveStationConfiguration(statePath_, configuration, error))
         return false;
     // The description is the station's own, not part of a configuration.

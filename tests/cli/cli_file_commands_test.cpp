@@ -393,6 +393,13 @@ TEST(CliUsageTest, BadCommandLinesExitWith2) {
         {"read", "10.0.0.1"},
         {"discover", "--target"},
         {"discover", "--target", "example.org"},
+        {"restart", "10.0.0.1", "--wait=0"},
+        {"restart", "10.0.0.1", "--wait=soon"},
+        {"restart", "10.0.0.1", "--timeout=soon"},
+        {"restart", "10.0.0.1", "--colour=red"},
+        {"read", "10.0.0.1", "-o", "x.cfg", "--wait"},
+        {"write", "10.0.0.1", "a.cfg", "--json"},
+        {"write", "10.0.0.1", "a.cfg", "--dry-run", "--wait"},
     };
     for (const QStringList& args : bad) {
         const CliRun run = RunTool(args, "pw\n");

@@ -205,6 +205,90 @@ TEST_F(CliSimTest, RestartAndUpload) {
     EXPECT_TRUE(std::equal(image.begin(), image.end(), block.begin()));
 }
 
+TEST_F(CliSimTest, DryRunOfAnEqualAndOfAChangedFile) {
+    Simulator one(dir_ / "state", 1, {"--first-address", StationAddress(221)});
+    ASSERT_TRUE(one.ready());
+    ASSERT_EQ(Tool({"read", StationAddress(221), "-o", File("same.cfg")}).exit, 0);
+    const Finished same = Tool({"write", StationAddress(221), File("same.cfg"), "--dry-run"});
+    EXPECT_EQ(same.exit, 0) << same.err;
+    EXPECT_EQ(same.out, "");
+    std::ofstream(File("new.json")) << R"({"syNm": "Attic", "raSe": "radius secret"})";
+    ASSERT_EQ(Tool({"import", File("new.json"), "-o", File("new.cfg")}).exit, 0);
+    const Finished changed = Tool({"write", StationAddress(221), File("new.cfg"), "--dry-run"});
+    EXPECT_EQ(changed.exit, 1) << changed.err;
+    EXPECT_NE(changed.out.find("  + \"Attic\""), std::string::npos) << changed.out;
+    EXPECT_NE(changed.out.find("raSe  Primary RADIUS shared secret\n  - (hidden)\n  + (hidden)\n"),
+              std::string::npos)
+        << changed.out;
+    EXPECT_EQ(one.program().CountOf("configuration written"), 0) << "nothing was sent";
+}
+
+TEST_F(CliSimTest, ABackupThatCannotBeWrittenStopsTheWrite) {
+    Simulator one(dir_ / "state", 1, {"--first-address", StationAddress(222)});
+    ASSERT_TRUE(one.ready());
+    std::ofstream(File("new.json")) << R"({"syNm": "Attic"})";
+    ASSERT_EQ(Tool({"import", File("new.json"), "-o", File("new.cfg")}).exit, 0);
+    const Finished run =
+        Tool({"write", StationAddress(222), File("new.cfg"), "--backup", File("no such dir/backup.cfg")});
+    EXPECT_EQ(run.exit, 6) << run.err;
+    EXPECT_NE(run.err.find(StationAddress(222) + ": nothing was written"), std::string::npos) << run.err;
+    const Finished kept =
+        Tool({"write", StationAddress(222), File("new.cfg"), "--backup", File("backup.cfg")});
+    EXPECT_EQ(kept.exit, 0) << kept.err;
+    EXPECT_EQ(fs::status(File("backup.cfg")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(one.program().CountOf("configuration written"), 1);
+}
+
+struct WaitCase {
+    const char* what;
+    std::vector<std::string> faults;  // the simulator's, for its one station
+    std::vector<std::string> command; // the host goes after the command's name
+    int exit;
+    const char* says; // on standard error, or null
+};
+
+// --wait: the station comes back (and a write reads back what it sent), never comes back, or comes back
+// without what was written.
+TEST_F(CliSimTest, WaitForTheStationToComeBack) {
+    std::ofstream(File("new.json")) << R"({"syNm": "Attic", "raCh": 6})";
+    ASSERT_EQ(Tool({"import", File("new.json"), "-o", File("new.cfg")}).exit, 0);
+    std::ofstream(File("image.bin"), std::ios::binary) << std::string(4096, 'i');
+    const WaitCase cases[] = {
+        {"write", {}, {"write", File("new.cfg"), "--wait=20"}, 0, nullptr},
+        {"restart", {}, {"restart", "--wait"}, 0, nullptr},
+        {"upload", {}, {"upload", File("image.bin"), "--wait=20"}, 0, nullptr},
+        {"restart, stays down",
+         {"--fault", "1:stay-down"},
+         {"restart", "--wait=1.5"},
+         8,
+         "did not come back within 1.5 s"},
+        {"write, forgotten",
+         {"--fault", "1:forget-writes"},
+         {"write", File("new.cfg"), "--wait=20"},
+         9,
+         "came back with 2 properties other than written"},
+    };
+    int n = 0;
+    for (const WaitCase& c : cases) {
+        const std::string address = StationAddress(230 + n);
+        std::vector<std::string> options = {"--first-address", address};
+        options.insert(options.end(), c.faults.begin(), c.faults.end());
+        Simulator one(dir_ / ("state" + std::to_string(n++)), 1, options);
+        ASSERT_TRUE(one.ready());
+        std::vector<std::string> args = c.command;
+        args.insert(args.begin() + 1, address);
+        const Finished run = Tool(args);
+        EXPECT_EQ(run.exit, c.exit) << c.what << ": " << run.err;
+        if (c.says) {
+            EXPECT_NE(run.err.find(c.says), std::string::npos) << c.what << ": " << run.err;
+        }
+        if (c.exit == 0) {
+            EXPECT_TRUE(one.program().WaitForLine("up again")) << c.what;
+        }
+    }
+}
+
 TEST_F(CliSimTest, WrongPasswordIsMinus16) {
     const Finished run = Tool({"restart", StationAddress(kHealthy)}, "not it\n");
     EXPECT_EQ(run.exit, 4);

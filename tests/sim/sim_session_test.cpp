@@ -137,14 +137,21 @@ TEST_F(SimSessionTest, WritePersistsAtomicallyAndSurvivesASimulatorRestart) {
     EXPECT_EQ(record.pmTa[0], written.pmTa[0]);
 }
 
-TEST_F(SimSessionTest, WriteWithoutFinishChangesNothing) {
-    RunningFleet running(Options(), stateDir_);
-    ConfigRecord changed;
-    changed.syNm = "Never kept";
-    ASSERT_EQ(WriteConfiguration(running.SessionHost(1), changed, false, false), 0);
-    ConfigRecord record;
-    ASSERT_EQ(ReadConfiguration(running.SessionHost(1), record), 0);
-    EXPECT_EQ(record.syNm, "Base Station 1");
+// Two writes that change nothing: one that never finishes, and one that a station forgetting writes takes.
+TEST_F(SimSessionTest, WritesThatAreNotKept) {
+    for (const bool forgets : {false, true}) {
+        const std::filesystem::path fresh = stateDir_ / (forgets ? "forgets" : "unfinished");
+        SimOptions options = Options();
+        if (forgets)
+            options.faults.push_back({1, Fault::ForgetWrites});
+        RunningFleet running(options, fresh);
+        ConfigRecord changed;
+        changed.syNm = "Never kept";
+        ASSERT_EQ(WriteConfiguration(running.SessionHost(1), changed, forgets, false), 0);
+        ConfigRecord record;
+        ASSERT_EQ(ReadConfiguration(running.SessionHost(1), record), 0);
+        EXPECT_EQ(record.syNm, "Base Station 1") << (forgets ? "forgotten" : "unfinished");
+    }
 }
 
 TEST_F(SimSessionTest, RestartMakesTheStationUnreachableThenResetsItsUptime) {
@@ -156,6 +163,17 @@ TEST_F(SimSessionTest, RestartMakesTheStationUnreachableThenResetsItsUptime) {
     ASSERT_TRUE(WaitUntilReachable(running.SessionHost(1)));
     EXPECT_FALSE(station.IsDown());
     EXPECT_LT(station.UptimeTicks(Clock::now()), before);
+}
+
+TEST_F(SimSessionTest, AStationThatStaysDownNeverComesBack) {
+    SimOptions options = Options(2);
+    options.faults.push_back({2, Fault::StayDown});
+    RunningFleet running(options, stateDir_);
+    for (std::uint32_t station : {1u, 2u})
+        ASSERT_EQ(WriteConfiguration(running.SessionHost(station), ConfigRecord{}, false, true), 0);
+    // Both were due back at the same moment; the event loop brings back every station that is due at once.
+    ASSERT_TRUE(WaitUntilReachable(running.SessionHost(1)));
+    EXPECT_TRUE(running.fleet().StationAt(1).IsDown());
 }
 
 TEST_F(SimSessionTest, UploadChecksBothChecksumsAndKeepsTheImage) {

@@ -1,0 +1,178 @@
+#include "cli/station_session.h"
+
+#include "cli/cli_messages.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "cli/password_input.h"
+#include "cli/property_diff.h"
+#include "cli/unicast_discovery.h"
+#include "protocol/discovery_datagrams.h"
+#include "protocol/host_resolution.h"
+#include "protocol/message_header.h"
+#include "protocol/socket_status.h"
+#include "protocol/station_operations.h"
+
+namespace corvane::cli {
+
+const QString kPasswordFileOption = QStringLiteral("--password-file");
+const QString kTimeoutOption = QStringLiteral("--timeout");
+const QString kWaitOption = QStringLiteral("--wait");
+
+namespace {
+
+constexpr int kWrongPassword = -16;
+constexpr double kMaxSeconds = 24 * 3600;
+constexpr std::chrono::seconds kDefaultRestartWait{60};
+
+// A number of seconds above 0 (and at most a day) as milliseconds; nullopt for anything else.
+std::optional<std::chrono::milliseconds> ParseSeconds(const QString& text) {
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds > 0) || seconds > kMaxSeconds)
+        return std::nullopt;
+    return std::max(std::chrono::milliseconds(1), std::chrono::milliseconds(qint64(seconds * 1000)));
+}
+
+QString Seconds(std::chrono::milliseconds time) {
+    return QString::number(double(time.count()) / 1000);
+}
+
+Outcome FailureOutcome(const StationTarget& target, int status, const OperationEnd& end) {
+    if (end.timedOut && status == socket_status::kAborted)
+        return {kExitStationFailed,
+                QStringLiteral("%1: %2\nThe base station did not finish within %3 s (see --timeout).")
+                    .arg(target.host, StationFailureText(socket_status::kTimedOut), Seconds(target.timeout))};
+    const int code = status == kWrongPassword                               ? kExitWrongPassword
+                     : end.interrupted && status == socket_status::kAborted ? kExitInterrupted
+                                                                            : kExitStationFailed;
+    return {code, QStringLiteral("%1: %2").arg(target.host, StationFailureText(status))};
+}
+
+} // namespace
+
+bool ParseStationTimes(const Arguments& arguments, StationTarget& target, QString& error) {
+    if (arguments.Has(kTimeoutOption)) {
+        const auto timeout = ParseSeconds(arguments.Value(kTimeoutOption));
+        if (!timeout) {
+            error = QStringLiteral("--timeout takes a number of seconds above 0");
+            return false;
+        }
+        target.timeout = *timeout;
+    }
+    if (arguments.Has(kWaitOption)) {
+        const QString value = arguments.Value(kWaitOption);
+        const auto wait =
+            value.isEmpty() ? std::chrono::milliseconds(kDefaultRestartWait) : ParseSeconds(value);
+        if (!wait) {
+            error = QStringLiteral("--wait takes a number of seconds above 0 (--wait=SECONDS)");
+            return false;
+        }
+        target.restartWait = *wait;
+    }
+    return true;
+}
+
+Outcome ResolveTarget(const QString& host, StationTarget& target) {
+    target.host = host;
+    const QByteArray name = host.toUtf8();
+    AddressRecord address;
+    std::uint16_t port = 0;
+    if (const int status = ResolveHost(nullptr, name.constData(), 0, 0, &address, &port); status != 0)
+        return FailureOutcome(target, status, {});
+    target.record.stationAddress = address.address;
+    target.port = port != 0 ? port : kStationPort;
+    return {};
+}
+
+bool AskPassword(CliIo& io, const Arguments& arguments, std::string& password, int& code) {
+    QString error;
+    const auto secret = ReadSecret(io, arguments.Value(kPasswordFileOption),
+                                   QStringLiteral("Base station password: "), error);
+    if (!secret) {
+        code = Fail(io, kExitInvalidInput, error);
+        return false;
+    }
+    password = *secret;
+    return true;
+}
+
+Outcome AttemptOperation(const StationTarget& target, int interruptFd,
+                         const std::function<int(SocketCell*)>& operation) {
+    OperationEnd end;
+    const int status = RunStationOperation(operation, interruptFd, target.timeout, end);
+    return status == 0 ? Outcome{} : FailureOutcome(target, status, end);
+}
+
+Outcome ReadConfigurationOf(const StationTarget& target, int interruptFd, ConfigRecord& record) {
+    record.stationAddress = target.record.stationAddress;
+    record.adminPassword = target.record.adminPassword;
+    return AttemptOperation(target, interruptFd, [&](SocketCell* cell) {
+        return ReadStationConfiguration(record, cell, target.port);
+    });
+}
+
+Outcome IdentifyStation(const StationTarget& target, int interruptFd, std::chrono::milliseconds limit,
+                        ConfigRecord& answer) {
+    OperationEnd end;
+    const int status = RunStationOperation(
+        [&](SocketCell* cell) {
+            return AskStation(cell, target.record.stationAddress, kDiscoveryPort, std::nullopt, answer);
+        },
+        interruptFd, limit, end, kCellDatagram);
+    if (status == 0)
+        return {};
+    if (end.timedOut)
+        return {kExitStationFailed,
+                QStringLiteral("%1: the base station did not answer discovery within %2 s")
+                    .arg(target.host, Seconds(limit))};
+    return FailureOutcome(target, status, end);
+}
+
+Outcome AwaitRestart(const StationTarget& target, int interruptFd,
+                     std::chrono::steady_clock::time_point asked) {
+    ConfigRecord answer;
+    OperationEnd end;
+    const int status = RunStationOperation(
+        [&](SocketCell* cell) {
+            return AskStation(cell, target.record.stationAddress, kDiscoveryPort, asked, answer);
+        },
+        interruptFd, target.restartWait, end, kCellDatagram);
+    if (status == 0)
+        return {};
+    if (end.timedOut)
+        return {kExitNotBack, QStringLiteral("%1: the base station did not come back within %2 s of its "
+                                             "restart (see --wait=SECONDS)")
+                                  .arg(target.host, Seconds(target.restartWait))};
+    return FailureOutcome(target, status, end);
+}
+
+Outcome CheckWritten(const StationTarget& target, int interruptFd, ConfigRecord& readBack) {
+    // From now on the station asks for the password just written; an empty one leaves its factory password.
+    StationTarget written = target;
+    written.record.adminPassword = target.record.syPW.empty() ? kFactoryPassword : target.record.syPW;
+    if (Outcome read = ReadConfigurationOf(written, interruptFd, readBack); !read.ok())
+        return read;
+    const auto differing = DifferingProperties(target.record, readBack);
+    if (differing.empty())
+        return {};
+    return {kExitMismatch,
+            QStringLiteral("%1: the base station came back with %2 propert%3 other than written")
+                .arg(target.host)
+                .arg(differing.size())
+                .arg(differing.size() == 1 ? QStringLiteral("y") : QStringLiteral("ies"))};
+}
+
+int Report(CliIo& io, const Outcome& outcome) {
+    return outcome.ok() ? kExitSuccess : Fail(io, outcome.exit, outcome.message);
+}
+
+int RunInterruptible(CliIo& io, const std::function<int()>& work) {
+    if (io.interruptible)
+        io.interruptible(true);
+    const int exit = work();
+    if (io.interruptible)
+        io.interruptible(false);
+    return exit;
+}
+
+} // namespace corvane::cli
