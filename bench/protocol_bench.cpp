@@ -51,7 +51,8 @@ void DiscoveryScanIdle(benchmark::State& state) {
         Discovery discovery;
         StartDiscovery(
             discovery, [](std::unique_ptr<ConfigRecord>&) { return true; }, "127.0.0.1", silent.Port());
-        StopDiscovery(discovery); // the quit is seen after the running scan
+        WaitForScanEnd(discovery);
+        StopDiscovery(discovery);
         const double elapsed = Seconds(Clock::now() - start);
         state.SetIterationTime(elapsed);
         wall += elapsed;

@@ -40,7 +40,8 @@ int ScanStations(const ScanTarget& target, std::vector<std::unique_ptr<ConfigRec
         target.address, target.port);
     if (status != 0)
         return status;
-    StopDiscovery(discovery); // after the one scan that StartDiscovery asked for
+    WaitForScanEnd(discovery); // the one scan that StartDiscovery asked for
+    StopDiscovery(discovery);
     std::sort(stations.begin(), stations.end(),
               [](const auto& a, const auto& b) { return a->stationAddress < b->stationAddress; });
     return 0;

@@ -1,6 +1,7 @@
 #include "protocol/discovery.h"
 
 #include "protocol/event.h"
+#include "protocol/socket_status.h"
 
 #include <mutex>
 #include <new>
@@ -18,9 +19,36 @@ struct DiscoveryState {
         return sink && sink(record);
     }
 
+    // Makes the thread's cell reachable for Abort; false when discovery is stopping already.
+    bool Attach(SocketCell* socketCell) {
+        std::lock_guard lock(cellMutex);
+        cell = socketCell;
+        return !stopping;
+    }
+    void Detach() {
+        std::lock_guard lock(cellMutex);
+        cell = nullptr;
+    }
+    // Ends a running scan at once: its wait for answers ends, and so does every pass after it.
+    void Abort() {
+        std::lock_guard lock(cellMutex);
+        stopping = true;
+        if (cell != nullptr) {
+            AbortSocketCell(cell, 0);
+        }
+    }
+    bool Stopping() {
+        std::lock_guard lock(cellMutex);
+        return stopping;
+    }
+
     Event scan{Event::ResetMode::Automatic};
     Event quit{Event::ResetMode::Automatic};
     Event done{Event::ResetMode::Automatic};
+    Event scanEnded{Event::ResetMode::Automatic};
+    std::mutex cellMutex;
+    SocketCell* cell = nullptr; // while the thread holds one
+    bool stopping = false;
     std::mutex sinkMutex;
     StationSink sink; // cleared by StopDiscovery
     const std::string target;
@@ -33,13 +61,14 @@ constexpr int kPassesPerScan = 2;
 constexpr std::int32_t kAnswerTimeoutMs = 2000;
 
 void RunScan(DiscoveryState& state, SocketCell* cell) {
-    for (int pass = 0; pass < kPassesPerScan; ++pass) {
+    for (int pass = 0; pass < kPassesPerScan && !state.Stopping(); ++pass) {
         if (SendDiscoveryRequest(cell, 0, state.target.c_str(), state.port) != 0) {
             return;
         }
         DiscoveryDatagram answer;
         // Answers keep coming until one receive times out (or fails): then the pass is over.
-        while (ReceiveDiscoveryAnswer(cell, 0, kAnswerTimeoutMs, &answer) == 0) {
+        int status = 0;
+        while ((status = ReceiveDiscoveryAnswer(cell, 0, kAnswerTimeoutMs, &answer)) == 0) {
             std::unique_ptr<ConfigRecord> record;
             try {
                 record = RecordFromAnswer(answer);
@@ -50,16 +79,22 @@ void RunScan(DiscoveryState& state, SocketCell* cell) {
                 return; // a refused record dies here
             }
         }
+        if (status == socket_status::kAborted) {
+            return;
+        }
     }
 }
 
 void RunDiscoveryThread(std::shared_ptr<DiscoveryState> state) {
     SocketCell* cell = nullptr;
     if (OpenSocketCell(kCellDatagram, 0, &cell) == 0) {
-        // The quit event is looked at only between scans, so a running scan always ends properly.
-        while (Event::WaitAny({&state->scan, &state->quit}) == 0) {
-            RunScan(*state, cell);
+        if (state->Attach(cell)) {
+            while (Event::WaitAny({&state->scan, &state->quit}) == 0) {
+                RunScan(*state, cell);
+                state->scanEnded.Set();
+            }
         }
+        state->Detach();
         CloseSocketCell(cell, 0);
     }
     state->done.Set();
@@ -94,11 +129,22 @@ int RequestScan(Discovery& discovery) {
     return 0;
 }
 
+void WaitForScanEnd(Discovery& discovery) {
+    if (!discovery.state) {
+        return;
+    }
+    DiscoveryState& state = *discovery.state;
+    if (Event::WaitAny({&state.scanEnded, &state.done}) == 1) {
+        state.done.Set(); // the thread ended without a scan; StopDiscovery still looks for this
+    }
+}
+
 void StopDiscovery(Discovery& discovery, std::chrono::milliseconds wait) {
     if (!discovery.state) {
         return;
     }
     discovery.state->quit.Set();
+    discovery.state->Abort();
     const bool ended = discovery.thread.joinable() && discovery.state->done.WaitFor(wait);
     {
         std::lock_guard lock(discovery.state->sinkMutex);

@@ -40,8 +40,11 @@ int StartDiscovery(Discovery& discovery, StationSink sink, const std::string& ta
 // Asks for one more scan; any number of requests during a scan yield exactly one more. 0, or -13 when
 // stopped.
 int RequestScan(Discovery& discovery);
-// Ends the thread after its current scan, waiting up to `wait` (10 s); after that the sink is never called
-// again, even by a thread still scanning. Safe to call on a discovery never started or already stopped.
+// Blocks until a scan ends (one that ended since the last such wait counts) or the thread ends without one.
+void WaitForScanEnd(Discovery& discovery);
+// Ends the thread, cutting a running scan short, and waits up to `wait` (10 s) for it; after that the sink
+// is never called again, even by a thread still running. Safe to call on a discovery never started or
+// already stopped.
 void StopDiscovery(Discovery& discovery, std::chrono::milliseconds wait = std::chrono::milliseconds(10000));
 
 } // namespace corvane

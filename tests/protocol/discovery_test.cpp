@@ -210,6 +210,32 @@ TEST(DiscoveryThreadTest, StopThatOutwaitsTheScanLeavesTheThreadNoSinkToCall) {
     EXPECT_EQ(RequestScan(discovery), kDiscoveryUnavailable);
 }
 
+TEST(DiscoveryThreadTest, StopCutsARunningScanShort) {
+    DatagramPeer station;
+    RecordingSink sink;
+    Discovery discovery;
+    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
+    ASSERT_FALSE(station.Receive().empty()); // the first pass waits for answers now
+    StopDiscovery(discovery);
+    // Waiting for the scan's end would have let its second pass ask again; the thread has ended without.
+    EXPECT_TRUE(station.Receive(0).empty());
+}
+
+TEST(DiscoveryThreadTest, ScanEndIsSignalledOnceBothPassesAreOver) {
+    DatagramPeer station;
+    RecordingSink sink;
+    Discovery discovery;
+    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
+    ASSERT_FALSE(station.Receive().empty());
+    station.Reply(Answer("First pass"));
+    ASSERT_FALSE(station.Receive().empty());
+    station.Reply(Answer("Second pass"));
+    WaitForScanEnd(discovery);
+    EXPECT_EQ(sink.Names(), (std::vector<std::string>{"First pass", "Second pass"}));
+    StopDiscovery(discovery);
+    WaitForScanEnd(discovery); // stopped: returns at once
+}
+
 TEST(DiscoveryThreadTest, StartAndStopAreSafeInAnyOrder) {
     Discovery never;
     StopDiscovery(never);
