@@ -34,9 +34,21 @@ const char* const kUsage =
     "                                             upload base-station software (the station then restarts)\n"
     "  --wait waits (default 60 s) until the station answers a discovery request sent to it with an up-time\n"
     "  that began after the restart (its discovery port 192).\n"
-    "  These four ask for the base station's password: typed at the terminal without echo, read from the "
-    "first\n"
-    "  line of standard input, or from the first line of --password-file FILE. Never from the command line.\n"
+    "\n"
+    "Fleets (8 stations at a time, one password for all; a line per station as it ends, then a summary;\n"
+    "exit 10 unless every station succeeded; --json for one JSON document instead):\n"
+    "  backup HOST... DIR | backup --all [--target ADDR[:PORT]] DIR\n"
+    "                                             save each station's configuration as DIR/NAME-WANMAC.cfg\n"
+    "                                             (owner-only; the name made safe for file systems); --all\n"
+    "                                             scans first, as discover does\n"
+    "  upload HOST... IMAGE.bin | upload --all [--target ADDR[:PORT]] IMAGE.bin [--wait[=SECONDS]]\n"
+    "         [--keep-going]                      upload software to each station; with --wait the first\n"
+    "                                             station goes alone, and none begins after a station that\n"
+    "                                             did not come back unless --keep-going\n"
+    "  Progress (\"12/40 stations\", a spinner while waiting) is shown when standard error is a terminal.\n"
+    "  Every command above but discover asks for the base station's password: typed at the terminal without\n"
+    "  echo, read from the first line of standard input, or from the first line of --password-file FILE.\n"
+    "  Never from the command line.\n"
     "\n"
     "Configuration files:\n"
     "  show FILE.cfg [--json] [--reveal-secrets]  every property with its tag, meaning and value; "
@@ -70,6 +82,7 @@ const char* const kUsage =
     "  7    a password or JSON document is not valid\n"
     "  8    --wait: the station did not come back after its restart\n"
     "  9    --wait: the station came back with settings other than those written\n"
+    "  10   a fleet command failed for some of its stations (their lines say why)\n"
     "  130  interrupted while waiting for a base station (status -5)\n";
 
 int Fail(CliIo& io, int code, const QString& text) {
@@ -89,6 +102,7 @@ int RunCli(const QStringList& args, CliIo& io) {
         {QStringLiteral("upload"), RunUpload},     {QStringLiteral("show"), RunShow},
         {QStringLiteral("export"), RunExport},     {QStringLiteral("import"), RunImport},
         {QStringLiteral("diff"), RunDiff},         {QStringLiteral("key"), RunKey},
+        {QStringLiteral("backup"), RunBackup},
     };
     if (args.isEmpty())
         return UsageError(io, QStringLiteral("a command is needed"));

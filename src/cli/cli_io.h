@@ -17,6 +17,7 @@ struct CliIo {
     // Told when a wait for a base station starts (true) and ends (false): only then does an interrupt abort
     // the wait instead of ending the program.
     std::function<void(bool)> interruptible;
+    bool errIsTerminal = false; // progress is drawn on the error stream only then
 };
 
 } // namespace corvane::cli

@@ -17,6 +17,10 @@ int RunExport(const QStringList& words, CliIo& io);
 int RunImport(const QStringList& words, CliIo& io);
 int RunDiff(const QStringList& words, CliIo& io);
 int RunKey(const QStringList& words, CliIo& io);
+int RunBackup(const QStringList& words, CliIo& io);
+// upload for several stations (HOST... IMAGE, or --all IMAGE); upload hands such a command line over.
+bool UploadIsForAFleet(const QStringList& words);
+int RunFleetUpload(const QStringList& words, CliIo& io);
 
 // "corvane: <text>" on the error stream; returns `code`.
 int Fail(CliIo& io, int code, const QString& text);

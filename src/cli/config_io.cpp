@@ -7,6 +7,7 @@
 #include "files/bounded_read.h"
 #include "files/save_file.h"
 #include "protocol/message_header.h"
+#include "protocol/station_exchanges.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +42,25 @@ bool LoadConfiguration(CliIo& io, const QString& path, ConfigRecord& record, QSt
 
 } // namespace
 
-bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason) {
+bool ReadSoftwareImage(CliIo& io, const QString& path, QByteArray& image, int& code) {
+    QString reason;
+    const bool read = ReadInputFile(io, path, kMaxSoftwareImageSize, image, reason);
+    if (read && image.isEmpty())
+        reason = QStringLiteral("the file is empty");
+    if (read && !image.isEmpty())
+        return true;
+    code =
+        Fail(io, kExitReadFailed, QStringLiteral("%1: not a software image to upload: %2").arg(path, reason));
+    return false;
+}
+
+bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason, bool ownerOnly) {
+    // A replacement keeps the permissions of the file it replaces: those go first.
+    if (ownerOnly && QFileInfo(path).isFile() &&
+        !QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        reason = QStringLiteral("its permissions cannot be made owner-only");
+        return false;
+    }
     std::vector<std::uint8_t> image;
     if (const int status = WriteConfigFile(record, image); status != 0) {
         reason = QStringLiteral("the configuration cannot be encoded (status %1)").arg(status);
@@ -72,13 +91,7 @@ void WarnAboutLongStationPassword(CliIo& io, const ConfigRecord& record) {
 
 int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record, bool ownerOnly) {
     QString reason;
-    // A replacement keeps the permissions of the file it replaces: those go first.
-    const QFileInfo existing(path);
-    const bool restricted = !ownerOnly || !existing.isFile() ||
-                            QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    if (!restricted)
-        reason = QStringLiteral("its permissions cannot be made owner-only");
-    else if (SaveConfiguration(path, record, reason))
+    if (SaveConfiguration(path, record, reason, ownerOnly))
         return kExitSuccess;
     return Fail(io, kExitWriteFailed,
                 QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageWriteConfigFailed)));

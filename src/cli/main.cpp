@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     corvane::cli::CliIo io{out, err, in, false, -1, -1, nullptr};
     io.inIsTerminal = ::isatty(STDIN_FILENO) == 1;
     io.inFd = STDIN_FILENO;
+    io.errIsTerminal = ::isatty(STDERR_FILENO) == 1;
 
     if (::pipe2(interruptPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
         io.interruptFd = interruptPipe[0];

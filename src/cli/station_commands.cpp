@@ -9,10 +9,8 @@
 #include "cli/station_session.h"
 #include "cli/terminal_text.h"
 #include "config/hex_text.h"
-#include "files/bounded_read.h"
-#include "protocol/discovery.h"
+#include "protocol/discovery_datagrams.h"
 #include "protocol/dotted_quad.h"
-#include "protocol/host_resolution.h"
 #include "protocol/station_exchanges.h"
 #include "protocol/station_operations.h"
 #include "resources/station_text.h"
@@ -242,21 +240,16 @@ int RunRestart(const QStringList& words, CliIo& io) {
 }
 
 int RunUpload(const QStringList& words, CliIo& io) {
+    if (UploadIsForAFleet(words))
+        return RunFleetUpload(words, io);
     Arguments arguments;
     StationTarget target;
     int code = 0;
     if (!PrepareStation(words, 1, {}, {}, io, arguments, target, code))
         return code;
-    // A problem with the image is the file's, not the network's: found before anything is sent.
-    const QString& path = arguments.positional()[1];
     QByteArray image;
-    QString reason;
-    const bool read = ReadInputFile(io, path, kMaxSoftwareImageSize, image, reason);
-    if (read && image.isEmpty())
-        reason = QStringLiteral("the file is empty");
-    if (!read || image.isEmpty())
-        return Fail(io, kExitReadFailed,
-                    QStringLiteral("%1: not a software image to upload: %2").arg(path, reason));
+    if (!ReadSoftwareImage(io, arguments.positional()[1], image, code))
+        return code;
     const auto imageSize = std::uint32_t(image.size());
     if (!AskPassword(io, arguments, target.record.adminPassword, code))
         return code;

@@ -116,7 +116,7 @@ Outcome IdentifyStation(const StationTarget& target, int interruptFd, std::chron
     OperationEnd end;
     const int status = RunStationOperation(
         [&](SocketCell* cell) {
-            return AskStation(cell, target.record.stationAddress, kDiscoveryPort, std::nullopt, answer);
+            return AskStation(cell, target.record.stationAddress, target.discoveryPort, std::nullopt, answer);
         },
         interruptFd, limit, end, kCellDatagram);
     if (status == 0)
@@ -134,7 +134,7 @@ Outcome AwaitRestart(const StationTarget& target, int interruptFd,
     OperationEnd end;
     const int status = RunStationOperation(
         [&](SocketCell* cell) {
-            return AskStation(cell, target.record.stationAddress, kDiscoveryPort, asked, answer);
+            return AskStation(cell, target.record.stationAddress, target.discoveryPort, asked, answer);
         },
         interruptFd, target.restartWait, end, kCellDatagram);
     if (status == 0)

@@ -4,6 +4,7 @@
 #include "cli/cli_io.h"
 #include "cli/station_runner.h"
 #include "config/config_record.h"
+#include "protocol/discovery_datagrams.h"
 #include "protocol/session.h"
 
 #include <QString>
@@ -18,12 +19,13 @@ extern const QString kTimeoutOption;
 extern const QString kWaitOption;
 
 // One base station to talk to: the record the operation bodies take (its address and session password), the
-// TCP port, the time one operation may take and, with --wait, the time it may take to come back after it has
-// been told to restart (zero: not waited for).
+// TCP port, the UDP port it answers discovery on, the time one operation may take and, with --wait, the time
+// it may take to come back after it has been told to restart (zero: not waited for).
 struct StationTarget {
     QString host;
     ConfigRecord record;
     std::uint16_t port = kStationPort;
+    std::uint16_t discoveryPort = kDiscoveryPort;
     std::chrono::milliseconds timeout{120000};
     std::chrono::milliseconds restartWait{0};
 };

@@ -289,6 +289,83 @@ TEST_F(CliSimTest, WaitForTheStationToComeBack) {
     }
 }
 
+// A fleet of its own on discovery port 1192, so that the shared fleet does not answer its scans.
+constexpr const char* kFleetDiscoveryPort = "1192";
+const std::string kFleetScan = std::string("255.255.255.255:") + kFleetDiscoveryPort;
+
+int CountFiles(const fs::path& directory) {
+    return int(std::distance(fs::directory_iterator(directory), fs::directory_iterator()));
+}
+
+TEST_F(CliSimTest, FleetBackupContinuesPastFailuresAndSaysSo) {
+    constexpr int kStations = 50, kWrongPassword = 13, kStalled = 37, kFirst = 301;
+    const fs::path state = dir_ / "state";
+    fs::create_directories(state);
+    fs::permissions(state, fs::perms::owner_all);
+    std::ofstream(File("other.json")) << R"({"syPW": "not orchid"})";
+    ASSERT_EQ(Tool({"import", File("other.json"), "-o",
+                    (state / ("station-" + StationAddress(kFirst + kWrongPassword - 1) + ".cfg")).string()})
+                  .exit,
+              0);
+    Simulator fleet(state, kStations,
+                    {"--first-address", StationAddress(kFirst), "--discovery-port", kFleetDiscoveryPort,
+                     "--fault", std::to_string(kStalled) + ":stall"});
+    ASSERT_TRUE(fleet.ready());
+
+    const Finished run = Tool({"backup", "--all", File("backups"), "--target", kFleetScan, "--timeout", "2"});
+    EXPECT_EQ(run.exit, 10) << run.err;
+    EXPECT_EQ(CountFiles(File("backups")), kStations - 2);
+    EXPECT_NE(run.out.find("48 of 50 base station(s) saved, 2 failed\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find(StationAddress(kFirst + kWrongPassword - 1) + ": The password entered"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find(StationAddress(kFirst + kStalled - 1) + ": An error occurred"), std::string::npos);
+    EXPECT_NE(run.out.find(StationAddress(kFirst) + ": saved " + File("backups") +
+                           "/Base_Station_1-02CB02000001.cfg\n"),
+              std::string::npos)
+        << run.out;
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), kStations + 1) << "a line each, a summary";
+    EXPECT_EQ(run.err.find('\r'), std::string::npos) << "no progress when standard error is no terminal";
+    for (const auto& file : fs::directory_iterator(File("backups")))
+        EXPECT_EQ(file.status().permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write);
+    const Finished shown = Tool({"show", File("backups") + "/Base_Station_2-02CB02000002.cfg"});
+    EXPECT_NE(shown.out.find("\"Base Station 2\""), std::string::npos) << shown.out;
+
+    // Named stations (of the shared fleet, on the discovery port stations use), as JSON; a name that does not
+    // resolve fails alone.
+    const Finished named = Tool({"backup", "--json", StationAddress(kHealthy),
+                                 StationAddress(kLyingStatusLength), "no-such-host.invalid", File("named")});
+    EXPECT_EQ(named.exit, 10) << named.err;
+    EXPECT_EQ(CountFiles(File("named")), 2);
+    EXPECT_NE(named.out.find("\"succeeded\": 2"), std::string::npos) << named.out;
+    EXPECT_NE(named.out.find("\"wanMac\": \"02:CB:02:00:00:05\""), std::string::npos) << named.out;
+}
+
+TEST_F(CliSimTest, FleetUploadStopsAtTheFirstStationThatDoesNotComeBack) {
+    std::ofstream(File("image.bin"), std::ios::binary) << std::string(4096, 'i');
+    struct Case {
+        bool keepGoing;
+        const char* summary;
+    };
+    int n = 0;
+    for (const Case c : {Case{false, "0 of 12 base station(s) updated, 1 failed, 11 not begun\n"},
+                         Case{true, "11 of 12 base station(s) updated, 1 failed\n"}}) {
+        Simulator fleet(dir_ / ("state" + std::to_string(n)), 12,
+                        {"--first-address", StationAddress(401 + 20 * n++), "--discovery-port",
+                         kFleetDiscoveryPort, "--fault", "1:stay-down"});
+        ASSERT_TRUE(fleet.ready());
+        std::vector<std::string> args = {"upload",   "--all",    File("image.bin"),
+                                         "--target", kFleetScan, "--wait=1"};
+        if (c.keepGoing)
+            args.push_back("--keep-going");
+        const Finished run = Tool(args);
+        EXPECT_EQ(run.exit, 10) << run.err;
+        EXPECT_NE(run.out.find(c.summary), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find("did not come back within 1 s"), std::string::npos) << run.out;
+    }
+}
+
 TEST_F(CliSimTest, WrongPasswordIsMinus16) {
     const Finished run = Tool({"restart", StationAddress(kHealthy)}, "not it\n");
     EXPECT_EQ(run.exit, 4);

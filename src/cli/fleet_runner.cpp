@@ -1,0 +1,71 @@
+#include "cli/fleet_runner.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace corvane::cli {
+
+namespace {
+constexpr std::chrono::milliseconds kTickInterval{100};
+} // namespace
+
+std::size_t RunFleet(std::size_t count, std::size_t parallel, const std::function<bool(std::size_t)>& job,
+                     const std::function<void(std::size_t)>& finished, const std::function<void()>& tick) {
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<std::size_t> ended; // guarded by mutex
+    std::size_t working = 0;       // guarded by mutex
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> stopped{false};
+
+    const std::size_t workers = std::min(count, std::max<std::size_t>(parallel, 1));
+    std::vector<std::thread> threads;
+    working = workers;
+    for (std::size_t w = 0; w < workers; ++w)
+        threads.emplace_back([&] {
+            for (;;) {
+                if (stopped.load())
+                    break;
+                const std::size_t index = next.fetch_add(1);
+                if (index >= count)
+                    break;
+                if (!job(index))
+                    stopped.store(true);
+                const std::lock_guard lock(mutex);
+                ended.push_back(index);
+                changed.notify_one();
+            }
+            const std::lock_guard lock(mutex);
+            --working;
+            changed.notify_one();
+        });
+
+    std::unique_lock lock(mutex);
+    for (;;) {
+        changed.wait_for(lock, kTickInterval, [&] { return !ended.empty() || working == 0; });
+        while (!ended.empty()) {
+            const std::size_t index = ended.front();
+            ended.pop_front();
+            lock.unlock();
+            finished(index);
+            lock.lock();
+        }
+        if (working == 0)
+            break;
+        lock.unlock();
+        tick();
+        lock.lock();
+    }
+    lock.unlock();
+    for (std::thread& thread : threads)
+        thread.join();
+    return std::min(next.load(), count);
+}
+
+} // namespace corvane::cli
