@@ -4,6 +4,7 @@
 #include "protocol/session_status.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace corvane {
@@ -57,14 +58,23 @@ int ReceiveDiscoveryAnswer(SocketCell* cell, std::uint32_t reserved, std::int32_
     if (const int status = session_status::CheckArguments(cell != nullptr, reserved); status != 0) {
         return status;
     }
-    DiscoveryDatagram answer{};
+    // One byte more than an answer holds, to see a longer datagram for what it is.
+    std::array<std::uint8_t, kDiscoveryDatagramSize + 1> datagram{};
     std::uint32_t received = 0;
     AddressRecord from;
-    const int status = NetSocketReceiveFrom(cell->Current(), 0, timeoutMs, kDiscoveryDatagramSize,
-                                            answer.data(), &received, &from, nullptr);
+    const int status = NetSocketReceiveFrom(cell->Current(), 0, timeoutMs, std::uint32_t(datagram.size()),
+                                            datagram.data(), &received, &from, nullptr);
     if (status != 0) {
         return status;
     }
+    DiscoveryDatagram answer{};
+    if (received > kDiscoveryDatagramSize) {
+        if (out != nullptr) {
+            *out = answer; // all zeros: no answer
+        }
+        return 0;
+    }
+    std::copy_n(datagram.begin(), answer.size(), answer.begin());
     using namespace discovery_offset;
     StoreHostOrder(answer.data() + kFlags, LoadBigEndian16(answer.data() + kFlags));
     StoreHostOrder(answer.data() + kUptime, LoadBigEndian32(answer.data() + kUptime));

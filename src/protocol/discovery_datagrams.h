@@ -42,7 +42,8 @@ DiscoveryDatagram BuildDiscoveryRequest();
 int SendDiscoveryRequest(SocketCell* cell, std::uint32_t reserved, const char* target = kDiscoveryTarget,
                          std::uint16_t port = kDiscoveryPort);
 // Receives one datagram (short ones zero-filled) and converts it in place: flags (offset 2), up-time (80) and
-// the source address (44) in host order, bytes 79 and 115 zero. `out` may be null.
+// the source address (44) in host order, bytes 79 and 115 zero. A datagram longer than an answer is none: it
+// comes back all zeros, which RecordFromAnswer turns down as it does any other non-answer. `out` may be null.
 int ReceiveDiscoveryAnswer(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
                            DiscoveryDatagram* out);
 // A new record from a converted answer, or null when the marker bytes say it is no answer.

@@ -103,6 +103,24 @@ TEST_F(DiscoveryCellTest, ShortAnswersReadAsZerosAndRequestsAreNoAnswers) {
     EXPECT_FALSE(RecordFromAnswer(answer));
 }
 
+// A datagram longer than 116 bytes is no answer, however it begins; one of exactly 116 bytes is.
+TEST_F(DiscoveryCellTest, LongerDatagramsAreNoAnswers) {
+    ASSERT_EQ(SendDiscoveryRequest(cell_, 0, station_.Host().c_str()), 0);
+    station_.Receive();
+    for (const std::size_t size : {kDiscoveryDatagramSize + 1, std::size_t(200), std::size_t(1400)}) {
+        station_.Reply(Answer("Long", size));
+        DiscoveryDatagram answer{};
+        ASSERT_EQ(ReceiveDiscoveryAnswer(cell_, 0, 5000, &answer), 0) << size;
+        EXPECT_FALSE(RecordFromAnswer(answer)) << size;
+    }
+    station_.Reply(Answer("Exact"));
+    DiscoveryDatagram answer{};
+    ASSERT_EQ(ReceiveDiscoveryAnswer(cell_, 0, 5000, &answer), 0);
+    const auto record = RecordFromAnswer(answer);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->syNm, "Exact");
+}
+
 // Collects what the discovery thread hands over.
 class RecordingSink {
 public:
