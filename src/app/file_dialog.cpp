@@ -17,12 +17,21 @@ void SetFileDialogHook(FileDialogHook hook) {
 }
 
 QStringList FilterList(const QString& filter) {
-    // Pairs of description and pattern, ended by an empty pair; Qt shows the description, which names the
-    // pattern.
+    // Pairs of description and patterns, ended by an empty pair. Qt filters by what the parentheses of the
+    // shown name hold, so they are written from the patterns: blank-separated, and "*.*" as "*", since Qt's
+    // "*.*" would hide every name without a dot.
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList names;
     for (qsizetype i = 0; i + 1 < parts.size() && !parts[i].isEmpty(); i += 2) {
-        names << parts[i];
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& pattern : patterns) {
+            if (pattern == QLatin1String("*.*")) {
+                pattern = QStringLiteral("*");
+            }
+        }
+        const qsizetype open = parts[i].lastIndexOf(QLatin1Char('('));
+        const QString description = (open >= 0 ? parts[i].left(open) : parts[i] + QLatin1Char(' '));
+        names << description + QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return names;
 }

@@ -25,7 +25,7 @@ std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& req
 using FileDialogHook = std::function<std::optional<QString>(const FileDialogRequest&)>;
 void SetFileDialogHook(FileDialogHook hook);
 
-// "Name (*.x)|*.x|All (*.*)|*.*||" as the name filters of a Qt file dialog.
+// "Name (*.x)|*.x|All (*.*)|*.*||" as the name filters of a Qt file dialog: "Name (*.x)", "All (*)".
 QStringList FilterList(const QString& filter);
 
 } // namespace corvane

@@ -1,4 +1,5 @@
 #include "app/file_dialog.h"
+#include "modal_driver.h"
 #include "resources/default_firmware.h"
 #include "resources/icons.h"
 #include "resources/main_menu.h"
@@ -7,10 +8,14 @@
 #include "resources/string_table.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -170,9 +175,38 @@ private slots:
         QVERIFY(bytes.count(bytes.at(bytes.size() / 2)) < bytes.size() / 100);
     }
 
+    // The real dialog: "All files" lists every file, with a dot in its name or not.
+    void allFilesShowsNamesWithoutADot() {
+        QTemporaryDir dir;
+        for (const char* name : {"image.bin", "readme"}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString filter = QString::fromUtf8(ResourceString(109));
+        QStringList shownByFilter[2];
+        testing::OnNextModal([&](QDialog& shown) {
+            auto& dialog = static_cast<QFileDialog&>(shown);
+            dialog.setDirectory(dir.path());
+            const QStringList filters = dialog.nameFilters();
+            for (int i = 0; i < 2; ++i) {
+                dialog.selectNameFilter(filters[i]);
+                const QStringList patterns = dialog.findChild<QFileSystemModel*>()->nameFilters();
+                for (const char* name : {"image.bin", "readme"}) {
+                    if (QDir::match(patterns, QString::fromLatin1(name))) {
+                        shownByFilter[i] << QString::fromLatin1(name);
+                    }
+                }
+            }
+            dialog.reject();
+        });
+        QVERIFY(!AskFileName(nullptr, {FileDialogRequest::Kind::Open, filter, "bin", "*.bin"}));
+        QCOMPARE(shownByFilter[0], QStringList{"image.bin"});
+        QCOMPARE(shownByFilter[1], (QStringList{"image.bin", "readme"}));
+    }
+
     void fileDialogFiltersAndTestHook() {
         QCOMPARE(FilterList(QStringLiteral("Corvane Firmware files (*.bin)|*.bin|All files (*.*)|*.*||")),
-                 (QStringList{"Corvane Firmware files (*.bin)", "All files (*.*)"}));
+                 (QStringList{"Corvane Firmware files (*.bin)", "All files (*)"}));
         QCOMPARE(FilterList(QStringLiteral("Configuration file (*.cfg)|*.cfg||")),
                  QStringList{"Configuration file (*.cfg)"});
         FileDialogRequest asked{};
