@@ -8,6 +8,7 @@
 #include "app/station_found_event.h"
 #include "app/window_menu.h"
 #include "config/config_record.h"
+#include "config/restart_time.h"
 #include "configwindow/config_window.h"
 #include "pages/control_binding.h"
 #include "pages/control_error.h"
@@ -50,18 +51,6 @@ ChooserWindow* instance = nullptr;
 std::string MacText(const MacAddress& mac) {
     return FormatResourceText("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
                               mac[5]);
-}
-
-// When the station last started: the answer's arrival less its up-time.
-std::string RestartTimeText(const ConfigRecord& record) {
-    const std::time_t started = std::time_t(record.createdTime) - std::time_t(record.uptimeTicks / 100);
-    std::tm local{};
-    char text[256] = {};
-    if (localtime_r(&started, &local) == nullptr ||
-        std::strftime(text, sizeof text, "%Y/%m/%d, %I:%M:%S %p", &local) == 0) {
-        return {};
-    }
-    return text;
 }
 
 bool SameStation(const ConfigRecord& a, const ConfigRecord& b) {

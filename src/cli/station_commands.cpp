@@ -9,13 +9,13 @@
 #include "cli/station_session.h"
 #include "cli/terminal_text.h"
 #include "config/hex_text.h"
+#include "config/restart_time.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/station_exchanges.h"
 #include "protocol/station_operations.h"
 #include "resources/station_text.h"
 
-#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -94,13 +94,6 @@ QString MacText(const MacAddress& mac) {
     return QString::fromStdString(FormatMacAddress(mac));
 }
 
-// The chooser's "Restarted:": when the answer was received minus the station's up-time.
-QString RestartedText(const ConfigRecord& record) {
-    const QDateTime restarted =
-        QDateTime::fromSecsSinceEpoch(qint64(record.createdTime) - qint64(record.uptimeTicks / 100));
-    return restarted.toString(QStringLiteral("yyyy/MM/dd, hh:mm:ss AP"));
-}
-
 } // namespace
 
 int RunDiscover(const QStringList& words, CliIo& io) {
@@ -131,7 +124,7 @@ int RunDiscover(const QStringList& words, CliIo& io) {
                 {QStringLiteral("wanMac"), MacText(station->wanMac)},
                 {QStringLiteral("flags"), station->stationFlags},
                 {QStringLiteral("reset"), (station->stationFlags & kStationFlagReset) != 0},
-                {QStringLiteral("restarted"), RestartedText(*station)},
+                {QStringLiteral("restarted"), QString::fromStdString(RestartTimeText(*station))},
             });
         io.out << TerminalJson(QJsonDocument(list).toJson(QJsonDocument::Indented));
         return kExitSuccess;
@@ -152,7 +145,7 @@ int RunDiscover(const QStringList& words, CliIo& io) {
                       .arg(MacText(station->lanMac), -17)
                       .arg(MacText(station->wanMac), -17)
                       .arg(QStringLiteral("0x%1").arg(station->stationFlags, 4, 16, QLatin1Char('0')), -6)
-                      .arg(RestartedText(*station))
+                      .arg(QString::fromStdString(RestartTimeText(*station)))
                       .arg((station->stationFlags & kStationFlagReset)
                                ? QStringLiteral("  (reset, not configured)")
                                : QString());
