@@ -121,8 +121,9 @@ QString Address(std::uint32_t address) {
 
 bool ParseAddress(const QJsonValue& value, std::uint32_t& address) {
     std::uint16_t port = 0;
-    const QByteArray text = value.toString().toLatin1();
-    return value.isString() && !text.contains(':') && ParseDottedQuad(text.constData(), address, port);
+    const QByteArray text = value.toString().toUtf8();
+    return value.isString() &&
+           ParseWholeDottedQuad({text.constData(), std::size_t(text.size())}, false, address, port);
 }
 
 bool ParseUnsigned(const QJsonValue& value, double limit, std::uint32_t& out) {

@@ -16,8 +16,8 @@ bool ParseScanTarget(const Arguments& arguments, ScanTarget& target, QString& er
         return true;
     std::uint32_t address = 0;
     std::uint16_t port = 0;
-    const QByteArray text = arguments.Value(kTargetOption).toLatin1();
-    if (!ParseDottedQuad(text.constData(), address, port)) {
+    const QByteArray text = arguments.Value(kTargetOption).toUtf8();
+    if (!ParseWholeDottedQuad({text.constData(), std::size_t(text.size())}, true, address, port)) {
         error = QStringLiteral("--target needs ADDR[:PORT] with a dotted-quad address");
         return false;
     }

@@ -28,26 +28,62 @@ int LookupError(int code) {
     return code < 0 ? -code : code;
 }
 
-} // namespace
-
-bool ParseDottedQuad(const char* text, std::uint32_t& address, std::uint16_t& port) {
+// The four numbers at the start of `p`: where they end, or null.
+const char* ScanDottedQuad(const char* p, const char* end, std::uint32_t& address) {
     std::uint32_t assembled = 0;
-    const char* p = text;
     for (int part = 0; part < 4; ++part) {
-        if (part > 0 && *p++ != '.') {
-            return false;
+        if (part > 0 && (p == end || *p++ != '.')) {
+            return nullptr;
         }
-        if (!IsDigit(*p)) {
-            return false;
+        if (p == end || !IsDigit(*p)) {
+            return nullptr;
         }
         std::uint32_t number = 0;
-        for (; IsDigit(*p); ++p) {
+        for (; p != end && IsDigit(*p); ++p) {
             number = number * 10 + std::uint32_t(*p - '0');
             if (number > 255) {
-                return false;
+                return nullptr;
             }
         }
         assembled = (assembled << 8) | number;
+    }
+    address = assembled;
+    return p;
+}
+
+} // namespace
+
+bool ParseWholeDottedQuad(std::string_view text, bool allowPort, std::uint32_t& address,
+                          std::uint16_t& port) {
+    const char* const end = text.data() + text.size();
+    std::uint32_t assembled = 0;
+    const char* p = ScanDottedQuad(text.data(), end, assembled);
+    if (p == nullptr) {
+        return false;
+    }
+    std::uint32_t parsedPort = 0;
+    if (p != end && *p == ':' && allowPort) {
+        const char* const digits = ++p;
+        for (; p != end && IsDigit(*p) && p - digits < 5; ++p) {
+            parsedPort = parsedPort * 10 + std::uint32_t(*p - '0');
+        }
+        if (p == digits || parsedPort == 0 || parsedPort > 65535) {
+            return false;
+        }
+    }
+    if (p != end) {
+        return false;
+    }
+    address = assembled;
+    port = std::uint16_t(parsedPort);
+    return true;
+}
+
+bool ParseDottedQuad(const char* text, std::uint32_t& address, std::uint16_t& port) {
+    std::uint32_t assembled = 0;
+    const char* p = ScanDottedQuad(text, text + std::strlen(text), assembled);
+    if (p == nullptr) {
+        return false;
     }
     std::uint16_t parsedPort = 0;
     if (*p == ':') {

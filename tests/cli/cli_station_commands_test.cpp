@@ -40,6 +40,16 @@ TEST_F(CliStationTest, ReadWriteAndRestartThroughTheTool) {
     EXPECT_TRUE(running.fleet().StationAt(1).IsDown()) << "a write ends with a restart";
 }
 
+// The address discovery is sent to is read whole: nothing is cut off, and nothing is sent.
+TEST_F(CliStationTest, MistypedDiscoveryTargetsAreRefused) {
+    for (const char* target :
+         {"127.0.0.1.5", "127.0.0.2 junk", "127.0.0.2:", "127.0.0.2:99999", "127.0.0.2:80x"}) {
+        const CliRun discover = RunTool({"discover", "--target", target});
+        EXPECT_EQ(discover.exit, kExitUsage) << target;
+        EXPECT_TRUE(discover.err.contains("--target needs ADDR[:PORT]")) << target;
+    }
+}
+
 TEST_F(CliStationTest, WrongPasswordShowsMessage135WithItsCode) {
     RunningFleet running(Options(), stateDir_);
     const CliRun run = RunTool({"restart", QString::fromStdString(running.SessionHost(1))}, "guess\n");

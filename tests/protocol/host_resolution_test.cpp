@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 
 namespace corvane {
 namespace {
@@ -38,6 +39,48 @@ TEST(HostResolutionTest, DottedQuadsWithAndWithoutPort) {
             EXPECT_EQ(port, c.port) << c.text;
         }
     }
+}
+
+// What a person typed is an address only as a whole: nothing after it is dropped.
+TEST(HostResolutionTest, WholeDottedQuadsTakeNothingMore) {
+    struct Case {
+        const char* text;
+        bool allowPort;
+        bool isQuad;
+        std::uint32_t address;
+        std::uint16_t port;
+    };
+    const Case cases[] = {
+        {"10.0.1.1", false, true, 0x0A000101, 0},
+        {"10.0.1.1", true, true, 0x0A000101, 0},
+        {"10.0.1.1:5010", true, true, 0x0A000101, 5010},
+        {"10.0.1.1:65535", true, true, 0x0A000101, 65535},
+        {"10.0.1.1:5010", false, false, 0, 0},
+        {"10.0.1.1.5", true, false, 0, 0},
+        {"10.0.1.2 junk", true, false, 0, 0},
+        {"10.0.1.2 ", false, false, 0, 0},
+        {" 10.0.1.2", false, false, 0, 0},
+        {"10.0.1.2:", true, false, 0, 0},
+        {"10.0.1.2:0", true, false, 0, 0},
+        {"10.0.1.2:65536", true, false, 0, 0},
+        {"10.0.1.2:080x", true, false, 0, 0},
+        {"10.0.1.2:000080", true, false, 0, 0},
+        {"10.0.1.256", true, false, 0, 0},
+        {"", true, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        std::uint32_t address = 0;
+        std::uint16_t port = 0;
+        ASSERT_EQ(ParseWholeDottedQuad(c.text, c.allowPort, address, port), c.isQuad) << c.text;
+        if (c.isQuad) {
+            EXPECT_EQ(address, c.address) << c.text;
+            EXPECT_EQ(port, c.port) << c.text;
+        }
+    }
+    std::uint32_t address = 0;
+    std::uint16_t port = 0;
+    EXPECT_FALSE(ParseWholeDottedQuad(std::string_view("10.0.1.2\0junk", 13), false, address, port))
+        << "a zero byte ends nothing";
 }
 
 TEST(HostResolutionTest, ResolvesQuadsNamesAndTheLocalComputer) {
