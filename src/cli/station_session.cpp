@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/password_input.h"
 #include "cli/property_diff.h"
+#include "cli/typed_host.h"
 #include "cli/unicast_discovery.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/host_resolution.h"
@@ -74,13 +75,20 @@ bool ParseStationTimes(const Arguments& arguments, StationTarget& target, QStrin
 
 Outcome ResolveTarget(const QString& host, StationTarget& target) {
     target.host = host;
-    const QByteArray name = host.toUtf8();
-    AddressRecord address;
-    std::uint16_t port = 0;
-    if (const int status = ResolveHost(nullptr, name.constData(), 0, 0, &address, &port); status != 0)
-        return FailureOutcome(target, status, {});
-    target.record.stationAddress = address.address;
-    target.port = port != 0 ? port : kStationPort;
+    TypedHost typed;
+    QString error;
+    if (!ParseTypedHost(host, typed, error))
+        return {kExitUsage, error};
+    if (!typed.name.isEmpty()) {
+        const QByteArray name = typed.name.toUtf8();
+        AddressRecord address;
+        std::uint16_t ignored = 0; // a name's port is the one typed, read above
+        if (const int status = ResolveHost(nullptr, name.constData(), 0, 0, &address, &ignored); status != 0)
+            return FailureOutcome(target, status, {});
+        typed.address = address.address;
+    }
+    target.record.stationAddress = typed.address;
+    target.port = typed.port != 0 ? typed.port : kStationPort;
     return {};
 }
 

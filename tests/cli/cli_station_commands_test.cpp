@@ -6,6 +6,7 @@
 #include "sim_fixture.h"
 
 #include <QDir>
+#include <QFile>
 #include <condition_variable>
 #include <fcntl.h>
 #include <mutex>
@@ -38,6 +39,28 @@ TEST_F(CliStationTest, ReadWriteAndRestartThroughTheTool) {
     ASSERT_EQ(write.exit, kExitSuccess) << write.err.toStdString();
     EXPECT_EQ(running.fleet().StationAt(1).Configuration().syNm, "Cellar");
     EXPECT_TRUE(running.fleet().StationAt(1).IsDown()) << "a write ends with a restart";
+}
+
+// The port after a host name is honoured as after an address.
+TEST_F(CliStationTest, APortAfterAHostNameIsHonoured) {
+    RunningFleet running(Options(), stateDir_);
+    const QString address = QString::fromStdString(running.SessionHost(1)); // 127.0.0.1:PORT
+    const QString port = address.mid(address.lastIndexOf(':'));
+    const CliRun read = RunTool({"read", "localhost" + port, "-o", Path("station.cfg")}, "orchid\n");
+    ASSERT_EQ(read.exit, kExitSuccess) << read.err.toStdString();
+    EXPECT_TRUE(RunTool({"show", Path("station.cfg")}).out.contains("\"Base Station 1\""));
+}
+
+// A station address a person typed is read whole: nothing is cut off, and nothing is sent.
+TEST_F(CliStationTest, MistypedStationHostsAreRefused) {
+    const char* const hosts[] = {"127.0.0.1.5",   "127.0.0.2 junk", "127.0.0.2:",  "127.0.0.2:99999",
+                                 "127.0.0.2:80x", "localhost:abc",  "localhost:0", ":5009"};
+    for (const char* host : hosts) {
+        const CliRun read = RunTool({"read", host, "-o", Path("never.cfg")}, "orchid\n");
+        EXPECT_EQ(read.exit, kExitUsage) << host;
+        EXPECT_TRUE(read.err.contains(QString::fromLatin1(host))) << read.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Path("never.cfg")));
 }
 
 // The address discovery is sent to is read whole: nothing is cut off, and nothing is sent.
