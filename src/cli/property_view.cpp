@@ -136,6 +136,12 @@ bool ParseUnsigned(const QJsonValue& value, double limit, std::uint32_t& out) {
     return true;
 }
 
+// All 34 description bytes but the zeros that pad them, so that bytes after a zero byte survive an export.
+std::string_view StoredDescription(const AclEntry& entry) {
+    const std::string_view bytes(entry.description.data(), entry.description.size());
+    return bytes.substr(0, bytes.find_last_not_of('\0') + 1);
+}
+
 QString AclText(const AclEntry& entry) {
     const std::string_view description = AclDescription(entry);
     return QString::fromStdString(FormatMacAddress(entry.corvaneId)) + QLatin1Char(' ') +
@@ -227,7 +233,7 @@ QJsonValue JsonValue(const ConfigRecord& record, const PropertyView& view, bool 
         for (const AclEntry& entry : record.acTa)
             entries.append(QJsonObject{
                 {QStringLiteral("corvaneId"), QString::fromStdString(FormatMacAddress(entry.corvaneId))},
-                {QStringLiteral("description"), FromStationText(AclDescription(entry))}});
+                {QStringLiteral("description"), FromStationText(StoredDescription(entry))}});
         return entries;
     }
     }
@@ -275,10 +281,10 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
     }
     case P::Key: {
         const std::string text = value.toString().toStdString();
+        // Any length a station may hold: the 5 and 13-byte rules are for editing.
         std::vector<std::uint8_t> key(text.size() / 2);
-        if (!value.isString() || !HexDecode(text, key) ||
-            (key.size() != 0 && key.size() != kWep40KeySize && key.size() != kWep128KeySize)) {
-            error = QStringLiteral("%1: expected 0, 10 or 26 hexadecimal digits").arg(tag);
+        if (!value.isString() || !HexDecode(text, key)) {
+            error = QStringLiteral("%1: expected an even number of hexadecimal digits").arg(tag);
             return false;
         }
         SetWepKey(record, key);
@@ -300,10 +306,7 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
             }
             mapping.privatePort = std::uint16_t(privatePort);
             mapping.publicPort = std::uint16_t(publicPort);
-            if (!AddPortMapping(table, mapping)) {
-                error = QStringLiteral("%1: An identical port mapping already exists.").arg(tag);
-                return false;
-            }
+            table.push_back(mapping); // as it is, duplicates too: the adding rules are for editing
         }
         if (!value.isArray()) {
             error = QStringLiteral("%1: expected an array").arg(tag);
@@ -316,21 +319,23 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
         std::vector<AclEntry> table;
         for (const QJsonValue& item : value.toArray()) {
             const QJsonObject entry = item.toObject();
-            MacAddress id{};
+            AclEntry stored;
             std::string description;
             const std::string idText = entry.value(QStringLiteral("corvaneId")).toString().toStdString();
             TextScan scan;
-            if (!item.isObject() || entry.size() != 2 || !ParseMacAddress(idText, id, &scan) ||
+            if (!item.isObject() || entry.size() != 2 || !ParseMacAddress(idText, stored.corvaneId, &scan) ||
                 scan.left != 0 || !entry.value(QStringLiteral("description")).isString() ||
                 !ToStationText(entry.value(QStringLiteral("description")).toString(), description) ||
-                description.size() > AclEntry::kDescriptionSize - 1) {
+                description.size() > AclEntry::kDescriptionSize) {
                 error =
                     QStringLiteral("%1: expected objects with a corvaneId like \"00:11:22:33:44:55\" and a "
-                                   "description of at most 33 characters")
+                                   "description of at most 34 characters")
                         .arg(tag);
                 return false;
             }
-            StoreAclEntry(table, id, MakeAclEntry(id, description));
+            // As it is: all 34 bytes, and duplicate IDs too; the adding rules are for editing.
+            std::copy(description.begin(), description.end(), stored.description.begin());
+            table.push_back(stored);
         }
         if (!value.isArray()) {
             error = QStringLiteral("%1: expected an array").arg(tag);
