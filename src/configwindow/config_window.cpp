@@ -60,10 +60,15 @@ ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makeP
 
 ConfigWindow::~ConfigWindow() = default;
 
-ConfigWindow* ConfigWindow::Open(const ConfigRecord* source, StationLink link) {
-    auto* window = new ConfigWindow(source, MakeSettingsPages, std::move(link));
+ConfigWindow* ConfigWindow::Open(const ConfigRecord* source, StationLink link,
+                                 SettingsPageFactory makePages) {
+    // Set up before it shows, so that a failure reaches the caller with nothing left behind, never Qt's event
+    // loop.
+    auto window = std::make_unique<ConfigWindow>(source, std::move(makePages), std::move(link));
+    window->initialised_ = true;
+    window->OnInitDialog();
     window->show();
-    return window;
+    return window.release();
 }
 
 void ConfigWindow::showEvent(QShowEvent* event) {

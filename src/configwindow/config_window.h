@@ -43,8 +43,9 @@ public:
     ~ConfigWindow() override;
 
     // Makes a window on a copy of `source` (or the defaults) and shows it; the window owns itself from then
-    // on.
-    static ConfigWindow* Open(const ConfigRecord* source, StationLink link = {});
+    // on. A set-up that fails (ControlError, std::bad_alloc) throws, and no window is left.
+    static ConfigWindow* Open(const ConfigRecord* source, StationLink link = {},
+                              SettingsPageFactory makePages = MakeSettingsPages);
 
     // Title from the record's name, then every page reloads its controls.
     void Refresh();

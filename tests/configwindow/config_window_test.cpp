@@ -5,6 +5,7 @@
 #include "modal_driver.h"
 #include "pages/config_page.h"
 #include "pages/control_binding.h"
+#include "pages/control_error.h"
 #include "pages/property_sheet.h"
 #include "resources/main_menu.h"
 #include "resources/menu_commands.h"
@@ -51,6 +52,17 @@ private:
 
 std::vector<ConfigPage*> ThreePages(QWidget* parent) {
     return {new JournalPage("A", parent), new JournalPage("B", parent), new JournalPage("C", parent)};
+}
+
+// A page whose controls cannot be loaded, as when its template lacks one.
+class BrokenPage : public ConfigPage {
+public:
+    explicit BrokenPage(QWidget* parent) : ConfigPage(0, parent) {}
+    void LoadSettings() override { throw ControlError{}; }
+};
+
+std::vector<ConfigPage*> BrokenPages(QWidget* parent) {
+    return {new JournalPage("A", parent), new BrokenPage(parent)};
 }
 
 bool ItemEnabled(ConfigWindow& window, int position, int command) {
@@ -108,6 +120,16 @@ private slots:
         QCOMPARE(second.Record().syNm, std::string("Home"));
         QVERIFY(&first.Record() != &source);
         QCOMPARE(first.Record().stationAddress, source.stationAddress);
+    }
+
+    // The failure reaches the caller (the chooser reports it) and no window is left, shown or hidden.
+    void aWindowWhoseSetUpFailsLeavesNothingBehind() {
+        ConfigRecord source = StationRecord("Home");
+        QVERIFY_THROWS_EXCEPTION(ControlError, ConfigWindow::Open(&source, {}, BrokenPages));
+        QCoreApplication::processEvents();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            QVERIFY(qobject_cast<ConfigWindow*>(window) == nullptr);
+        }
     }
 
     void setsUpEveryPageInOrderAndReturnsToTheFirst() {

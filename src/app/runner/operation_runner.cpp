@@ -51,12 +51,24 @@ int OperationRunner::RunOperation(ConfigRecord& record, const ProgressSpec& prog
     ui_.RestoreCursor();
 
     std::unique_ptr<ProgressDialogInterface> dialog;
+    bool dialogFailed = false;
     {
         const std::lock_guard guard(context.lock);
         if (!context.done) {
-            dialog = ui_.CreateProgressDialog(progress);
+            // A dialog that cannot be made (no memory, a missing resource) must not end the process while the
+            // worker runs: the operation then finishes under the wait cursor and its status is reported.
+            try {
+                dialog = ui_.CreateProgressDialog(progress);
+            } catch (...) {
+                dialogFailed = true;
+            }
             context.dialog = dialog.get();
         }
+    }
+    if (dialogFailed) {
+        ui_.ShowWaitCursor();
+        context.finished.Wait();
+        ui_.RestoreCursor();
     }
     bool cancelled = false;
     if (dialog != nullptr) {

@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <new>
 #include <thread>
 
 namespace corvane {
@@ -132,6 +133,24 @@ TEST_F(OperationRunnerTest, OperationDoneWithinTheDelayShowsNoDialog) {
     EXPECT_EQ(ui.dialogsCreated, 0);
     EXPECT_EQ(ui.cursorShown, 1);
     EXPECT_EQ(ui.cursorRestored, 1);
+}
+
+// The worker is joined and its status returned, whatever making the dialog throws.
+TEST_F(OperationRunnerTest, ADialogThatCannotBeMadeLeavesTheOperationToFinish) {
+    Event release(Event::ResetMode::Manual);
+    ui.onCreate = [&] {
+        release.Set();
+        throw std::bad_alloc();
+    };
+    const OperationBody body = [&](OperationContext&) {
+        release.Wait();
+        return 7;
+    };
+    EXPECT_EQ(MakeRunner().RunOperation(record, {137, false}, body), 7);
+    EXPECT_EQ(ui.dialogsCreated, 1);
+    EXPECT_EQ(ui.dialogEnds, 0);
+    EXPECT_EQ(ui.cursorShown, 2);
+    EXPECT_EQ(ui.cursorRestored, 2);
 }
 
 TEST_F(OperationRunnerTest, CompletionBeforeTheDialogInitialisesEndsItWithOne) {
