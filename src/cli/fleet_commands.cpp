@@ -20,6 +20,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <set>
@@ -207,7 +208,12 @@ int RunForFleet(CliIo& io, const FleetCommand& command, std::vector<FleetStation
                                    .toJson(QJsonDocument::Indented));
     else
         io.out << summary << "\n";
-    return good == stations.size() ? int(kExitSuccess) : int(kExitSomeFailed);
+    const bool interrupted = std::any_of(stations.begin(), stations.end(), [](const FleetStation& station) {
+        return station.outcome.exit == kExitInterrupted;
+    });
+    return interrupted               ? int(kExitInterrupted)
+           : good == stations.size() ? int(kExitSuccess)
+                                     : int(kExitSomeFailed);
 }
 
 // Backup file names claimed so far: two stations never share one.
@@ -253,7 +259,6 @@ int RunBackup(const QStringList& words, CliIo& io) {
         return code;
     if (command.arguments.Has(kWaitOption))
         return UsageError(io, QStringLiteral("--wait goes with write, restart and upload"));
-    const QDir directory(command.last);
     if (QString reason; !PrepareDirectory(command.last, reason))
         return Fail(io, kExitWriteFailed, QStringLiteral("%1: %2").arg(command.last, reason));
     if (!AskPassword(io, command.arguments, command.model.record.adminPassword, code))
@@ -277,7 +282,7 @@ int RunBackup(const QStringList& words, CliIo& io) {
             station.outcome = ReadConfigurationOf(station.target, io.interruptFd, record);
             if (!station.outcome.ok())
                 return true;
-            const QString path = directory.filePath(names.Claim(BackupFileName(station.answer)));
+            const QString path = QDir(command.last).filePath(names.Claim(BackupFileName(station.answer)));
             if (QString reason; !SaveConfiguration(path, record, reason, true))
                 station.outcome = {kExitWriteFailed,
                                    QStringLiteral("%1: %2: %3").arg(station.target.host, path, reason)};

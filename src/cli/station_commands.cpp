@@ -7,6 +7,7 @@
 #include "cli/property_diff.h"
 #include "cli/station_scan.h"
 #include "cli/station_session.h"
+#include "cli/terminal_progress.h"
 #include "cli/terminal_text.h"
 #include "config/hex_text.h"
 #include "config/restart_time.h"
@@ -68,7 +69,12 @@ int RunRestarting(CliIo& io, const StationTarget& target, const std::function<in
             return Report(io, done);
         if (target.restartWait.count() == 0)
             return kExitSuccess;
-        if (const Outcome back = AwaitRestart(target, io.interruptFd, asked); !back.ok())
+        TerminalProgress progress(io.err, io.errIsTerminal);
+        const Outcome back = AwaitRestart(target, io.interruptFd, asked, [&] {
+            progress.Show(QStringLiteral("Waiting for %1 to come back").arg(target.host));
+        });
+        progress.Clear();
+        if (!back.ok())
             return Report(io, back);
         return whenBack ? whenBack() : int(kExitSuccess);
     });

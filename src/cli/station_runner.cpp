@@ -12,6 +12,7 @@ namespace corvane::cli {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr int kTickMs = 100;
 
 int MillisecondsLeft(Clock::time_point deadline) {
     const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -21,7 +22,8 @@ int MillisecondsLeft(Clock::time_point deadline) {
 } // namespace
 
 int RunStationOperation(const std::function<int(SocketCell*)>& operation, int interruptFd,
-                        std::chrono::milliseconds limit, OperationEnd& end, std::uint32_t cellKind) {
+                        std::chrono::milliseconds limit, OperationEnd& end, std::uint32_t cellKind,
+                        const std::function<void()>& tick) {
     end = {};
     SocketCell* cell = nullptr;
     if (const int status = OpenSocketCell(cellKind, 0, &cell); status != 0)
@@ -42,7 +44,12 @@ int RunStationOperation(const std::function<int(SocketCell*)>& operation, int in
     pollfd fds[2] = {{done[0], POLLIN, 0}, {interruptFd, POLLIN, 0}};
     for (;;) {
         const bool aborted = end.interrupted || end.timedOut;
-        const int ready = ::poll(fds, interruptFd >= 0 ? 2 : 1, aborted ? -1 : MillisecondsLeft(deadline));
+        int wait = aborted ? -1 : MillisecondsLeft(deadline);
+        if (tick) {
+            tick();
+            wait = wait < 0 ? kTickMs : std::min(wait, kTickMs);
+        }
+        const int ready = ::poll(fds, interruptFd >= 0 ? 2 : 1, wait);
         if (ready < 0 && errno == EINTR)
             continue;
         if (ready > 0 && (fds[0].revents & POLLIN))

@@ -137,14 +137,14 @@ Outcome IdentifyStation(const StationTarget& target, int interruptFd, std::chron
 }
 
 Outcome AwaitRestart(const StationTarget& target, int interruptFd,
-                     std::chrono::steady_clock::time_point asked) {
+                     std::chrono::steady_clock::time_point asked, const std::function<void()>& tick) {
     ConfigRecord answer;
     OperationEnd end;
     const int status = RunStationOperation(
         [&](SocketCell* cell) {
             return AskStation(cell, target.record.stationAddress, target.discoveryPort, asked, answer);
         },
-        interruptFd, target.restartWait, end, kCellDatagram);
+        interruptFd, target.restartWait, end, kCellDatagram, tick);
     if (status == 0)
         return {};
     if (end.timedOut)

@@ -52,9 +52,10 @@ Outcome ReadConfigurationOf(const StationTarget& target, int interruptFd, Config
 // The station's discovery answer, asked of it alone, within `limit`.
 Outcome IdentifyStation(const StationTarget& target, int interruptFd, std::chrono::milliseconds limit,
                         ConfigRecord& answer);
-// --wait: until the station told to restart at `asked` answers again with a restarted up-time.
+// --wait: until the station told to restart at `asked` answers again with a restarted up-time; `tick` as
+// RunStationOperation has it.
 Outcome AwaitRestart(const StationTarget& target, int interruptFd,
-                     std::chrono::steady_clock::time_point asked);
+                     std::chrono::steady_clock::time_point asked, const std::function<void()>& tick = {});
 // After a write and its restart: reads the station back with the password the written configuration gives
 // it and compares what was sent. A mismatch lists the differing properties in `readBack`'s terms.
 Outcome CheckWritten(const StationTarget& target, int interruptFd, ConfigRecord& readBack);
