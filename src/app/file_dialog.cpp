@@ -36,24 +36,29 @@ QStringList FilterList(const QString& filter) {
     return names;
 }
 
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogRequest& request) {
+    auto dialog = std::make_unique<QFileDialog>(parent);
+    dialog->setAcceptMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::AcceptOpen
+                                                                        : QFileDialog::AcceptSave);
+    dialog->setFileMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::ExistingFile
+                                                                      : QFileDialog::AnyFile);
+    dialog->setNameFilters(FilterList(request.filter));
+    dialog->setDefaultSuffix(request.defaultSuffix);
+    if (!request.initialName.contains(QLatin1Char('*'))) {
+        dialog->selectFile(request.initialName);
+    }
+    return dialog;
+}
+
 std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& request) {
     if (Hook()) {
         return Hook()(request);
     }
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::AcceptOpen
-                                                                       : QFileDialog::AcceptSave);
-    dialog.setFileMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::ExistingFile
-                                                                     : QFileDialog::AnyFile);
-    dialog.setNameFilters(FilterList(request.filter));
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.initialName.contains(QLatin1Char('*'))) {
-        dialog.selectFile(request.initialName);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(parent, request);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 } // namespace corvane

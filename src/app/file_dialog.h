@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace corvane {
@@ -19,6 +21,8 @@ struct FileDialogRequest {
 // Shows the platform's open or save dialog; the chosen path, or nothing when the user cancelled. Open asks
 // for an existing file, Save asks before overwriting one.
 std::optional<QString> AskFileName(QWidget* parent, const FileDialogRequest& request);
+// The dialog AskFileName shows for the request, before it runs.
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogRequest& request);
 
 // Tests answer file dialogs through this hook instead of the user; an empty function restores the real
 // dialogs.

@@ -24,11 +24,14 @@ int Upload(OperationRunner& runner, ConfigRecord& record, std::span<const std::u
 
 } // namespace
 
+FileDialogRequest SoftwareFileRequest() {
+    return {FileDialogRequest::Kind::Open, QString::fromUtf8(ResourceString(kStrSoftwareFileFilter)),
+            QString::fromUtf8(ResourceString(kStrSoftwareFileExtension)),
+            QString::fromUtf8(ResourceString(kStrSoftwareFileDefaultName))};
+}
+
 std::optional<QString> AskSoftwareFile(QWidget* parent) {
-    return AskFileName(parent, {FileDialogRequest::Kind::Open,
-                                QString::fromUtf8(ResourceString(kStrSoftwareFileFilter)),
-                                QString::fromUtf8(ResourceString(kStrSoftwareFileExtension)),
-                                QString::fromUtf8(ResourceString(kStrSoftwareFileDefaultName))});
+    return AskFileName(parent, SoftwareFileRequest());
 }
 
 int UploadImageFile(OperationRunner& runner, ConfigRecord& record, const QString& path) {

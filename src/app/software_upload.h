@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/file_dialog.h"
+
 #include <QString>
 #include <optional>
 
@@ -12,6 +14,8 @@ class OperationRunner;
 
 // The software uploads of the chooser and of a configuration window, one path for both.
 
+// The file dialog for a software image file.
+FileDialogRequest SoftwareFileRequest();
 // Asks for the software image file to upload; nothing when the user cancelled.
 std::optional<QString> AskSoftwareFile(QWidget* parent);
 

@@ -1,8 +1,10 @@
 // Shows every dialog of the program in turn and saves a picture of each (with its window frame) through
 // ImageMagick's import, so that people can look at them. Run by scripts/screenshots.sh under Xvfb.
 #include "app/about_dialog.h"
+#include "app/configuration_file.h"
 #include "app/error_dialog.h"
 #include "app/progress_dialog.h"
+#include "app/software_upload.h"
 #include "config/config_record.h"
 #include "dark_palette.h"
 #include "pages/add_client_dialog.h"
@@ -18,7 +20,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -52,6 +57,20 @@ ConfigRecord& PortMappingSample() {
         return sample;
     }();
     return record;
+}
+
+// A file dialog of the program, in a folder that holds a few files of each kind it offers.
+std::unique_ptr<QWidget> FileDialog(const FileDialogRequest& request) {
+    static QTemporaryDir folder;
+    for (const char* name : {"Home.cfg", "Office.cfg", "Software v4.1.bin", "Notes.txt"}) {
+        QFile file(folder.filePath(QString::fromUtf8(name)));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(QByteArray(4096, '\x5A'));
+        }
+    }
+    std::unique_ptr<QFileDialog> dialog = MakeFileDialog(nullptr, request);
+    dialog->setDirectory(folder.path());
+    return dialog;
 }
 
 // Lets the event loop run while the window manager maps, frames and activates the window.
@@ -119,6 +138,19 @@ int main(int argc, char** argv) {
          [] {
              return std::make_unique<ProgressDialog>(ProgressSpec{138, false});
          }},
+        {"progress-139-restarting",
+         [] {
+             return std::make_unique<ProgressDialog>(ProgressSpec{139, false});
+         }},
+        {"progress-140-uploading",
+         [] {
+             return std::make_unique<ProgressDialog>(ProgressSpec{140, false});
+         }},
+        {"file-save-as",
+         [] { return FileDialog(ConfigurationFileRequest(FileDialogRequest::Kind::Save, "Home")); }},
+        {"file-import-settings",
+         [] { return FileDialog(ConfigurationFileRequest(FileDialogRequest::Kind::Open, "")); }},
+        {"file-upload-software", [] { return FileDialog(SoftwareFileRequest()); }},
     };
     int failures = 0;
     for (const auto& [name, make] : shots) {
