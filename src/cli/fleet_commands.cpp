@@ -86,6 +86,10 @@ bool GatherStations(CliIo& io, const FleetCommand& command, std::vector<FleetSta
             FleetStation& station = stations.emplace_back();
             station.target = command.model;
             station.outcome = ResolveTarget(host, station.target);
+            if (station.outcome.exit == kExitUsage) {
+                code = UsageError(io, station.outcome.message);
+                return false;
+            }
         }
         return true;
     }
@@ -259,13 +263,13 @@ int RunBackup(const QStringList& words, CliIo& io) {
         return code;
     if (command.arguments.Has(kWaitOption))
         return UsageError(io, QStringLiteral("--wait goes with write, restart and upload"));
-    if (QString reason; !PrepareDirectory(command.last, reason))
-        return Fail(io, kExitWriteFailed, QStringLiteral("%1: %2").arg(command.last, reason));
     if (!AskPassword(io, command.arguments, command.model.record.adminPassword, code))
         return code;
     std::vector<FleetStation> stations;
     if (!GatherStations(io, command, stations, code))
         return code;
+    if (QString reason; !PrepareDirectory(command.last, reason))
+        return Fail(io, kExitWriteFailed, QStringLiteral("%1: %2").arg(command.last, reason));
 
     ClaimedNames names;
     return RunForFleet(

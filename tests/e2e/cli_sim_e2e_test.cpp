@@ -332,14 +332,17 @@ TEST_F(CliSimTest, FleetBackupContinuesPastFailuresAndSaysSo) {
     const Finished shown = Tool({"show", File("backups") + "/Base_Station_2-02CB02000002.cfg"});
     EXPECT_NE(shown.out.find("\"Base Station 2\""), std::string::npos) << shown.out;
 
-    // Named stations (of the shared fleet, on the discovery port stations use), as JSON; a name that does not
-    // resolve fails alone.
+    // Named stations (of the shared fleet, on the discovery port stations use), as JSON; an address where no
+    // station answers fails alone.
     const Finished named = Tool({"backup", "--json", StationAddress(kHealthy),
-                                 StationAddress(kLyingStatusLength), "no-such-host.invalid", File("named")});
+                                 StationAddress(kLyingStatusLength), StationAddress(999), File("named")});
     EXPECT_EQ(named.exit, 10) << named.err;
     EXPECT_EQ(CountFiles(File("named")), 2);
     EXPECT_NE(named.out.find("\"succeeded\": 2"), std::string::npos) << named.out;
     EXPECT_NE(named.out.find("\"wanMac\": \"02:CB:02:00:00:05\""), std::string::npos) << named.out;
+    EXPECT_NE(named.out.find("did not answer discovery within 3 s"), std::string::npos) << named.out;
+    EXPECT_EQ(Tool({"backup", StationAddress(kHealthy) + ":99999", File("never")}).exit, 2);
+    EXPECT_FALSE(fs::exists(File("never"))) << "a bad command line does nothing";
 }
 
 TEST_F(CliSimTest, FleetUploadStopsAtTheFirstStationThatDoesNotComeBack) {
