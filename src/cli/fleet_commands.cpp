@@ -100,7 +100,18 @@ bool GatherStations(CliIo& io, const FleetCommand& command, std::vector<FleetSta
         return false;
     }
     std::vector<std::unique_ptr<ConfigRecord>> found;
-    if (const int status = ScanStations(scan, found); status != 0) {
+    int status = 0;
+    {
+        TerminalProgress progress(io.err, io.errIsTerminal);
+        RunFleet(
+            1, 1,
+            [&](std::size_t) {
+                status = ScanStations(scan, found);
+                return true;
+            },
+            [](std::size_t) {}, [&] { progress.Show(QStringLiteral("Scanning for base stations")); });
+    }
+    if (status != 0) {
         code = Fail(io, kExitStationFailed, StationFailureText(status));
         return false;
     }
