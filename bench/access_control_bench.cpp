@@ -5,13 +5,13 @@
 //   a scroll by one page, painted          (smooth: a few milliseconds)
 //   heap the page holds with 10,000 rows   (goal: under 20 MB)
 // Each time is the median of several runs. Run on a release build: build/release/bench/access_control_bench
-#include "app/file_dialog.h"
 #include "config/acl_list_file.h"
 #include "config/config_record.h"
 #include "config/table_editing.h"
 #include "modal_driver.h"
 #include "pages/access_control_page.h"
 #include "pages/control_binding.h"
+#include "pages/file_dialog.h"
 #include "resources/ids/access_control_page_controls.h"
 #include "resources/ids/add_client_controls.h"
 

@@ -1,8 +1,8 @@
 // ReadConfigFile → WriteConfigFile → ReadConfigFile → WriteConfigFile: both images must be equal.
 #include "config/byte_order.h"
+#include "config/checksum.h"
 #include "config/config_file.h"
 #include "fuzz_check.h"
-#include "protocol/message_header.h"
 
 #include <algorithm>
 #include <cstdint>

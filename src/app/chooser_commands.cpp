@@ -2,29 +2,20 @@
 // the password, runs the exchange through the operation runner and then opens a window, starts the countdown
 // or reports the failure with message 134.
 #include "app/chooser_window.h"
-#include "app/file_dialog.h"
-#include "app/messages.h"
 #include "app/runner/operation_runner.h"
-#include "app/software_upload.h"
-#include "app/whole_file.h"
 #include "config/config_record.h"
+#include "config/status_codes.h"
 #include "pages/choose_other_dialog.h"
+#include "pages/messages.h"
+#include "pages/software_upload.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/message_header.h"
+#include "resources/ids/string_ids.h"
 #include "resources/string_table.h"
 
 #include <arpa/inet.h>
 
 namespace corvane {
-namespace {
-
-constexpr unsigned kAccessFailed = 134;
-constexpr unsigned kConfirmRestart = 143;
-constexpr unsigned kConfirmUpload = 144;
-constexpr unsigned kNoteCaption = 156;
-constexpr unsigned kStationWasReset = 158;
-
-} // namespace
 
 void ChooserWindow::ConfigureSelectedStation() {
     const std::shared_ptr<ConfigRecord> selected = GetSelectedStation(false);
@@ -32,7 +23,7 @@ void ChooserWindow::ConfigureSelectedStation() {
         return;
     }
     if ((selected->stationFlags & kStationFlagReset) != 0) {
-        if (ShowFormattedMessage(kNoteCaption, kStationWasReset, true) == 1) {
+        if (ShowFormattedMessage(kStrNoteCaption, kStrStationReset, true) == 1) {
             UploadDefaultSoftware(std::string(kFactoryPassword), false);
         }
         return;
@@ -45,9 +36,9 @@ void ChooserWindow::ConfigureSelectedStation() {
 void ChooserWindow::OpenStation(const std::shared_ptr<ConfigRecord>& record) {
     const int status = Runner().ReadConfiguration(*record);
     if (status != 0) {
-        ReportStatus(kAccessFailed, status, false);
+        ReportStatus(kStrStationAccessError, status, false);
     } else if (!OpenConfigWindow(record.get())) {
-        ReportStatus(kAccessFailed, file_status::kOutOfMemory, false);
+        ReportStatus(kStrStationAccessError, file_status::kOutOfMemory, false);
     }
 }
 
@@ -66,7 +57,7 @@ void ChooserWindow::ChooseOtherStation() {
 }
 
 void ChooserWindow::RestartSelectedStation() {
-    if (ShowMessage(kConfirmRestart, 0, true) != 1) {
+    if (ShowMessage(kStrConfirmRestart, 0, true) != 1) {
         return;
     }
     const std::shared_ptr<ConfigRecord> record = GetSelectedStation(true);
@@ -77,7 +68,7 @@ void ChooserWindow::RestartSelectedStation() {
 }
 
 void ChooserWindow::UploadSoftwareFile() {
-    if (ShowMessage(kConfirmUpload, 0, true) != 1) {
+    if (ShowMessage(kStrConfirmUpload, 0, true) != 1) {
         return;
     }
     const std::shared_ptr<ConfigRecord> record = GetSelectedStation(true);
@@ -93,14 +84,14 @@ void ChooserWindow::UploadSoftwareFile() {
 
 void ChooserWindow::ReportOrMarkRestarting(const ConfigRecord& record, int status) {
     if (status != 0) {
-        ReportStatus(kAccessFailed, status, false);
+        ReportStatus(kStrStationAccessError, status, false);
     } else {
         MarkRestarting(record); // the station restarts after a restart or an upload
     }
 }
 
 void ChooserWindow::UploadDefaultSoftware(const std::optional<std::string>& password, bool confirm) {
-    if (confirm && ShowMessage(kConfirmUpload, 0, true) != 1) {
+    if (confirm && ShowMessage(kStrConfirmUpload, 0, true) != 1) {
         return;
     }
     const std::shared_ptr<ConfigRecord> record = GetSelectedStation(!password.has_value());

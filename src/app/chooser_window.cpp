@@ -1,23 +1,25 @@
 #include "app/chooser_window.h"
 
-#include "app/about_dialog.h"
-#include "app/configuration_file.h"
-#include "app/file_dialog.h"
-#include "app/messages.h"
-#include "app/program_runner.h"
 #include "app/station_found_event.h"
-#include "app/window_menu.h"
 #include "config/config_record.h"
 #include "config/restart_time.h"
 #include "configwindow/config_window.h"
+#include "pages/about_dialog.h"
+#include "pages/configuration_file.h"
 #include "pages/control_binding.h"
 #include "pages/control_error.h"
 #include "pages/enter_password_dialog.h"
+#include "pages/file_dialog.h"
+#include "pages/messages.h"
+#include "pages/program_runner.h"
 #include "protocol/dotted_quad.h"
-#include "resources/menu_commands.h"
+#include "resources/ids/chooser_controls.h"
+#include "resources/ids/menu_commands.h"
+#include "resources/ids/string_ids.h"
 #include "resources/message_format.h"
 #include "resources/station_text.h"
 #include "resources/string_table.h"
+#include "resources/window_menu.h"
 #include "ui_template_143_chooser.h"
 
 #include <QAction>
@@ -35,11 +37,9 @@
 namespace corvane {
 namespace {
 
-constexpr int kStationList = 1038;
-constexpr int kOtherButton = 1040;
-constexpr int kRescanButton = 1039;
-constexpr int kConfigureButton = 1049;
-constexpr std::array<int, 7> kDetailFields = {1041, 1042, 1043, 1045, 1044, 1046, 1048};
+constexpr std::array<int, 7> kDetailFields = {
+    chooser::kName,   chooser::kDescription, chooser::kIpAddress,  chooser::kLanMac,
+    chooser::kWanMac, chooser::kWirelessMac, chooser::kRestartTime};
 
 constexpr int kNameColumnWidth = 150;
 constexpr int kAddressColumnWidth = 96;
@@ -53,22 +53,18 @@ std::string MacText(const MacAddress& mac) {
                               mac[5]);
 }
 
-bool SameStation(const ConfigRecord& a, const ConfigRecord& b) {
-    return a.wanMac == b.wanMac && a.stationAddress == b.stationAddress;
-}
-
 } // namespace
 
 ChooserWindow::ChooserWindow(ChooserSetup setup)
     : ui_(std::make_unique<Ui::ChooserTemplate>()), setup_(std::move(setup)) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    menuBar_ = InstallMenuBar136(
+    menuBar_ = InstallMainMenu(
         this, [this](int command) { OnCommand(command); },
         [this](QMenu* menu, int position) { UpdateMenuStates(menu, position); });
 
     // The window's own menu (the system menu on other desktops) carries About.
-    if (const std::string_view about = ResourceString(101); !about.empty()) {
+    if (const std::string_view about = ResourceString(kStrAboutMenuItem); !about.empty()) {
         auto* action = new QAction(QString::fromUtf8(about), this);
         connect(action, &QAction::triggered, this, &ChooserWindow::ShowAbout);
         addAction(action);
@@ -76,8 +72,8 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
     }
 
     QTreeWidget& list = StationList();
-    const std::string_view nameCaption = ResourceString(104);
-    const std::string_view addressCaption = ResourceString(105);
+    const std::string_view nameCaption = ResourceString(kStrColumnName);
+    const std::string_view addressCaption = ResourceString(kStrColumnIpAddress);
     if (nameCaption.empty() || addressCaption.empty()) {
         throw ControlError();
     }
@@ -91,9 +87,9 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
     connect(&list, &QTreeWidget::itemDoubleClicked, this, [this] { ConfigureSelectedStation(); });
 
     const auto button = [this](int id) { return qobject_cast<QAbstractButton*>(GetControl(this, id)); };
-    connect(button(kOtherButton), &QAbstractButton::clicked, this, [this] { ChooseOtherStation(); });
-    connect(button(kRescanButton), &QAbstractButton::clicked, this, [this] { Rescan(); });
-    connect(button(kConfigureButton), &QAbstractButton::clicked, this,
+    connect(button(chooser::kOther), &QAbstractButton::clicked, this, [this] { ChooseOtherStation(); });
+    connect(button(chooser::kRescan), &QAbstractButton::clicked, this, [this] { Rescan(); });
+    connect(button(chooser::kConfigure), &QAbstractButton::clicked, this,
             [this] { ConfigureSelectedStation(); });
 
     countdown_.setInterval(kCountdownPeriodMs);
@@ -109,7 +105,8 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
         }
         return true;
     };
-    if (const int status = StartDiscovery(discovery_, sink, setup_.discoveryTarget, setup_.discoveryPort);
+    if (const int status = StartDiscovery(discovery_, sink, setup_.discoveryTarget, setup_.discoveryPort,
+                                          setup_.discoveryAnswerWait);
         status != 0) {
         throw DiscoveryStartError{status};
     }
@@ -181,21 +178,21 @@ void ChooserWindow::SelectionChanged() {
 }
 
 void ChooserWindow::ShowDetails(const ConfigRecord& record) {
-    SetControlText(this, 1041, record.syNm);
-    SetControlText(this, 1042, record.syDs);
-    SetControlText(this, 1043, FormatDottedQuad(record.stationAddress));
-    SetControlText(this, 1045, MacText(record.lanMac));
-    SetControlText(this, 1044, MacText(record.wanMac));
-    SetControlText(this, 1046, MacText(record.wirelessMac));
-    SetControlText(this, 1048, RestartTimeText(record));
-    EnableControl(this, kConfigureButton, true);
+    SetControlText(this, chooser::kName, record.syNm);
+    SetControlText(this, chooser::kDescription, record.syDs);
+    SetControlText(this, chooser::kIpAddress, FormatDottedQuad(record.stationAddress));
+    SetControlText(this, chooser::kLanMac, MacText(record.lanMac));
+    SetControlText(this, chooser::kWanMac, MacText(record.wanMac));
+    SetControlText(this, chooser::kWirelessMac, MacText(record.wirelessMac));
+    SetControlText(this, chooser::kRestartTime, RestartTimeText(record));
+    EnableControl(this, chooser::kConfigure, true);
 }
 
 void ChooserWindow::ClearDetails() {
     for (int id : kDetailFields) {
         SetControlText(this, id, {});
     }
-    EnableControl(this, kConfigureButton, false);
+    EnableControl(this, chooser::kConfigure, false);
 }
 
 std::shared_ptr<ConfigRecord> ChooserWindow::GetSelectedStation(bool askPassword) {
@@ -249,8 +246,8 @@ void ChooserWindow::CountdownTick() {
             StopCountdown();
             return;
         }
-        const QString text = QString::fromStdString(
-            FormatResourceText(ResourceString(160), std::int64_t(kCountdownSeconds - elapsed)));
+        const QString text = QString::fromStdString(FormatResourceText(
+            ResourceString(kStrRestartingCountdown), std::int64_t(kCountdownSeconds - elapsed)));
         if (QTreeWidgetItem* item = StationList().topLevelItem(int(row));
             item != nullptr && item->text(1) != text) {
             item->setText(1, text);
@@ -341,7 +338,7 @@ void ChooserWindow::AskAndOpenConfigurationFile() {
 void ChooserWindow::OpenConfigurationFile(const QString& path) {
     ConfigRecord record;
     if (!ReadConfigurationFile(path, record) || !OpenConfigWindow(&record)) {
-        ShowMessage(149, 0, false);
+        ShowMessage(kStrConfigFileReadError, 0, false);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 #include <QTimer>
+#include <chrono>
 #include <cstdint>
 #include <ctime>
 #include <functional>
@@ -30,6 +31,7 @@ class OperationRunner;
 struct ChooserSetup {
     std::string discoveryTarget = kDiscoveryTarget;
     std::uint16_t discoveryPort = kDiscoveryPort;
+    std::chrono::milliseconds discoveryAnswerWait = kDiscoveryAnswerWait;
     OperationRunner* runner = nullptr;  // null: the program's one runner
     std::function<std::time_t()> clock; // calendar time of the countdown; empty: the system's
 };

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "resources/icons.h"
+#include "resources/ids/icon_ids.h"
 
 #include <QApplication>
 
@@ -12,7 +13,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Admin Utility"));
-    QApplication::setWindowIcon(corvane::ResourceIcon(128));
+    QApplication::setWindowIcon(corvane::ResourceIcon(corvane::kIconProgram));
     // The installed desktop entry's name, so that desktops match the windows to its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.corvane.admin"));
     return corvane::RunAdminUtility(files);

@@ -1,8 +1,9 @@
 #include "app/startup.h"
 
-#include "app/messages.h"
 #include "configwindow/config_window.h"
+#include "pages/messages.h"
 #include "protocol/net_socket.h"
+#include "resources/ids/string_ids.h"
 #include "resources/string_table.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@ ChooserWindow* StartAdminUtility(const QStringList& files, StartupOptions option
     if (sockets != 0) {
         // Before any window of ours exists: the platform's plain message box.
         QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
-                        QString::fromUtf8(ResourceString(103)), QMessageBox::Ok);
+                        QString::fromUtf8(ResourceString(kStrSocketsFailed)), QMessageBox::Ok);
         box.exec();
         return nullptr;
     }
@@ -24,7 +25,7 @@ ChooserWindow* StartAdminUtility(const QStringList& files, StartupOptions option
     try {
         chooser = new ChooserWindow(std::move(options.chooser));
     } catch (const DiscoveryStartError& error) {
-        ShowMessage(134, error.status, false);
+        ShowMessage(kStrStationAccessError, error.status, false);
         return nullptr;
     }
     chooser->show();

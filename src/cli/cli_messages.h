@@ -1,23 +1,17 @@
 #pragma once
 
+#include "resources/ids/string_ids.h"
+
 #include <QString>
 
 namespace corvane::cli {
 
-// The desktop utility's messages that the command-line tool prints, by string-table id.
-enum MessageId : unsigned {
-    kMessageAccessFailed = 134,
-    kMessageWrongPassword = 135,
-    kMessageOutOfMemory = 136,
-    kMessageWriteConfigFailed = 148,
-    kMessageReadConfigFailed = 149,
-    kMessageInvalidNetworkPassword = 150,
-};
+// A message of the desktop utility's string table, as the command-line tool prints it.
+QString MessageText(StringId id);
 
-QString MessageText(MessageId id);
-
-// What the desktop utility shows for a failed base-station operation: message 135 for -16, 136 for -6731,
-// else message 134; always with the status code, marked "unknown status" when no layer defines it.
+// What the desktop utility shows for a failed base-station operation: the wrong-password message for -16, the
+// out-of-memory message for -6731, else the station-access one; always with the status code, marked "unknown
+// status" when no layer defines it.
 QString StationFailureText(int status);
 
 } // namespace corvane::cli

@@ -8,6 +8,7 @@
 #include "files/save_file.h"
 #include "protocol/message_header.h"
 #include "protocol/station_exchanges.h"
+#include "resources/ids/string_ids.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -75,7 +76,7 @@ bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code) 
     if (LoadConfiguration(io, path, record, reason))
         return true;
     code = Fail(io, kExitReadFailed,
-                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageReadConfigFailed)));
+                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kStrConfigFileReadError)));
     return false;
 }
 
@@ -94,7 +95,7 @@ int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record, bool 
     if (SaveConfiguration(path, record, reason, ownerOnly))
         return kExitSuccess;
     return Fail(io, kExitWriteFailed,
-                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kMessageWriteConfigFailed)));
+                QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kStrConfigFileWriteError)));
 }
 
 } // namespace corvane::cli

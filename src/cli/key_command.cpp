@@ -7,6 +7,7 @@
 #include "config/config_record.h"
 #include "config/hex_text.h"
 #include "config/network_password.h"
+#include "resources/ids/string_ids.h"
 
 #include <vector>
 
@@ -33,7 +34,7 @@ int RunKey(const QStringList& words, CliIo& io) {
         return Fail(io, kExitInvalidInput, error);
     std::vector<std::uint8_t> key;
     if (!ParseNetworkPassword(*password, mode, key))
-        return Fail(io, kExitInvalidInput, MessageText(kMessageInvalidNetworkPassword));
+        return Fail(io, kExitInvalidInput, MessageText(kStrInvalidNetworkPassword));
     std::string text(key.size() * 2, '\0');
     HexEncode(key, text);
     io.out << QString::fromLatin1(text.data(), qsizetype(text.size())) << "\n";

@@ -11,6 +11,7 @@
 #include "cli/terminal_text.h"
 #include "config/hex_text.h"
 #include "config/restart_time.h"
+#include "config/status_codes.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/station_exchanges.h"

@@ -7,10 +7,10 @@
 #include "cli/property_diff.h"
 #include "cli/typed_host.h"
 #include "cli/unicast_discovery.h"
+#include "config/status_codes.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/host_resolution.h"
 #include "protocol/message_header.h"
-#include "protocol/socket_status.h"
 #include "protocol/station_operations.h"
 
 namespace corvane::cli {
@@ -21,7 +21,6 @@ const QString kWaitOption = QStringLiteral("--wait");
 
 namespace {
 
-constexpr int kWrongPassword = -16;
 constexpr double kMaxSeconds = 24 * 3600;
 constexpr std::chrono::seconds kDefaultRestartWait{60};
 
@@ -43,7 +42,7 @@ Outcome FailureOutcome(const StationTarget& target, int status, const OperationE
         return {kExitStationFailed,
                 QStringLiteral("%1: %2\nThe base station did not finish within %3 s (see --timeout).")
                     .arg(target.host, StationFailureText(socket_status::kTimedOut), Seconds(target.timeout))};
-    const int code = status == kWrongPassword                               ? kExitWrongPassword
+    const int code = status == session_status::kWrongPassword               ? kExitWrongPassword
                      : end.interrupted && status == socket_status::kAborted ? kExitInterrupted
                                                                             : kExitStationFailed;
     return {code, QStringLiteral("%1: %2").arg(target.host, StationFailureText(status))};

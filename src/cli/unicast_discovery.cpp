@@ -1,8 +1,8 @@
 #include "cli/unicast_discovery.h"
 
+#include "config/status_codes.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/dotted_quad.h"
-#include "protocol/socket_status.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 #include "config/config_file.h"
 
 #include "config/byte_order.h"
+#include "config/checksum.h"
 #include "config/element_stream.h"
 #include "config/status_codes.h"
-#include "protocol/message_header.h"
 
 #include <array>
 #include <cstring>

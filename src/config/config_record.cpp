@@ -8,4 +8,12 @@ ConfigRecord::ConfigRecord() : createdTime(static_cast<std::int32_t>(std::time(n
 
 ConfigRecord::~ConfigRecord() = default;
 
+bool SameStation(const ConfigRecord& a, const ConfigRecord& b) {
+    return a.wanMac == b.wanMac && a.stationAddress == b.stationAddress;
+}
+
+std::int64_t LastStartTime(const ConfigRecord& record) {
+    return std::int64_t(record.createdTime) - std::int64_t(record.uptimeTicks / 100);
+}
+
 } // namespace corvane

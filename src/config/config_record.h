@@ -91,4 +91,11 @@ public:
     std::string raS2;
 };
 
+// Whether two discovery answers come from the same station: one list entry per WAN MAC address and station
+// address.
+bool SameStation(const ConfigRecord& a, const ConfigRecord& b);
+
+// When the station last started, in seconds since the epoch: the answer's arrival less its up-time.
+std::int64_t LastStartTime(const ConfigRecord& record);
+
 } // namespace corvane

@@ -2,8 +2,8 @@
 
 #include "config/byte_order.h"
 #include "config/property_codec.h"
+#include "config/scrambling.h"
 #include "config/status_codes.h"
-#include "protocol/message_header.h"
 
 #include <algorithm>
 #include <new>

@@ -5,7 +5,7 @@
 namespace corvane {
 
 std::string RestartTimeText(const ConfigRecord& record) {
-    const std::time_t started = std::time_t(record.createdTime) - std::time_t(record.uptimeTicks / 100);
+    const std::time_t started = std::time_t(LastStartTime(record));
     std::tm local{};
     char text[64] = {};
     if (localtime_r(&started, &local) == nullptr ||

@@ -1,17 +1,20 @@
 #include "configwindow/config_window.h"
 
-#include "app/about_dialog.h"
-#include "app/program_runner.h"
-#include "app/window_menu.h"
 #include "config/config_record.h"
+#include "pages/about_dialog.h"
 #include "pages/config_page.h"
 #include "pages/control_binding.h"
 #include "pages/corvane_page.h"
+#include "pages/program_runner.h"
 #include "pages/property_sheet.h"
-#include "resources/menu_commands.h"
+#include "resources/ids/config_window_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/menu_commands.h"
+#include "resources/ids/string_ids.h"
 #include "resources/message_format.h"
 #include "resources/station_text.h"
 #include "resources/string_table.h"
+#include "resources/window_menu.h"
 #include "ui_template_134_config_window.h"
 
 #include <QAbstractButton>
@@ -21,13 +24,6 @@
 #include <QVBoxLayout>
 
 namespace corvane {
-namespace {
-
-constexpr int kSheetPlace = 1060;
-constexpr int kUpdateButton = 1;
-constexpr int kCancelButton = 2;
-
-} // namespace
 
 ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makePages, StationLink link)
     : ui_(std::make_unique<Ui::ConfigWindowTemplate>()),
@@ -35,18 +31,18 @@ ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makeP
       link_(std::move(link)) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    menuBar_ = InstallMenuBar136(
+    menuBar_ = InstallMainMenu(
         this, [this](int command) { OnCommand(command); },
         [this](QMenu* menu, int position) { UpdateMenuStates(menu, position); });
-    if (auto* cancel = qobject_cast<QAbstractButton*>(GetControl(this, kCancelButton))) {
+    if (auto* cancel = qobject_cast<QAbstractButton*>(GetControl(this, kCancel))) {
         connect(cancel, &QAbstractButton::clicked, this, &ConfigWindow::Destroy);
     }
-    if (auto* update = qobject_cast<QAbstractButton*>(GetControl(this, kUpdateButton))) {
+    if (auto* update = qobject_cast<QAbstractButton*>(GetControl(this, kOk))) {
         connect(update, &QAbstractButton::clicked, this, &ConfigWindow::accept);
     }
 
     // The sheet fills the place the template keeps for it.
-    QWidget* place = GetControl(this, kSheetPlace);
+    QWidget* place = GetControl(this, config_window::kSheetPlace);
     auto* placeLayout = new QVBoxLayout(place);
     placeLayout->setContentsMargins(0, 0, 0, 0);
     sheet_ = new PropertySheet(place);
@@ -86,10 +82,10 @@ void ConfigWindow::OnInitDialog() {
     // Tab moves into and through the pages, then to the buttons below them: the pages joined the window last,
     // so the buttons move behind them (the sheet stands for all of its controls).
     sheet_->setFocusPolicy(Qt::TabFocus);
-    QWidget::setTabOrder(sheet_, GetControl(this, kUpdateButton));
-    QWidget::setTabOrder(sheet_, GetControl(this, kCancelButton));
+    QWidget::setTabOrder(sheet_, GetControl(this, kOk));
+    QWidget::setTabOrder(sheet_, GetControl(this, kCancel));
     if (record_->stationAddress == 0) {
-        EnableControl(this, kUpdateButton, false);
+        EnableControl(this, kOk, false);
     }
     // Every page is made active once, so that all of them are set up before the user acts; Update validates
     // and stores every page, also those never opened.
@@ -117,7 +113,7 @@ void ConfigWindow::FocusFirstField() {
     }
 }
 
-ConfigPage* ConfigWindow::PageOf(unsigned templateId) const {
+ConfigPage* ConfigWindow::PageOf(TemplateId templateId) const {
     for (ConfigPage* page : pages_) {
         if (page->TemplateId() == templateId) {
             return page;
@@ -132,9 +128,10 @@ OperationRunner& ConfigWindow::Runner() const {
 
 void ConfigWindow::Refresh() {
     if (record_->syNm.empty()) {
-        setWindowTitle(QString::fromUtf8(ResourceString(142)));
+        setWindowTitle(QString::fromUtf8(ResourceString(kStrConfigureTitle)));
     } else {
-        setWindowTitle(FromStationText(FormatResourceText(ResourceString(141), record_->syNm)));
+        setWindowTitle(
+            FromStationText(FormatResourceText(ResourceString(kStrConfigureNamedTitle), record_->syNm)));
     }
     for (ConfigPage* page : pages_) {
         page->LoadSettings();

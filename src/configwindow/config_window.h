@@ -1,6 +1,8 @@
 #pragma once
 
 #include "configwindow/settings_pages.h"
+#include "resources/ids/string_ids.h"
+#include "resources/ids/template_ids.h"
 
 #include <QDialog>
 #include <functional>
@@ -75,7 +77,7 @@ private:
     bool EncryptionOn() const;
     const CorvanePage* WirelessPage() const;
     void FocusFirstField();
-    ConfigPage* PageOf(unsigned templateId) const;
+    ConfigPage* PageOf(TemplateId templateId) const;
     OperationRunner& Runner() const;
 
     // The commands (config_window_commands.cpp).
@@ -88,7 +90,7 @@ private:
     void OnEquivalentPassword();
     // Refuses a PPP connection the network page's settings cannot serve: the message, then that page and
     // control in front.
-    void RefuseConnection(unsigned messageId, int control);
+    void RefuseConnection(StringId messageId, int control);
     // After a write, restart or upload: on success the chooser counts the station down and the window goes;
     // otherwise the failure's message, and the window stays with its edits.
     void FinishStationOperation(int status);

@@ -1,16 +1,16 @@
 // The configuration window's commands: sending the edited configuration to its station, saving it to a file,
 // importing settings from one, restarting the station and uploading software to it, and showing the network
 // key as the hexadecimal password other wireless clients take.
-#include "app/configuration_file.h"
-#include "app/messages.h"
 #include "app/runner/operation_runner.h"
-#include "app/software_upload.h"
 #include "config/config_record.h"
 #include "config/hex_text.h"
 #include "configwindow/config_window.h"
 #include "pages/config_page.h"
+#include "pages/configuration_file.h"
 #include "pages/control_binding.h"
 #include "pages/corvane_page.h"
+#include "pages/messages.h"
+#include "pages/software_upload.h"
 #include "resources/ids/network_page_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/ids/template_ids.h"
@@ -59,7 +59,7 @@ bool ConfigWindow::ValidateAndStore() {
     return true;
 }
 
-void ConfigWindow::RefuseConnection(unsigned messageId, int control) {
+void ConfigWindow::RefuseConnection(StringId messageId, int control) {
     ShowMessage(messageId, 0, false);
     if (ConfigPage* network = PageOf(kTemplateNetworkPage)) {
         network->Reveal();

@@ -1,8 +1,5 @@
 #include "pages/access_control_page.h"
 
-#include "app/file_dialog.h"
-#include "app/messages.h"
-#include "app/whole_file.h"
 #include "config/acl_list_file.h"
 #include "config/config_record.h"
 #include "files/save_file.h"
@@ -11,6 +8,9 @@
 #include "pages/control_binding.h"
 #include "pages/control_error.h"
 #include "pages/control_notifications.h"
+#include "pages/file_dialog.h"
+#include "pages/messages.h"
+#include "pages/whole_file.h"
 #include "resources/ids/access_control_page_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/ids/template_ids.h"
@@ -30,7 +30,7 @@ namespace {
 constexpr int kIdColumnWidth = 140;
 constexpr int kDescriptionColumnWidth = 250;
 
-QString Caption(unsigned id) {
+QString Caption(StringId id) {
     const std::string_view text = ResourceString(id);
     if (text.empty())
         throw ControlError{};

@@ -1,9 +1,9 @@
 #include "pages/add_client_dialog.h"
 
-#include "app/messages.h"
 #include "config/hex_text.h"
 #include "config/table_editing.h"
 #include "pages/control_binding.h"
+#include "pages/messages.h"
 #include "resources/ids/add_client_controls.h"
 #include "resources/ids/string_ids.h"
 #include "ui_template_152_add_client.h"

@@ -1,13 +1,17 @@
 #include "pages/change_password_dialog.h"
 
-#include "app/messages.h"
 #include "pages/control_binding.h"
+#include "pages/messages.h"
+#include "resources/ids/change_password_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/string_ids.h"
 #include "ui_template_149_change_password.h"
 
 namespace corvane {
 
 ChangePasswordDialog::ChangePasswordDialog(QWidget* parent)
-    : PasswordDialog(1075, parent), ui_(std::make_unique<Ui::ChangePasswordTemplate>()) {
+    : PasswordDialog(change_password::kNewPassword, parent),
+      ui_(std::make_unique<Ui::ChangePasswordTemplate>()) {
     ui_->setupUi(this);
     BindStandardButtons();
 }
@@ -17,12 +21,12 @@ ChangePasswordDialog::~ChangePasswordDialog() = default;
 void ChangePasswordDialog::OnOK() {
     ReadPassword();
     std::string confirmation;
-    GetControlText(this, 1076, confirmation);
+    GetControlText(this, change_password::kConfirmation, confirmation);
     if (!confirmation.empty() && confirmation == password_) {
         done(kOk);
         return;
     }
-    ShowMessage(108, 0, false);
+    ShowMessage(kStrPasswordMismatch, 0, false);
 }
 
 } // namespace corvane

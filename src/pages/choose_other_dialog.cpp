@@ -2,15 +2,12 @@
 
 #include "config/secret_memory.h"
 #include "pages/control_binding.h"
+#include "resources/ids/choose_other_controls.h"
+#include "resources/ids/dialog_buttons.h"
 #include "ui_template_147_choose_other.h"
 
 namespace corvane {
-namespace {
-
-constexpr int kAddressEdit = 1054;
-constexpr int kPasswordEdit = 1055;
-
-} // namespace
+namespace {} // namespace
 
 ChooseOtherDialog::ChooseOtherDialog(QWidget* parent)
     : TemplateDialog(parent), ui_(std::make_unique<Ui::ChooseOtherTemplate>()) {
@@ -32,13 +29,13 @@ bool ChooseOtherDialog::Run(std::string& address, std::string& password) {
 }
 
 void ChooseOtherDialog::OnInitDialog() {
-    SetControlText(this, kAddressEdit, address_);
-    SetControlText(this, kPasswordEdit, password_);
+    SetControlText(this, choose_other::kAddress, address_);
+    SetControlText(this, choose_other::kPassword, password_);
 }
 
 void ChooseOtherDialog::OnOK() {
-    GetControlText(this, kAddressEdit, address_);
-    GetControlText(this, kPasswordEdit, password_);
+    GetControlText(this, choose_other::kAddress, address_);
+    GetControlText(this, choose_other::kPassword, password_);
     done(kOk);
 }
 

@@ -1,16 +1,15 @@
 #include "pages/config_page.h"
 
-#include "app/messages.h"
 #include "pages/control_binding.h"
+#include "pages/messages.h"
 #include "pages/property_sheet.h"
 #include "pages/station_text_guard.h"
+#include "resources/ids/internet_page_controls.h"
 
 #include <QComboBox>
 
 namespace corvane {
 namespace {
-
-constexpr int kConnectionTypeList = 1012;
 
 // The window around a sheet: the page that hosts a nested sheet, or the top-level window.
 QWidget* SheetHost(QWidget* sheet) {
@@ -61,7 +60,7 @@ void ConfigPage::SetParentPage(ConfigPage* page) {
     parentPage = page;
 }
 
-bool ConfigPage::RejectInput(unsigned messageId, int control) {
+bool ConfigPage::RejectInput(StringId messageId, int control) {
     ShowMessage(messageId, 0, false);
     Reveal();
     FocusControl(this, control);
@@ -73,8 +72,9 @@ void ConfigPage::OnSetActive() {
         return;
     }
     QWidget* host = SheetHost(sheet);
-    if (host != nullptr && qobject_cast<QComboBox*>(FindControl(host, kConnectionTypeList)) != nullptr) {
-        SetComboSelection(host, kConnectionTypeList, sheet->indexOf(this));
+    if (host != nullptr &&
+        qobject_cast<QComboBox*>(FindControl(host, internet_page::kConnectionType)) != nullptr) {
+        SetComboSelection(host, internet_page::kConnectionType, sheet->indexOf(this));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/ids/string_ids.h"
+
 #include <QWidget>
 
 namespace corvane {
@@ -37,7 +39,7 @@ protected:
 
     // The answer to bad input: shows the message, brings this page to the front and focuses the control.
     // Returns false, for Validate to pass on.
-    bool RejectInput(unsigned messageId, int control);
+    bool RejectInput(StringId messageId, int control);
 
     ConfigRecord* configuration = nullptr;
     PropertySheet* sheet = nullptr;

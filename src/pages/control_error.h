@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/status_codes.h"
+
 #include <cstdint>
 
 namespace corvane {
@@ -8,9 +10,7 @@ namespace corvane {
 // Only a template and its code disagreeing causes it; nothing in the program catches it.
 class ControlError {
 public:
-    static constexpr std::int32_t kStatus = -31000;
-
-    std::int32_t status() const { return kStatus; }
+    std::int32_t status() const { return kControlMissing; }
 };
 
 } // namespace corvane

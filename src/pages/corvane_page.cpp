@@ -1,11 +1,11 @@
 #include "pages/corvane_page.h"
 
-#include "app/messages.h"
 #include "config/config_record.h"
 #include "config/network_password.h"
 #include "pages/change_password_dialog.h"
 #include "pages/control_binding.h"
 #include "pages/control_notifications.h"
+#include "pages/messages.h"
 #include "pages/network_password_dialog.h"
 #include "resources/ids/corvane_page_controls.h"
 #include "resources/ids/string_ids.h"
@@ -162,7 +162,7 @@ void CorvanePage::EncryptionClicked(bool checked) {
     }
 }
 
-void CorvanePage::ConfirmChecked(int control, unsigned messageId, bool checked) {
+void CorvanePage::ConfirmChecked(int control, StringId messageId, bool checked) {
     if (checked && ShowFormattedMessage(kStrNoteCaption, messageId, true) != 1) {
         SetCheck(this, control, kUnchecked);
     }

@@ -36,7 +36,7 @@ private:
     void ChangeNetworkPassword();
     void EncryptionClicked(bool checked);
     // A setting that can lock clients out is kept only when the administrator confirms it.
-    void ConfirmChecked(int control, unsigned messageId, bool checked);
+    void ConfirmChecked(int control, StringId messageId, bool checked);
     void DensityChanged(int density);
     void MulticastChanged(int multicast);
 

@@ -1,11 +1,12 @@
 #include "pages/enter_password_dialog.h"
 
+#include "resources/ids/enter_password_controls.h"
 #include "ui_template_146_enter_password.h"
 
 namespace corvane {
 
 EnterPasswordDialog::EnterPasswordDialog(QWidget* parent)
-    : PasswordDialog(1056, parent), ui_(std::make_unique<Ui::EnterPasswordTemplate>()) {
+    : PasswordDialog(enter_password::kPassword, parent), ui_(std::make_unique<Ui::EnterPasswordTemplate>()) {
     ui_->setupUi(this);
     BindStandardButtons();
 }

@@ -1,8 +1,8 @@
 #include "pages/missing_user_information.h"
 
-#include "app/messages.h"
 #include "pages/config_page.h"
 #include "pages/control_binding.h"
+#include "pages/messages.h"
 #include "resources/ids/string_ids.h"
 
 namespace corvane {

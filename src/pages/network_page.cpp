@@ -115,7 +115,7 @@ bool NetworkPage::SaveSettings() {
 }
 
 void NetworkPage::UpdateExplanation() {
-    unsigned text = kStrExplainBridge;
+    StringId text = kStrExplainBridge;
     if (GetCheck(this, kDistributeAddresses) != kUnchecked) {
         text = GetCheck(this, kShareSingleAddress) != kUnchecked ? kStrExplainNatDhcp : kStrExplainDhcpRange;
     }

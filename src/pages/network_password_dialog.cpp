@@ -1,8 +1,8 @@
 #include "pages/network_password_dialog.h"
 
-#include "app/messages.h"
 #include "config/network_password.h"
 #include "pages/control_binding.h"
+#include "pages/messages.h"
 #include "resources/ids/network_password_controls.h"
 #include "resources/ids/string_ids.h"
 #include "ui_template_150_network_password.h"

@@ -1,8 +1,8 @@
 #include "pages/port_map_entry_dialog.h"
 
-#include "app/messages.h"
 #include "pages/control_binding.h"
 #include "pages/ip_address_control.h"
+#include "pages/messages.h"
 #include "resources/ids/port_map_entry_controls.h"
 #include "resources/ids/string_ids.h"
 #include "ui_template_151_port_map_entry.h"
@@ -41,7 +41,7 @@ bool PortMapEntryDialog::Edit(PortMapEntry& entry) {
 }
 
 bool PortMapEntryDialog::Run(PortMapEntry& entry) {
-    if (exec() != kOk) {
+    if (exec() != corvane::kOk) {
         return false;
     }
     entry = entry_;
@@ -65,7 +65,7 @@ void PortMapEntryDialog::OnOK() {
     entry_.publicPort = static_cast<std::uint16_t>(GetControlNumber(this, kPublicPort));
     entry_.privatePort = static_cast<std::uint16_t>(GetControlNumber(this, kPrivatePort));
     entry_.privateAddress = GetIPAddress(this, kPrivateAddress);
-    done(kOk);
+    done(corvane::kOk);
 }
 
 } // namespace corvane

@@ -1,11 +1,11 @@
 #include "pages/port_mapping_dialog.h"
 
-#include "app/messages.h"
 #include "config/config_record.h"
 #include "config/table_editing.h"
 #include "pages/control_binding.h"
 #include "pages/control_error.h"
 #include "pages/control_notifications.h"
+#include "pages/messages.h"
 #include "pages/port_map_entry_dialog.h"
 #include "resources/ids/port_mapping_controls.h"
 #include "resources/ids/string_ids.h"
@@ -23,7 +23,7 @@ namespace {
 
 constexpr int kColumnWidth = 128;
 
-QString ColumnCaption(unsigned id) {
+QString ColumnCaption(StringId id) {
     const std::string_view caption = ResourceString(id);
     if (caption.empty()) {
         throw ControlError{};

@@ -1,23 +1,23 @@
 #pragma once
 
+#include "resources/ids/dialog_buttons.h"
+
 #include <QDialog>
 
 namespace corvane {
 
-// A modal dialog built on a dialog template. It ends with 1 (OK) or 2 (Cancel): button 1 runs OnOK, button 2,
+// A modal dialog built on a dialog template. It ends with kOk or kCancel: the OK button runs OnOK, Cancel,
 // Escape and the close box run OnCancel. OnInitDialog runs once, as the dialog is first shown.
 class TemplateDialog : public QDialog {
     Q_OBJECT
 
 public:
-    enum Result : int { kOk = 1, kCancel = 2 };
-
     explicit TemplateDialog(QWidget* parent = nullptr);
 
     void reject() override;
 
 protected:
-    // Wires buttons 1 and 2 of the template, when it has them; call once the template is set up.
+    // Wires the OK and Cancel buttons of the template, when it has them; call once the template is set up.
     void BindStandardButtons();
 
     virtual void OnInitDialog() {}

@@ -1,7 +1,7 @@
 #include "protocol/discovery.h"
 
+#include "config/status_codes.h"
 #include "protocol/event.h"
-#include "protocol/socket_status.h"
 
 #include <mutex>
 #include <new>
@@ -10,8 +10,10 @@
 namespace corvane {
 
 struct DiscoveryState {
-    DiscoveryState(StationSink stationSink, std::string targetHost, std::uint16_t targetPort)
-        : sink(std::move(stationSink)), target(std::move(targetHost)), port(targetPort) {}
+    DiscoveryState(StationSink stationSink, std::string targetHost, std::uint16_t targetPort,
+                   std::chrono::milliseconds answerWait)
+        : sink(std::move(stationSink)), target(std::move(targetHost)), port(targetPort),
+          answerWait(answerWait) {}
 
     // Hands a record to the sink unless discovery has been stopped; false means refused.
     bool Deliver(std::unique_ptr<ConfigRecord>& record) {
@@ -53,12 +55,12 @@ struct DiscoveryState {
     StationSink sink; // cleared by StopDiscovery
     const std::string target;
     const std::uint16_t port;
+    const std::chrono::milliseconds answerWait;
 };
 
 namespace {
 
 constexpr int kPassesPerScan = 2;
-constexpr std::int32_t kAnswerTimeoutMs = 2000;
 
 void RunScan(DiscoveryState& state, SocketCell* cell) {
     for (int pass = 0; pass < kPassesPerScan && !state.Stopping(); ++pass) {
@@ -68,7 +70,8 @@ void RunScan(DiscoveryState& state, SocketCell* cell) {
         DiscoveryDatagram answer;
         // Answers keep coming until one receive times out (or fails): then the pass is over.
         int status = 0;
-        while ((status = ReceiveDiscoveryAnswer(cell, 0, kAnswerTimeoutMs, &answer)) == 0) {
+        while ((status = ReceiveDiscoveryAnswer(cell, 0, std::int32_t(state.answerWait.count()), &answer)) ==
+               0) {
             std::unique_ptr<ConfigRecord> record;
             try {
                 record = RecordFromAnswer(answer);
@@ -106,12 +109,13 @@ Discovery::~Discovery() {
     StopDiscovery(*this);
 }
 
-int StartDiscovery(Discovery& discovery, StationSink sink, const std::string& target, std::uint16_t port) {
+int StartDiscovery(Discovery& discovery, StationSink sink, const std::string& target, std::uint16_t port,
+                   std::chrono::milliseconds answerWait) {
     if (discovery.state) {
         return kDiscoveryUnavailable;
     }
     try {
-        discovery.state = std::make_shared<DiscoveryState>(std::move(sink), target, port);
+        discovery.state = std::make_shared<DiscoveryState>(std::move(sink), target, port, answerWait);
         discovery.thread = std::thread(RunDiscoveryThread, discovery.state);
     } catch (const std::exception&) { // std::bad_alloc or std::system_error
         StopDiscovery(discovery);

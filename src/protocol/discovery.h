@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/config_record.h"
+#include "config/status_codes.h"
 #include "protocol/discovery_datagrams.h"
 
 #include <chrono>
@@ -12,8 +13,8 @@
 
 namespace corvane {
 
-// Status of StartDiscovery when its events or its thread cannot be made.
-constexpr int kDiscoveryUnavailable = -13;
+// How long a scan pass waits for one more answer before it ends.
+constexpr std::chrono::milliseconds kDiscoveryAnswerWait{2000};
 
 // Takes each station found, on the discovery thread: moves the record out and returns true, or returns false
 // to refuse it (the thread then destroys it and ends the scan). It must not wait for the thread that stops
@@ -34,9 +35,11 @@ struct Discovery {
 };
 
 // Starts the discovery thread and its first scan; each scan sends the request twice to `target` and hands
-// every answer to `sink` as a new record. 0, or kDiscoveryUnavailable with nothing left behind.
+// every answer to `sink` as a new record, each pass ending once no answer came for `answerWait`. 0, or
+// kDiscoveryUnavailable with nothing left behind.
 int StartDiscovery(Discovery& discovery, StationSink sink, const std::string& target = kDiscoveryTarget,
-                   std::uint16_t port = kDiscoveryPort);
+                   std::uint16_t port = kDiscoveryPort,
+                   std::chrono::milliseconds answerWait = kDiscoveryAnswerWait);
 // Asks for one more scan; any number of requests during a scan yield exactly one more. 0, or -13 when
 // stopped.
 int RequestScan(Discovery& discovery);

@@ -1,6 +1,6 @@
 #include "protocol/host_resolution.h"
 
-#include "protocol/socket_status.h"
+#include "config/status_codes.h"
 
 #include <arpa/inet.h>
 #include <cerrno>

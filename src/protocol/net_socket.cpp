@@ -1,9 +1,9 @@
 #include "protocol/net_socket.h"
 
+#include "config/status_codes.h"
 #include "protocol/deadline.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/socket_address.h"
-#include "protocol/socket_status.h"
 
 #include <arpa/inet.h>
 #include <atomic>

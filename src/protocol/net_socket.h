@@ -20,7 +20,7 @@ constexpr std::uint32_t kOptionJoinAllHosts =
 struct NetSocket;
 
 // Time-outs are milliseconds: 0 means none, a negative value means 1 ms. Every function returns a status of
-// socket_status.h. Operations on one socket run on one thread; only NetSocketAbort may come from another.
+// status_codes.h. Operations on one socket run on one thread; only NetSocketAbort may come from another.
 
 // Makes sure the system offers IPv4 sockets, once per process: 0, or kSocketsUnavailable.
 int StartSockets();

@@ -1,6 +1,7 @@
 #include "protocol/station_exchanges.h"
 
 #include "config/byte_order.h"
+#include "config/checksum.h"
 #include "protocol/session_status.h"
 
 #include <algorithm>

@@ -1,13 +1,15 @@
 #include "resources/icons.h"
 
+#include "resources/ids/icon_ids.h"
+
 #include <QApplication>
 #include <QStyle>
 
 namespace corvane {
 
-QIcon ResourceIcon(unsigned id) {
+QIcon ResourceIcon(IconId id) {
     switch (id) {
-    case 128: {
+    case kIconProgram: {
         // Drawn at the usual sizes, so that window managers that pick a listed size find one.
         const QIcon drawing(QStringLiteral(":/icons/program_icon.svg"));
         QIcon icon;
@@ -16,9 +18,9 @@ QIcon ResourceIcon(unsigned id) {
         }
         return icon;
     }
-    case 129:
+    case kIconStop:
         return QApplication::style()->standardIcon(QStyle::SP_MessageBoxCritical);
-    case 154:
+    case kIconNote:
         return QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation);
     default:
         return {};

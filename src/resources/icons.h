@@ -1,11 +1,12 @@
 #pragma once
 
+#include "resources/ids/icon_ids.h"
+
 #include <QIcon>
 
 namespace corvane {
 
-// Icon resources by id: 128 the program's icon, 129 stop (the error dialog's default), 154 note.
-// An id without an icon yields a null icon.
-QIcon ResourceIcon(unsigned id);
+// Icon resources by id; an id without an icon yields a null icon.
+QIcon ResourceIcon(IconId id);
 
 } // namespace corvane

@@ -1,6 +1,6 @@
 #include "resources/main_menu.h"
 
-#include "resources/menu_commands.h"
+#include "resources/ids/menu_commands.h"
 
 #include <QAction>
 #include <QMenu>
@@ -61,11 +61,11 @@ constexpr Popup kMenu136[] = {
 
 } // namespace
 
-std::span<const Accelerator> AcceleratorTable146() {
+std::span<const Accelerator> MainMenuAccelerators() {
     return kAccelerators;
 }
 
-QMenuBar* CreateMenuBar136(QWidget* window, std::function<void(int command)> onCommand) {
+QMenuBar* CreateMainMenu(QWidget* window, std::function<void(int command)> onCommand) {
     auto* menuBar = new QMenuBar(window);
     for (const Popup& popup : kMenu136) {
         QMenu* menu = menuBar->addMenu(QString::fromUtf8(popup.title));

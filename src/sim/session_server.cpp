@@ -1,6 +1,7 @@
 #include "sim/session_server.h"
 
 #include "config/byte_order.h"
+#include "config/checksum.h"
 #include "config/element_stream.h"
 #include "config/property_codec.h"
 #include "config/status_codes.h"
@@ -27,8 +28,8 @@ constexpr std::uint32_t kLyingLength = 1000;
 constexpr std::size_t kCodeSize = 4;
 
 // The station's own answers in reply headers and write results.
-constexpr int kWrongPassword = -16;
-constexpr int kStationFailure = -1;
+using session_status::kStationFailure;
+using session_status::kWrongPassword;
 
 constexpr PropertyTag kFinishTag = kActionFinish;
 constexpr PropertyTag kRestartTag = kActionRestart;

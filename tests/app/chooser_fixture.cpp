@@ -29,6 +29,7 @@ ChooserBench::ChooserBench(std::uint32_t restartMs, std::optional<OperationBodie
     // An address no station owns: the fleet's shared socket answers for every station, as a broadcast would.
     setup.discoveryTarget = "127.0.0.250";
     setup.discoveryPort = fleet_->fleet().DiscoveryPort();
+    setup.discoveryAnswerWait = kLoopbackAnswerWait;
     setup.runner = runner_.get();
     setup.clock = [this] { return now_; };
     chooser_ = new ChooserWindow(setup);

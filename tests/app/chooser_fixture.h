@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/chooser_window.h"
-#include "app/qt_operation_ui.h"
 #include "app/runner/operation_runner.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
+#include "pages/qt_operation_ui.h"
 
 #include <QPointer>
 #include <QTemporaryDir>
+#include <chrono>
 #include <ctime>
 #include <memory>
 
@@ -26,6 +27,8 @@ enum FleetStation : std::uint32_t {
     kFleetSize = kHiddenStation,
 };
 constexpr int kListedStations = 3;
+// Loopback answers come at once: scans need not wait the program's two seconds for a last one.
+constexpr std::chrono::milliseconds kLoopbackAnswerWait{250};
 
 // A simulated fleet on loopback and a chooser that finds it there: no datagram leaves the loopback interface.
 // The countdown's clock is the test's to move.

@@ -1,17 +1,23 @@
 // The chooser against a loopback fleet: discovery through posted events, the list and its details, the
 // countdown, the menus and the station commands.
-#include "app/file_dialog.h"
 #include "app/station_found_event.h"
 #include "chooser_fixture.h"
 #include "config/config_file.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
 #include "pages/control_binding.h"
+#include "pages/file_dialog.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/event.h"
+#include "resources/ids/choose_other_controls.h"
+#include "resources/ids/chooser_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/enter_password_controls.h"
+#include "resources/ids/error_controls.h"
+#include "resources/ids/menu_commands.h"
 #include "resources/main_menu.h"
-#include "resources/menu_commands.h"
 
+#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
@@ -31,17 +37,12 @@ using namespace testing;
 
 namespace {
 
-constexpr int kConfigureButton = 1049;
-constexpr int kPasswordEdit = 1056;
-constexpr int kMessageText = 1058;
-constexpr int kErrorCode = 1059;
-
 // Answers the next Enter Password dialog.
 void AnswerPassword(const QString& password) {
     OnNextModal([password](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Enter Password"));
-        TypeInto(&dialog, kPasswordEdit, password);
-        ClickControl(&dialog, 1);
+        TypeInto(&dialog, enter_password::kPassword, password);
+        ClickControl(&dialog, kOk);
     });
 }
 
@@ -49,8 +50,8 @@ void AnswerPassword(const QString& password) {
 // `button`.
 void ExpectMessage(QString* text, QString* code, int button = 1) {
     OnNextModal([text, code, button](QDialog& dialog) {
-        *text = TextOf(&dialog, kMessageText);
-        *code = IsShown(&dialog, kErrorCode) ? TextOf(&dialog, kErrorCode) : QString();
+        *text = TextOf(&dialog, error::kMessage);
+        *code = IsShown(&dialog, error::kCode) ? TextOf(&dialog, error::kCode) : QString();
         ClickControl(&dialog, button);
     });
 }
@@ -146,24 +147,25 @@ private slots:
         QVERIFY(list.topLevelItem(0)->isSelected());
         QVERIFY(!list.topLevelItem(1)->isSelected());
         QCOMPARE(list.topLevelItem(0)->text(1), QStringLiteral("10.0.1.2"));
-        QCOMPARE(TextOf(chooser, 1041), QStringLiteral("Home"));
-        QCOMPARE(TextOf(chooser, 1042), QStringLiteral("Upstairs"));
-        QCOMPARE(TextOf(chooser, 1043), QStringLiteral("10.0.1.2"));
-        QCOMPARE(TextOf(chooser, 1044), QStringLiteral("00:30:65:01:02:01"));
-        QCOMPARE(TextOf(chooser, 1045), QStringLiteral("AB:CD:EF:01:02:03"));
-        QCOMPARE(TextOf(chooser, 1046), QStringLiteral("00:0A:0B:0C:0D:0E"));
+        QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Home"));
+        QCOMPARE(TextOf(chooser, chooser::kDescription), QStringLiteral("Upstairs"));
+        QCOMPARE(TextOf(chooser, chooser::kIpAddress), QStringLiteral("10.0.1.2"));
+        QCOMPARE(TextOf(chooser, chooser::kWanMac), QStringLiteral("00:30:65:01:02:01"));
+        QCOMPARE(TextOf(chooser, chooser::kLanMac), QStringLiteral("AB:CD:EF:01:02:03"));
+        QCOMPARE(TextOf(chooser, chooser::kWirelessMac), QStringLiteral("00:0A:0B:0C:0D:0E"));
         std::tm local{};
         localtime_r(&arrived, &local);
         char expected[64];
         std::strftime(expected, sizeof expected, "%Y/%m/%d, %I:%M:%S %p", &local);
-        QCOMPARE(TextOf(chooser, 1048), QString::fromLatin1(expected));
-        QVERIFY(GetControl(chooser, kConfigureButton)->isEnabled());
+        QCOMPARE(TextOf(chooser, chooser::kRestartTime), QString::fromLatin1(expected));
+        QVERIFY(GetControl(chooser, chooser::kConfigure)->isEnabled());
 
         chooser->StationList().clearSelection();
-        for (int id : {1041, 1042, 1043, 1044, 1045, 1046, 1048}) {
+        for (int id : {chooser::kName, chooser::kDescription, chooser::kIpAddress, chooser::kWanMac,
+                       chooser::kLanMac, chooser::kWirelessMac, chooser::kRestartTime}) {
             QVERIFY2(TextOf(chooser, id).isEmpty(), qPrintable(QString::number(id)));
         }
-        QVERIFY(!GetControl(chooser, kConfigureButton)->isEnabled());
+        QVERIFY(!GetControl(chooser, chooser::kConfigure)->isEnabled());
         delete chooser;
     }
 
@@ -173,12 +175,12 @@ private slots:
         record->syDs = "<img src=\"x\">";
         QCoreApplication::postEvent(chooser, new StationFoundEvent(std::move(record)));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
-        for (int id : {1041, 1042}) {
+        for (int id : {chooser::kName, chooser::kDescription}) {
             auto* label = qobject_cast<QLabel*>(GetControl(chooser, id));
             QVERIFY(label != nullptr);
             QCOMPARE(label->textFormat(), Qt::PlainText);
         }
-        QCOMPARE(TextOf(chooser, 1041), QStringLiteral("<b>Bold</b> &amp;"));
+        QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("<b>Bold</b> &amp;"));
         QCOMPARE(chooser->StationList().topLevelItem(0)->text(0), QStringLiteral("<b>Bold</b> &amp;"));
         delete chooser;
     }
@@ -236,10 +238,14 @@ private slots:
         QTRY_COMPARE(bench.RowText(0, 1), QStringLiteral("Restarting...20"));
         bench.now() += 19;
         QTRY_COMPARE(bench.RowText(0, 1), QStringLiteral("Restarting...1"));
+        // On loopback the fresh scan's answers can refill the list before a poll would see it empty: the
+        // emptying is caught as it happens.
+        QSignalSpy emptied(bench.chooser().StationList().model(), &QAbstractItemModel::modelReset);
         QSignalSpy answers(&bench.chooser(), &ChooserWindow::stationAnswered);
         bench.now() += 1;
-        QTRY_COMPARE(bench.chooser().StationList().topLevelItemCount(), 0);
+        QTRY_COMPARE(emptied.count(), 1);
         QVERIFY(!bench.chooser().CountdownRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= kListedStations, 15000);
         QTRY_COMPARE_WITH_TIMEOUT(bench.chooser().StationList().topLevelItemCount(), kListedStations, 15000);
         QVERIFY(!bench.RowText(0, 1).startsWith(QStringLiteral("Restarting")));
     }
@@ -302,11 +308,11 @@ private slots:
         QVERIFY(bench.WaitForStations());
         SelectByAddress(bench, kPlainStation);
         AnswerPassword(QStringLiteral("orchid"));
-        ClickControl(&bench.chooser(), kConfigureButton);
+        ClickControl(&bench.chooser(), chooser::kConfigure);
         QCOMPARE(OpenConfigWindows().size(), 1);
         ConfigWindow* window = OpenConfigWindows().constFirst();
         QCOMPARE(window->windowTitle(), QStringLiteral("Configure \"Base Station 1\" Base Station"));
-        QVERIFY(GetControl(window, 1)->isEnabled());
+        QVERIFY(GetControl(window, kOk)->isEnabled());
         QCOMPARE(window->Record().stationAddress, 0x7F000001u);
     }
 
@@ -317,7 +323,7 @@ private slots:
         AnswerPassword(QStringLiteral("not the password"));
         QString text, code;
         ExpectMessage(&text, &code);
-        ClickControl(&bench.chooser(), kConfigureButton);
+        ClickControl(&bench.chooser(), chooser::kConfigure);
         QVERIFY(text.startsWith(QStringLiteral("The password entered does not match")));
         QCOMPARE(code, QStringLiteral("-16"));
         QVERIFY(OpenConfigWindows().isEmpty());
@@ -330,11 +336,11 @@ private slots:
         QString caption, text;
         OnNextModal([&](QDialog& dialog) {
             caption = dialog.windowTitle();
-            text = TextOf(&dialog, kMessageText);
-            ClickControl(&dialog, 1);
+            text = TextOf(&dialog, error::kMessage);
+            ClickControl(&dialog, kOk);
         });
         // No confirmation and no password dialog follow: the factory password goes with the default image.
-        ClickControl(&bench.chooser(), kConfigureButton);
+        ClickControl(&bench.chooser(), chooser::kConfigure);
         QCOMPARE(caption, QStringLiteral("Note"));
         QVERIFY(text.contains(QStringLiteral("has been reset")));
         QVERIFY(text.contains(QStringLiteral("10.0.1.X")));
@@ -348,8 +354,8 @@ private slots:
         ChooserBench bench;
         QVERIFY(bench.WaitForStations());
         SelectByAddress(bench, kResetStation);
-        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 2); });
-        ClickControl(&bench.chooser(), kConfigureButton);
+        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, kCancel); });
+        ClickControl(&bench.chooser(), chooser::kConfigure);
         QVERIFY(!bench.StationIsDown(kResetStation));
         QVERIFY(!bench.chooser().CountdownRunning());
     }
@@ -405,7 +411,7 @@ private slots:
             asked = request;
             return path;
         });
-        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 1); }); // the confirmation
+        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, kOk); }); // the confirmation
         AnswerPassword(QStringLiteral("orchid"));
         QString text, shownCode;
         if (!code.isEmpty()) {
@@ -426,11 +432,12 @@ private slots:
         ChooserBench bench;
         QVERIFY(bench.WaitForStations());
         OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, 1054, QString::fromStdString(ChooserBench::StationAddress(kHiddenStation)));
-            TypeInto(&dialog, 1055, QStringLiteral("orchid"));
-            ClickControl(&dialog, 1);
+            TypeInto(&dialog, choose_other::kAddress,
+                     QString::fromStdString(ChooserBench::StationAddress(kHiddenStation)));
+            TypeInto(&dialog, choose_other::kPassword, QStringLiteral("orchid"));
+            ClickControl(&dialog, kOk);
         });
-        ClickControl(&bench.chooser(), 1040);
+        ClickControl(&bench.chooser(), chooser::kOther);
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Base Station 4\" Base Station"));
@@ -458,7 +465,7 @@ private slots:
             QTRY_COMPARE(bench.chooser().StationCount(), std::size_t(0));
             gate.Set();
         });
-        ClickControl(&bench.chooser(), kConfigureButton);
+        ClickControl(&bench.chooser(), chooser::kConfigure);
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Filled by the worker\" Base Station"));
@@ -528,6 +535,7 @@ private:
         ChooserSetup setup;
         setup.discoveryTarget = "127.0.0.1";
         setup.discoveryPort = silent_.Port();
+        setup.discoveryAnswerWait = kLoopbackAnswerWait;
         auto* chooser = new ChooserWindow(setup);
         chooser->show();
         return chooser;

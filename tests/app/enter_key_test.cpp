@@ -1,16 +1,20 @@
 // Enter presses the focused push button in every dialog and in the chooser (and, with the focus elsewhere,
 // the default button), so Enter on a focused Cancel never answers OK.
-#include "app/about_dialog.h"
-#include "app/error_dialog.h"
-#include "app/messages.h"
-#include "app/progress_dialog.h"
 #include "chooser_fixture.h"
+#include "config/status_codes.h"
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
+#include "pages/about_dialog.h"
 #include "pages/change_password_dialog.h"
 #include "pages/choose_other_dialog.h"
 #include "pages/control_binding.h"
 #include "pages/enter_password_dialog.h"
+#include "pages/error_dialog.h"
+#include "pages/messages.h"
+#include "pages/progress_dialog.h"
+#include "resources/ids/chooser_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/string_ids.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -47,16 +51,16 @@ struct ModalDialog {
 };
 
 const ModalDialog kModalDialogs[] = {
-    {"Enter Password", {1, 2}, [] { EnterPasswordDialog().exec(); }},
-    {"Choose Other", {1, 2}, [] { ChooseOtherDialog().exec(); }},
-    {"Change Password", {1, 2}, [] { ChangePasswordDialog().exec(); }},
-    {"confirmation", {1, 2}, [] { ShowMessage(143, 0, true); }},
-    {"message", {1}, [] { ShowMessage(134, -6740, false); }},
-    {"About", {1}, [] { AboutDialog().exec(); }},
+    {"Enter Password", {kOk, kCancel}, [] { EnterPasswordDialog().exec(); }},
+    {"Choose Other", {kOk, kCancel}, [] { ChooseOtherDialog().exec(); }},
+    {"Change Password", {kOk, kCancel}, [] { ChangePasswordDialog().exec(); }},
+    {"confirmation", {kOk, kCancel}, [] { ShowMessage(kStrConfirmRestart, 0, true); }},
+    {"message", {kOk}, [] { ShowMessage(kStrStationAccessError, runner_status::kWaitFailed, false); }},
+    {"About", {kOk}, [] { AboutDialog().exec(); }},
     {"Progress",
-     {2},
+     {kCancel},
      [] {
-         ProgressDialog({137, false}).RunModal();
+         ProgressDialog({kStrProgressReading, false}).RunModal();
      }},
 };
 
@@ -96,9 +100,9 @@ private slots:
     void aConfirmationAnswersWithTheButtonEnterPresses_data() {
         QTest::addColumn<unsigned>("message");
         QTest::addColumn<int>("button");
-        for (const unsigned message : {143u, 144u}) {
-            QTest::addRow("message %u, Cancel", message) << message << 2;
-            QTest::addRow("message %u, OK", message) << message << 1;
+        for (const unsigned message : {kStrConfirmRestart, kStrConfirmUpload}) {
+            QTest::addRow("message %u, Cancel", message) << message << int(kCancel);
+            QTest::addRow("message %u, OK", message) << message << int(kOk);
         }
     }
     void aConfirmationAnswersWithTheButtonEnterPresses() {
@@ -108,14 +112,14 @@ private slots:
             GetControl(&shown, button)->setFocus(Qt::TabFocusReason);
             QTest::keyClick(GetControl(&shown, button), Qt::Key_Return);
         });
-        QCOMPARE(ShowMessage(message, 0, true), button);
+        QCOMPARE(ShowMessage(StringId(message), 0, true), button);
     }
 
     void enterPressesTheFocusedButtonOfTheChooser() {
         ChooserBench bench;
         QVERIFY(bench.WaitForStations());
         bench.SelectRow(0);
-        for (const int button : {1049, 1039, 1040}) { // Configure..., Re-scan, Other...
+        for (const int button : {chooser::kConfigure, chooser::kRescan, chooser::kOther}) {
             QCOMPARE(PressEnterOn(&bench.chooser(), button), button);
         }
     }
@@ -125,7 +129,7 @@ private slots:
         station.stationAddress = 0x7F000001;
         ConfigWindow window(&station);
         window.show();
-        for (const int button : {1, 2}) { // Update, Cancel
+        for (const int button : {kOk, kCancel}) { // Update, Cancel
             QCOMPARE(PressEnterOn(&window, button), button);
         }
     }

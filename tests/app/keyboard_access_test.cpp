@@ -2,19 +2,20 @@
 // has a label that names it (its buddy, so Alt and the label's letter reach it) and an accessible name, Tab
 // walks the controls in reading order, and Alt opens each menu. Each tab and each stacked sub-page is checked
 // as it shows.
-#include "app/about_dialog.h"
-#include "app/error_dialog.h"
-#include "app/progress_dialog.h"
 #include "chooser_fixture.h"
+#include "config/status_codes.h"
 #include "configwindow/config_window.h"
+#include "pages/about_dialog.h"
 #include "pages/add_client_dialog.h"
 #include "pages/change_password_dialog.h"
 #include "pages/choose_other_dialog.h"
 #include "pages/enter_password_dialog.h"
+#include "pages/error_dialog.h"
 #include "pages/ip_address_control.h"
 #include "pages/network_password_dialog.h"
 #include "pages/port_map_entry_dialog.h"
 #include "pages/port_mapping_dialog.h"
+#include "pages/progress_dialog.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -197,7 +198,7 @@ QSet<QString> TemplateNames() {
 std::unique_ptr<QWidget> Message() {
     auto dialog = std::make_unique<ErrorDialog>();
     dialog->message = "Message text.";
-    dialog->errorCode = -6740;
+    dialog->errorCode = runner_status::kWaitFailed;
     dialog->showCancel = true;
     return dialog;
 }
@@ -218,7 +219,7 @@ private slots:
             {"Error", Message},
             {"progress",
              [] {
-                 return std::make_unique<ProgressDialog>(ProgressSpec{137, false});
+                 return std::make_unique<ProgressDialog>(ProgressSpec{kStrProgressReading, false});
              }},
             {"Enter Password", [] { return std::make_unique<EnterPasswordDialog>(); }},
             {"Choose Other", [] { return std::make_unique<ChooseOtherDialog>(); }},

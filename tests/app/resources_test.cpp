@@ -1,9 +1,11 @@
-#include "app/file_dialog.h"
 #include "modal_driver.h"
+#include "pages/file_dialog.h"
 #include "resources/default_firmware.h"
 #include "resources/icons.h"
+#include "resources/ids/icon_ids.h"
+#include "resources/ids/menu_commands.h"
+#include "resources/ids/string_ids.h"
 #include "resources/main_menu.h"
-#include "resources/menu_commands.h"
 #include "resources/message_format.h"
 #include "resources/string_table.h"
 
@@ -25,36 +27,97 @@ class ResourcesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void stringTableHoldsEveryQuotedIdAndNoOther() {
-        // The ids the program quotes; the others between 101 and 167 are empty.
-        const std::vector<unsigned> quoted = {101, 103, 104, 105, 108, 109, 110, 111, 112, 113, 115, 116, 117,
-                                              118, 119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 130,
-                                              131, 132, 133, 134, 135, 136, 137, 138, 139, 140, 141, 142, 143,
-                                              144, 145, 146, 147, 148, 149, 150, 151, 152, 153, 154, 155, 156,
-                                              157, 158, 159, 160, 161, 162, 163, 164, 165, 166, 167};
+    void stringTableHoldsEveryNamedIdAndNoOther() {
+        const std::vector<StringId> named = {kStrAboutMenuItem,
+                                             kStrSocketsFailed,
+                                             kStrColumnName,
+                                             kStrColumnIpAddress,
+                                             kStrPasswordMismatch,
+                                             kStrSoftwareFileFilter,
+                                             kStrSoftwareFileExtension,
+                                             kStrSoftwareFileDefaultName,
+                                             kStrFirmwareResourceName,
+                                             kStrFirmwareResourceType,
+                                             kStrAboutFontFace,
+                                             kStrAboutFontSize,
+                                             kStrModemV90,
+                                             kStrModemV34,
+                                             kStrExplainBridge,
+                                             kStrExplainNatDhcp,
+                                             kStrExplainDhcpRange,
+                                             kStrColumnPublicPort,
+                                             kStrColumnPrivatePort,
+                                             kStrColumnPrivateAddress,
+                                             kStrFieldsBlank,
+                                             kStrDuplicatePortMapping,
+                                             kStrInvalidCorvaneId,
+                                             kStrColumnCorvaneId,
+                                             kStrColumnDescription,
+                                             kStrAclFileFilter,
+                                             kStrAclFileExtension,
+                                             kStrAclFileDefaultName,
+                                             kStrAclFileError,
+                                             kStrStationAccessError,
+                                             kStrWrongPassword,
+                                             kStrOutOfMemory,
+                                             kStrProgressReading,
+                                             kStrProgressUpdating,
+                                             kStrProgressRestarting,
+                                             kStrProgressUploading,
+                                             kStrConfigureNamedTitle,
+                                             kStrConfigureTitle,
+                                             kStrConfirmRestart,
+                                             kStrConfirmUpload,
+                                             kStrConfigFileFilter,
+                                             kStrConfigFileExtension,
+                                             kStrConfigFileNamePattern,
+                                             kStrConfigFileWriteError,
+                                             kStrConfigFileReadError,
+                                             kStrInvalidNetworkPassword,
+                                             kStrEquivalentPasswordText,
+                                             kStrEquivalentPasswordCaption,
+                                             kStrAolV90,
+                                             kStrAolV34,
+                                             kStrConfirmClosedNetwork,
+                                             kStrNoteCaption,
+                                             kStrConfirmInterferenceRobustness,
+                                             kStrStationReset,
+                                             kStrLeaseTooShort,
+                                             kStrRestartingCountdown,
+                                             kStrMulticastNeedsDensity,
+                                             kStrConfirmMulticastRate,
+                                             kStrUserInformationMissing,
+                                             kStrPppNeedsDhcp,
+                                             kStrDhcpRangeNeedsStaticEthernet,
+                                             kStrIllegalNetworkName,
+                                             kStrLeaseNotNumeric};
         for (unsigned id = 90; id <= 180; ++id) {
-            const bool expected = std::ranges::find(quoted, id) != quoted.end();
-            QVERIFY2(ResourceString(id).empty() != expected, qPrintable(QString::number(id)));
+            const bool expected = std::ranges::find(named, StringId(id)) != named.end();
+            QVERIFY2(ResourceString(StringId(id)).empty() != expected, qPrintable(QString::number(id)));
         }
     }
 
     void stringTableTextsAreExact_data() {
-        QTest::addColumn<unsigned>("id");
+        QTest::addColumn<unsigned>("id"); // a StringId
         QTest::addColumn<QString>("text");
-        QTest::newRow("101") << 101u << "&About Corvane Admin Utility";
-        QTest::newRow("109") << 109u << "Corvane Firmware files (*.bin)|*.bin|All files (*.*)|*.*||";
-        QTest::newRow("116") << 116u << "140";
-        QTest::newRow("124") << 124u << "Private IP Address";
-        QTest::newRow("141") << 141u << "Configure \"%s\" Base Station";
-        QTest::newRow("150")
-            << 150u
+        QTest::newRow("kStrAboutMenuItem") << unsigned(kStrAboutMenuItem) << "&About Corvane Admin Utility";
+        QTest::newRow("kStrSoftwareFileFilter")
+            << unsigned(kStrSoftwareFileFilter)
+            << "Corvane Firmware files (*.bin)|*.bin|All files (*.*)|*.*||";
+        QTest::newRow("kStrAboutFontSize") << unsigned(kStrAboutFontSize) << "140";
+        QTest::newRow("kStrColumnPrivateAddress")
+            << unsigned(kStrColumnPrivateAddress) << "Private IP Address";
+        QTest::newRow("kStrConfigureNamedTitle")
+            << unsigned(kStrConfigureNamedTitle) << "Configure \"%s\" Base Station";
+        QTest::newRow("kStrInvalidNetworkPassword")
+            << unsigned(kStrInvalidNetworkPassword)
             << "The password is invalid. Passwords must be normal text, quoted text containing exactly 5 "
                "characters for 40-bit or 13 characters for 128-bit, or hex-encoded text prefixed with "
                "either \"$\" or \"0x\" and containing 11 characters for 40-bit or 26 characters for "
                "128-bit. Make sure the password is valid and try again.";
-        QTest::newRow("160") << 160u << "Restarting...%d";
-        QTest::newRow("166")
-            << 166u
+        QTest::newRow("kStrRestartingCountdown") << unsigned(kStrRestartingCountdown) << "Restarting...%d";
+        QTest::newRow("kStrIllegalNetworkName")
+            << unsigned(kStrIllegalNetworkName)
             << "The network name contains illegal characters. The acceptable characters are:\n\n"
                "    a-z A-Z \\ \" ' ( ) , - . / : = ? (space)\n\n"
                "Make sure only acceptable characters are used and try again.";
@@ -62,9 +125,8 @@ private slots:
     void stringTableTextsAreExact() {
         QFETCH(unsigned, id);
         QFETCH(QString, text);
-        QCOMPARE(
-            QString::fromUtf8(ResourceString(id).data(), static_cast<qsizetype>(ResourceString(id).size())),
-            text);
+        const std::string_view stored = ResourceString(StringId(id));
+        QCOMPARE(QString::fromUtf8(stored.data(), static_cast<qsizetype>(stored.size())), text);
     }
 
     void formatsTakeTheirArgumentsSafely() {
@@ -97,7 +159,7 @@ private slots:
     void menu136HasItsItemsAndCommands() {
         QWidget window;
         std::vector<int> commands;
-        QMenuBar* menuBar = CreateMenuBar136(&window, [&](int command) { commands.push_back(command); });
+        QMenuBar* menuBar = CreateMainMenu(&window, [&](int command) { commands.push_back(command); });
         QStringList titles;
         for (const QAction* popup : menuBar->actions()) {
             titles << popup->text();
@@ -133,11 +195,11 @@ private slots:
             {Qt::CTRL | Qt::Key_I, 32803}, {Qt::CTRL | Qt::Key_N, 32791}, {Qt::CTRL | Qt::Key_O, 32802},
             {Qt::CTRL | Qt::Key_R, 32787}, {Qt::CTRL | Qt::Key_W, 57602},
         };
-        QCOMPARE(AcceleratorTable146().size(), std::size(expected));
+        QCOMPARE(MainMenuAccelerators().size(), std::size(expected));
         QWidget window;
         new QVBoxLayout(&window);
         std::vector<int> commands;
-        QMenuBar* menuBar = CreateMenuBar136(&window, [&](int command) { commands.push_back(command); });
+        QMenuBar* menuBar = CreateMainMenu(&window, [&](int command) { commands.push_back(command); });
         window.layout()->setMenuBar(menuBar);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -154,15 +216,16 @@ private slots:
     }
 
     void iconsExistForTheirIds() {
-        for (unsigned id : {128u, 129u, 154u}) {
+        for (IconId id : {kIconProgram, kIconStop, kIconNote}) {
             QVERIFY2(!ResourceIcon(id).pixmap(32, 32).isNull(), qPrintable(QString::number(id)));
         }
-        QVERIFY(ResourceIcon(130).isNull());
+        QVERIFY(ResourceIcon(IconId(130)).isNull());
     }
 
     void defaultSoftwareImageIsTheBuildsDeterministicPayload() {
-        const QString path = QStringLiteral(":/") + QString::fromUtf8(ResourceString(113).data()) +
-                             QStringLiteral("/") + QString::fromUtf8(ResourceString(112).data());
+        const QString path =
+            QStringLiteral(":/") + QString::fromUtf8(ResourceString(kStrFirmwareResourceType).data()) +
+            QStringLiteral("/") + QString::fromUtf8(ResourceString(kStrFirmwareResourceName).data());
         QCOMPARE(path, QStringLiteral(":/Firmware/FirmwareImage"));
         QFile image(path);
         QVERIFY(image.open(QIODevice::ReadOnly));
@@ -182,7 +245,7 @@ private slots:
             QFile file(dir.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
-        const QString filter = QString::fromUtf8(ResourceString(109));
+        const QString filter = QString::fromUtf8(ResourceString(kStrSoftwareFileFilter));
         QStringList shownByFilter[2];
         testing::OnNextModal([&](QDialog& shown) {
             auto& dialog = static_cast<QFileDialog&>(shown);

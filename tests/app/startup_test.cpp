@@ -5,8 +5,10 @@
 #include "mock_peer.h"
 #include "modal_driver.h"
 #include "pages/control_binding.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/error_controls.h"
+#include "resources/ids/menu_commands.h"
 #include "resources/main_menu.h"
-#include "resources/menu_commands.h"
 
 #include <QDialog>
 #include <QFile>
@@ -78,8 +80,8 @@ private slots:
         QStringList shown;
         for (int i = 0; i < messages; ++i) {
             OnNextModal([&](QDialog& dialog) {
-                shown << TextOf(&dialog, 1058);
-                ClickControl(&dialog, 1);
+                shown << TextOf(&dialog, error::kMessage);
+                ClickControl(&dialog, kOk);
             });
         }
         // The order the windows open in is the order of the arguments.
@@ -148,6 +150,7 @@ private:
         StartupOptions options;
         options.chooser.discoveryTarget = "127.0.0.1";
         options.chooser.discoveryPort = silent_.Port();
+        options.chooser.discoveryAnswerWait = kLoopbackAnswerWait;
         return options;
     }
 

@@ -1,8 +1,8 @@
 #include "config/byte_order.h"
+#include "config/checksum.h"
 #include "config/config_file.h"
 #include "config/element_stream.h"
 #include "config/status_codes.h"
-#include "protocol/message_header.h"
 
 #include <algorithm>
 #include <cstdio>

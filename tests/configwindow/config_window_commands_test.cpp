@@ -1,26 +1,29 @@
 // The configuration window's commands on stand-in pages and a scripted station: what is checked, stored and
 // sent, what the user is told, and whether the window stays.
-#include "app/configuration_file.h"
-#include "app/file_dialog.h"
-#include "app/qt_operation_ui.h"
 #include "app/runner/operation_runner.h"
 #include "config/config_file.h"
 #include "config/config_record.h"
 #include "config/network_password.h"
+#include "config/status_codes.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "configwindow/settings_pages.h"
 #include "modal_driver.h"
 #include "pages/config_page.h"
+#include "pages/configuration_file.h"
 #include "pages/control_binding.h"
+#include "pages/file_dialog.h"
 #include "pages/property_sheet.h"
+#include "pages/qt_operation_ui.h"
 #include "resources/default_firmware.h"
 #include "resources/ids/corvane_page_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/error_controls.h"
+#include "resources/ids/menu_commands.h"
 #include "resources/ids/network_page_controls.h"
 #include "resources/ids/network_password_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/ids/template_ids.h"
-#include "resources/menu_commands.h"
 #include "resources/string_table.h"
 
 #include <QAbstractButton>
@@ -45,10 +48,6 @@ using namespace testing;
 
 namespace {
 
-constexpr int kMessageText = 1058;
-constexpr int kErrorCode = 1059;
-constexpr int kUpdateButton = 1;
-constexpr int kCancelButton = 2;
 // The stand-in pages' controls: the wireless page's name, the network page's two connection switches.
 constexpr int kNameEdit = corvane_page::kName;
 constexpr int kDistributeAddresses = network_page::kDistributeAddresses;
@@ -134,15 +133,10 @@ struct Shown {
 
 void AnswerNext(Shown& shown, int button = 1) {
     OnNextModal([&shown, button](QDialog& dialog) {
-        shown = {dialog.windowTitle(), TextOf(&dialog, kMessageText),
-                 IsShown(&dialog, kErrorCode) ? TextOf(&dialog, kErrorCode) : QString()};
+        shown = {dialog.windowTitle(), TextOf(&dialog, error::kMessage),
+                 IsShown(&dialog, error::kCode) ? TextOf(&dialog, error::kCode) : QString()};
         ClickControl(&dialog, button);
     });
-}
-
-QString Text(unsigned id) {
-    const std::string_view text = ResourceString(id);
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 ConfigRecord StationRecord(const char* name) {
@@ -235,7 +229,7 @@ private slots:
     void updateChecksStoresAndSendsThenTheStationCountsDown() {
         QPointer<ConfigWindow> window = Open(StationRecord("Home"));
         AppendToName(window, QStringLiteral(" Office"));
-        ClickControl(window, kUpdateButton);
+        ClickControl(window, kOk);
         QCOMPARE(journal, (QStringList{"105:Validate", "135:Validate", "140:Validate", "105:Save", "135:Save",
                                        "140:Save"}));
         QCOMPARE(station_.exchanges, QStringList{"write"});
@@ -248,10 +242,13 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<unsigned>("message");
         QTest::addColumn<QString>("code");
-        QTest::newRow("wrong password") << -16 << unsigned(kStrWrongPassword) << QStringLiteral("-16");
-        QTest::newRow("out of memory") << -6731 << unsigned(kStrOutOfMemory) << QStringLiteral("-6731");
-        QTest::newRow("connection refused") << -5 << unsigned(kStrStationAccessError) << QStringLiteral("-5");
-        QTest::newRow("cancelled") << -6725 << 0u << QString();
+        QTest::newRow("wrong password") << session_status::kWrongPassword << unsigned(kStrWrongPassword)
+                                        << QString::number(session_status::kWrongPassword);
+        QTest::newRow("out of memory") << file_status::kOutOfMemory << unsigned(kStrOutOfMemory)
+                                       << QString::number(file_status::kOutOfMemory);
+        QTest::newRow("aborted") << socket_status::kAborted << unsigned(kStrStationAccessError)
+                                 << QString::number(socket_status::kAborted);
+        QTest::newRow("cancelled") << runner_status::kCancelled << 0u << QString();
     }
     void aFailedUpdateKeepsTheWindowWithItsEdits() {
         QFETCH(int, status);
@@ -264,10 +261,10 @@ private slots:
         if (message != 0) {
             AnswerNext(shown);
         }
-        ClickControl(window, kUpdateButton);
+        ClickControl(window, kOk);
         QCOMPARE(station_.exchanges, QStringList{"write"});
         if (message != 0) {
-            QCOMPARE(shown.message, Text(message));
+            QCOMPARE(shown.message, ResourceText(StringId(message)));
             QCOMPARE(shown.code, code);
         }
         QCoreApplication::processEvents();
@@ -296,7 +293,7 @@ private slots:
             if (saveAs) {
                 RunMenuCommand(window, kMenuSaveAs); // a file dialog would be unexpected
             } else {
-                ClickControl(window, kUpdateButton);
+                ClickControl(window, kOk);
             }
             QCOMPARE(journal, asked);
             QVERIFY(station_.exchanges.isEmpty());
@@ -313,15 +310,17 @@ private slots:
         QTest::addColumn<unsigned>("message"); // 0: accepted
         QTest::addColumn<int>("focus");
         QTest::newRow("modem without distribution")
-            << 4u << 0x400u << false << true << 164u << kDistributeAddresses;
+            << 4u << 0x400u << false << true << unsigned(kStrPppNeedsDhcp) << kDistributeAddresses;
         QTest::newRow("modem, distribution off and a range")
-            << 4u << 0x400u << false << false << 164u << kDistributeAddresses;
+            << 4u << 0x400u << false << false << unsigned(kStrPppNeedsDhcp) << kDistributeAddresses;
         QTest::newRow("modem with a DHCP range")
-            << 4u << 0x400u << true << false << 165u << kShareSingleAddress;
+            << 4u << 0x400u << true << false << unsigned(kStrDhcpRangeNeedsStaticEthernet)
+            << kShareSingleAddress;
         QTest::newRow("PPPoE with a DHCP range")
-            << 16u << 0x900u << true << false << 165u << kShareSingleAddress;
+            << 16u << 0x900u << true << false << unsigned(kStrDhcpRangeNeedsStaticEthernet)
+            << kShareSingleAddress;
         QTest::newRow("PPPoE without distribution")
-            << 16u << 0x900u << false << true << 164u << kDistributeAddresses;
+            << 16u << 0x900u << false << true << unsigned(kStrPppNeedsDhcp) << kDistributeAddresses;
         QTest::newRow("static Ethernet, both off") << 16u << 0x400u << false << false << 0u << 0;
         QTest::newRow("modem sharing one address") << 4u << 0x400u << true << true << 0u << 0;
     }
@@ -352,14 +351,14 @@ private slots:
             if (saveAs) {
                 RunMenuCommand(window, kMenuSaveAs);
             } else {
-                ClickControl(window, kUpdateButton);
+                ClickControl(window, kOk);
             }
             if (message == 0) {
                 QCOMPARE(saveAs ? QFile::exists(path) : station_.exchanges == QStringList{"write"}, true);
                 delete window.data();
                 continue;
             }
-            QCOMPARE(shown.message, Text(message));
+            QCOMPARE(shown.message, ResourceText(StringId(message)));
             QVERIFY(shown.code.isEmpty());
             QVERIFY(station_.exchanges.isEmpty());
             QVERIFY(!QFile::exists(path));
@@ -384,7 +383,7 @@ private slots:
         RunMenuCommand(window, kMenuSaveAs);
         QCOMPARE(fileRequests.constLast().kind, FileDialogRequest::Kind::Save);
         QCOMPARE(fileRequests.constLast().initialName, proposed);
-        QCOMPARE(fileRequests.constLast().filter, Text(kStrConfigFileFilter));
+        QCOMPARE(fileRequests.constLast().filter, ResourceText(kStrConfigFileFilter));
         QCOMPARE(fileRequests.constLast().defaultSuffix, QStringLiteral("cfg"));
         ConfigRecord saved;
         QVERIFY(ReadConfigurationFile(path, saved));
@@ -440,7 +439,7 @@ private slots:
         ::setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
 
-        QCOMPARE(shown.message, Text(kStrConfigFileWriteError));
+        QCOMPARE(shown.message, ResourceText(kStrConfigFileWriteError));
         QVERIFY(shown.code.isEmpty());
         QVERIFY(previous.open(QIODevice::ReadOnly));
         QCOMPARE(previous.readAll(), before);
@@ -465,7 +464,7 @@ private slots:
         QCOMPARE(NameEdit(window)->text(), QStringLiteral("Garden"));
         QCOMPARE(window->Record().raCh, 11u);
 
-        ClickControl(window, kUpdateButton);
+        ClickControl(window, kOk);
         QCOMPARE(station_.exchanges, QStringList{"write"});
         QCOMPARE(station_.received.stationAddress, kStation);
         QCOMPARE(station_.received.adminPassword, std::string("orchid"));
@@ -502,7 +501,7 @@ private slots:
         AnswerNext(shown);
         fileAnswers.push_back(path);
         RunMenuCommand(window, kMenuImportSettings);
-        QCOMPARE(shown.message, Text(kStrConfigFileReadError));
+        QCOMPARE(shown.message, ResourceText(kStrConfigFileReadError));
         QVERIFY(shown.code.isEmpty());
         QCOMPARE(window->Record().syNm, std::string("Home"));
         QCOMPARE(NameEdit(window)->text(), QStringLiteral("Home typed"));
@@ -532,9 +531,9 @@ private slots:
 
         QPointer<ConfigWindow> window = Open(StationRecord("Home"));
         Shown shown;
-        AnswerNext(shown, kCancelButton);
+        AnswerNext(shown, kCancel);
         RunMenuCommand(window, command);
-        QCOMPARE(shown.message, Text(confirmation));
+        QCOMPARE(shown.message, ResourceText(StringId(confirmation)));
         QVERIFY(station_.exchanges.isEmpty());
 
         // Failing, then succeeding.
@@ -556,7 +555,7 @@ private slots:
                 QVERIFY(window->isVisible());
             }
         }
-        QCOMPARE(shown.message, Text(kStrWrongPassword));
+        QCOMPARE(shown.message, ResourceText(kStrWrongPassword));
         QCOMPARE(marked_, QList<std::uint32_t>{kStation});
         QCOMPARE(station_.received.stationAddress, kStation);
         if (command != kMenuRestart) {
@@ -572,9 +571,9 @@ private slots:
         Shown shown;
         AnswerNext(shown);
         RunMenuCommand(window, kMenuUploadSoftware);
-        QCOMPARE(fileRequests.constLast().filter, Text(kStrSoftwareFileFilter));
+        QCOMPARE(fileRequests.constLast().filter, ResourceText(kStrSoftwareFileFilter));
         QCOMPARE(fileRequests.constLast().initialName, QStringLiteral("*.bin"));
-        QCOMPARE(shown.message, Text(kStrStationAccessError));
+        QCOMPARE(shown.message, ResourceText(kStrStationAccessError));
         QCOMPARE(shown.code, QStringLiteral("-6703"));
         QVERIFY(station_.exchanges.isEmpty());
 
@@ -620,7 +619,7 @@ private slots:
         Shown shown;
         AnswerNext(shown);
         RunMenuCommand(window.get(), kMenuEquivalentNetworkPassword);
-        QCOMPARE(shown.title, Text(kStrEquivalentPasswordCaption));
+        QCOMPARE(shown.title, ResourceText(kStrEquivalentPasswordCaption));
         QVERIFY(shown.code.isEmpty());
         const QString hex = QString::fromLatin1(key.toHex().toUpper());
         QCOMPARE(hex.size(), mode == 1 ? 10 : 26);
@@ -679,8 +678,8 @@ private slots:
         QPointer<ConfigWindow> window = Open(StationRecord("Home"));
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        GetControl(window, kCancelButton)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(GetControl(window, kCancelButton), Qt::Key_Return);
+        GetControl(window, kCancel)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(GetControl(window, kCancel), Qt::Key_Return);
         QTRY_VERIFY(window == nullptr);
         QVERIFY(station_.exchanges.isEmpty());
     }

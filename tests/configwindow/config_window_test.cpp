@@ -7,8 +7,10 @@
 #include "pages/control_binding.h"
 #include "pages/control_error.h"
 #include "pages/property_sheet.h"
+#include "resources/ids/config_window_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/menu_commands.h"
 #include "resources/main_menu.h"
-#include "resources/menu_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -147,7 +149,7 @@ private slots:
             QCOMPARE(static_cast<JournalPage*>(window.Sheet().Page(index))->Record(), &window.Record());
         }
         // The sheet sits where the template keeps its place.
-        QWidget* place = GetControl(&window, 1060);
+        QWidget* place = GetControl(&window, config_window::kSheetPlace);
         QVERIFY(place->isAncestorOf(&window.Sheet()));
         QCOMPARE(window.Sheet().geometry(), place->rect());
     }
@@ -162,7 +164,7 @@ private slots:
         const ConfigRecord source = fromStation ? StationRecord("Home") : ConfigRecord();
         ConfigWindow window(&source);
         window.show();
-        QCOMPARE(GetControl(&window, 1)->isEnabled(), fromStation);
+        QCOMPARE(GetControl(&window, kOk)->isEnabled(), fromStation);
         for (int command : {kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware}) {
             QCOMPARE(ItemEnabled(window, 1, command), fromStation);
         }
@@ -223,7 +225,7 @@ private slots:
         } else if (how == "escape") {
             QTest::keyClick(window, Qt::Key_Escape);
         } else if (how == "cancel") {
-            ClickControl(window, 2);
+            ClickControl(window, kCancel);
         } else if (how == "close") {
             window->close();
         } else {

@@ -3,6 +3,9 @@
 #include "app/chooser_window.h"
 #include "config_windows.h"
 #include "modal_driver.h"
+#include "resources/ids/chooser_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/enter_password_controls.h"
 #include "simulated_fleet.h"
 
 #include <QDialog>
@@ -10,12 +13,6 @@
 #include <QTreeWidget>
 
 namespace corvane::e2e {
-namespace {
-
-constexpr int kConfigureButton = 1049;
-constexpr int kPasswordEdit = 1056;
-
-} // namespace
 
 std::set<QString> ListedAddresses(const ChooserWindow& chooser) {
     std::set<QString> addresses;
@@ -59,8 +56,8 @@ bool CountdownStarted(const ChooserWindow& chooser, int row) {
 
 void AnswerPassword(const QString& password) {
     testing::OnNextModal([password](QDialog& dialog) {
-        testing::TypeInto(&dialog, kPasswordEdit, password);
-        testing::ClickControl(&dialog, 1);
+        testing::TypeInto(&dialog, enter_password::kPassword, password);
+        testing::ClickControl(&dialog, kOk);
     });
 }
 
@@ -70,7 +67,7 @@ ConfigWindow* ConfigureStation(ChooserWindow& chooser, int station, const QStrin
     }
     const QList<ConfigWindow*> before = testing::OpenConfigWindows();
     AnswerPassword(password);
-    testing::ClickControl(&chooser, kConfigureButton);
+    testing::ClickControl(&chooser, chooser::kConfigure);
     for (ConfigWindow* window : testing::OpenConfigWindows()) {
         if (!before.contains(window)) {
             return window;

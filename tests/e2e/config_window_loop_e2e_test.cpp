@@ -5,8 +5,6 @@
 // configured once more; a window's Save As is read back with corvane show, and Import Settings brings one
 // station's saved settings to another.
 #include "app/chooser_window.h"
-#include "app/configuration_file.h"
-#include "app/file_dialog.h"
 #include "child_process.h"
 #include "chooser_driver.h"
 #include "config/config_record.h"
@@ -18,18 +16,22 @@
 #include "modal_driver.h"
 #include "page_bench.h"
 #include "pages/config_page.h"
+#include "pages/configuration_file.h"
 #include "pages/control_binding.h"
+#include "pages/file_dialog.h"
 #include "pages/property_sheet.h"
 #include "protocol/dotted_quad.h"
 #include "resources/ids/access_control_page_controls.h"
 #include "resources/ids/add_client_controls.h"
 #include "resources/ids/corvane_page_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/error_controls.h"
+#include "resources/ids/menu_commands.h"
 #include "resources/ids/network_page_controls.h"
 #include "resources/ids/network_password_controls.h"
 #include "resources/ids/port_map_entry_controls.h"
 #include "resources/ids/port_mapping_controls.h"
 #include "resources/ids/string_ids.h"
-#include "resources/menu_commands.h"
 #include "simulated_fleet.h"
 
 #include <QComboBox>
@@ -55,8 +57,6 @@ namespace {
 constexpr int kEditedStation = 1;
 constexpr int kOtherStation = 2;
 constexpr int kStations = 2;
-constexpr int kUpdateButton = 1;
-constexpr int kMessageText = 1058;
 const QString kPassword = QStringLiteral("orchid");
 
 // The pages of a configuration window, in sheet order.
@@ -155,8 +155,8 @@ ConfigRecord WithEdits(ConfigRecord record, const Edits& edits) {
 QString EquivalentPassword(ConfigWindow* window) {
     QString text;
     OnNextModal([&text](QDialog& message) {
-        text = TextOf(&message, kMessageText);
-        ClickControl(&message, 1);
+        text = TextOf(&message, error::kMessage);
+        ClickControl(&message, kOk);
     });
     RunMenuCommand(window, kMenuEquivalentNetworkPassword);
     return text.section(' ', -1);
@@ -225,7 +225,7 @@ private slots:
         QPointer<ConfigWindow> window = ConfigureStation(*chooser_, kEditedStation, kPassword);
         QVERIFY(window != nullptr);
         EditInThePages(window, kLoopEdits);
-        ClickControl(window, kUpdateButton);
+        ClickControl(window, kOk);
         QTRY_VERIFY(window == nullptr);
 
         const ConfigRecord after = StoredConfiguration(StatePath(stateDir_.path(), kEditedStation));
@@ -303,7 +303,7 @@ private slots:
                  QString::fromStdString(other.syNm));
         const int editedRow = RowOf(*chooser_, kEditedStation);
         const int otherRow = RowOf(*chooser_, kOtherStation);
-        ClickControl(window, kUpdateButton);
+        ClickControl(window, kOk);
         QTRY_VERIFY(window == nullptr);
 
         QCOMPARE(ChangedProperties(other, StoredConfiguration(StatePath(stateDir_.path(), kEditedStation))),

@@ -2,19 +2,22 @@
 // network: this test is the utility (offscreen) in the client namespace; the simulator answers from the lan
 // namespace and keeps each station's configuration in a file of the test's state directory.
 #include "app/chooser_window.h"
-#include "app/configuration_file.h"
-#include "app/file_dialog.h"
 #include "child_process.h"
 #include "config/config_record.h"
+#include "config/status_codes.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
 #include "pages/config_page.h"
+#include "pages/configuration_file.h"
 #include "pages/control_binding.h"
+#include "pages/file_dialog.h"
 #include "pages/property_sheet.h"
 #include "resources/ids/corvane_page_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/error_controls.h"
+#include "resources/ids/menu_commands.h"
 #include "resources/ids/string_ids.h"
-#include "resources/menu_commands.h"
 #include "resources/string_table.h"
 #include "simulated_fleet.h"
 
@@ -37,12 +40,9 @@ using namespace e2e;
 
 namespace {
 
-constexpr int kMessageText = 1058;
-constexpr int kErrorCode = 1059;
-constexpr int kProgressCancel = 2;
-constexpr int kUpdateButton = 1;
 // A reply whose header checksum is wrong, and a connection the station closed: both the same status.
-constexpr char kBrokenReply[] = "-6";
+static_assert(session_status::kReplyChecksumWrong == socket_status::kConnectionLost);
+constexpr int kBrokenReply = session_status::kReplyChecksumWrong;
 
 // Each station command of the window, as the user starts it.
 enum class Command { Update, Restart, Upload };
@@ -54,11 +54,6 @@ constexpr int kFaultStations = 3 * int(std::size(kFaults));
 constexpr int kWrongPasswordStation = kFaultStations + 1;
 constexpr int kStations = kWrongPasswordStation;
 constexpr int kUnreachableStation = kStations + 10; // inside the lan's block, where nothing listens
-
-QString Text(unsigned id) {
-    const std::string_view text = ResourceString(id);
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 // The process's threads, leaving out the idle workers of Qt's shared pool (they come and go on their own).
 int ThreadCount() {
@@ -117,28 +112,34 @@ private slots:
         struct Row {
             const char* fault;
             unsigned message[3];
-            const char* code[3];
+            int code[3]; // 0: none shown
         };
         // A stalled station is cancelled from the progress dialog: no message. Faults in a reply's elements
         // touch only reads; a write, a restart and an upload never see them.
         const Row rows[] = {
-            {"bad-reply-checksum", {134, 134, 134}, {kBrokenReply, kBrokenReply, kBrokenReply}},
-            {"close-mid-stream", {134, 134, 134}, {kBrokenReply, kBrokenReply, kBrokenReply}},
-            {"stall", {0, 0, 0}, {"", "", ""}},
-            {"lying-status-length", {kSucceeds, kSucceeds, kSucceeds}, {"", "", ""}},
-            {"giant-length", {kSucceeds, kSucceeds, kSucceeds}, {"", "", ""}},
+            {"bad-reply-checksum",
+             {kStrStationAccessError, kStrStationAccessError, kStrStationAccessError},
+             {kBrokenReply, kBrokenReply, kBrokenReply}},
+            {"close-mid-stream",
+             {kStrStationAccessError, kStrStationAccessError, kStrStationAccessError},
+             {kBrokenReply, kBrokenReply, kBrokenReply}},
+            {"stall", {0, 0, 0}, {0, 0, 0}},
+            {"lying-status-length", {kSucceeds, kSucceeds, kSucceeds}, {0, 0, 0}},
+            {"giant-length", {kSucceeds, kSucceeds, kSucceeds}, {0, 0, 0}},
         };
         for (int fault = 0; fault < int(std::size(rows)); ++fault) {
             for (int command = 0; command < 3; ++command) {
                 QTest::addRow("%s %s", rows[fault].fault, names[command])
                     << 1 + 3 * fault + command << command << QStringLiteral("orchid")
-                    << rows[fault].message[command] << QString::fromLatin1(rows[fault].code[command]);
+                    << rows[fault].message[command]
+                    << (rows[fault].code[command] == 0 ? QString()
+                                                       : QString::number(rows[fault].code[command]));
             }
         }
         for (int command = 0; command < 3; ++command) {
             QTest::addRow("wrong password %s", names[command])
                 << kWrongPasswordStation << command << QStringLiteral("not the password")
-                << unsigned(kStrWrongPassword) << QStringLiteral("-16");
+                << unsigned(kStrWrongPassword) << QString::number(session_status::kWrongPassword);
             QTest::addRow("unreachable %s", names[command])
                 << kUnreachableStation << command << QStringLiteral("orchid")
                 << unsigned(kStrStationAccessError)
@@ -170,14 +171,14 @@ private slots:
         Prepare(Command(command));
         if (message != kSucceeds && message != 0) {
             OnNextModal([&](QDialog& dialog) {
-                shownText = TextOf(&dialog, kMessageText);
-                shownCode = TextOf(&dialog, kErrorCode);
-                ClickControl(&dialog, 1);
+                shownText = TextOf(&dialog, error::kMessage);
+                shownCode = TextOf(&dialog, error::kCode);
+                ClickControl(&dialog, kOk);
             });
         } else if (message == 0) {
             OnNextModal([&](QDialog& dialog) { // the progress dialog, two seconds in
                 cancelled = true;
-                ClickControl(&dialog, kProgressCancel);
+                ClickControl(&dialog, kCancel);
             });
         }
         Start(window, Command(command));
@@ -188,7 +189,7 @@ private slots:
         } else {
             QCOMPARE(cancelled, message == 0);
             if (message != 0) {
-                QCOMPARE(shownText + shownCode, Text(message) + code);
+                QCOMPARE(shownText + shownCode, ResourceText(StringId(message)) + code);
                 QCOMPARE(shownCode, code);
             }
             QVERIFY(marked.isEmpty());
@@ -209,7 +210,7 @@ private:
     // Queues what the command asks before it reaches the station: the confirmation, the software file.
     void Prepare(Command command) {
         if (command != Command::Update) {
-            OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 1); });
+            OnNextModal([](QDialog& dialog) { ClickControl(&dialog, kOk); });
         }
         if (command == Command::Upload) {
             SetFileDialogHook([this](const FileDialogRequest&) -> std::optional<QString> { return image_; });
@@ -218,7 +219,7 @@ private:
     static void Start(ConfigWindow* window, Command command) {
         switch (command) {
         case Command::Update:
-            ClickControl(window, kUpdateButton);
+            ClickControl(window, kOk);
             break;
         case Command::Restart:
             RunMenuCommand(window, kMenuRestart);

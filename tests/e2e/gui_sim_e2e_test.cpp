@@ -2,7 +2,6 @@
 // utility (its chooser and windows, offscreen) in the client namespace, broadcasting as the program does; the
 // simulator answers from the lan namespace.
 #include "app/chooser_window.h"
-#include "app/file_dialog.h"
 #include "app/startup.h"
 #include "child_process.h"
 #include "chooser_driver.h"
@@ -11,6 +10,12 @@
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
 #include "pages/control_binding.h"
+#include "pages/file_dialog.h"
+#include "resources/ids/choose_other_controls.h"
+#include "resources/ids/chooser_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/enter_password_controls.h"
+#include "resources/ids/error_controls.h"
 #include "simulated_fleet.h"
 
 #include <QApplication>
@@ -34,12 +39,9 @@ namespace {
 constexpr int kAnswering = 20;     // stations 1 to 20 answer discovery
 constexpr int kResetStation = 20;  // ... the last of them as a reset station
 constexpr int kHiddenStation = 21; // and station 21 never answers
-constexpr int kConfigureButton = 1049;
-constexpr int kMessageText = 1058;
-constexpr int kErrorCode = 1059;
 
 void Confirm() {
-    OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 1); });
+    OnNextModal([](QDialog& dialog) { ClickControl(&dialog, kOk); });
 }
 
 } // namespace
@@ -78,7 +80,7 @@ private slots:
         QCOMPARE(Addresses().size(), std::size_t(kAnswering));
         QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
 
-        ClickControl(chooser_, 1039); // Re-scan
+        ClickControl(chooser_, chooser::kRescan); // Re-scan
         QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 4 * kAnswering, kScanWaitMs);
         QCOMPARE(Addresses().size(), std::size_t(kAnswering));
         QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
@@ -91,17 +93,17 @@ private slots:
         AnswerPassword(QStringLiteral("not the password"));
         QString text, code;
         OnNextModal([&](QDialog& dialog) {
-            text = TextOf(&dialog, kMessageText);
-            code = TextOf(&dialog, kErrorCode);
-            ClickControl(&dialog, 1);
+            text = TextOf(&dialog, error::kMessage);
+            code = TextOf(&dialog, error::kCode);
+            ClickControl(&dialog, kOk);
         });
-        ClickControl(chooser_, kConfigureButton);
+        ClickControl(chooser_, chooser::kConfigure);
         QVERIFY(text.startsWith(QStringLiteral("The password entered does not match")));
         QCOMPARE(code, QStringLiteral("-16"));
         QVERIFY(OpenConfigWindows().isEmpty());
 
         AnswerPassword(QStringLiteral("orchid"));
-        ClickControl(chooser_, kConfigureButton);
+        ClickControl(chooser_, chooser::kConfigure);
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Base Station 1\" Base Station"));
@@ -148,9 +150,9 @@ private slots:
         QString caption;
         OnNextModal([&](QDialog& dialog) {
             caption = dialog.windowTitle();
-            ClickControl(&dialog, 1);
+            ClickControl(&dialog, kOk);
         });
-        ClickControl(chooser_, kConfigureButton);
+        ClickControl(chooser_, chooser::kConfigure);
         QCOMPARE(caption, QStringLiteral("Note"));
         QVERIFY(chooser_->CountdownRunning());
         QTRY_VERIFY(CountdownStarted(row));
@@ -160,11 +162,11 @@ private slots:
     void chooseOtherReachesAStationTheListLacks() {
         WaitForStation(1);
         OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, 1054, StationAddress(kHiddenStation));
-            TypeInto(&dialog, 1055, QStringLiteral("orchid"));
-            ClickControl(&dialog, 1);
+            TypeInto(&dialog, choose_other::kAddress, StationAddress(kHiddenStation));
+            TypeInto(&dialog, choose_other::kPassword, QStringLiteral("orchid"));
+            ClickControl(&dialog, kOk);
         });
-        ClickControl(chooser_, 1040);
+        ClickControl(chooser_, chooser::kOther);
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Base Station %1\" Base Station").arg(kHiddenStation));
@@ -187,8 +189,8 @@ private slots:
         file.close();
         QString text;
         OnNextModal([&](QDialog& dialog) {
-            text = TextOf(&dialog, kMessageText);
-            ClickControl(&dialog, 1);
+            text = TextOf(&dialog, error::kMessage);
+            ClickControl(&dialog, kOk);
         });
         chooser_ = StartAdminUtility({dir.filePath(QStringLiteral("unreadable.cfg")), good});
         QVERIFY(chooser_ != nullptr);

@@ -1,20 +1,23 @@
 // Shows every dialog of the program in turn and saves a picture of each (with its window frame) through
 // ImageMagick's import, so that people can look at them. Run by scripts/screenshots.sh under Xvfb.
-#include "app/about_dialog.h"
-#include "app/configuration_file.h"
-#include "app/error_dialog.h"
-#include "app/progress_dialog.h"
-#include "app/software_upload.h"
 #include "config/config_record.h"
+#include "config/status_codes.h"
 #include "dark_palette.h"
+#include "pages/about_dialog.h"
 #include "pages/add_client_dialog.h"
 #include "pages/change_password_dialog.h"
 #include "pages/choose_other_dialog.h"
+#include "pages/configuration_file.h"
 #include "pages/enter_password_dialog.h"
+#include "pages/error_dialog.h"
 #include "pages/network_password_dialog.h"
 #include "pages/port_map_entry_dialog.h"
 #include "pages/port_mapping_dialog.h"
+#include "pages/progress_dialog.h"
+#include "pages/software_upload.h"
 #include "resources/icons.h"
+#include "resources/ids/icon_ids.h"
+#include "resources/ids/string_ids.h"
 #include "resources/message_format.h"
 #include "resources/string_table.h"
 
@@ -32,7 +35,7 @@
 namespace corvane {
 namespace {
 
-std::unique_ptr<ErrorDialog> Message(unsigned id, int code, bool cancel) {
+std::unique_ptr<ErrorDialog> Message(StringId id, int code, bool cancel) {
     auto dialog = std::make_unique<ErrorDialog>();
     dialog->message = ResourceString(id);
     dialog->errorCode = code;
@@ -40,12 +43,12 @@ std::unique_ptr<ErrorDialog> Message(unsigned id, int code, bool cancel) {
     return dialog;
 }
 
-std::unique_ptr<ErrorDialog> Note(unsigned captionId, std::string text) {
+std::unique_ptr<ErrorDialog> Note(StringId captionId, std::string text) {
     auto dialog = std::make_unique<ErrorDialog>();
     dialog->caption = ResourceString(captionId);
     dialog->message = std::move(text);
     dialog->showCancel = true;
-    dialog->iconId = 154;
+    dialog->icon = kIconNote;
     return dialog;
 }
 
@@ -99,7 +102,7 @@ int main(int argc, char** argv) {
     using namespace corvane;
     QApplication application(argc, argv);
     testing::ApplyPaletteFromEnvironment();
-    QApplication::setWindowIcon(ResourceIcon(128));
+    QApplication::setWindowIcon(ResourceIcon(kIconProgram));
     if (argc != 2) {
         std::fprintf(stderr, "usage: corvane_dialog_gallery OUTPUT_DIRECTORY\n");
         return 2;
@@ -107,22 +110,26 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> shots[] = {
         {"about", [] { return std::make_unique<AboutDialog>(); }},
-        {"error-134-code", [] { return Message(134, -6740, false); }},
-        {"error-135-wrong-password", [] { return Message(135, -16, false); }},
-        {"error-143-confirm-restart", [] { return Message(143, 0, true); }},
-        {"error-144-confirm-upload", [] { return Message(144, 0, true); }},
-        {"error-148-write-configuration", [] { return Message(148, 0, false); }},
-        {"error-149-read-configuration", [] { return Message(149, 0, false); }},
-        {"error-164-ppp-needs-dhcp", [] { return Message(164, 0, false); }},
-        {"error-165-dhcp-range-needs-static-ethernet", [] { return Message(165, 0, false); }},
-        {"error-166-network-name", [] { return Message(166, 0, false); }},
+        {"error-134-code", [] { return Message(kStrStationAccessError, runner_status::kWaitFailed, false); }},
+        {"error-135-wrong-password",
+         [] { return Message(kStrWrongPassword, session_status::kWrongPassword, false); }},
+        {"error-143-confirm-restart", [] { return Message(kStrConfirmRestart, 0, true); }},
+        {"error-144-confirm-upload", [] { return Message(kStrConfirmUpload, 0, true); }},
+        {"error-148-write-configuration", [] { return Message(kStrConfigFileWriteError, 0, false); }},
+        {"error-149-read-configuration", [] { return Message(kStrConfigFileReadError, 0, false); }},
+        {"error-164-ppp-needs-dhcp", [] { return Message(kStrPppNeedsDhcp, 0, false); }},
+        {"error-165-dhcp-range-needs-static-ethernet",
+         [] { return Message(kStrDhcpRangeNeedsStaticEthernet, 0, false); }},
+        {"error-166-network-name", [] { return Message(kStrIllegalNetworkName, 0, false); }},
         {"note-151-equivalent-password",
          [] {
-             auto note = Note(152, FormatResourceText(ResourceString(151), "4A6F686E20"));
+             auto note = Note(kStrEquivalentPasswordCaption,
+                              FormatResourceText(ResourceString(kStrEquivalentPasswordText), "4A6F686E20"));
              note->showCancel = false;
              return note;
          }},
-        {"note-158-reset-station", [] { return Note(156, std::string(ResourceString(158))); }},
+        {"note-158-reset-station",
+         [] { return Note(kStrNoteCaption, std::string(ResourceString(kStrStationReset))); }},
         {"enter-password", [] { return std::make_unique<EnterPasswordDialog>(); }},
         {"choose-other", [] { return std::make_unique<ChooseOtherDialog>(); }},
         {"change-password", [] { return std::make_unique<ChangePasswordDialog>(); }},
@@ -132,19 +139,19 @@ int main(int argc, char** argv) {
         {"add-client", [] { return std::make_unique<AddClientDialog>(); }},
         {"progress",
          [] {
-             return std::make_unique<ProgressDialog>(ProgressSpec{137, false});
+             return std::make_unique<ProgressDialog>(ProgressSpec{kStrProgressReading, false});
          }},
         {"progress-138-updating",
          [] {
-             return std::make_unique<ProgressDialog>(ProgressSpec{138, false});
+             return std::make_unique<ProgressDialog>(ProgressSpec{kStrProgressUpdating, false});
          }},
         {"progress-139-restarting",
          [] {
-             return std::make_unique<ProgressDialog>(ProgressSpec{139, false});
+             return std::make_unique<ProgressDialog>(ProgressSpec{kStrProgressRestarting, false});
          }},
         {"progress-140-uploading",
          [] {
-             return std::make_unique<ProgressDialog>(ProgressSpec{140, false});
+             return std::make_unique<ProgressDialog>(ProgressSpec{kStrProgressUploading, false});
          }},
         {"file-save-as",
          [] { return FileDialog(ConfigurationFileRequest(FileDialogRequest::Kind::Save, "Home")); }},

@@ -117,7 +117,7 @@ bool IsShown(QWidget* dialog, int id) {
     return GetControl(dialog, id)->isVisible();
 }
 
-QString ResourceText(unsigned id) {
+QString ResourceText(StringId id) {
     const std::string_view text = ResourceString(id);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

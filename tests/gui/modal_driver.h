@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/ids/string_ids.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -28,7 +30,7 @@ void ChooseIn(QWidget* dialog, int id, int index);
 QString TextOf(QWidget* dialog, int id);
 bool IsShown(QWidget* dialog, int id);
 // String `id` of the program's string table.
-QString ResourceText(unsigned id);
+QString ResourceText(StringId id);
 // The texts of every label of the dialog, control id or not, as shown (without mnemonic ampersands).
 QStringList LabelTexts(const QWidget* dialog);
 

@@ -1,5 +1,5 @@
 // The Access Control page and the Add Client dialog, driven through their controls and real list files.
-#include "app/file_dialog.h"
+#include "config/config_file.h"
 #include "config/config_record.h"
 #include "config/hex_text.h"
 #include "config/table_editing.h"
@@ -8,8 +8,11 @@
 #include "pages/access_control_page.h"
 #include "pages/add_client_dialog.h"
 #include "pages/control_binding.h"
+#include "pages/file_dialog.h"
 #include "resources/ids/access_control_page_controls.h"
 #include "resources/ids/add_client_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/error_controls.h"
 #include "resources/ids/string_ids.h"
 #include "resources/station_text.h"
 #include "resources/string_table.h"
@@ -35,10 +38,6 @@ namespace {
 
 AclEntry Client(std::uint8_t last, std::string_view description) {
     return MakeAclEntry({0x02, 0, 0, 0, 0, last}, description);
-}
-
-QString Resource(unsigned id) {
-    return QString::fromUtf8(ResourceString(id).data(), qsizetype(ResourceString(id).size()));
 }
 
 // A page on its own record, shown, loaded, with the file dialogs answered by `nextFile`.
@@ -128,8 +127,8 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 // Answers the next modal, a message, with OK and keeps its text.
 void ExpectMessage(QString* shown) {
     OnNextModal([shown](QDialog& dialog) {
-        *shown = TextOf(&dialog, 1058);
-        ClickControl(&dialog, 1);
+        *shown = TextOf(&dialog, error::kMessage);
+        ClickControl(&dialog, kOk);
     });
 }
 
@@ -283,7 +282,7 @@ private slots:
         const bool accepted = dialog.Run(entry);
         QCOMPARE(accepted, message == 0);
         QCOMPARE(stayedOpen, message != 0);
-        QCOMPARE(shown, message == 0 ? QString() : Resource(unsigned(message)));
+        QCOMPARE(shown, message == 0 ? QString() : ResourceText(StringId(message)));
         QCOMPARE(QString::fromStdString(FormatMacAddress(entry.corvaneId)),
                  message == 0 ? stored : QStringLiteral("02:00:00:00:00:EE"));
     }
@@ -398,7 +397,7 @@ private slots:
         QString shown;
         ExpectMessage(&shown);
         ClickControl(&bench.page, import ? kImportButton : kExportButton);
-        QCOMPARE(shown, Resource(kStrAclFileError));
+        QCOMPARE(shown, ResourceText(kStrAclFileError));
         QCOMPARE(bench.Rows(), QStringList{"02:00:00:00:00:01|a"});
         QCOMPARE(bench.Buttons(), QStringLiteral("Xrem"));
     }
@@ -432,7 +431,7 @@ private slots:
         ClickControl(&bench.page, kExportButton);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
-        QCOMPARE(shown, Resource(kStrAclFileError));
+        QCOMPARE(shown, ResourceText(kStrAclFileError));
         QCOMPARE(ReadFile(*bench.nextFile), previous);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"list.txt"});
     }

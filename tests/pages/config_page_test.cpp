@@ -2,6 +2,8 @@
 #include "pages/config_page.h"
 #include "pages/control_binding.h"
 #include "pages/property_sheet.h"
+#include "resources/ids/internet_page_controls.h"
+#include "resources/ids/template_ids.h"
 
 #include <QComboBox>
 #include <QSignalSpy>
@@ -10,8 +12,6 @@
 
 namespace corvane {
 namespace {
-
-constexpr int kConnectionTypeList = 1012;
 
 // A window with a top-level sheet of two pages; the second hosts a nested sheet of two sub-pages and the
 // connection-type list, as the Internet page does.
@@ -23,7 +23,7 @@ struct Host {
         internet->setWindowTitle(QStringLiteral("Internet"));
         new QVBoxLayout(internet);
         connectionType = new QComboBox(internet);
-        connectionType->setProperty(kControlIdProperty, kConnectionTypeList);
+        connectionType->setProperty(kControlIdProperty, internet_page::kConnectionType);
         connectionType->addItems({QStringLiteral("Ethernet"), QStringLiteral("Modem")});
         internet->layout()->addWidget(connectionType);
         nested = new PropertySheet(internet);
@@ -40,12 +40,12 @@ struct Host {
 
     QWidget window;
     PropertySheet sheet{&window};
-    ConfigPage* first = new ConfigPage(105);
-    ConfigPage* internet = new ConfigPage(135);
+    ConfigPage* first = new ConfigPage(kTemplateCorvanePage);
+    ConfigPage* internet = new ConfigPage(kTemplateInternetPage);
     QComboBox* connectionType = nullptr;
     PropertySheet* nested = nullptr;
-    ConfigPage* ethernet = new ConfigPage(136);
-    ConfigPage* modem = new ConfigPage(137);
+    ConfigPage* ethernet = new ConfigPage(kTemplateEthernetPage);
+    ConfigPage* modem = new ConfigPage(kTemplateModemPage);
 };
 
 } // namespace
@@ -57,13 +57,13 @@ private slots:
     void defaultsStoreTheirPointersAndAcceptEverything() {
         ConfigRecord record;
         const std::string before = record.syNm;
-        ConfigPage page(105);
+        ConfigPage page(kTemplateCorvanePage);
         page.SetConfig(&record);
         page.LoadSettings();
         QVERIFY(page.Validate());
         QVERIFY(page.SaveSettings());
         QCOMPARE(record.syNm, before);
-        QCOMPARE(page.TemplateId(), 105u);
+        QCOMPARE(page.TemplateId(), unsigned(kTemplateCorvanePage));
     }
 
     void pagesTakeTheirTemplateCaptionAsTabText() {

@@ -8,6 +8,7 @@
 #include "pages/pppoe_page.h"
 #include "pages/property_sheet.h"
 #include "resources/ids/aol_page_controls.h"
+#include "resources/ids/change_password_controls.h"
 #include "resources/ids/ethernet_page_controls.h"
 #include "resources/ids/internet_page_controls.h"
 #include "resources/ids/modem_page_controls.h"
@@ -71,8 +72,8 @@ ConfigRecord ModemAccount() {
 // Runs "Change Password..." of a page and answers the dialog with `password` twice, or cancels it.
 void ChangePassword(QWidget* page, int button, const QString& password, bool confirm) {
     OnNextModal([password, confirm](QDialog& dialog) {
-        TypeInto(&dialog, 1075, password);
-        TypeInto(&dialog, 1076, password);
+        TypeInto(&dialog, change_password::kNewPassword, password);
+        TypeInto(&dialog, change_password::kConfirmation, password);
         ClickControl(&dialog, confirm ? 1 : 2);
     });
     ClickControl(page, button);

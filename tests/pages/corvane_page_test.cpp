@@ -7,7 +7,9 @@
 #include "pages/corvane_page.h"
 #include "pages/network_password_dialog.h"
 #include "pages/property_sheet.h"
+#include "resources/ids/change_password_controls.h"
 #include "resources/ids/corvane_page_controls.h"
+#include "resources/ids/dialog_buttons.h"
 #include "resources/ids/network_password_controls.h"
 #include "resources/ids/string_ids.h"
 
@@ -176,11 +178,16 @@ private slots:
         QTest::newRow("Select default density: Low, rate kept")
             << 2 << 3 << int(kDensity) << 4 << 0 << 0 << 0 << 3;
         QTest::newRow("'-' density: Low") << 1 << 1 << int(kDensity) << 3 << 0 << 0 << 0 << 1;
-        QTest::newRow("Low, 5.5: refused") << 0 << 1 << int(kMulticastRate) << 2 << 1 << 161 << 0 << 1;
-        QTest::newRow("Medium, 11: refused") << 1 << 1 << int(kMulticastRate) << 3 << 1 << 161 << 1 << 1;
-        QTest::newRow("Medium, 5.5, Cancel") << 1 << 1 << int(kMulticastRate) << 2 << 2 << 162 << 1 << 1;
-        QTest::newRow("Medium, 5.5, OK") << 1 << 1 << int(kMulticastRate) << 2 << 1 << 162 << 1 << 2;
-        QTest::newRow("High, 11, OK") << 2 << 1 << int(kMulticastRate) << 3 << 1 << 162 << 2 << 3;
+        QTest::newRow("Low, 5.5: refused")
+            << 0 << 1 << int(kMulticastRate) << 2 << 1 << int(kStrMulticastNeedsDensity) << 0 << 1;
+        QTest::newRow("Medium, 11: refused")
+            << 1 << 1 << int(kMulticastRate) << 3 << 1 << int(kStrMulticastNeedsDensity) << 1 << 1;
+        QTest::newRow("Medium, 5.5, Cancel")
+            << 1 << 1 << int(kMulticastRate) << 2 << 2 << int(kStrConfirmMulticastRate) << 1 << 1;
+        QTest::newRow("Medium, 5.5, OK")
+            << 1 << 1 << int(kMulticastRate) << 2 << 1 << int(kStrConfirmMulticastRate) << 1 << 2;
+        QTest::newRow("High, 11, OK")
+            << 2 << 1 << int(kMulticastRate) << 3 << 1 << int(kStrConfirmMulticastRate) << 2 << 3;
         QTest::newRow("Low, 1: nothing asked") << 0 << 1 << int(kMulticastRate) << 0 << 0 << 0 << 0 << 0;
         QTest::newRow("Select default rate: 2") << 2 << 3 << int(kMulticastRate) << 5 << 0 << 0 << 2 << 1;
         QTest::newRow("'-' rate: 2") << 2 << 0 << int(kMulticastRate) << 4 << 0 << 0 << 2 << 1;
@@ -204,7 +211,7 @@ private slots:
         }
         ChooseIn(bench.page, list, choice);
         if (shown) {
-            QCOMPARE(shown->text, ResourceText(static_cast<unsigned>(message)));
+            QCOMPARE(shown->text, ResourceText(StringId(message)));
             QCOMPARE(shown->caption, message == 162 ? QStringLiteral("Note") : QStringLiteral("Error"));
         }
         QCOMPARE(GetComboSelection(bench.page, kDensity), densityAfter);
@@ -216,10 +223,14 @@ private slots:
         QTest::addColumn<int>("message");
         QTest::addColumn<int>("answer");
         QTest::addColumn<bool>("checked");
-        QTest::newRow("closed network, OK") << int(kClosedNetwork) << 155 << 1 << true;
-        QTest::newRow("closed network, Cancel") << int(kClosedNetwork) << 155 << 2 << false;
-        QTest::newRow("robustness, OK") << int(kInterferenceRobustness) << 157 << 1 << true;
-        QTest::newRow("robustness, Cancel") << int(kInterferenceRobustness) << 157 << 2 << false;
+        QTest::newRow("closed network, OK")
+            << int(kClosedNetwork) << int(kStrConfirmClosedNetwork) << 1 << true;
+        QTest::newRow("closed network, Cancel")
+            << int(kClosedNetwork) << int(kStrConfirmClosedNetwork) << 2 << false;
+        QTest::newRow("robustness, OK")
+            << int(kInterferenceRobustness) << int(kStrConfirmInterferenceRobustness) << 1 << true;
+        QTest::newRow("robustness, Cancel")
+            << int(kInterferenceRobustness) << int(kStrConfirmInterferenceRobustness) << 2 << false;
     }
     void checkBoxesThatLockClientsOutAsk() {
         QFETCH(int, box);
@@ -230,7 +241,7 @@ private slots:
         Answer shown(answer);
         ClickControl(bench.page, box);
         QCOMPARE(shown.caption, QStringLiteral("Note"));
-        QCOMPARE(shown.text, ResourceText(static_cast<unsigned>(message)));
+        QCOMPARE(shown.text, ResourceText(StringId(message)));
         QCOMPARE(GetCheck(bench.page, box), checked ? kChecked : kUnchecked);
         const ConfigRecord stored = bench.Stored();
         QCOMPARE(box == kClosedNetwork ? stored.raCl : stored.raRo, std::uint8_t(checked ? 1 : 0));
@@ -323,7 +334,7 @@ private slots:
         QTest::addColumn<int>("message");
         QTest::addColumn<Bytes>("key");
         QTest::newRow("both empty") << ""
-                                    << "" << 0 << 150 << Bytes{};
+                                    << "" << 0 << int(kStrInvalidNetworkPassword) << Bytes{};
         QTest::newRow("different") << "network"
                                    << "Network" << 1 << 108 << Bytes{};
         QTest::newRow("confirmation empty") << "network"
@@ -334,7 +345,7 @@ private slots:
         QTest::newRow("quoted, 40-bit") << "\"abcde\""
                                         << "\"abcde\"" << 0 << 0 << Bytes{'a', 'b', 'c', 'd', 'e'};
         QTest::newRow("bad hex") << "$0A1B2C3DZZ"
-                                 << "$0A1B2C3DZZ" << 0 << 150 << Bytes{};
+                                 << "$0A1B2C3DZZ" << 0 << int(kStrInvalidNetworkPassword) << Bytes{};
     }
     void networkPasswordDialog() {
         QFETCH(QString, password);
@@ -350,7 +361,7 @@ private slots:
             if (message != 0) {
                 OnNextModal([&](QDialog& error) {
                     shown = TextOf(&error, kMessageText);
-                    ClickControl(&error, 1);
+                    ClickControl(&error, kOk);
                 });
                 ClickControl(&dialog, network_password::kChange);
                 QVERIFY(dialog.isVisible()); // stays open with what was typed
@@ -366,7 +377,7 @@ private slots:
         const bool changed = dialog.Run(mode, result);
         if (message != 0) {
             QVERIFY(!changed);
-            QCOMPARE(shown, ResourceText(static_cast<unsigned>(message)));
+            QCOMPARE(shown, ResourceText(StringId(message)));
             QCOMPARE(mode, std::uint32_t(kWep128));
             QVERIFY(result == Bytes{0xEE});
         } else {
@@ -462,13 +473,13 @@ private slots:
         ConfigRecord record;
         record.syPW = "old";
         WirelessBench bench(record);
-        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 2); });
+        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, kCancel); });
         ClickControl(bench.page, kChangeStationPassword);
         QCOMPARE(bench.Stored().syPW, std::string("old"));
         OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, 1075, QStringLiteral("fresh"));
-            TypeInto(&dialog, 1076, QStringLiteral("fresh"));
-            ClickControl(&dialog, 1);
+            TypeInto(&dialog, change_password::kNewPassword, QStringLiteral("fresh"));
+            TypeInto(&dialog, change_password::kConfirmation, QStringLiteral("fresh"));
+            ClickControl(&dialog, kOk);
         });
         ClickControl(bench.page, kChangeStationPassword);
         QCOMPARE(bench.record.syPW, std::string("old"));

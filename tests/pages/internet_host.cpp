@@ -4,9 +4,10 @@
 #include "modal_driver.h"
 #include "pages/control_binding.h"
 #include "pages/property_sheet.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/error_controls.h"
 #include "resources/ids/internet_page_controls.h"
 #include "resources/ids/string_ids.h"
-#include "resources/string_table.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -72,8 +73,8 @@ bool InternetHost::Store() {
 
 void InternetHost::ExpectMessage(QString& text) {
     OnNextModal([&text](QDialog& dialog) {
-        text = TextOf(&dialog, 1058);
-        ClickControl(&dialog, 1);
+        text = TextOf(&dialog, error::kMessage);
+        ClickControl(&dialog, kOk);
     });
 }
 
@@ -84,16 +85,11 @@ void InternetHost::CheckValidation(int connection, int focused) {
     }
     QCOMPARE(internet_->Validate(), focused == 0);
     if (focused != 0) {
-        QCOMPARE(message, Text(kStrUserInformationMissing));
+        QCOMPARE(message, ResourceText(kStrUserInformationMissing));
         QCOMPARE(window_->Sheet().currentWidget(), internet_);
         QCOMPARE(internet_->ConnectionSheet().currentWidget(), page(connection));
         QCOMPARE(FocusedControl(), focused);
     }
-}
-
-QString Text(unsigned id) {
-    const std::string_view text = ResourceString(id);
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace corvane::testing

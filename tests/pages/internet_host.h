@@ -49,7 +49,4 @@ private:
     InternetPage* internet_ = nullptr;
 };
 
-// The text of a string-table entry.
-QString Text(unsigned id);
-
 } // namespace corvane::testing

@@ -7,6 +7,7 @@
 #include "pages/port_map_entry_dialog.h"
 #include "pages/port_mapping_dialog.h"
 #include "pages/property_sheet.h"
+#include "resources/ids/dialog_buttons.h"
 #include "resources/ids/network_page_controls.h"
 #include "resources/ids/port_map_entry_controls.h"
 #include "resources/ids/port_mapping_controls.h"
@@ -39,7 +40,7 @@ struct Message {
     Message() {
         OnNextModal([this](QDialog& message) {
             text = TextOf(&message, kMessageText);
-            ClickControl(&message, 1);
+            ClickControl(&message, kOk);
         });
     }
 };
@@ -199,19 +200,19 @@ private slots:
         QTest::addColumn<int>("unit");
         QTest::addColumn<int>("message");
         QTest::addColumn<uint>("stored");
-        QTest::newRow("9 minutes") << "9" << 1 << 159 << 0u;
+        QTest::newRow("9 minutes") << "9" << 1 << int(kStrLeaseTooShort) << 0u;
         QTest::newRow("10 minutes") << "10" << 1 << 0 << 600u;
-        QTest::newRow("599 seconds") << "599" << 0 << 159 << 0u;
-        QTest::newRow("empty") << "" << 1 << 159 << 0u;
-        QTest::newRow("1h") << "1h" << 2 << 167 << 0u;
-        QTest::newRow("minus") << "-5" << 2 << 167 << 0u;
-        QTest::newRow("blank inside") << "1 0" << 2 << 167 << 0u;
+        QTest::newRow("599 seconds") << "599" << 0 << int(kStrLeaseTooShort) << 0u;
+        QTest::newRow("empty") << "" << 1 << int(kStrLeaseTooShort) << 0u;
+        QTest::newRow("1h") << "1h" << 2 << int(kStrLeaseNotNumeric) << 0u;
+        QTest::newRow("minus") << "-5" << 2 << int(kStrLeaseNotNumeric) << 0u;
+        QTest::newRow("blank inside") << "1 0" << 2 << int(kStrLeaseNotNumeric) << 0u;
         QTest::newRow("49710 days fit") << "49710" << 3 << 0 << 4294944000u;
-        QTest::newRow("49711 days do not fit") << "49711" << 3 << 159 << 0u;
+        QTest::newRow("49711 days do not fit") << "49711" << 3 << int(kStrLeaseTooShort) << 0u;
         QTest::newRow("24856 days: beyond signed 32 bits") << "24856" << 3 << 0 << 2147558400u;
         QTest::newRow("largest count of seconds") << "4294967295" << 0 << 0 << 4294967295u;
-        QTest::newRow("one second more") << "4294967296" << 0 << 159 << 0u;
-        QTest::newRow("twenty digits") << "99999999999999999999" << 0 << 159 << 0u;
+        QTest::newRow("one second more") << "4294967296" << 0 << int(kStrLeaseTooShort) << 0u;
+        QTest::newRow("twenty digits") << "99999999999999999999" << 0 << int(kStrLeaseTooShort) << 0u;
     }
     void leaseTimeIsChecked() {
         QFETCH(QString, count);
@@ -226,7 +227,7 @@ private slots:
         if (message != 0) {
             Message shown;
             QVERIFY(!bench.page->Validate());
-            QCOMPARE(shown.text, ResourceText(static_cast<unsigned>(message)));
+            QCOMPARE(shown.text, ResourceText(StringId(message)));
             QCOMPARE(bench.sheet.currentWidget(), bench.page);
             QCOMPARE(bench.page->focusWidget(), GetControl(bench.page, kLeaseTime));
             QCOMPARE(TextOf(bench.page, kLeaseTime), count);
@@ -370,7 +371,7 @@ private slots:
             if (!added) {
                 OnNextModal([&refused](QDialog& message) {
                     refused = TextOf(&message, kMessageText);
-                    ClickControl(&message, 1);
+                    ClickControl(&message, kOk);
                 });
             }
             ClickControl(&dialog, port_mapping::kAdd);
@@ -473,7 +474,7 @@ private slots:
         OnNextModal([&](QDialog& entry) {
             OnNextModal([&shown](QDialog& message) {
                 shown = TextOf(&message, kMessageText);
-                ClickControl(&message, 1);
+                ClickControl(&message, kOk);
             });
             EnterMapping(entry, publicPort, address, privatePort);
             QVERIFY(entry.isVisible());

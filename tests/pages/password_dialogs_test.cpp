@@ -3,6 +3,12 @@
 #include "pages/choose_other_dialog.h"
 #include "pages/control_binding.h"
 #include "pages/enter_password_dialog.h"
+#include "resources/ids/change_password_controls.h"
+#include "resources/ids/choose_other_controls.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/enter_password_controls.h"
+#include "resources/ids/error_controls.h"
+#include "resources/ids/string_ids.h"
 #include "resources/string_table.h"
 
 #include <QDialog>
@@ -30,16 +36,16 @@ private slots:
         QVERIFY(enter.findChild<QLineEdit*>()->echoMode() == QLineEdit::Password);
         ChooseOtherDialog other;
         QCOMPARE(other.windowTitle(), QStringLiteral("Choose Other Base Station"));
-        QCOMPARE(TextOf(&other, 1), QStringLiteral("OK"));
+        QCOMPARE(TextOf(&other, kOk), QStringLiteral("OK"));
         QVERIFY(LabelTexts(&other).contains(
             QStringLiteral("Enter the IP address and password of the other base station:")));
         QVERIFY(LabelTexts(&other).contains(QStringLiteral("IP Address:")));
         QVERIFY(LabelTexts(&enter).contains(QStringLiteral("Enter the base station password:")));
         ChangePasswordDialog change;
         QCOMPARE(change.windowTitle(), QStringLiteral("Change Password"));
-        QCOMPARE(TextOf(&change, 1), QStringLiteral("Change"));
-        QCOMPARE(TextOf(&change, 2), QStringLiteral("Cancel"));
-        QVERIFY(qobject_cast<QPushButton*>(GetControl(&change, 1))->isDefault());
+        QCOMPARE(TextOf(&change, kOk), QStringLiteral("Change"));
+        QCOMPARE(TextOf(&change, kCancel), QStringLiteral("Cancel"));
+        QVERIFY(qobject_cast<QPushButton*>(GetControl(&change, kOk))->isDefault());
         const QStringList labels = LabelTexts(&change);
         QVERIFY(labels.contains(QStringLiteral("Enter the new password:")));
         QVERIFY(labels.contains(QStringLiteral("New Password:")));
@@ -48,7 +54,7 @@ private slots:
 
     void enterPasswordAcceptsTheEmptyText() {
         std::string password = "previous";
-        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, 1); });
+        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, kOk); });
         EnterPasswordDialog dialog;
         QVERIFY(dialog.Run(password));
         QCOMPARE(password, std::string());
@@ -57,7 +63,7 @@ private slots:
     void enterPasswordHandsBackWhatWasTyped() {
         std::string password;
         OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, 1056, QStringLiteral("orchid"));
+            TypeInto(&dialog, enter_password::kPassword, QStringLiteral("orchid"));
             QTest::keyClick(&dialog, Qt::Key_Return);
         });
         EnterPasswordDialog dialog;
@@ -76,11 +82,11 @@ private slots:
         QFETCH(int, way);
         std::string password = "kept";
         OnNextModal([way](QDialog& dialog) {
-            TypeInto(&dialog, 1075, QStringLiteral("new"));
-            TypeInto(&dialog, 1076, QStringLiteral("new"));
+            TypeInto(&dialog, change_password::kNewPassword, QStringLiteral("new"));
+            TypeInto(&dialog, change_password::kConfirmation, QStringLiteral("new"));
             switch (way) {
             case 0:
-                ClickControl(&dialog, 2);
+                ClickControl(&dialog, kCancel);
                 break;
             case 1:
                 QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -113,31 +119,31 @@ private slots:
         std::string password = "kept";
         QString shownMessage;
         OnNextModal([&](QDialog& dialog) {
-            TypeInto(&dialog, 1075, entered);
-            TypeInto(&dialog, 1076, confirmation);
+            TypeInto(&dialog, change_password::kNewPassword, entered);
+            TypeInto(&dialog, change_password::kConfirmation, confirmation);
             OnNextModal([&](QDialog& message) {
-                shownMessage = TextOf(&message, 1058);
-                ClickControl(&message, 1);
+                shownMessage = TextOf(&message, error::kMessage);
+                ClickControl(&message, kOk);
             });
-            ClickControl(&dialog, 1);
+            ClickControl(&dialog, kOk);
             // Still open, with both texts as typed.
             QVERIFY(dialog.isVisible());
-            QCOMPARE(TextOf(&dialog, 1075), entered);
-            QCOMPARE(TextOf(&dialog, 1076), confirmation);
-            ClickControl(&dialog, 2);
+            QCOMPARE(TextOf(&dialog, change_password::kNewPassword), entered);
+            QCOMPARE(TextOf(&dialog, change_password::kConfirmation), confirmation);
+            ClickControl(&dialog, kCancel);
         });
         ChangePasswordDialog dialog;
         QVERIFY(!dialog.Run(password));
-        QCOMPARE(shownMessage, QString::fromUtf8(ResourceString(108).data()));
+        QCOMPARE(shownMessage, QString::fromUtf8(ResourceString(kStrPasswordMismatch).data()));
         QCOMPARE(password, std::string("kept"));
     }
 
     void changePasswordWithMatchingEntriesPasses() {
         std::string password;
         OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, 1075, QStringLiteral("Grüße"));
-            TypeInto(&dialog, 1076, QStringLiteral("Grüße"));
-            ClickControl(&dialog, 1);
+            TypeInto(&dialog, change_password::kNewPassword, QStringLiteral("Grüße"));
+            TypeInto(&dialog, change_password::kConfirmation, QStringLiteral("Grüße"));
+            ClickControl(&dialog, kOk);
         });
         ChangePasswordDialog dialog;
         QVERIFY(dialog.Run(password));
@@ -163,7 +169,7 @@ private slots:
             TypeInto(&dialog, edit, QStringLiteral("p\u00E4\u20ACss\u0100"));
             typed = TextOf(&dialog, edit);
             tip = QToolTip::isVisible() ? QToolTip::text() : QString();
-            ClickControl(&dialog, 2);
+            ClickControl(&dialog, kCancel);
         });
         std::string password;
         std::string address;
@@ -181,8 +187,8 @@ private slots:
     void typedPasswordComesBackAsWindows1252() {
         std::string password;
         OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, 1056, QStringLiteral("\u20ACuro\u00DF"));
-            ClickControl(&dialog, 1);
+            TypeInto(&dialog, enter_password::kPassword, QStringLiteral("\u20ACuro\u00DF"));
+            ClickControl(&dialog, kOk);
         });
         EnterPasswordDialog dialog;
         QVERIFY(dialog.Run(password));
@@ -193,9 +199,9 @@ private slots:
         std::string address = "old";
         std::string password = "old";
         OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, 1054, QStringLiteral("station.example:80"));
-            TypeInto(&dialog, 1055, QStringLiteral("pw"));
-            ClickControl(&dialog, 1);
+            TypeInto(&dialog, choose_other::kAddress, QStringLiteral("station.example:80"));
+            TypeInto(&dialog, choose_other::kPassword, QStringLiteral("pw"));
+            ClickControl(&dialog, kOk);
         });
         ChooseOtherDialog dialog;
         QVERIFY(dialog.Run(address, password));
@@ -203,8 +209,8 @@ private slots:
         QCOMPARE(password, std::string("pw"));
 
         OnNextModal([](QDialog& second) {
-            TypeInto(&second, 1054, QStringLiteral("10.0.1.1"));
-            ClickControl(&second, 2);
+            TypeInto(&second, choose_other::kAddress, QStringLiteral("10.0.1.1"));
+            ClickControl(&second, kCancel);
         });
         ChooseOtherDialog cancelled;
         QVERIFY(!cancelled.Run(address, password));

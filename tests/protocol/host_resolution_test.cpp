@@ -1,5 +1,5 @@
+#include "config/status_codes.h"
 #include "protocol/host_resolution.h"
-#include "protocol/socket_status.h"
 
 #include <gtest/gtest.h>
 #include <string>

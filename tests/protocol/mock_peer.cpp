@@ -1,6 +1,7 @@
 #include "mock_peer.h"
 
 #include "config/byte_order.h"
+#include "config/checksum.h"
 #include "protocol/socket_address.h"
 
 #include <arpa/inet.h>

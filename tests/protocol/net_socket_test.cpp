@@ -1,7 +1,7 @@
+#include "config/status_codes.h"
 #include "mock_peer.h"
 #include "protocol/event.h"
 #include "protocol/net_socket.h"
-#include "protocol/socket_status.h"
 
 #include <arpa/inet.h>
 #include <array>

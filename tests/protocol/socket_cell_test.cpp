@@ -1,6 +1,6 @@
+#include "config/status_codes.h"
 #include "protocol/session_status.h"
 #include "protocol/socket_cell.h"
-#include "protocol/socket_status.h"
 
 #include <array>
 #include <gtest/gtest.h>

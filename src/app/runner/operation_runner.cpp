@@ -1,6 +1,8 @@
 #include "app/runner/operation_runner.h"
 
 #include "protocol/socket_cell.h"
+#include "protocol/station_exchanges.h"
+#include "resources/ids/string_ids.h"
 
 #include <system_error>
 #include <thread>
@@ -91,20 +93,21 @@ int OperationRunner::RunOperation(ConfigRecord& record, const ProgressSpec& prog
 }
 
 int OperationRunner::ReadConfiguration(ConfigRecord& record) {
-    return RunOperation(record, {137, false}, bodies_.read);
+    return RunOperation(record, {kStrProgressReading, false}, bodies_.read);
 }
 
 int OperationRunner::WriteConfiguration(ConfigRecord& record) {
-    return RunOperation(record, {138, false}, bodies_.write);
+    return RunOperation(record, {kStrProgressUpdating, false}, bodies_.write);
 }
 
 int OperationRunner::RestartBaseStation(ConfigRecord& record) {
-    return RunOperation(record, {139, false}, bodies_.restart);
+    return RunOperation(record, {kStrProgressRestarting, false}, bodies_.restart);
 }
 
 int OperationRunner::UploadSoftware(ConfigRecord& record, std::uint32_t size, const std::uint8_t* data,
                                     std::uint32_t flags) {
-    return RunOperation(record, {140, false}, bodies_.upload, {size, data, flags | kUploadRestartAfterwards});
+    return RunOperation(record, {kStrProgressUploading, false}, bodies_.upload,
+                        {size, data, flags | kUploadRestart});
 }
 
 } // namespace corvane

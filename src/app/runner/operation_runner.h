@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/runner/operation_ui.h"
+#include "config/status_codes.h"
 #include "protocol/event.h"
 
 #include <chrono>
@@ -13,19 +14,12 @@ namespace corvane {
 class ConfigRecord;
 class SocketCell;
 
-namespace runner_status {
-constexpr int kCancelled = -6725; // the user cancelled in the progress dialog
-constexpr int kThreadNotStarted = -6732;
-} // namespace runner_status
-
 // The image arguments of an upload.
 struct UploadArgs {
     std::uint32_t size = 0;
     const std::uint8_t* data = nullptr;
     std::uint32_t flags = 0;
 };
-
-inline constexpr std::uint32_t kUploadRestartAfterwards = 2;
 
 struct OperationContext;
 // An operation body: runs on the worker thread, reads the record, the cell and the extra arguments from the

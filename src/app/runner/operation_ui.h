@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/ids/string_ids.h"
+
 #include <memory>
 
 namespace corvane {
@@ -17,7 +19,7 @@ public:
 };
 
 struct ProgressSpec {
-    unsigned textId; // string-table id of the dialog's text
+    StringId textId; // the dialog's text
     bool disableCancel;
 };
 

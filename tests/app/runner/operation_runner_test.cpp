@@ -1,6 +1,7 @@
 #include "app/runner/operation_runner.h"
 #include "app/runner/progress_done_counter.h"
 #include "config/config_record.h"
+#include "config/status_codes.h"
 #include "mock_peer.h"
 #include "protocol/net_socket.h"
 #include "protocol/socket_cell.h"
@@ -129,7 +130,9 @@ protected:
 
 TEST_F(OperationRunnerTest, OperationDoneWithinTheDelayShowsNoDialog) {
     OperationRunner runner(ui, {});
-    EXPECT_EQ(runner.RunOperation(record, {137, false}, Returning(-16)), -16);
+    EXPECT_EQ(
+        runner.RunOperation(record, {kStrProgressReading, false}, Returning(session_status::kWrongPassword)),
+        session_status::kWrongPassword);
     EXPECT_EQ(ui.dialogsCreated, 0);
     EXPECT_EQ(ui.cursorShown, 1);
     EXPECT_EQ(ui.cursorRestored, 1);
@@ -146,7 +149,7 @@ TEST_F(OperationRunnerTest, ADialogThatCannotBeMadeLeavesTheOperationToFinish) {
         release.Wait();
         return 7;
     };
-    EXPECT_EQ(MakeRunner().RunOperation(record, {137, false}, body), 7);
+    EXPECT_EQ(MakeRunner().RunOperation(record, {kStrProgressReading, false}, body), 7);
     EXPECT_EQ(ui.dialogsCreated, 1);
     EXPECT_EQ(ui.dialogEnds, 0);
     EXPECT_EQ(ui.cursorShown, 2);
@@ -162,7 +165,7 @@ TEST_F(OperationRunnerTest, CompletionBeforeTheDialogInitialisesEndsItWithOne) {
         release.Wait();
         return 7;
     };
-    EXPECT_EQ(MakeRunner().RunOperation(record, {137, false}, body), 7);
+    EXPECT_EQ(MakeRunner().RunOperation(record, {kStrProgressReading, false}, body), 7);
     EXPECT_EQ(ui.dialogsCreated, 1);
     EXPECT_EQ(ui.dialogEnds, 1);
     EXPECT_EQ(ui.lastDialogResult, 1);
@@ -191,8 +194,9 @@ TEST_F(OperationRunnerTest, CancelWhileTheBodyWaitsOnItsSocketGivesCancelledAndT
         waiting.Wait();
         dialog.PressCancel();
     };
-    EXPECT_EQ(MakeRunner().RunOperation(record, {137, false}, body), runner_status::kCancelled);
-    EXPECT_EQ(bodyStatus.load(), -5);
+    EXPECT_EQ(MakeRunner().RunOperation(record, {kStrProgressReading, false}, body),
+              runner_status::kCancelled);
+    EXPECT_EQ(bodyStatus.load(), socket_status::kAborted);
     EXPECT_EQ(ui.lastDialogResult, 2);
 }
 
@@ -210,7 +214,7 @@ TEST_F(OperationRunnerTest, CancelRacingCompletionEndsTheDialogExactlyOnce) {
             return 0;
         };
         OperationRunner runner(raceUi, {}, DefaultSocketCellApi(), 1ms);
-        const int result = runner.RunOperation(record, {138, false}, body);
+        const int result = runner.RunOperation(record, {kStrProgressUpdating, false}, body);
         releaser.join();
         ASSERT_EQ(raceUi.dialogEnds, 1);
         // Whichever came first decided: Cancel gives -6725 even though the body finished.
@@ -235,16 +239,16 @@ TEST_F(OperationRunnerTest, EntryPointsShowTheirTextAndUploadsAlwaysRestart) {
     const std::uint8_t image[3] = {1, 2, 3};
     struct Case {
         std::function<int()> run;
-        unsigned textId;
+        StringId textId;
         std::uint32_t flags;
     };
     const Case cases[] = {
-        {[&] { return runner.ReadConfiguration(record); }, 137, 0},
-        {[&] { return runner.WriteConfiguration(record); }, 138, 0},
-        {[&] { return runner.RestartBaseStation(record); }, 139, 0},
-        {[&] { return runner.UploadSoftware(record, sizeof image, image, 0); }, 140, 2},
-        {[&] { return runner.UploadSoftware(record, sizeof image, image, 1); }, 140, 3},
-        {[&] { return runner.UploadSoftware(record, sizeof image, image, 2); }, 140, 2},
+        {[&] { return runner.ReadConfiguration(record); }, kStrProgressReading, 0},
+        {[&] { return runner.WriteConfiguration(record); }, kStrProgressUpdating, 0},
+        {[&] { return runner.RestartBaseStation(record); }, kStrProgressRestarting, 0},
+        {[&] { return runner.UploadSoftware(record, sizeof image, image, 0); }, kStrProgressUploading, 2},
+        {[&] { return runner.UploadSoftware(record, sizeof image, image, 1); }, kStrProgressUploading, 3},
+        {[&] { return runner.UploadSoftware(record, sizeof image, image, 2); }, kStrProgressUploading, 2},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.run(), 0);
@@ -266,7 +270,7 @@ TEST_F(OperationRunnerTest, FailedCellOpeningReturnsItsStatusAndStartsNoThread) 
     };
     bool bodyRan = false;
     OperationRunner runner(ui, {}, failing, 1ms);
-    EXPECT_EQ(runner.RunOperation(record, {139, false},
+    EXPECT_EQ(runner.RunOperation(record, {kStrProgressRestarting, false},
                                   [&](OperationContext&) {
                                       bodyRan = true;
                                       return 0;

@@ -1,4 +1,4 @@
-#include "app/whole_file.h"
+#include "pages/whole_file.h"
 
 #include "config/config_file.h"
 #include "files/bounded_read.h"

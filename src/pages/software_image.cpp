@@ -1,5 +1,6 @@
-#include "app/software_image.h"
+#include "pages/software_image.h"
 
+#include "resources/ids/string_ids.h"
 #include "resources/string_table.h"
 
 #include <QResource>
@@ -9,8 +10,9 @@ namespace corvane {
 
 int DefaultSoftwareImage(std::span<const std::uint8_t>& image) {
     // Type "Firmware", name "FirmwareImage", as the program has always carried it.
-    const QString name = QStringLiteral(":/%1/%2").arg(QString::fromUtf8(ResourceString(113)),
-                                                       QString::fromUtf8(ResourceString(112)));
+    const QString name =
+        QStringLiteral(":/%1/%2").arg(QString::fromUtf8(ResourceString(kStrFirmwareResourceType)),
+                                      QString::fromUtf8(ResourceString(kStrFirmwareResourceName)));
     const QResource resource(name);
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
         resource.data() == nullptr) {

@@ -1,4 +1,4 @@
-#include "app/busy_indicator.h"
+#include "pages/busy_indicator.h"
 
 #include <QPainter>
 #include <QTimerEvent>

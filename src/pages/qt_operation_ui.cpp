@@ -1,6 +1,6 @@
-#include "app/qt_operation_ui.h"
+#include "pages/qt_operation_ui.h"
 
-#include "app/progress_dialog.h"
+#include "pages/progress_dialog.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/file_dialog.h"
+#include "pages/file_dialog.h"
 
 #include <QString>
 #include <optional>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/template_dialog.h"
+#include "resources/ids/icon_ids.h"
 
 #include <cstdint>
 #include <memory>
@@ -25,7 +26,7 @@ public:
     std::int32_t errorCode = 0; // shown on the "Error Code:" line when not 0
     bool showCancel = false;
     std::string caption; // replaces "Error" when not empty
-    unsigned iconId = 0; // replaces the stop icon (129) when not 0
+    IconId icon = kIconStop;
 
 protected:
     void OnInitDialog() override;

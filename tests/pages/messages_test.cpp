@@ -1,8 +1,13 @@
-#include "app/messages.h"
+#include "config/status_codes.h"
 #include "modal_driver.h"
 #include "pages/control_binding.h"
+#include "pages/messages.h"
 #include "resources/factory_defaults.h"
 #include "resources/icons.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/error_controls.h"
+#include "resources/ids/icon_ids.h"
+#include "resources/ids/string_ids.h"
 #include "resources/string_table.h"
 
 #include <QDialog>
@@ -31,16 +36,16 @@ struct Shown {
 void AnswerNext(Shown& shown, int answer) {
     OnNextModal([&shown, answer](QDialog& dialog) {
         shown.title = dialog.windowTitle();
-        shown.message = TextOf(&dialog, 1058);
-        shown.codeLineShown = IsShown(&dialog, 1077);
-        QCOMPARE(IsShown(&dialog, 1059), shown.codeLineShown);
-        shown.code = TextOf(&dialog, 1059);
-        shown.cancelShown = IsShown(&dialog, 2);
-        shown.okHasFocus = dialog.focusWidget() == GetControl(&dialog, 1);
-        QCOMPARE(TextOf(&dialog, 1077), QStringLiteral("Error Code:"));
-        QCOMPARE(TextOf(&dialog, 1), QStringLiteral("OK"));
-        QCOMPARE(TextOf(&dialog, 2), QStringLiteral("Cancel"));
-        shown.icon = qobject_cast<QLabel*>(GetControl(&dialog, 1141))->pixmap().toImage();
+        shown.message = TextOf(&dialog, error::kMessage);
+        shown.codeLineShown = IsShown(&dialog, error::kCodeLabel);
+        QCOMPARE(IsShown(&dialog, error::kCode), shown.codeLineShown);
+        shown.code = TextOf(&dialog, error::kCode);
+        shown.cancelShown = IsShown(&dialog, kCancel);
+        shown.okHasFocus = dialog.focusWidget() == GetControl(&dialog, kOk);
+        QCOMPARE(TextOf(&dialog, error::kCodeLabel), QStringLiteral("Error Code:"));
+        QCOMPARE(TextOf(&dialog, kOk), QStringLiteral("OK"));
+        QCOMPARE(TextOf(&dialog, kCancel), QStringLiteral("Cancel"));
+        shown.icon = qobject_cast<QLabel*>(GetControl(&dialog, error::kIcon))->pixmap().toImage();
         if (answer == 0) {
             dialog.close();
         } else {
@@ -49,7 +54,7 @@ void AnswerNext(Shown& shown, int answer) {
     });
 }
 
-QImage IconImage(unsigned id, const QImage& like) {
+QImage IconImage(IconId id, const QImage& like) {
     return ResourceIcon(id).pixmap(like.size()).toImage().convertToFormat(like.format());
 }
 
@@ -67,12 +72,15 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<unsigned>("message");
         QTest::addColumn<QString>("code");
-        QTest::newRow("success") << 0 << 134u << QString();
-        QTest::newRow("wrong password") << -16 << 135u << "-16";
-        QTest::newRow("out of memory") << -6731 << 136u << "-6731";
-        QTest::newRow("wait failed") << -6740 << 134u << "-6740";
-        QTest::newRow("socket time-out") << -4 << 134u << "-4";
-        QTest::newRow("station status") << 7 << 134u << "7";
+        QTest::newRow("success") << 0 << unsigned(kStrStationAccessError) << QString();
+        QTest::newRow("wrong password")
+            << session_status::kWrongPassword << unsigned(kStrWrongPassword) << "-16";
+        QTest::newRow("out of memory") << file_status::kOutOfMemory << unsigned(kStrOutOfMemory) << "-6731";
+        QTest::newRow("wait failed") << runner_status::kWaitFailed << unsigned(kStrStationAccessError)
+                                     << "-6740";
+        QTest::newRow("socket time-out")
+            << socket_status::kTimedOut << unsigned(kStrStationAccessError) << "-4";
+        QTest::newRow("station status") << 7 << unsigned(kStrStationAccessError) << "7";
     }
     void reportStatusFollowsItsTable() {
         QFETCH(int, status);
@@ -80,20 +88,20 @@ private slots:
         QFETCH(QString, code);
         Shown shown;
         AnswerNext(shown, 1);
-        QCOMPARE(ReportStatus(134, status, false), 1);
+        QCOMPARE(ReportStatus(kStrStationAccessError, status, false), 1);
         QCOMPARE(shown.title, QStringLiteral("Error"));
-        QCOMPARE(shown.message, ResourceText(message));
+        QCOMPARE(shown.message, ResourceText(StringId(message)));
         QCOMPARE(shown.codeLineShown, !code.isEmpty());
         if (!code.isEmpty()) {
             QCOMPARE(shown.code, code);
         }
         QVERIFY(!shown.cancelShown);
-        QCOMPARE(shown.icon, IconImage(129, shown.icon));
+        QCOMPARE(shown.icon, IconImage(kIconStop, shown.icon));
     }
 
     void reportingACancelShowsNothing() {
-        QCOMPARE(ReportStatus(134, -6725, false), 1);
-        QCOMPARE(ReportStatus(134, -6725, true), 1);
+        QCOMPARE(ReportStatus(kStrStationAccessError, runner_status::kCancelled, false), 1);
+        QCOMPARE(ReportStatus(kStrStationAccessError, runner_status::kCancelled, true), 1);
     }
 
     void confirmationsReturnOneOnlyForOk_data() {
@@ -108,8 +116,8 @@ private slots:
         QFETCH(int, result);
         Shown shown;
         AnswerNext(shown, answer);
-        QCOMPARE(ShowMessage(143, 0, true), result);
-        QCOMPARE(shown.message, ResourceText(143));
+        QCOMPARE(ShowMessage(kStrConfirmRestart, 0, true), result);
+        QCOMPARE(shown.message, ResourceText(kStrConfirmRestart));
         QVERIFY(shown.cancelShown);
         QVERIFY(shown.okHasFocus);
         QVERIFY(!shown.codeLineShown);
@@ -117,34 +125,36 @@ private slots:
 
     void escapeAnswersAConfirmationWithCancel() {
         OnNextModal([](QDialog& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
-        QCOMPARE(ShowMessage(144, 0, true), 2);
+        QCOMPARE(ShowMessage(kStrConfirmUpload, 0, true), 2);
     }
 
     void anUnknownMessageIdStillShowsTheDialog() {
         Shown shown;
         AnswerNext(shown, 1);
-        QCOMPARE(ShowMessage(199, 0, false), 1);
+        QCOMPARE(ShowMessage(StringId(199), 0, false), 1);
         QCOMPARE(shown.message, QString());
     }
 
     void equivalentNetworkPasswordShowsTheKeyOnItsOwnLine() {
         Shown shown;
         AnswerNext(shown, 1);
-        QCOMPARE(ShowFormattedMessage(152, 151, false, "0A1B2C3D4E"), 1);
+        QCOMPARE(ShowFormattedMessage(kStrEquivalentPasswordCaption, kStrEquivalentPasswordText, false,
+                                      "0A1B2C3D4E"),
+                 1);
         QCOMPARE(shown.title, QStringLiteral("Equivalent Network Password"));
         QVERIFY(shown.message.startsWith(QStringLiteral("To connect to the Corvane network")));
         QVERIFY(
             shown.message.endsWith(QStringLiteral("equivalent network password: \n\n        0A1B2C3D4E")));
         QVERIFY(!shown.codeLineShown);
         QVERIFY(!shown.cancelShown);
-        QCOMPARE(shown.icon, IconImage(154, shown.icon));
-        QVERIFY(shown.icon != IconImage(129, shown.icon));
+        QCOMPARE(shown.icon, IconImage(kIconNote, shown.icon));
+        QVERIFY(shown.icon != IconImage(kIconStop, shown.icon));
     }
 
     void resetNoticeNamesTheFactorySubnet() {
         Shown shown;
         AnswerNext(shown, 2);
-        QCOMPARE(ShowFormattedMessage(156, 158, true), 2);
+        QCOMPARE(ShowFormattedMessage(kStrNoteCaption, kStrStationReset, true), 2);
         QCOMPARE(shown.title, QStringLiteral("Note"));
         const QString subnet = QString::fromUtf8(kFactoryDefaultSubnet.data(), kFactoryDefaultSubnet.size());
         QVERIFY(

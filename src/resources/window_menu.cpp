@@ -1,4 +1,4 @@
-#include "app/window_menu.h"
+#include "resources/window_menu.h"
 
 #include "resources/main_menu.h"
 
@@ -10,9 +10,9 @@
 
 namespace corvane {
 
-QMenuBar* InstallMenuBar136(QDialog* window, std::function<void(int command)> onCommand,
-                            std::function<void(QMenu* menu, int position)> onMenuOpening) {
-    QMenuBar* menuBar = CreateMenuBar136(window, std::move(onCommand));
+QMenuBar* InstallMainMenu(QDialog* window, std::function<void(int command)> onCommand,
+                          std::function<void(QMenu* menu, int position)> onMenuOpening) {
+    QMenuBar* menuBar = CreateMainMenu(window, std::move(onCommand));
     window->layout()->setMenuBar(menuBar);
     const auto menus = menuBar->actions();
     for (int position = 0; position < menus.size(); ++position) {

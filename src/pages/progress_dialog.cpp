@@ -1,17 +1,15 @@
-#include "app/progress_dialog.h"
+#include "pages/progress_dialog.h"
 
 #include "pages/control_binding.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/progress_controls.h"
 #include "resources/string_table.h"
 #include "ui_template_153_progress.h"
 
 #include <QCoreApplication>
 
 namespace corvane {
-namespace {
-
-constexpr int kText = 1139;
-
-} // namespace
+namespace {} // namespace
 
 ProgressDialog::ProgressDialog(const ProgressSpec& progress, QWidget* parent)
     : TemplateDialog(parent), ui_(std::make_unique<Ui::ProgressTemplate>()), spec_(progress) {
@@ -38,10 +36,10 @@ void ProgressDialog::OnInitDialog() {
         return;
     }
     if (spec_.textId != 0) {
-        SetControlText(this, kText, std::string(ResourceString(spec_.textId)));
+        SetControlText(this, progress::kText, std::string(ResourceString(spec_.textId)));
     }
     if (spec_.disableCancel) {
-        EnableControl(this, TemplateDialog::kCancel, false);
+        EnableControl(this, kCancel, false);
     }
 }
 

@@ -1,7 +1,10 @@
-#include "app/error_dialog.h"
+#include "pages/error_dialog.h"
 
 #include "pages/control_binding.h"
 #include "resources/icons.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/error_controls.h"
+#include "resources/ids/icon_ids.h"
 #include "ui_template_148_error.h"
 
 #include <QApplication>
@@ -11,14 +14,8 @@
 namespace corvane {
 namespace {
 
-constexpr int kIcon = 1141;
-constexpr int kMessage = 1058;
-constexpr int kCode = 1059;
-constexpr int kCodeLabel = 1077;
-constexpr unsigned kStopIcon = 129;
-
-void SetIcon(QWidget* dialog, unsigned iconId) {
-    auto* icon = qobject_cast<QLabel*>(GetControl(dialog, kIcon));
+void SetIcon(QWidget* dialog, IconId iconId) {
+    auto* icon = qobject_cast<QLabel*>(GetControl(dialog, error::kIcon));
     const int extent = QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, dialog);
     icon->setPixmap(ResourceIcon(iconId).pixmap(extent, extent));
 }
@@ -28,7 +25,6 @@ void SetIcon(QWidget* dialog, unsigned iconId) {
 ErrorDialog::ErrorDialog(QWidget* parent)
     : TemplateDialog(parent), ui_(std::make_unique<Ui::ErrorDialogTemplate>()) {
     ui_->setupUi(this);
-    SetIcon(this, kStopIcon);
     BindStandardButtons();
 }
 
@@ -38,21 +34,19 @@ void ErrorDialog::OnInitDialog() {
     if (!caption.empty()) {
         setWindowTitle(QString::fromStdString(caption));
     }
-    if (iconId != 0) {
-        SetIcon(this, iconId);
-    }
-    SetControlText(this, kMessage, message);
+    SetIcon(this, icon);
+    SetControlText(this, error::kMessage, message);
     if (errorCode == 0) {
-        ShowControl(this, kCodeLabel, false);
-        ShowControl(this, kCode, false);
+        ShowControl(this, error::kCodeLabel, false);
+        ShowControl(this, error::kCode, false);
     } else {
-        SetControlNumber(this, kCode, errorCode);
+        SetControlNumber(this, error::kCode, errorCode);
     }
     if (showCancel) {
-        ShowControl(this, TemplateDialog::kCancel, true);
+        ShowControl(this, kCancel, true);
     }
     // OK keeps the focus even when Cancel, earlier in the tab order, is shown.
-    GetControl(this, TemplateDialog::kOk)->setFocus(Qt::OtherFocusReason);
+    GetControl(this, kOk)->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace corvane

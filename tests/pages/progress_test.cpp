@@ -1,12 +1,16 @@
-#include "app/progress_dialog.h"
-#include "app/qt_operation_ui.h"
 #include "app/runner/operation_runner.h"
 #include "config/config_record.h"
+#include "config/status_codes.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
 #include "pages/control_binding.h"
+#include "pages/progress_dialog.h"
+#include "pages/qt_operation_ui.h"
 #include "protocol/net_socket.h"
 #include "protocol/socket_cell.h"
+#include "resources/ids/dialog_buttons.h"
+#include "resources/ids/progress_controls.h"
+#include "resources/ids/string_ids.h"
 #include "resources/string_table.h"
 
 #include <QApplication>
@@ -29,49 +33,52 @@ private slots:
     }
 
     void showsItsTextBesideABusyWheelWithCancel_data() {
-        QTest::addColumn<unsigned>("textId");
+        QTest::addColumn<unsigned>("textId"); // a StringId, or 0 for the template's own text
         QTest::addColumn<bool>("disableCancel");
         QTest::addColumn<QString>("text");
-        QTest::newRow("reading") << 137u << false << "Reading configuration from base station...";
-        QTest::newRow("uploading") << 140u << false << "Updating base station software...";
+        QTest::newRow("reading") << unsigned(kStrProgressReading) << false
+                                 << "Reading configuration from base station...";
+        QTest::newRow("uploading") << unsigned(kStrProgressUploading) << false
+                                   << "Updating base station software...";
         QTest::newRow("template text") << 0u << false << "Waiting for Base Station...";
-        QTest::newRow("Cancel disabled") << 139u << true << "Restarting base station...";
+        QTest::newRow("Cancel disabled")
+            << unsigned(kStrProgressRestarting) << true << "Restarting base station...";
     }
     void showsItsTextBesideABusyWheelWithCancel() {
         QFETCH(unsigned, textId);
         QFETCH(bool, disableCancel);
         QFETCH(QString, text);
-        ProgressDialog progress({textId, disableCancel});
+        ProgressDialog progress({StringId(textId), disableCancel});
         OnNextModal([&](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Progress"));
-            QCOMPARE(TextOf(&dialog, 1139), text);
-            QCOMPARE(TextOf(&dialog, 2), QStringLiteral("Cancel"));
-            QCOMPARE(GetControl(&dialog, 2)->isEnabled(), !disableCancel);
+            QCOMPARE(TextOf(&dialog, progress::kText), text);
+            QCOMPARE(TextOf(&dialog, kCancel), QStringLiteral("Cancel"));
+            QCOMPARE(GetControl(&dialog, kCancel)->isEnabled(), !disableCancel);
             QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("busy"))->isVisible());
             dialog.reject();
         });
-        QCOMPARE(progress.RunModal(), 2);
+        QCOMPARE(progress.RunModal(), int(kCancel));
     }
 
     void completionAndCancelEndTheDialogOnceWhicheverComesFirst_data() {
         QTest::addColumn<bool>("cancelFirst");
         QTest::addColumn<int>("result");
-        QTest::newRow("Cancel, then completion") << true << 2;
-        QTest::newRow("completion, then Cancel") << false << 1;
+        QTest::newRow("Cancel, then completion") << true << int(kCancel);
+        QTest::newRow("completion, then Cancel") << false << int(kOk);
     }
     void completionAndCancelEndTheDialogOnceWhicheverComesFirst() {
         QFETCH(bool, cancelFirst);
         QFETCH(int, result);
-        ProgressDialog progress({138, false});
+        ProgressDialog progress({kStrProgressUpdating, false});
         int finished = 0;
         connect(&progress, &QDialog::finished, this, [&] { ++finished; });
         OnNextModal([&](QDialog& dialog) {
             if (cancelFirst) {
-                ClickControl(&dialog, 2);
+                ClickControl(&dialog, kCancel);
                 progress.NotifyDone();
             } else {
                 progress.NotifyDone();
-                ClickControl(&dialog, 2);
+                ClickControl(&dialog, kCancel);
             }
         });
         QCOMPARE(progress.RunModal(), result);
@@ -80,17 +87,19 @@ private slots:
     }
 
     void completionBeforeInitialisationEndsTheDialogAtOnceWithOne() {
-        ProgressDialog progress({137, false});
+        ProgressDialog progress({kStrProgressReading, false});
         progress.NotifyDone();
         OnNextModal([](QDialog&) {}); // nobody answers: the dialog ends by itself
-        QCOMPARE(progress.RunModal(), 1);
+        QCOMPARE(progress.RunModal(), int(kOk));
     }
 
     void aQuickOperationShowsOnlyTheWaitCursor() {
         QtOperationUi ui;
         OperationRunner runner(ui, {});
         ConfigRecord record;
-        QCOMPARE(runner.RunOperation(record, {137, false}, [](OperationContext&) { return 0; }), 0);
+        QCOMPARE(
+            runner.RunOperation(record, {kStrProgressReading, false}, [](OperationContext&) { return 0; }),
+            0);
         QVERIFY(QApplication::overrideCursor() == nullptr); // no dialog either: cleanup() would name it
     }
 
@@ -100,15 +109,16 @@ private slots:
         ConfigRecord record;
         Event release(Event::ResetMode::Manual);
         OnNextModal([&](QDialog& dialog) {
-            QCOMPARE(TextOf(&dialog, 1139), QStringLiteral("Updating base station configuration..."));
+            QCOMPARE(TextOf(&dialog, progress::kText),
+                     QStringLiteral("Updating base station configuration..."));
             release.Set();
         });
-        QCOMPARE(runner.RunOperation(record, {138, false},
+        QCOMPARE(runner.RunOperation(record, {kStrProgressUpdating, false},
                                      [&](OperationContext&) {
                                          release.Wait();
-                                         return -16;
+                                         return session_status::kWrongPassword;
                                      }),
-                 -16);
+                 session_status::kWrongPassword);
     }
 
     void cancelRacingCompletionEndsTheDialogExactlyOnce() {
@@ -126,16 +136,17 @@ private slots:
                     dialogResult = result;
                 });
                 releaser = std::thread([&] { go.Set(); });
-                ClickControl(&dialog, 2);
+                ClickControl(&dialog, kCancel);
             });
-            const int result = runner.RunOperation(record, {139, false}, [&](OperationContext&) {
-                go.Wait();
-                return 0;
-            });
+            const int result =
+                runner.RunOperation(record, {kStrProgressRestarting, false}, [&](OperationContext&) {
+                    go.Wait();
+                    return 0;
+                });
             releaser.join();
             QCoreApplication::sendPostedEvents();
             QCOMPARE(ends, 1);
-            QCOMPARE(result, dialogResult == 2 ? -6725 : 0);
+            QCOMPARE(result, dialogResult == kCancel ? runner_status::kCancelled : 0);
         }
     }
 
@@ -151,22 +162,23 @@ private slots:
         std::atomic<int> bodyStatus{1};
         OnNextModal([&](QDialog& dialog) {
             waiting.Wait();
-            ClickControl(&dialog, 2);
+            ClickControl(&dialog, kCancel);
         });
-        const int result = runner.RunOperation(record, {137, false}, [&](OperationContext& context) {
-            NetSocket* socket = context.cell->Current();
-            int status = NetSocketConnect(socket, peer.Host().c_str(), 0, 0, 5000);
-            waiting.Set();
-            if (status == 0) {
-                char reply[4];
-                std::uint32_t received = 0;
-                status = NetSocketReceive(socket, sizeof reply, reply, &received, 0, 0);
-            }
-            bodyStatus = status;
-            return status;
-        });
-        QCOMPARE(result, -6725);
-        QCOMPARE(bodyStatus.load(), -5);
+        const int result =
+            runner.RunOperation(record, {kStrProgressReading, false}, [&](OperationContext& context) {
+                NetSocket* socket = context.cell->Current();
+                int status = NetSocketConnect(socket, peer.Host().c_str(), 0, 0, 5000);
+                waiting.Set();
+                if (status == 0) {
+                    char reply[4];
+                    std::uint32_t received = 0;
+                    status = NetSocketReceive(socket, sizeof reply, reply, &received, 0, 0);
+                }
+                bodyStatus = status;
+                return status;
+            });
+        QCOMPARE(result, runner_status::kCancelled);
+        QCOMPARE(bodyStatus.load(), socket_status::kAborted);
     }
 };
 

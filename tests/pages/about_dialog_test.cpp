@@ -1,6 +1,8 @@
-#include "app/about_dialog.h"
 #include "modal_driver.h"
+#include "pages/about_dialog.h"
 #include "pages/control_binding.h"
+#include "resources/ids/about_controls.h"
+#include "resources/ids/dialog_buttons.h"
 
 #include <QDialog>
 #include <QFontInfo>
@@ -25,13 +27,13 @@ private slots:
         QFont versionFont;
         OnNextModal([&](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QStringLiteral("About Corvane Admin Utility"));
-            QCOMPARE(TextOf(&dialog, 1105), QStringLiteral("Corvane Admin Utility for Windows"));
-            QCOMPARE(TextOf(&dialog, 1106), QStringLiteral("Version 1.0"));
-            QVERIFY(!TextOf(&dialog, 1107).isEmpty());
-            QVERIFY(!qobject_cast<QLabel*>(GetControl(&dialog, 1108))->pixmap().isNull());
-            titleFont = GetControl(&dialog, 1105)->font();
-            versionFont = GetControl(&dialog, 1106)->font();
-            ClickControl(&dialog, 1);
+            QCOMPARE(TextOf(&dialog, about::kTitle), QStringLiteral("Corvane Admin Utility for Windows"));
+            QCOMPARE(TextOf(&dialog, about::kVersion), QStringLiteral("Version 1.0"));
+            QVERIFY(!TextOf(&dialog, about::kNotice).isEmpty());
+            QVERIFY(!qobject_cast<QLabel*>(GetControl(&dialog, about::kProgramIcon))->pixmap().isNull());
+            titleFont = GetControl(&dialog, about::kTitle)->font();
+            versionFont = GetControl(&dialog, about::kVersion)->font();
+            ClickControl(&dialog, kOk);
         });
         QCOMPARE(about.exec(), 1);
         QCOMPARE(titleFont.family(), QStringLiteral("MS Serif"));

@@ -1,15 +1,11 @@
 #pragma once
 
+#include "config/status_codes.h"
+
 #include <cstdint>
 #include <span>
 
 namespace corvane {
-
-// Status codes of the default software image.
-namespace software_status {
-constexpr int kDefaultImageMissing = -6732;
-constexpr int kDefaultImageEmpty = -6736;
-} // namespace software_status
 
 // The default software image among the program's own resources, never copied: 0, kDefaultImageMissing or
 // kDefaultImageEmpty.

@@ -1,7 +1,10 @@
-#include "app/about_dialog.h"
+#include "pages/about_dialog.h"
 
 #include "pages/control_binding.h"
 #include "resources/icons.h"
+#include "resources/ids/about_controls.h"
+#include "resources/ids/icon_ids.h"
+#include "resources/ids/string_ids.h"
 #include "resources/string_table.h"
 #include "ui_template_144_about.h"
 
@@ -11,9 +14,6 @@
 namespace corvane {
 namespace {
 
-constexpr int kProgramIcon = 1108;
-constexpr int kTitle = 1105;
-constexpr int kNotice = 1107;
 constexpr char kNoticeText[] = "Copyright \xA9 2026 Tessel. All rights reserved.";
 
 // A plain decimal conversion: the leading digits, 0 without any.
@@ -28,9 +28,9 @@ int DecimalPrefix(std::string_view text) {
 AboutDialog::AboutDialog(QWidget* parent)
     : TemplateDialog(parent), ui_(std::make_unique<Ui::AboutTemplate>()) {
     ui_->setupUi(this);
-    auto* icon = qobject_cast<QLabel*>(GetControl(this, kProgramIcon));
-    icon->setPixmap(ResourceIcon(128).pixmap(48, 48));
-    SetControlText(this, kNotice, kNoticeText);
+    auto* icon = qobject_cast<QLabel*>(GetControl(this, about::kProgramIcon));
+    icon->setPixmap(ResourceIcon(kIconProgram).pixmap(48, 48));
+    SetControlText(this, about::kNotice, kNoticeText);
     BindStandardButtons();
 }
 
@@ -39,13 +39,13 @@ AboutDialog::~AboutDialog() = default;
 void AboutDialog::OnInitDialog() {
     // The size is in tenths of a point. The typeface may be missing here; the closest serif face then stands
     // in.
-    const std::string_view face = ResourceString(115);
+    const std::string_view face = ResourceString(kStrAboutFontFace);
     titleFont_ = QFont(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
     titleFont_.setStyleHint(QFont::Serif);
-    if (const int tenths = DecimalPrefix(ResourceString(116)); tenths > 0) {
+    if (const int tenths = DecimalPrefix(ResourceString(kStrAboutFontSize)); tenths > 0) {
         titleFont_.setPointSizeF(tenths / 10.0);
     }
-    SetControlFont(this, kTitle, &titleFont_, true);
+    SetControlFont(this, about::kTitle, &titleFont_, true);
 }
 
 } // namespace corvane

@@ -1,9 +1,9 @@
-#include "app/software_upload.h"
+#include "pages/software_upload.h"
 
-#include "app/file_dialog.h"
 #include "app/runner/operation_runner.h"
-#include "app/software_image.h"
-#include "app/whole_file.h"
+#include "pages/file_dialog.h"
+#include "pages/software_image.h"
+#include "pages/whole_file.h"
 #include "resources/ids/string_ids.h"
 #include "resources/string_table.h"
 

@@ -1,7 +1,7 @@
-#include "app/program_runner.h"
+#include "pages/program_runner.h"
 
-#include "app/qt_operation_ui.h"
 #include "app/runner/station_bodies.h"
+#include "pages/qt_operation_ui.h"
 
 namespace corvane {
 

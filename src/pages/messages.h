@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/ids/string_ids.h"
 #include "resources/message_format.h"
 
 #include <cstdint>
@@ -10,20 +11,20 @@ namespace corvane {
 // OK, 2 for Cancel or the close box.
 
 // Shows string `messageId`, with its error code when not 0, and Cancel when asked.
-int ShowMessage(unsigned messageId, std::int32_t errorCode, bool showCancel);
+int ShowMessage(StringId messageId, std::int32_t errorCode, bool showCancel);
 
 // Reports the status of a base-station operation: 0 shows the message without code; a user's cancel (-6725)
-// shows nothing and gives 1; a wrong password (-16) shows message 135 and lack of memory (-6731) message 136,
+// shows nothing and gives 1; a wrong password (-16) and lack of memory (-6731) show messages of their own,
 // each with its code; any other status shows the message with the status as code.
-int ReportStatus(unsigned messageId, std::int32_t status, bool showCancel);
+int ReportStatus(StringId messageId, std::int32_t status, bool showCancel);
 
 // Shows string `formatId` formatted with `args` under the caption of string `captionId`, with the note icon
 // and no code.
-int ShowFormattedMessageWith(unsigned captionId, unsigned formatId, bool showCancel,
+int ShowFormattedMessageWith(StringId captionId, StringId formatId, bool showCancel,
                              std::initializer_list<FormatArg> args);
 
 template <typename... Args>
-int ShowFormattedMessage(unsigned captionId, unsigned formatId, bool showCancel, const Args&... args) {
+int ShowFormattedMessage(StringId captionId, StringId formatId, bool showCancel, const Args&... args) {
     return ShowFormattedMessageWith(captionId, formatId, showCancel, {MakeFormatArg(args)...});
 }
 

@@ -1,7 +1,7 @@
-#include "app/configuration_file.h"
+#include "pages/configuration_file.h"
 
-#include "app/whole_file.h"
 #include "config/config_file.h"
+#include "pages/whole_file.h"
 #include "resources/ids/string_ids.h"
 #include "resources/message_format.h"
 #include "resources/string_table.h"
