@@ -30,9 +30,8 @@ int ScanStations(const ScanTarget& target, std::vector<std::unique_ptr<ConfigRec
     const int status = StartDiscovery(
         discovery,
         [&stations](std::unique_ptr<ConfigRecord>& record) {
-            const bool listed = std::any_of(stations.begin(), stations.end(), [&](const auto& known) {
-                return known->wanMac == record->wanMac && known->stationAddress == record->stationAddress;
-            });
+            const bool listed = std::any_of(stations.begin(), stations.end(),
+                                            [&](const auto& known) { return SameStation(*known, *record); });
             if (!listed)
                 stations.push_back(std::move(record));
             return true;
