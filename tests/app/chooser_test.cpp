@@ -460,10 +460,16 @@ private slots:
         bench.chooser().MarkRestarting(*bench.chooser().GetSelectedStation(false));
         AnswerPassword(QStringLiteral("orchid"));
         OnNextModal([&](QDialog& dialog) {
+            // The worker goes on even when a check fails, so that the operation ends.
+            struct Release {
+                Event& gate;
+                ~Release() { gate.Set(); }
+            } release{gate};
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Progress"));
+            // The rescan's answers can refill the list before a poll would see it empty.
+            QSignalSpy emptied(bench.chooser().StationList().model(), &QAbstractItemModel::modelReset);
             bench.now() += 20;
-            QTRY_COMPARE(bench.chooser().StationCount(), std::size_t(0));
-            gate.Set();
+            QTRY_VERIFY(!emptied.isEmpty());
         });
         ClickControl(&bench.chooser(), chooser::kConfigure);
         QCOMPARE(OpenConfigWindows().size(), 1);
