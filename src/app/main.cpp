@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "files/file_name.h"
 #include "resources/icons.h"
 #include "resources/ids/icon_ids.h"
 
@@ -6,10 +7,7 @@
 
 int main(int argc, char** argv) {
     // Every argument is a configuration file, never an option: Qt sees the program name only.
-    QStringList files;
-    for (int i = 1; i < argc; ++i) {
-        files << QString::fromLocal8Bit(argv[i]);
-    }
+    const QStringList files = corvane::ProgramArguments(argc, argv);
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane Admin Utility"));

@@ -5,13 +5,13 @@
 #include "cli/exit_codes.h"
 #include "config/config_file.h"
 #include "files/bounded_read.h"
+#include "files/file_name.h"
 #include "files/save_file.h"
 #include "protocol/message_header.h"
 #include "protocol/station_exchanges.h"
 #include "resources/ids/string_ids.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <sys/stat.h>
 #include <vector>
 
 namespace corvane::cli {
@@ -57,8 +57,10 @@ bool ReadSoftwareImage(CliIo& io, const QString& path, QByteArray& image, int& c
 
 bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason, bool ownerOnly) {
     // A replacement keeps the permissions of the file it replaces: those go first.
-    if (ownerOnly && QFileInfo(path).isFile() &&
-        !QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+    const QByteArray name = FileNameBytes(path);
+    struct stat existing {};
+    if (ownerOnly && ::stat(name.constData(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+        ::chmod(name.constData(), S_IRUSR | S_IWUSR) != 0) {
         reason = QStringLiteral("its permissions cannot be made owner-only");
         return false;
     }

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "cli/terminal_echo.h"
+#include "files/file_name.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -40,7 +41,6 @@ int main(int argc, char** argv) {
         io.interruptible = [](bool waiting) { waitingForStation = waiting ? 1 : 0; };
     }
     corvane::cli::InstallTerminatingSignalHandlers(InterruptWait);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
-    return corvane::cli::RunCli(args, io);
+    // Not QCoreApplication::arguments(): file names keep the bytes the system gave.
+    return corvane::cli::RunCli(corvane::ProgramArguments(argc, argv), io);
 }

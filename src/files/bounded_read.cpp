@@ -1,7 +1,13 @@
 #include "files/bounded_read.h"
 
+#include "files/file_name.h"
+
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace corvane {
 
@@ -11,12 +17,26 @@ QString TooLarge(qint64 limit) {
     return QStringLiteral("the file is larger than %1 bytes").arg(limit);
 }
 
+// Opens the file by the bytes of its name, which need not be UTF-8.
+bool OpenForReading(const QString& path, QFile& file, QString& reason) {
+    const int descriptor = ::open(FileNameBytes(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        reason = file.errorString();
+        ::close(descriptor);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ReadFileBounded(const QString& path, qint64 limit, QByteArray& bytes, QString& reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
+    QFile file;
+    if (!OpenForReading(path, file, reason)) {
         return false;
     }
     if (file.size() > limit) {
@@ -49,9 +69,8 @@ bool ReadDeviceBounded(QIODevice& device, qint64 limit, QByteArray& bytes, QStri
 }
 
 bool ReadFirstLine(const QString& path, qint64 limit, QByteArray& line, QString& reason) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = file.errorString();
+    QFile file;
+    if (!OpenForReading(path, file, reason)) {
         return false;
     }
     // readLine stops after the line end or at the limit, so a file without one is never read whole.

@@ -6,6 +6,8 @@
 
 namespace corvane {
 
+// Files are reached by the bytes of their names (files/file_name.h).
+
 // Size bounds for the kinds of file the programs read, far above any real one of its kind.
 constexpr qint64 kMaxConfigurationFileSize = 256 * 1024 * 1024; // configuration and JSON files
 constexpr qint64 kMaxPasswordLineSize = 64 * 1024;              // the first line of a password file

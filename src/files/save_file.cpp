@@ -1,9 +1,37 @@
 #include "files/save_file.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include "files/file_name.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvane {
+namespace {
+
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool WriteAll(int descriptor, QByteArrayView bytes) {
+    const char* next = bytes.data();
+    for (qsizetype left = bytes.size(); left > 0;) {
+        const ssize_t written = ::write(descriptor, next, std::size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        next += written;
+        left -= written;
+    }
+    return true;
+}
+
+} // namespace
 
 bool WriteAndFlush(QFileDevice& file, QByteArrayView bytes, QString& reason) {
     if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush()) {
@@ -14,26 +42,37 @@ bool WriteAndFlush(QFileDevice& file, QByteArrayView bytes, QString& reason) {
 }
 
 bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reason) {
-    const QFileInfo existing(path); // follows a symbolic link to what it names
-    if (existing.exists() && !existing.isFile()) {
+    // By the bytes of the name, which need not be UTF-8; a symbolic link is followed to what it names.
+    QByteArray target = FileNameBytes(path);
+    struct stat existing {};
+    const bool existed = ::stat(target.constData(), &existing) == 0;
+    if (existed && !S_ISREG(existing.st_mode)) {
         reason = QStringLiteral("not a regular file; it is left as it is");
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
+    if (existed) {
+        const std::unique_ptr<char, decltype(&std::free)> real(::realpath(target.constData(), nullptr),
+                                                               &std::free);
+        if (real == nullptr) {
+            reason = SystemReason(errno);
+            return false;
+        }
+        target = real.get();
+    }
+    // A new file beside the old one, renamed over it only once every byte has reached the disk.
+    QByteArray temporary = target + ".XXXXXX";
+    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (descriptor < 0) {
+        reason = SystemReason(errno);
         return false;
     }
-    if (!existing.exists() && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        reason = file.errorString();
-        return false; // the destructor removes the temporary file
-    }
-    // Qt 6.4's commit() can miss the failure of the last buffered write and rename an empty file over the
-    // old one: nothing is committed until every byte has reached the system.
-    if (!WriteAndFlush(file, bytes, reason))
-        return false;
-    if (!file.commit()) {
-        reason = file.errorString();
+    const mode_t mode = existed ? existing.st_mode & 07777 : S_IRUSR | S_IWUSR;
+    const bool written =
+        ::fchmod(descriptor, mode) == 0 && WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
+    const int writeError = errno;
+    if (::close(descriptor) != 0 || !written || ::rename(temporary.constData(), target.constData()) != 0) {
+        reason = SystemReason(written ? errno : writeError);
+        ::unlink(temporary.constData());
         return false;
     }
     return true;

@@ -13,7 +13,7 @@ bool WriteAndFlush(QFileDevice& file, QByteArrayView bytes, QString& reason);
 // Replaces the file at `path` with `bytes` as a whole, or leaves it as it was: false with the reason.
 // Something there that is not a regular file (a directory, a device, a pipe) is refused, never replaced; a
 // symbolic link to a regular file is followed. A new file is readable by its owner only (it may hold
-// secrets); an existing one keeps its permissions.
+// secrets); an existing one keeps its permissions. The file is reached by FileNameBytes(path).
 bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reason);
 
 } // namespace corvane

@@ -2,8 +2,8 @@
 
 #include "config/config_file.h"
 #include "files/bounded_read.h"
+#include "files/file_name.h"
 
-#include <QFile>
 #include <cstdio>
 #include <memory>
 
@@ -17,7 +17,7 @@ struct FileCloser {
 } // namespace
 
 int ReadWholeFile(const QString& path, std::vector<std::uint8_t>& bytes) {
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "rb"));
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(FileNameBytes(path).constData(), "rb"));
     if (!file) {
         return file_status::kNotOpened;
     }

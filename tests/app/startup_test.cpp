@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "chooser_fixture.h"
 #include "config/config_file.h"
+#include "files/file_name.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
 #include "pages/control_binding.h"
@@ -18,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 
 namespace corvane {
 
@@ -101,6 +104,26 @@ private slots:
                 QStringLiteral("An error occurred while trying to read the configuration file.")));
         }
         delete chooser.data();
+    }
+
+    // A name from the command line whose bytes are not UTF-8 (made on a Latin-1 system) opens by those bytes.
+    void opensAFileWhoseNameIsNotUtf8() {
+        QTemporaryDir dir;
+        const QByteArray bytes = QFile::encodeName(dir.path()) + "/b\xFCro.cfg";
+        ConfigRecord record;
+        record.syNm = "Cellar";
+        std::vector<std::uint8_t> image;
+        QCOMPARE(WriteConfigFile(record, image), 0);
+        std::ofstream(bytes.constData(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(image.data()), std::streamsize(image.size()));
+        QList<QPointer<ConfigWindow>> opened;
+        WindowWatcher watcher(opened);
+        const QPointer<ChooserWindow> chooser = StartAdminUtility({FileNameFromBytes(bytes)}, Options());
+        QVERIFY(chooser != nullptr);
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened.front()->windowTitle(), QStringLiteral("Configure \"Cellar\" Base Station"));
+        delete chooser.data();
+        std::filesystem::remove(bytes.toStdString()); // which Qt could not remove either
     }
 
     void closingTheChooserEndsTheProgramEvenWithWindowsOpen() {

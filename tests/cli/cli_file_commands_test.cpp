@@ -6,11 +6,13 @@
 #include "config/property_catalogue.h"
 #include "config/property_codec.h"
 #include "config/property_tag.h"
+#include "files/file_name.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
@@ -445,6 +447,24 @@ TEST_F(CliFileTest, RandomStationRecordsSurviveExportAndImport) {
         const auto [sent, back] = RoundTrip(dir_, record);
         ASSERT_EQ(back, sent) << "round " << round;
     }
+}
+
+// A file name from the command line whose bytes are not UTF-8 (made on a Latin-1 system) is read and written
+// by those bytes.
+TEST_F(CliFileTest, FileNamesThatAreNotUtf8KeepTheirBytes) {
+    const QByteArray bytes = QFile::encodeName(dir_.path()) + "/b\xFCro.cfg";
+    const QString name = FileNameFromBytes(bytes);
+    WriteAll(Path("in.json"), kFullJson);
+    const CliRun imported = RunTool({"import", Path("in.json"), "-o", name});
+    ASSERT_EQ(imported.exit, kExitSuccess) << imported.err.toStdString();
+    struct stat status {};
+    EXPECT_EQ(::stat(bytes.constData(), &status), 0) << "written under the very bytes";
+    const CliRun shown = RunTool({"show", name});
+    EXPECT_EQ(shown.exit, kExitSuccess) << shown.err.toStdString();
+    EXPECT_TRUE(shown.out.contains("\"Attic\""));
+    EXPECT_EQ(RunTool({"show", QString::fromLocal8Bit(bytes)}).exit, kExitReadFailed)
+        << "Qt's own reading of the name finds no such file";
+    std::filesystem::remove(bytes.toStdString()); // which Qt could not remove either
 }
 
 struct KeyCase {
