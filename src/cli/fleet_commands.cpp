@@ -10,20 +10,23 @@
 #include "cli/terminal_progress.h"
 #include "cli/terminal_text.h"
 #include "config/hex_text.h"
+#include "files/file_name.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/station_exchanges.h"
 #include "protocol/station_operations.h"
 #include "resources/station_text.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <mutex>
 #include <set>
+#include <sys/stat.h>
 
 namespace corvane::cli {
 
@@ -247,19 +250,18 @@ private:
     std::set<QString> names_;
 };
 
-// The backup directory, made owner-only when it is new. False with the reason.
+// The backup directory, made owner-only when it is new (its parent must exist). False with the reason.
 bool PrepareDirectory(const QString& path, QString& reason) {
-    const QFileInfo existing(path);
-    if (existing.exists()) {
-        if (existing.isDir())
+    const QByteArray name = FileNameBytes(path);
+    struct stat existing {};
+    if (::stat(name.constData(), &existing) == 0) {
+        if (S_ISDIR(existing.st_mode))
             return true;
         reason = QStringLiteral("not a directory");
         return false;
     }
-    if (!QDir().mkpath(path) ||
-        !QFile::setPermissions(path,
-                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
-        reason = QStringLiteral("the directory cannot be made");
+    if (::mkdir(name.constData(), S_IRWXU) != 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     return true;
@@ -287,8 +289,9 @@ int RunBackup(const QStringList& words, CliIo& io) {
         io, command, stations,
         [&](FleetStation& station) {
             if (!station.identified) {
-                station.outcome =
-                    IdentifyStation(station.target, io.interruptFd, kIdentifyTime, station.answer);
+                // Within --timeout too, as every exchange with a station.
+                const auto limit = std::min<std::chrono::milliseconds>(kIdentifyTime, station.target.timeout);
+                station.outcome = IdentifyStation(station.target, io.interruptFd, limit, station.answer);
                 station.identified = station.outcome.ok();
                 if (!station.identified)
                     return true;

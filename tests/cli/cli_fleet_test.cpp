@@ -1,9 +1,12 @@
 #include "cli/backup_file_name.h"
+#include "cli/exit_codes.h"
 #include "cli/fleet_runner.h"
 #include "cli/terminal_progress.h"
+#include "cli_test_support.h"
 
 #include <algorithm>
 #include <condition_variable>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <vector>
@@ -86,6 +89,23 @@ TEST(CliFleetTest, ProgressIsDrawnOnATerminalOnly) {
         else
             EXPECT_TRUE(text.isEmpty());
     }
+}
+
+// Where backups cannot go is found before any station is asked.
+TEST(CliFleetTest, BackupNeedsADirectoryItCanMake) {
+    QTemporaryDir dir;
+    WriteAll(dir.filePath("file"), "x");
+    for (const QString& target : {dir.filePath("file"), dir.filePath("missing/backups")}) {
+        const CliRun run = RunTool({"backup", "127.0.0.1", target}, "orchid\n");
+        EXPECT_EQ(run.exit, kExitWriteFailed) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith("corvane: " + target + ": ")) << run.err.toStdString();
+    }
+    const CliRun made =
+        RunTool({"backup", "127.0.0.1:1", dir.filePath("new"), "--timeout", "0.2"}, "orchid\n");
+    EXPECT_EQ(made.exit, kExitSomeFailed) << "nothing answers there";
+    EXPECT_EQ(std::filesystem::status(dir.filePath("new").toStdString()).permissions() &
+                  std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
 }
 
 } // namespace
