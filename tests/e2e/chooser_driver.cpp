@@ -3,6 +3,7 @@
 #include "app/chooser_window.h"
 #include "config_windows.h"
 #include "modal_driver.h"
+#include "pages/file_dialog.h"
 #include "resources/ids/chooser_controls.h"
 #include "resources/ids/dialog_buttons.h"
 #include "resources/ids/enter_password_controls.h"
@@ -74,6 +75,18 @@ ConfigWindow* ConfigureStation(ChooserWindow& chooser, int station, const QStrin
         }
     }
     return nullptr;
+}
+
+void ChooserTestCase::init() {
+    chooser_ = new ChooserWindow();
+    chooser_->show();
+}
+
+void ChooserTestCase::cleanup() {
+    delete chooser_.data();
+    testing::CloseConfigWindows();
+    SetFileDialogHook({});
+    QVERIFY2(testing::TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
 }
 
 } // namespace corvane::e2e

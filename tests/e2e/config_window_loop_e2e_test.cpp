@@ -195,7 +195,7 @@ QString ComboText(QWidget* page, int id) {
 
 } // namespace
 
-class ConfigWindowLoopTest : public QObject {
+class ConfigWindowLoopTest : public ChooserTestCase {
     Q_OBJECT
 
 private slots:
@@ -208,17 +208,6 @@ private slots:
         QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
     }
     void cleanupTestCase() { simulator_.reset(); }
-
-    void init() {
-        chooser_ = new ChooserWindow();
-        chooser_->show();
-    }
-    void cleanup() {
-        delete chooser_.data();
-        CloseConfigWindows();
-        SetFileDialogHook({});
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
 
     void editsInThePagesReachTheStationAndNothingElseChanges() {
         const ConfigRecord before = StoredConfiguration(StatePath(stateDir_.path(), kEditedStation));
@@ -317,7 +306,6 @@ private:
     QTemporaryDir stateDir_;
     QTemporaryDir filesDir_;
     std::unique_ptr<RunningProgram> simulator_;
-    QPointer<ChooserWindow> chooser_;
 };
 
 } // namespace corvane

@@ -21,7 +21,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
-#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,7 +45,7 @@ void Confirm() {
 
 } // namespace
 
-class GuiSimTest : public QObject {
+class GuiSimTest : public ChooserTestCase {
     Q_OBJECT
 
 private slots:
@@ -62,17 +61,6 @@ private slots:
         QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
     }
     void cleanupTestCase() { simulator_.reset(); }
-
-    void init() {
-        chooser_ = new ChooserWindow();
-        chooser_->show();
-    }
-    void cleanup() {
-        delete chooser_.data();
-        CloseConfigWindows();
-        SetFileDialogHook({});
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
 
     void aFleetOfTwentyIsListedOnceEachAcrossTwoPassesAndARescan() {
         QSignalSpy answers(chooser_, &ChooserWindow::stationAnswered);
@@ -211,7 +199,6 @@ private:
 
     QTemporaryDir stateDir_;
     std::unique_ptr<RunningProgram> simulator_;
-    QPointer<ChooserWindow> chooser_;
 };
 
 } // namespace corvane
