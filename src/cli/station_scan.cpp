@@ -1,10 +1,14 @@
 #include "cli/station_scan.h"
 
+#include "config/station_key.h"
 #include "protocol/discovery.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/host_resolution.h"
 
 #include <algorithm>
+#include <new>
+#include <set>
+#include <utility>
 
 namespace corvane::cli {
 
@@ -26,14 +30,17 @@ bool ParseScanTarget(const Arguments& arguments, ScanTarget& target, QString& er
 }
 
 int ScanStations(const ScanTarget& target, std::vector<std::unique_ptr<ConfigRecord>>& stations) {
+    std::set<StationKey> listed; // looked up at the pace answers arrive
     Discovery discovery;
     const int status = StartDiscovery(
         discovery,
-        [&stations](std::unique_ptr<ConfigRecord>& record) {
-            const bool listed = std::any_of(stations.begin(), stations.end(),
-                                            [&](const auto& known) { return SameStation(*known, *record); });
-            if (!listed)
-                stations.push_back(std::move(record));
+        [&stations, &listed](std::unique_ptr<ConfigRecord>& record) {
+            try {
+                if (listed.insert(KeyOf(*record)).second)
+                    stations.push_back(std::move(record));
+            } catch (const std::bad_alloc&) {
+                return false; // the scan ends with what was listed
+            }
             return true;
         },
         target.address, target.port);

@@ -1,5 +1,7 @@
 #include "config/config_record.h"
 
+#include "config/station_key.h"
+
 #include <ctime>
 
 namespace corvane {
@@ -9,7 +11,7 @@ ConfigRecord::ConfigRecord() : createdTime(static_cast<std::int32_t>(std::time(n
 ConfigRecord::~ConfigRecord() = default;
 
 bool SameStation(const ConfigRecord& a, const ConfigRecord& b) {
-    return a.wanMac == b.wanMac && a.stationAddress == b.stationAddress;
+    return KeyOf(a) == KeyOf(b);
 }
 
 std::int64_t LastStartTime(const ConfigRecord& record) {

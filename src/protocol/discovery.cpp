@@ -1,11 +1,16 @@
 #include "protocol/discovery.h"
 
 #include "config/status_codes.h"
+#include "protocol/dotted_quad.h"
 #include "protocol/event.h"
+#include "protocol/host_resolution.h"
+#include "protocol/interface_broadcasts.h"
 
 #include <mutex>
 #include <new>
+#include <string>
 #include <system_error>
+#include <vector>
 
 namespace corvane {
 
@@ -61,10 +66,45 @@ struct DiscoveryState {
 namespace {
 
 constexpr int kPassesPerScan = 2;
+// Stations answer a broadcast all at once. Linux doubles this for its bookkeeping, where a small datagram
+// costs some 800 bytes: room for about 10,000 answers where the system allows it (net.core.rmem_max); a
+// user cannot count on that, so the answers are also drained as fast as they come.
+constexpr std::uint32_t kDiscoveryReceiveBuffer = 4 << 20;
+
+// Where a pass sends its request: the target, and when that is the limited broadcast, which leaves by one
+// route only, also the broadcast address of every network card, so that the stations behind each answer.
+std::vector<std::string> RequestTargets(const DiscoveryState& state) {
+    std::vector<std::string> targets{state.target};
+    std::uint32_t address = 0;
+    std::uint16_t port = 0;
+    if (ParseDottedQuad(state.target.c_str(), address, port) && address == 0xFFFFFFFF) {
+        const std::string portText = ":" + std::to_string(port != 0 ? port : state.port);
+        for (const std::uint32_t broadcast : InterfaceBroadcastAddresses()) {
+            targets.push_back(FormatDottedQuad(broadcast) + portText);
+        }
+    }
+    return targets;
+}
+
+// A pass goes on when at least one request left: a card without a route for the limited broadcast still
+// has its own.
+bool SendRequests(SocketCell* cell, const DiscoveryState& state, const std::vector<std::string>& targets) {
+    bool sent = false;
+    for (const std::string& target : targets) {
+        sent = SendDiscoveryRequest(cell, 0, target.c_str(), state.port) == 0 || sent;
+    }
+    return sent;
+}
 
 void RunScan(DiscoveryState& state, SocketCell* cell) {
+    std::vector<std::string> targets;
+    try {
+        targets = RequestTargets(state);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
     for (int pass = 0; pass < kPassesPerScan && !state.Stopping(); ++pass) {
-        if (SendDiscoveryRequest(cell, 0, state.target.c_str(), state.port) != 0) {
+        if (!SendRequests(cell, state, targets)) {
             return;
         }
         DiscoveryDatagram answer;
@@ -91,6 +131,8 @@ void RunScan(DiscoveryState& state, SocketCell* cell) {
 void RunDiscoveryThread(std::shared_ptr<DiscoveryState> state) {
     SocketCell* cell = nullptr;
     if (OpenSocketCell(kCellDatagram, 0, &cell) == 0) {
+        // A smaller buffer than asked for still works, with less room for a burst.
+        NetSocketSetReceiveBuffer(cell->Current(), kDiscoveryReceiveBuffer, nullptr);
         if (state->Attach(cell)) {
             while (Event::WaitAny({&state->scan, &state->quit}) == 0) {
                 RunScan(*state, cell);

@@ -8,6 +8,7 @@
 #include <arpa/inet.h>
 #include <atomic>
 #include <cerrno>
+#include <limits>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <new>
@@ -319,6 +320,25 @@ int NetSocketSendTo(NetSocket* socket, std::uint32_t reserved, std::int32_t time
     }
     if (sent != nullptr) {
         *sent = std::uint32_t(count);
+    }
+    return 0;
+}
+
+int NetSocketSetReceiveBuffer(NetSocket* socket, std::uint32_t bytes, std::uint32_t* granted) {
+    if (socket == nullptr || bytes > std::uint32_t(std::numeric_limits<int>::max())) {
+        return socket_status::kBadArgument;
+    }
+    const int wanted = int(bytes);
+    if (setsockopt(socket->handle, SOL_SOCKET, SO_RCVBUF, &wanted, sizeof wanted) != 0) {
+        return ErrorNumberOr(socket_status::kSystemFailure);
+    }
+    int size = 0;
+    socklen_t length = sizeof size;
+    if (getsockopt(socket->handle, SOL_SOCKET, SO_RCVBUF, &size, &length) != 0) {
+        return ErrorNumberOr(socket_status::kSystemFailure);
+    }
+    if (granted != nullptr) {
+        *granted = std::uint32_t(size);
     }
     return 0;
 }

@@ -42,6 +42,9 @@ int NetSocketReceive(NetSocket* socket, std::uint32_t length, void* buffer, std:
 // Sends one datagram, binding the socket to a system-chosen port first; the time-out is not used.
 int NetSocketSendTo(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs, const char* host,
                     std::uint16_t defaultPort, std::uint32_t length, const void* buffer, std::uint32_t* sent);
+// Asks for a receive buffer of `bytes`; the system grants at most its own limit, silently. The size it
+// granted, as it counts it (Linux doubles the request for its bookkeeping), goes to *granted when given.
+int NetSocketSetReceiveBuffer(NetSocket* socket, std::uint32_t bytes, std::uint32_t* granted);
 // Receives one datagram of at most `length` bytes, with its sender's address and, if asked, its dotted quad.
 int NetSocketReceiveFrom(NetSocket* socket, std::uint32_t reserved, std::int32_t timeoutMs,
                          std::uint32_t length, void* buffer, std::uint32_t* received, AddressRecord* from,

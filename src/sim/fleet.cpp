@@ -18,12 +18,9 @@ namespace corvane::sim {
 
 namespace {
 
-// Answers to one broadcast leave in bursts, as real stations answer at different moments: a burst small
-// enough for any receive buffer, and a pause long enough for the client to drain it.
-constexpr std::size_t kAnswersPerBurst = 8;
-constexpr std::chrono::milliseconds kBurstPause{8};
 constexpr int kListenBacklog = 64;
-// Discovery answers waiting to leave: a flood of requests delays the answers to others by at most this many.
+// Discovery answers waiting to leave (or twice the fleet, if more): a flood of requests delays the answers to
+// others by at most this many.
 constexpr std::size_t kMaxPendingAnswers = 8192;
 
 std::string SystemError(const std::string& what) {
@@ -182,8 +179,10 @@ void Fleet::HandleDatagram(int fd, std::size_t onlyStation, bool toEveryStation)
             return; // drained (or an error that the next poll reports again)
         if (!IsDiscoveryRequest(request, std::size_t(got)))
             continue;
-        // This request's answers start after those already planned, in bursts.
-        const Clock::time_point start = answers_.empty() ? Clock::now() : answers_.back().due + kBurstPause;
+        // This request's answers start after those already planned, in bursts (or all at once, unpaced).
+        const bool paced = options_.answersPerBurst != 0;
+        const std::chrono::milliseconds pause(paced ? options_.burstPauseMs : 0);
+        const Clock::time_point start = answers_.empty() ? Clock::now() : answers_.back().due + pause;
         std::size_t planned = 0;
         for (std::size_t i = 0; i < stations_.size(); ++i) {
             if (!toEveryStation && i != onlyStation)
@@ -193,10 +192,11 @@ void Fleet::HandleDatagram(int fd, std::size_t onlyStation, bool toEveryStation)
                 continue;
             // One answer waiting per station and asker is enough, and the queue has a bound: a flood of
             // requests (from one asker or many) cannot push other askers' answers far back.
-            if (answers_.size() >= kMaxPendingAnswers ||
+            if (answers_.size() >= std::max<std::size_t>(kMaxPendingAnswers, 2 * stations_.size()) ||
                 !answering_.insert({i, from.sin_addr.s_addr, from.sin_port}).second)
                 continue;
-            answers_.push_back({i, from, start + kBurstPause * std::int64_t(planned++ / kAnswersPerBurst)});
+            const std::int64_t burst = paced ? std::int64_t(planned++ / options_.answersPerBurst) : 0;
+            answers_.push_back({i, from, start + pause * burst});
         }
     }
 }

@@ -21,6 +21,8 @@ const char* const kSimUsage =
     "                          close-mid-stream, stall, lying-status-length, giant-length, drop-discovery,\n"
     "                          stay-down (a restart never ends), forget-writes (writes are acknowledged,\n"
     "                          never kept)\n"
+    "  --answer-bursts N:MS    discovery answers leave in bursts of N every MS milliseconds (default 8:8)\n"
+    "  --unpaced               discovery answers leave all at once, as fast as they can be sent\n"
     "  --ready-file PATH       write \"ready DISCOVERY-PORT SESSION-PORT\" there once every socket is bound\n"
     "  --quiet                 no session log on standard output\n";
 
@@ -37,6 +39,13 @@ bool ParseStationIndex(const std::string& text, std::uint32_t& index) {
         return true;
     }
     return ParseNumber(text, index) && index != 0;
+}
+
+// "N:MS" of --answer-bursts: at least one answer per burst.
+bool ParseBursts(const std::string& text, SimOptions& options) {
+    const std::size_t colon = text.find(':');
+    return colon != std::string::npos && ParseNumber(text.substr(0, colon), options.answersPerBurst) &&
+           options.answersPerBurst != 0 && ParseNumber(text.substr(colon + 1), options.burstPauseMs);
 }
 
 } // namespace
@@ -61,6 +70,10 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             options.quiet = true;
             continue;
         }
+        if (name == "--unpaced") {
+            options.answersPerBurst = 0;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = name.rfind("--", 0) == 0 ? name + " needs a value" : "unexpected argument " + name;
             return false;
@@ -69,7 +82,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
         bool ok = true;
         if (name == "--stations") {
             ok = ParseNumber(value, options.stationCount) && options.stationCount >= 1 &&
-                 options.stationCount <= 4096;
+                 options.stationCount <= kMaxStations;
         } else if (name == "--first-address") {
             std::uint16_t port = 0;
             ok = ParseDottedQuad(value.c_str(), options.firstAddress, port) &&
@@ -92,6 +105,8 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
             ok = rule.has_value();
             if (ok)
                 options.faults.push_back(*rule);
+        } else if (name == "--answer-bursts") {
+            ok = ParseBursts(value, options);
         } else if (name == "--ready-file") {
             options.readyFile = value;
         } else {

@@ -10,6 +10,9 @@
 
 namespace corvane::sim {
 
+// More than a broadcast domain holds; each station costs two descriptors.
+constexpr std::uint32_t kMaxStations = 16384;
+
 // What one corvane-sim process simulates; every station gets the next address after the first.
 struct SimOptions {
     std::uint32_t stationCount = 1;
@@ -22,6 +25,11 @@ struct SimOptions {
     std::vector<FaultRule> faults;
     std::string readyFile; // written with the bound ports once every socket is bound
     bool quiet = false;    // no session log on standard output
+    // Answers to one request leave in bursts, as real stations answer at different moments: by default a
+    // burst small enough for any receive buffer and a pause long enough for the client to drain it.
+    // 0 answers per burst: all at once (unpaced).
+    std::uint32_t answersPerBurst = 8;
+    std::uint32_t burstPauseMs = 8;
     // Sessions at once: more than any client makes. At the cap the longest idle one makes room for a new one.
     std::size_t maxSessions = 512;
 };

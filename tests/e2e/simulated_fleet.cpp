@@ -12,6 +12,26 @@ std::string Env(const char* name) {
     return value != nullptr ? value : "";
 }
 
+// corvane-sim in the namespace named by `lanVariable`, its stations from the address in `firstVariable` on.
+std::vector<std::string> SimulatorIn(const char* lanVariable, const char* firstVariable, int stations,
+                                     const QString& stateDir, const std::vector<std::string>& extra) {
+    std::vector<std::string> argv{"ip",
+                                  "netns",
+                                  "exec",
+                                  Env(lanVariable),
+                                  CORVANE_SIM_PATH,
+                                  "--stations",
+                                  std::to_string(stations),
+                                  "--first-address",
+                                  Env(firstVariable),
+                                  "--state-dir",
+                                  stateDir.toStdString(),
+                                  "--restart-ms",
+                                  "2000"};
+    argv.insert(argv.end(), extra.begin(), extra.end());
+    return argv;
+}
+
 } // namespace
 
 bool InPrivateNetwork() {
@@ -33,21 +53,16 @@ QString StationAddress(int station) {
 
 std::vector<std::string> SimulatorCommand(int stations, const QString& stateDir,
                                           const std::vector<std::string>& extra) {
-    std::vector<std::string> argv{"ip",
-                                  "netns",
-                                  "exec",
-                                  Env("CORVANE_LAN_NS"),
-                                  CORVANE_SIM_PATH,
-                                  "--stations",
-                                  std::to_string(stations),
-                                  "--first-address",
-                                  Env("CORVANE_FIRST_STATION"),
-                                  "--state-dir",
-                                  stateDir.toStdString(),
-                                  "--restart-ms",
-                                  "2000"};
-    argv.insert(argv.end(), extra.begin(), extra.end());
-    return argv;
+    return SimulatorIn("CORVANE_LAN_NS", "CORVANE_FIRST_STATION", stations, stateDir, extra);
+}
+
+bool HasSecondLan() {
+    return !Env("CORVANE_LAN2_NS").empty();
+}
+
+std::vector<std::string> SecondLanSimulatorCommand(int stations, const QString& stateDir,
+                                                   const std::vector<std::string>& extra) {
+    return SimulatorIn("CORVANE_LAN2_NS", "CORVANE_FIRST_STATION2", stations, stateDir, extra);
 }
 
 QString StatePath(const QString& stateDir, int station) {

@@ -19,6 +19,11 @@ QString StationAddress(int station);
 // configuration in `stateDir` and back two seconds after a restart; `extra` adds options.
 std::vector<std::string> SimulatorCommand(int stations, const QString& stateDir,
                                           const std::vector<std::string>& extra = {});
+// Set by `scripts/privnet.sh --second-lan`: a second station LAN behind the client's other network card.
+bool HasSecondLan();
+// As SimulatorCommand, in the second LAN from its own first station address on.
+std::vector<std::string> SecondLanSimulatorCommand(int stations, const QString& stateDir,
+                                                   const std::vector<std::string>& extra = {});
 // The file in which the simulator keeps the station's configuration.
 QString StatePath(const QString& stateDir, int station);
 

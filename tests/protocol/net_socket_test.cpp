@@ -287,5 +287,17 @@ TEST(NetSocketDatagramTest, ReceiveEndsByTimeOutOrAbort) {
               socket_status::kBadArgument);
 }
 
+TEST(NetSocketDatagramTest, ReceiveBufferGrowsAsFarAsTheSystemAllows) {
+    SocketPtr socket = MakeSocket(kSocketDatagram);
+    std::uint32_t before = 0;
+    ASSERT_EQ(NetSocketSetReceiveBuffer(socket.get(), 4096, &before), 0);
+    std::uint32_t granted = 0;
+    // More than any system's limit: granted up to that limit, without an error.
+    ASSERT_EQ(NetSocketSetReceiveBuffer(socket.get(), 1u << 30, &granted), 0);
+    EXPECT_GT(granted, before);
+    EXPECT_EQ(NetSocketSetReceiveBuffer(socket.get(), 1u << 31, nullptr), socket_status::kBadArgument);
+    EXPECT_EQ(NetSocketSetReceiveBuffer(nullptr, 4096, nullptr), socket_status::kBadArgument);
+}
+
 } // namespace
 } // namespace corvane

@@ -11,7 +11,7 @@ TEST(SimOptionsTest, ParsesAFleetWithFaults) {
     std::string error;
     ASSERT_TRUE(ParseSimOptions({"--stations", "500", "--first-address", "10.77.16.1", "--discovery-port",
                                  "0", "--fault", "3:stall", "--fault", "all:drop-discovery", "--reset", "2",
-                                 "--restart-ms", "250"},
+                                 "--restart-ms", "250", "--answer-bursts", "100:10"},
                                 options, help, error))
         << error;
     EXPECT_FALSE(help);
@@ -24,6 +24,17 @@ TEST(SimOptionsTest, ParsesAFleetWithFaults) {
     EXPECT_EQ(options.faults[1].station, 0u);
     EXPECT_EQ(options.resetStations, std::vector<std::uint32_t>{2});
     EXPECT_EQ(options.restartMs, 250u);
+    EXPECT_EQ(options.answersPerBurst, 100u);
+    EXPECT_EQ(options.burstPauseMs, 10u);
+}
+
+TEST(SimOptionsTest, UnpacedAnswersLeaveInOneBurst) {
+    SimOptions options;
+    bool help = false;
+    std::string error;
+    EXPECT_EQ(options.answersPerBurst, 8u) << "paced by default";
+    ASSERT_TRUE(ParseSimOptions({"--stations", "16384", "--unpaced"}, options, help, error)) << error;
+    EXPECT_EQ(options.answersPerBurst, 0u);
 }
 
 TEST(SimOptionsTest, DoubleDashEndsTheOptions) {
@@ -38,6 +49,10 @@ TEST(SimOptionsTest, RefusesBadCommandLines) {
     const std::vector<std::vector<std::string>> bad = {
         {"--stations", "0"},
         {"--stations", "12x"},
+        {"--stations", "16385"},
+        {"--answer-bursts", "0:8"},
+        {"--answer-bursts", "8"},
+        {"--answer-bursts", "8:"},
         {"--first-address", "10.0.0.256"},
         {"--first-address", "10.0.0.1:80"},
         {"--first-address", "255.255.255.255", "--stations", "2"},
