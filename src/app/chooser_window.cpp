@@ -97,14 +97,7 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
     ClearDetails();
 
     // Runs on the discovery thread: the record travels to this window's thread inside a posted event.
-    const StationSink sink = [this](std::unique_ptr<ConfigRecord>& record) {
-        try {
-            QCoreApplication::postEvent(this, new StationFoundEvent(std::move(record)));
-        } catch (const std::bad_alloc&) {
-            return false;
-        }
-        return true;
-    };
+    const StationSink sink = [this](std::unique_ptr<ConfigRecord>& record) { return mailbox_.Post(record); };
     if (const int status = StartDiscovery(discovery_, sink, setup_.discoveryTarget, setup_.discoveryPort,
                                           setup_.discoveryAnswerWait);
         status != 0) {
@@ -131,26 +124,36 @@ QTreeWidget& ChooserWindow::StationList() const {
 
 bool ChooserWindow::event(QEvent* event) {
     if (event->type() == kStationFoundEvent) {
-        AddStation(std::move(static_cast<StationFoundEvent*>(event)->record));
-        emit stationAnswered();
+        const std::size_t answers = static_cast<StationFoundEvent*>(event)->records.size();
+        AddStations(mailbox_.Take(*static_cast<StationFoundEvent*>(event)));
+        for (std::size_t i = 0; i < answers; ++i) {
+            emit stationAnswered();
+        }
         return true;
     }
     return QDialog::event(event);
 }
 
-void ChooserWindow::AddStation(std::unique_ptr<ConfigRecord> record) {
-    if (!record ||
-        std::ranges::any_of(stations_, [&](const auto& listed) { return SameStation(*listed, *record); })) {
-        return;
+void ChooserWindow::AddStation(std::unique_ptr<ConfigRecord> record, QList<QTreeWidgetItem*>& rows) {
+    if (!record || !listed_.insert(KeyOf(*record)).second) {
+        return; // a duplicate dies here
     }
     stations_.push_back(std::move(record));
     const ConfigRecord& added = *stations_.back();
-    auto* item = new QTreeWidgetItem(QStringList{
-        FromStationText(added.syNm), QString::fromStdString(FormatDottedQuad(added.stationAddress))});
+    rows.append(new QTreeWidgetItem(QStringList{
+        FromStationText(added.syNm), QString::fromStdString(FormatDottedQuad(added.stationAddress))}));
+}
+
+void ChooserWindow::AddStations(std::vector<std::unique_ptr<ConfigRecord>> records) {
+    QList<QTreeWidgetItem*> rows;
+    for (std::unique_ptr<ConfigRecord>& record : records) {
+        AddStation(std::move(record), rows);
+    }
     QTreeWidget& list = StationList();
-    list.addTopLevelItem(item);
-    if (list.topLevelItemCount() == 1) {
-        list.setCurrentItem(item);
+    const bool wasEmpty = list.topLevelItemCount() == 0;
+    list.addTopLevelItems(rows);
+    if (wasEmpty && !rows.isEmpty()) {
+        list.setCurrentItem(rows.constFirst());
         list.setFocus();
     }
 }
@@ -163,6 +166,7 @@ void ChooserWindow::Rescan() {
 void ChooserWindow::ClearStations() {
     StationList().clear();
     stations_.clear();
+    listed_.clear();
     ClearDetails();
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/station_mailbox.h"
+#include "config/station_key.h"
 #include "protocol/discovery.h"
 
 #include <QDialog>
+#include <QList>
 #include <QString>
 #include <QTimer>
 #include <chrono>
@@ -11,12 +14,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 class QMenu;
 class QMenuBar;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace Ui {
 class ChooserTemplate;
@@ -78,7 +83,7 @@ public:
     bool CountdownRunning() const { return countdown_.isActive(); }
 
 signals:
-    // A station answer arrived from discovery, duplicate or not.
+    // A station answer arrived from discovery, duplicate or not; emitted once the list shows it.
     void stationAnswered();
 
 protected:
@@ -87,7 +92,10 @@ protected:
     void reject() override;
 
 private:
-    void AddStation(std::unique_ptr<ConfigRecord> record);
+    // Takes a batch of answers: the new rows go into the list at once.
+    void AddStations(std::vector<std::unique_ptr<ConfigRecord>> records);
+    // A duplicate of a listed station dies here; a new one joins the sequence, its row joins `rows`.
+    void AddStation(std::unique_ptr<ConfigRecord> record, QList<QTreeWidgetItem*>& rows);
     void SelectionChanged();
     void ShowDetails(const ConfigRecord& record);
     void ClearDetails();
@@ -110,6 +118,8 @@ private:
     QMenuBar* menuBar_ = nullptr;
     ChooserSetup setup_;
     std::vector<std::shared_ptr<ConfigRecord>> stations_; // one per list row, in row order
+    std::set<StationKey> listed_;                         // one per row
+    StationMailbox mailbox_{this};
     QTimer countdown_;
     Discovery discovery_;
 };

@@ -4,19 +4,22 @@
 
 #include <QEvent>
 #include <memory>
+#include <vector>
 
 namespace corvane {
 
-// WM_STATION_FOUND: a station discovery found, posted to the chooser. The record travels inside the event, so
-// an event that is never delivered (its receiver is gone) frees it with itself.
+// WM_STATION_FOUND: stations discovery found, posted to the chooser. The records travel inside the event, so
+// an event that is never delivered (its receiver is gone) frees them with itself. One event may carry a whole
+// burst of answers (see StationMailbox).
 inline constexpr QEvent::Type kStationFoundEvent = static_cast<QEvent::Type>(QEvent::User + 0x100);
 
 class StationFoundEvent : public QEvent {
 public:
-    explicit StationFoundEvent(std::unique_ptr<ConfigRecord> found)
-        : QEvent(kStationFoundEvent), record(std::move(found)) {}
+    explicit StationFoundEvent(std::unique_ptr<ConfigRecord> found) : QEvent(kStationFoundEvent) {
+        records.push_back(std::move(found));
+    }
 
-    std::unique_ptr<ConfigRecord> record;
+    std::vector<std::unique_ptr<ConfigRecord>> records;
 };
 
 } // namespace corvane

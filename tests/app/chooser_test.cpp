@@ -1,6 +1,7 @@
 // The chooser against a loopback fleet: discovery through posted events, the list and its details, the
 // countdown, the menus and the station commands.
 #include "app/station_found_event.h"
+#include "app/station_mailbox.h"
 #include "chooser_fixture.h"
 #include "config/config_file.h"
 #include "mock_peer.h"
@@ -76,6 +77,33 @@ std::unique_ptr<ConfigRecord> Answer(std::uint32_t address, std::uint8_t wanLast
     record->syNm = name;
     return record;
 }
+
+// Stations first..first+count-1 in one event, as a burst of answers arrives; station N at 10.1.0.0 + N.
+StationFoundEvent* Batch(std::uint32_t first, std::uint32_t count) {
+    auto* event = new StationFoundEvent(nullptr);
+    event->records.clear();
+    for (std::uint32_t n = first; n < first + count; ++n) {
+        auto record = Answer(0x0A010000u + n, std::uint8_t(n), "");
+        record->syNm = "Station " + std::to_string(n);
+        event->records.push_back(std::move(record));
+    }
+    return event;
+}
+
+// Takes the batches a mailbox posts to it and counts their answers.
+class BatchReceiver : public QObject {
+public:
+    bool event(QEvent* event) override {
+        if (event->type() != kStationFoundEvent) {
+            return QObject::event(event);
+        }
+        batches.push_back(mailbox.Take(*static_cast<StationFoundEvent*>(event)).size());
+        return true;
+    }
+
+    StationMailbox mailbox{this};
+    std::vector<std::size_t> batches;
+};
 
 } // namespace
 
@@ -248,6 +276,47 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= kListedStations, 15000);
         QTRY_COMPARE_WITH_TIMEOUT(bench.chooser().StationList().topLevelItemCount(), kListedStations, 15000);
         QVERIFY(!bench.RowText(0, 1).startsWith(QStringLiteral("Restarting")));
+    }
+
+    void aBurstOfAnswersTravelsInOneEventAndDiesWithAnUndeliveredOne() {
+        std::atomic<int> destroyed{0};
+        auto receiver = std::make_unique<BatchReceiver>();
+        for (int i = 0; i < 3; ++i) {
+            std::unique_ptr<ConfigRecord> record = std::make_unique<CountedRecord>(destroyed);
+            QVERIFY(receiver->mailbox.Post(record));
+        }
+        QCoreApplication::sendPostedEvents(receiver.get(), kStationFoundEvent);
+        QCOMPARE(receiver->batches, (std::vector<std::size_t>{3}));
+        for (int i = 0; i < 2; ++i) {
+            std::unique_ptr<ConfigRecord> record = std::make_unique<CountedRecord>(destroyed);
+            QVERIFY(receiver->mailbox.Post(record)); // the first batch was taken: a new event
+        }
+        QCOMPARE(destroyed.load(), 3);
+        receiver.reset();
+        QCOMPARE(destroyed.load(), 5);
+    }
+
+    void selectionAndDetailsHoldWhileBatchesArrive() {
+        auto* chooser = SilentChooser();
+        QSignalSpy answers(chooser, &ChooserWindow::stationAnswered);
+        QCoreApplication::postEvent(chooser, Batch(0, 1000));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        QTreeWidget& list = chooser->StationList();
+        QCOMPARE(list.topLevelItemCount(), 1000);
+        QVERIFY(list.topLevelItem(0)->isSelected());
+        list.setCurrentItem(list.topLevelItem(500));
+        QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Station 500"));
+
+        QCoreApplication::postEvent(chooser, Batch(500, 1000)); // half of them listed already
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        QCOMPARE(answers.count(), 2000);
+        QCOMPARE(list.topLevelItemCount(), 1500);
+        QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{list.topLevelItem(500)});
+        QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Station 500"));
+        QCOMPARE(TextOf(chooser, chooser::kIpAddress), QStringLiteral("10.1.1.244"));
+        QCOMPARE(chooser->GetSelectedStation(false)->syNm, std::string("Station 500"));
+        QCOMPARE(list.topLevelItem(1499)->text(0), QStringLiteral("Station 1499"));
+        delete chooser;
     }
 
     void aStationNotListedStartsNoCountdown() {
