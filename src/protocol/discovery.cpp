@@ -67,12 +67,14 @@ namespace {
 
 constexpr int kPassesPerScan = 2;
 // Stations answer a broadcast all at once. Linux doubles this for its bookkeeping, where a small datagram
-// costs some 800 bytes: room for about 10,000 answers where the system allows it (net.core.rmem_max); a
-// user cannot count on that, so the answers are also drained as fast as they come.
+// costs some 800 bytes: room for about 10,000 answers where the system allows it (net.core.rmem_max). A
+// user cannot count on that, so the answers are drained as they come: each receive tries the socket before
+// it waits, so one wake-up takes every answer queued by then.
 constexpr std::uint32_t kDiscoveryReceiveBuffer = 4 << 20;
 
 // Where a pass sends its request: the target, and when that is the limited broadcast, which leaves by one
-// route only, also the broadcast address of every network card, so that the stations behind each answer.
+// route only, also the broadcast address of every other network card, so that the stations behind each
+// answer.
 std::vector<std::string> RequestTargets(const DiscoveryState& state) {
     std::vector<std::string> targets{state.target};
     std::uint32_t address = 0;
