@@ -26,68 +26,35 @@ namespace {
 
 using P = Presentation;
 
-constexpr std::array<PropertyView, 60> kViews{{
-    {MakeTag("syNm"), "Base station name", P::Text, false},
-    {MakeTag("syPW"), "Base station password", P::Text, true},
-    {MakeTag("syPR"), "Carried value syPR", P::Text, false},
-    {MakeTag("syCt"), "Contact", P::Text, false},
-    {MakeTag("syLo"), "Location", P::Text, false},
-    {MakeTag("raNm"), "Wireless network name", P::Text, false},
-    {MakeTag("raCl"), "Closed network (1 = on)", P::Number, false},
-    {MakeTag("raWM"), "Encryption mode (0 off, 1 40-bit, 2 128-bit)", P::Number, false},
-    {MakeTag("raWE"), "Encryption key", P::Key, true},
-    {MakeTag("raRo"), "Interference robustness (1 = on)", P::Number, false},
-    {MakeTag("raCh"), "Radio channel", P::Number, false},
-    {MakeTag("raDe"), "Station density (1 low, 2 medium, 3 high)", P::Number, false},
-    {MakeTag("raMu"), "Multicast rate code", P::Number, false},
-    {MakeTag("raLC"), "Allowed channels (bit n = channel n+1)", P::Number, false},
-    {MakeTag("raDS"), "Distribute IP addresses (1 = on)", P::Number, false},
-    {MakeTag("raNA"), "Share one address using DHCP and NAT (1) or a range (0)", P::Number, false},
-    {MakeTag("raWB"), "Bridge mode", P::Number, false},
-    {MakeTag("waCV"), "WAN configuration (0x400 manual, 0x300 DHCP, 0x900 PPP)", P::Number, false},
-    {MakeTag("waIn"), "WAN interface (16 Ethernet, 4 modem)", P::Number, false},
-    {MakeTag("waD1"), "First DNS server", P::Address, false},
-    {MakeTag("waD2"), "Second DNS server", P::Address, false},
-    {MakeTag("waD3"), "Third DNS server", P::Address, false},
-    {MakeTag("waIP"), "WAN IP address", P::Address, false},
-    {MakeTag("waSM"), "WAN subnet mask", P::Address, false},
-    {MakeTag("waRA"), "WAN router address", P::Address, false},
-    {MakeTag("waDC"), "DHCP client ID", P::Text, false},
-    {MakeTag("waDS"), "Carried value waDS", P::Number, false},
-    {MakeTag("waDN"), "Domain name", P::Text, false},
-    {MakeTag("moPN"), "Modem phone number", P::Text, false},
-    {MakeTag("moAP"), "Modem alternate phone number", P::Text, false},
-    {MakeTag("moPD"), "Pulse dialing (1 = on)", P::Number, false},
-    {MakeTag("moUN"), "Modem user name", P::Text, false},
-    {MakeTag("moPW"), "Modem password", P::Text, true},
-    {MakeTag("moID"), "Modem disconnect-if-idle seconds (0 never)", P::Number, false},
-    {MakeTag("moCC"), "Carried value moCC", P::Number, false},
-    {MakeTag("moCI"), "Modem country index", P::Number, false},
-    {MakeTag("moDT"), "Ignore dial tone (1 = on)", P::Number, false},
-    {MakeTag("moAD"), "Dial automatically (1 = on)", P::Number, false},
-    {MakeTag("moMP"), "Modem protocol (1 V.90, else V.34)", P::Number, false},
-    {MakeTag("moMF"), "Modem flags (bit 0 = AOL)", P::Number, false},
-    {MakeTag("peSN"), "PPPoE service name", P::Text, false},
-    {MakeTag("peUN"), "PPPoE user name", P::Text, false},
-    {MakeTag("pePW"), "PPPoE password", P::Text, true},
-    {MakeTag("peSC"), "PPPoE always stay connected (1 = on)", P::Number, false},
-    {MakeTag("peAC"), "PPPoE connect automatically (1 = on)", P::Number, false},
-    {MakeTag("peID"), "PPPoE disconnect-if-idle seconds (0 never)", P::Number, false},
-    {MakeTag("dhBg"), "DHCP range beginning", P::Address, false},
-    {MakeTag("dhEn"), "DHCP range ending", P::Address, false},
-    {MakeTag("dhLe"), "DHCP lease time in seconds", P::Number, false},
-    {MakeTag("pmTa"), "Port mappings", P::PortMappings, false},
-    {MakeTag("acTa"), "Access control list", P::AccessList, false},
-    {MakeTag("acEn"), "Access control on (1 = on)", P::Number, false},
-    {MakeTag("raFl"), "Primary RADIUS server flags (bit 0 = used)", P::Number, false},
-    {MakeTag("raI1"), "Primary RADIUS server address", P::Address, false},
-    {MakeTag("raAu"), "Primary RADIUS server port", P::Number, false},
-    {MakeTag("raSe"), "Primary RADIUS shared secret", P::Text, true},
-    {MakeTag("raF2"), "Secondary RADIUS server flags (bit 0 = used)", P::Number, false},
-    {MakeTag("raI2"), "Secondary RADIUS server address", P::Address, false},
-    {MakeTag("raU2"), "Secondary RADIUS server port", P::Number, false},
-    {MakeTag("raS2"), "Secondary RADIUS shared secret", P::Text, true},
-}};
+Presentation PresentationOf(const PropertyDescriptor& row) {
+    switch (row.kind) {
+    case PropertyKind::Text:
+        return P::Text;
+    case PropertyKind::Bytes:
+        return P::Key;
+    case PropertyKind::Table:
+        return row.tag == MakeTag("pmTa") ? P::PortMappings : P::AccessList;
+    case PropertyKind::Integer:
+        break;
+    }
+    return row.address ? P::Address : P::Number;
+}
+
+// One view per transfer-list entry, from the catalogue's rows.
+std::array<PropertyView, kTransferCount> MakeViews() {
+    std::array<PropertyView, kTransferCount> views{};
+    for (std::size_t i = 0; i < kTransferCount; ++i) {
+        const PropertyDescriptor* row = nullptr;
+        FindProperty(TransferList[i].tag, row);
+        views[i] = {row->tag, row->label, PresentationOf(*row), row->secret};
+    }
+    return views;
+}
+
+const std::array<PropertyView, kTransferCount>& Views() {
+    static const std::array<PropertyView, kTransferCount> views = MakeViews();
+    return views;
+}
 
 std::vector<std::uint8_t> ValueBytes(const ConfigRecord& record, PropertyTag tag) {
     std::vector<std::uint8_t> bytes;
@@ -151,13 +118,14 @@ QString AclText(const AclEntry& entry) {
 } // namespace
 
 std::span<const PropertyView> PropertyViews() {
-    return kViews;
+    return Views();
 }
 
 const PropertyView* FindPropertyView(PropertyTag tag) {
+    const auto& views = Views();
     const auto it =
-        std::find_if(kViews.begin(), kViews.end(), [tag](const PropertyView& v) { return v.tag == tag; });
-    return it == kViews.end() ? nullptr : &*it;
+        std::find_if(views.begin(), views.end(), [tag](const PropertyView& v) { return v.tag == tag; });
+    return it == views.end() ? nullptr : &*it;
 }
 
 QString TagText(PropertyTag tag) {

@@ -19,11 +19,21 @@ using PropertyField =
     std::variant<std::monostate, std::string ConfigRecord::*, std::vector<std::uint8_t> ConfigRecord::*,
                  std::uint8_t ConfigRecord::*, std::uint16_t ConfigRecord::*, std::uint32_t ConfigRecord::*>;
 
+// A property's place in the transfer list, or kNotTransferred for the two that are only ever received.
+constexpr int kNotTransferred = -1;
+
+// Everything the programs know about one property: the codecs, the transfer list, the file format and the
+// command-line tool's views all read this one table.
 struct PropertyDescriptor {
     PropertyTag tag;
     PropertyKind kind;
     std::uint32_t width; // 1, 2 or 4 for Integer, else 0
     PropertyField field;
+    int transferOrder; // place in the transfer list, or kNotTransferred
+    bool scrambled;    // scrambled on the wire and in files
+    const char* label; // what it is, for people
+    bool secret;       // a password, key or shared secret: masked unless the user asks to see it
+    bool address;      // an Integer holding an IPv4 address in host order
 };
 
 // 62 rows in record order, then the end row with tag 0.
@@ -45,7 +55,8 @@ struct ElementHeader {
 };
 constexpr std::size_t kElementHeaderSize = 12;
 
-// The 60 properties exchanged with base stations and stored in files, in wire order.
+// The 60 properties exchanged with base stations and stored in files, in wire order, made from the
+// catalogue's transfer order and scrambled flags.
 constexpr std::size_t kTransferCount = 60;
 extern const std::array<ElementHeader, kTransferCount> TransferList;
 

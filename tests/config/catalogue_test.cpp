@@ -86,6 +86,20 @@ TEST(ConfigTransferList, ExactlyTheThirtyFiveScrambledProperties) {
     }
 }
 
+TEST(ConfigCatalogue, EveryRowHasALabelAndTheSecretsAndAddressesAreMarked) {
+    const std::set<std::string> secrets = {"syPW", "raWE", "moPW", "pePW", "raSe", "raS2"};
+    const std::set<std::string> addresses = {"waD1", "waD2", "waD3", "waIP", "waSM",
+                                             "waRA", "dhBg", "dhEn", "raI1", "raI2"};
+    for (std::size_t i = 0; i < kPropertyCount; ++i) {
+        const auto& row = PropertyCatalogue[i];
+        const std::string tag = TagText(row.tag);
+        EXPECT_NE(std::string(row.label), "") << tag;
+        EXPECT_EQ(row.secret, secrets.count(tag) == 1) << tag;
+        EXPECT_EQ(row.address, addresses.count(tag) == 1) << tag;
+        EXPECT_TRUE(!row.address || (row.kind == PropertyKind::Integer && row.width == 4)) << tag;
+    }
+}
+
 TEST(ConfigRecord, ConstructorDefaults) {
     const ConfigRecord r;
     EXPECT_NE(r.createdTime, 0);
