@@ -1,5 +1,6 @@
 // A base station's element stream as the read command receives it; what was read is written and read back.
 #include "config/element_stream.h"
+#include "config/status_codes.h"
 #include "fuzz_check.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t position = 0;
     const ByteSource source = [&](std::uint8_t* buffer, std::size_t length) {
         if (length > size - position)
-            return -6;
+            return socket_status::kConnectionLost; // as a peer that closed
         if (length > 0)
             std::memcpy(buffer, data + position, length);
         position += length;

@@ -13,9 +13,10 @@ namespace corvane {
 // Shows string `messageId`, with its error code when not 0, and Cancel when asked.
 int ShowMessage(StringId messageId, std::int32_t errorCode, bool showCancel);
 
-// Reports the status of a base-station operation: 0 shows the message without code; a user's cancel (-6725)
-// shows nothing and gives 1; a wrong password (-16) and lack of memory (-6731) show messages of their own,
-// each with its code; any other status shows the message with the status as code.
+// Reports the status of a base-station operation: 0 shows the message without code; a user's cancel
+// (runner_status::kCancelled) shows nothing and gives 1; a wrong password (session_status::kWrongPassword)
+// and lack of memory (file_status::kOutOfMemory) show messages of their own, each with its code; any other
+// status shows the message with the status as code.
 int ReportStatus(StringId messageId, std::int32_t status, bool showCancel);
 
 // Shows string `formatId` formatted with `args` under the caption of string `captionId`, with the note icon

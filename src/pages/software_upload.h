@@ -19,12 +19,12 @@ FileDialogRequest SoftwareFileRequest();
 // Asks for the software image file to upload; nothing when the user cancelled.
 std::optional<QString> AskSoftwareFile(QWidget* parent);
 
-// Reads the file whole and uploads it: the file's failure (-6703 not opened, -6731 no memory, -6736 short
-// read, or the file-size status) or the upload's status.
+// Reads the file whole and uploads it: the file's failure (file_status::kNotOpened, kOutOfMemory, kIncomplete
+// or the file-size status) or the upload's status.
 int UploadImageFile(OperationRunner& runner, ConfigRecord& record, const QString& path);
 
-// Uploads the image the program carries: -6732 when it is missing, -6736 when it is empty, or the upload's
-// status.
+// Uploads the image the program carries: software_status::kDefaultImageMissing or kDefaultImageEmpty, or the
+// upload's status.
 int UploadDefaultImage(OperationRunner& runner, ConfigRecord& record);
 
 } // namespace corvane

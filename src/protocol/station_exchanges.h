@@ -30,9 +30,11 @@ struct SoftwareBlock {
     std::uint32_t checksum = 0;            // of the whole block, trailer included
 };
 
-// Describes the software block of an image: 0, or -15 above kMaxSoftwareImageSize bytes.
+// Describes the software block of an image: 0, or session_status::kTooLarge above kMaxSoftwareImageSize
+// bytes.
 int DescribeSoftwareBlock(std::span<const std::uint8_t> image, SoftwareBlock& block);
-// Builds the software block of an image as bytes: 0, -15 above kMaxSoftwareImageSize bytes, or -3.
+// Builds the software block of an image as bytes: 0, session_status::kTooLarge above kMaxSoftwareImageSize
+// bytes, or session_status::kOutOfMemory.
 int BuildSoftwareBlock(std::span<const std::uint8_t> image, std::vector<std::uint8_t>& block);
 
 // Command 21 with one action element per entry (entries carry no value: a length gives -15), then the

@@ -2,6 +2,7 @@
 #include "app/startup.h"
 #include "chooser_fixture.h"
 #include "config/config_file.h"
+#include "config/status_codes.h"
 #include "files/file_name.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
@@ -44,7 +45,7 @@ private slots:
             box->accept();
         });
         StartupOptions options = Options();
-        options.startSockets = [] { return -7; };
+        options.startSockets = [] { return socket_status::kSocketsUnavailable; };
         QCOMPARE(StartAdminUtility({}, options), nullptr);
         QCOMPARE(text, QStringLiteral("Windows sockets initialization failed."));
         QVERIFY(OpenConfigWindows().isEmpty());

@@ -1,6 +1,7 @@
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
 #include "config/element_stream.h"
+#include "config/status_codes.h"
 #include "mock_peer.h"
 #include "protocol/message_header.h"
 #include "sim_fixture.h"
@@ -292,7 +293,8 @@ TEST_F(CliStationTest, EveryOperationEndsAtItsDeadline) {
 }
 
 TEST_F(CliStationTest, AStationStatusNoLayerDefinesIsShownAsUnknown) {
-    for (const std::int32_t status : {12345, -16, -6}) {
+    for (const std::int32_t status :
+         {12345, session_status::kWrongPassword, socket_status::kConnectionLost}) {
         testing::MockPeer peer({[status](int connection) {
             MessageHeader request;
             testing::ReadExactly(connection, request.data(), request.size());

@@ -537,7 +537,7 @@ private slots:
         QVERIFY(station_.exchanges.isEmpty());
 
         // Failing, then succeeding.
-        for (const int status : {-16, 0}) {
+        for (const int status : {session_status::kWrongPassword, 0}) {
             station_.status = status;
             Confirm();
             if (command == kMenuUploadSoftware) {

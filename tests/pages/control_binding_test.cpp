@@ -1,3 +1,4 @@
+#include "config/status_codes.h"
 #include "pages/config_page.h"
 #include "pages/control_binding.h"
 #include "pages/control_error.h"
@@ -127,7 +128,7 @@ private slots:
             try {
                 call();
             } catch (const ControlError& error) {
-                QCOMPARE(error.status(), -31000);
+                QCOMPARE(error.status(), kControlMissing);
                 ++raised;
             }
         }

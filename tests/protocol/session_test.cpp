@@ -24,6 +24,8 @@ const PropertyTag kName = MakeTag("syNm");
 const PropertyTag kPassword = MakeTag("syPW");
 const PropertyTag kContact = MakeTag("syCt");
 const PropertyTag kChannel = MakeTag("raCh");
+// A status no layer defines, as a base station may send one.
+constexpr std::int32_t kStatusNoLayerDefines = -21;
 
 // The station's side of one exchange, as the mock peer's scripts speak it.
 struct StationSide {
@@ -152,7 +154,7 @@ TEST_F(StationSessionTest, ReplyHeaderProblemsEndTheReadBeforeAnyElement) {
     const Case cases[] = {
         {session_status::kWrongPassword, false, session_status::kWrongPassword},
         {0, true, session_status::kReplyChecksumWrong},
-        {-16, true, session_status::kReplyChecksumWrong},
+        {session_status::kWrongPassword, true, session_status::kReplyChecksumWrong},
     };
     for (const Case& c : cases) {
         MockPeer peer({[&c](int connection) {
@@ -267,10 +269,10 @@ TEST_F(StationSessionTest, WriteResultWithACodeEndsTheWriteWithIt) {
         StationSide::ReadHeader(connection);
         StationSide::Reply(connection, 0);
         StationSide::ReadElements(connection);
-        StationSide::Send(connection,
-                          Concat({StationSide::Result(kChannel, -21), StationSide::Result(0, 0)}));
+        StationSide::Send(connection, Concat({StationSide::Result(kChannel, kStatusNoLayerDefines),
+                                              StationSide::Result(0, 0)}));
     }});
-    EXPECT_EQ(WriteStationConfiguration(record_, cell_, peer.Port()), -21);
+    EXPECT_EQ(WriteStationConfiguration(record_, cell_, peer.Port()), kStatusNoLayerDefines);
 }
 
 TEST_F(StationSessionTest, RestartSendsTheSingleActionAndClosesItsConnection) {

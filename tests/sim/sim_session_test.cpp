@@ -113,8 +113,9 @@ TEST_F(SimSessionTest, ReadReturnsEveryPropertyScrambledWhereFlagged) {
 TEST_F(SimSessionTest, WrongPasswordIsRefusedWithMinus16BeforeAnyElement) {
     RunningFleet running(Options(), stateDir_);
     ConfigRecord record;
-    EXPECT_EQ(ReadConfiguration(running.SessionHost(1), record, "guess"), -16);
-    EXPECT_EQ(WriteConfiguration(running.SessionHost(1), record, true, true, ""), -16);
+    EXPECT_EQ(ReadConfiguration(running.SessionHost(1), record, "guess"), session_status::kWrongPassword);
+    EXPECT_EQ(WriteConfiguration(running.SessionHost(1), record, true, true, ""),
+              session_status::kWrongPassword);
 }
 
 TEST_F(SimSessionTest, WritePersistsAtomicallyAndSurvivesASimulatorRestart) {
@@ -233,13 +234,13 @@ TEST_P(SimFaultTest, ReadSeesTheFault) {
         << "the fault is the faulty station's only";
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, SimFaultTest,
-                         ::testing::Values(FaultCase{"BadReplyChecksum", Fault::BadReplyChecksum,
-                                                     kChecksumMismatch},
-                                           FaultCase{"CloseMidStream", Fault::CloseMidStream, -6},
-                                           FaultCase{"LyingStatusLength", Fault::LyingStatusLength, 0},
-                                           FaultCase{"GiantLength", Fault::GiantLength, kMalformedValue}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SimFaultTest,
+    ::testing::Values(FaultCase{"BadReplyChecksum", Fault::BadReplyChecksum, kChecksumMismatch},
+                      FaultCase{"CloseMidStream", Fault::CloseMidStream, socket_status::kConnectionLost},
+                      FaultCase{"LyingStatusLength", Fault::LyingStatusLength, 0},
+                      FaultCase{"GiantLength", Fault::GiantLength, kMalformedValue}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SimSessionTest, StalledStationNeverReplies) {
     SimOptions options = Options();
@@ -250,7 +251,7 @@ TEST_F(SimSessionTest, StalledStationNeverReplies) {
     const std::vector<std::uint8_t> body = ReadRequestBody();
     ASSERT_EQ(connection.SendRequest(kRead, std::uint32_t(body.size()), body.data(), "orchid"), 0);
     MessageHeader reply{};
-    EXPECT_EQ(connection.ReceiveHeader(reply, 300), -4);
+    EXPECT_EQ(connection.ReceiveHeader(reply, 300), socket_status::kTimedOut);
 }
 
 TEST_F(SimSessionTest, CorruptStateFileIsNeitherLoadedNorOverwritten) {
@@ -328,7 +329,8 @@ TEST_F(SimSessionTest, IdleConnectionsCannotWedgeTheStation) {
         EXPECT_EQ(ReadConfiguration(running.SessionHost(1), record), 0) << i;
     }
     MessageHeader nothing{};
-    EXPECT_EQ(idle1.ReceiveHeader(nothing), -6) << "the idlest connection was dropped";
+    EXPECT_EQ(idle1.ReceiveHeader(nothing), socket_status::kConnectionLost)
+        << "the idlest connection was dropped";
 }
 
 // A write session takes memory as data arrives, not what an element header announces.

@@ -261,7 +261,7 @@ std::atomic<int> cellsClosed{0};
 
 TEST_F(OperationRunnerTest, FailedCellOpeningReturnsItsStatusAndStartsNoThread) {
     const SocketCellApi failing{
-        [](std::uint32_t, std::uint32_t, SocketCell**) { return -7; },
+        [](std::uint32_t, std::uint32_t, SocketCell**) { return socket_status::kSocketsUnavailable; },
         [](SocketCell*, std::uint32_t) {
             ++cellsClosed;
             return 0;
@@ -275,7 +275,7 @@ TEST_F(OperationRunnerTest, FailedCellOpeningReturnsItsStatusAndStartsNoThread) 
                                       bodyRan = true;
                                       return 0;
                                   }),
-              -7);
+              socket_status::kSocketsUnavailable);
     EXPECT_FALSE(bodyRan);
     EXPECT_EQ(ui.cursorShown, 0);
     EXPECT_EQ(ui.dialogsCreated, 0);
