@@ -131,18 +131,18 @@ void RunScan(DiscoveryState& state, SocketCell* cell) {
 }
 
 void RunDiscoveryThread(std::shared_ptr<DiscoveryState> state) {
-    SocketCell* cell = nullptr;
-    if (OpenSocketCell(kCellDatagram, 0, &cell) == 0) {
+    SocketCell* opened = nullptr;
+    if (OpenSocketCell(kCellDatagram, 0, &opened) == 0) {
+        const OwnedSocketCell cell(opened);
         // A smaller buffer than asked for still works, with less room for a burst.
         NetSocketSetReceiveBuffer(cell->Current(), kDiscoveryReceiveBuffer, nullptr);
-        if (state->Attach(cell)) {
+        if (state->Attach(cell.get())) {
             while (Event::WaitAny({&state->scan, &state->quit}) == 0) {
-                RunScan(*state, cell);
+                RunScan(*state, cell.get());
                 state->scanEnded.Set();
             }
         }
         state->Detach();
-        CloseSocketCell(cell, 0);
     }
     state->done.Set();
 }

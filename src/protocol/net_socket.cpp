@@ -4,11 +4,13 @@
 #include "protocol/deadline.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/socket_address.h"
+#include "protocol/unique_fd.h"
 
 #include <arpa/inet.h>
 #include <atomic>
 #include <cerrno>
 #include <limits>
+#include <memory>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <new>
@@ -24,8 +26,8 @@ struct NetSocket {
     std::uint32_t family = 0;
     std::uint32_t type = 0;
     std::uint32_t options = 0;
-    int handle = -1;     // non-blocking from creation: every wait is a poll() below
-    int wakeHandle = -1; // eventfd that NetSocketAbort writes, so a waiting poll() sees the abort at once
+    UniqueFd handle;     // non-blocking from creation: every wait is a poll() below
+    UniqueFd wakeHandle; // eventfd that NetSocketAbort writes, so a waiting poll() sees the abort at once
     std::atomic<bool> abortFlag{false};
     bool bound = false;
 };
@@ -55,14 +57,14 @@ bool TakeAbort(NetSocket& socket) {
 // Blocks until the socket is ready for `events`, an abort arrives or the deadline passes; the caller
 // re-checks all.
 int WaitForSocket(NetSocket& socket, short events, const Deadline& deadline) {
-    pollfd watched[2] = {{socket.handle, events, 0}, {socket.wakeHandle, POLLIN, 0}};
+    pollfd watched[2] = {{socket.handle.get(), events, 0}, {socket.wakeHandle.get(), POLLIN, 0}};
     timespec left{};
     if (ppoll(watched, 2, deadline.Remaining(left), nullptr) < 0 && errno != EINTR) {
         return socket_status::kSystemFailure;
     }
     if (watched[1].revents != 0) {
         std::uint64_t count = 0;
-        [[maybe_unused]] const auto drained = read(socket.wakeHandle, &count, sizeof count);
+        [[maybe_unused]] const auto drained = read(socket.wakeHandle.get(), &count, sizeof count);
     }
     return 0;
 }
@@ -136,20 +138,10 @@ int SetFlagOption(int handle, int level, int option) {
     return setsockopt(handle, level, option, &on, sizeof on) == 0 ? 0 : socket_status::kSystemFailure;
 }
 
-void Release(NetSocket* socket) {
-    if (socket->handle >= 0) {
-        close(socket->handle);
-    }
-    if (socket->wakeHandle >= 0) {
-        close(socket->wakeHandle);
-    }
-    delete socket;
-}
-
 // Binds a datagram socket to a system-chosen port at its first send, joining the all-hosts group if asked.
 int BindForSending(NetSocket& socket) {
     const sockaddr_in any = InternetAddress(INADDR_ANY, 0);
-    if (bind(socket.handle, reinterpret_cast<const sockaddr*>(&any), sizeof any) != 0) {
+    if (bind(socket.handle.get(), reinterpret_cast<const sockaddr*>(&any), sizeof any) != 0) {
         return socket_status::kSystemFailure;
     }
     socket.bound = true;
@@ -157,7 +149,8 @@ int BindForSending(NetSocket& socket) {
         ip_mreq membership{};
         inet_pton(AF_INET, kAllHostsGroup, &membership.imr_multiaddr);
         membership.imr_interface.s_addr = htonl(INADDR_ANY);
-        if (setsockopt(socket.handle, IPPROTO_IP, IP_ADD_MEMBERSHIP, &membership, sizeof membership) != 0) {
+        if (setsockopt(socket.handle.get(), IPPROTO_IP, IP_ADD_MEMBERSHIP, &membership, sizeof membership) !=
+            0) {
             return ErrorNumberOr(socket_status::kSystemFailure);
         }
     }
@@ -188,32 +181,31 @@ int NetSocketCreate(std::uint32_t family, std::uint32_t type, std::uint32_t opti
     if (StartSockets() != 0) {
         return socket_status::kSocketsUnavailable;
     }
-    auto* socket = new (std::nothrow) NetSocket;
-    if (socket == nullptr) {
+    std::unique_ptr<NetSocket> socket(new (std::nothrow) NetSocket);
+    if (!socket) {
         return socket_status::kOutOfMemory;
     }
     socket->family = family;
     socket->type = type;
     socket->options = options;
     const int kind = type == kSocketStream ? SOCK_STREAM : SOCK_DGRAM;
-    socket->handle = ::socket(AF_INET, kind | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    socket->wakeHandle = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    int status = socket->handle >= 0 && socket->wakeHandle >= 0 ? 0 : socket_status::kSystemFailure;
+    socket->handle = UniqueFd(::socket(AF_INET, kind | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    socket->wakeHandle = UniqueFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC));
+    int status = socket->handle.valid() && socket->wakeHandle.valid() ? 0 : socket_status::kSystemFailure;
     if (status == 0 && type == kSocketStream) {
         // Requests are written whole; holding back their last piece for an acknowledgement only adds latency.
-        status = SetFlagOption(socket->handle, IPPROTO_TCP, TCP_NODELAY);
+        status = SetFlagOption(socket->handle.get(), IPPROTO_TCP, TCP_NODELAY);
     }
     if (status == 0 && (options & kOptionReuseAddress) != 0) {
-        status = SetFlagOption(socket->handle, SOL_SOCKET, SO_REUSEADDR);
+        status = SetFlagOption(socket->handle.get(), SOL_SOCKET, SO_REUSEADDR);
     }
     if (status == 0 && (options & kOptionBroadcast) != 0) {
-        status = SetFlagOption(socket->handle, SOL_SOCKET, SO_BROADCAST);
+        status = SetFlagOption(socket->handle.get(), SOL_SOCKET, SO_BROADCAST);
     }
     if (status != 0) {
-        Release(socket);
         return status;
     }
-    *out = socket;
+    *out = socket.release();
     return 0;
 }
 
@@ -221,7 +213,7 @@ int NetSocketClose(NetSocket* socket, std::uint32_t reserved) {
     if (socket == nullptr || reserved != 0) {
         return socket_status::kBadArgument;
     }
-    Release(socket);
+    delete socket; // its descriptors close with it
     return 0;
 }
 
@@ -231,7 +223,7 @@ int NetSocketAbort(NetSocket* socket, std::uint32_t reserved) {
     }
     socket->abortFlag.store(true);
     const std::uint64_t one = 1;
-    [[maybe_unused]] const auto woken = write(socket->wakeHandle, &one, sizeof one);
+    [[maybe_unused]] const auto woken = write(socket->wakeHandle.get(), &one, sizeof one);
     return 0;
 }
 
@@ -248,7 +240,8 @@ int NetSocketConnect(NetSocket* socket, const char* host, std::uint16_t defaultP
     return RunUntilDone(*socket, POLLOUT, Deadline(timeoutMs), [&]() -> Attempt {
         if (!started) {
             started = true;
-            if (connect(socket->handle, reinterpret_cast<const sockaddr*>(&target), sizeof target) == 0 ||
+            if (connect(socket->handle.get(), reinterpret_cast<const sockaddr*>(&target), sizeof target) ==
+                    0 ||
                 errno == EISCONN) {
                 return 0;
             }
@@ -259,7 +252,7 @@ int NetSocketConnect(NetSocket* socket, const char* host, std::uint16_t defaultP
         }
         int error = 0;
         socklen_t size = sizeof error;
-        if (getsockopt(socket->handle, SOL_SOCKET, SO_ERROR, &error, &size) != 0) {
+        if (getsockopt(socket->handle.get(), SOL_SOCKET, SO_ERROR, &error, &size) != 0) {
             return ErrorNumberOr(socket_status::kSystemFailure);
         }
         if (error != 0) {
@@ -267,7 +260,7 @@ int NetSocketConnect(NetSocket* socket, const char* host, std::uint16_t defaultP
         }
         sockaddr_in peer{};
         socklen_t peerSize = sizeof peer;
-        if (getpeername(socket->handle, reinterpret_cast<sockaddr*>(&peer), &peerSize) == 0) {
+        if (getpeername(socket->handle.get(), reinterpret_cast<sockaddr*>(&peer), &peerSize) == 0) {
             return 0;
         }
         return std::nullopt; // still connecting
@@ -281,7 +274,7 @@ int NetSocketSend(NetSocket* socket, std::uint32_t length, const void* buffer, s
     }
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
     return TransferAll(*socket, POLLOUT, timeoutMs, length, sent, [&](std::uint32_t done) {
-        return send(socket->handle, bytes + done, length - done, MSG_NOSIGNAL);
+        return send(socket->handle.get(), bytes + done, length - done, MSG_NOSIGNAL);
     });
 }
 
@@ -294,7 +287,7 @@ int NetSocketReceive(NetSocket* socket, std::uint32_t length, void* buffer, std:
     }
     auto* bytes = static_cast<std::uint8_t*>(buffer);
     return TransferAll(*socket, POLLIN, timeoutMs, length, received, [&](std::uint32_t done) {
-        return recv(socket->handle, bytes + done, length - done, 0);
+        return recv(socket->handle.get(), bytes + done, length - done, 0);
     });
 }
 
@@ -313,7 +306,7 @@ int NetSocketSendTo(NetSocket* socket, std::uint32_t reserved, std::int32_t time
             return status;
         }
     }
-    const ssize_t count = sendto(socket->handle, buffer, length, MSG_NOSIGNAL,
+    const ssize_t count = sendto(socket->handle.get(), buffer, length, MSG_NOSIGNAL,
                                  reinterpret_cast<const sockaddr*>(&target), sizeof target);
     if (count < 0) {
         return ErrorNumberOr(socket_status::kSystemFailure);
@@ -329,12 +322,12 @@ int NetSocketSetReceiveBuffer(NetSocket* socket, std::uint32_t bytes, std::uint3
         return socket_status::kBadArgument;
     }
     const int wanted = int(bytes);
-    if (setsockopt(socket->handle, SOL_SOCKET, SO_RCVBUF, &wanted, sizeof wanted) != 0) {
+    if (setsockopt(socket->handle.get(), SOL_SOCKET, SO_RCVBUF, &wanted, sizeof wanted) != 0) {
         return ErrorNumberOr(socket_status::kSystemFailure);
     }
     int size = 0;
     socklen_t length = sizeof size;
-    if (getsockopt(socket->handle, SOL_SOCKET, SO_RCVBUF, &size, &length) != 0) {
+    if (getsockopt(socket->handle.get(), SOL_SOCKET, SO_RCVBUF, &size, &length) != 0) {
         return ErrorNumberOr(socket_status::kSystemFailure);
     }
     if (granted != nullptr) {
@@ -352,8 +345,8 @@ int NetSocketReceiveFrom(NetSocket* socket, std::uint32_t reserved, std::int32_t
     return RunUntilDone(*socket, POLLIN, Deadline(timeoutMs), [&]() -> Attempt {
         sockaddr_in sender{};
         socklen_t senderSize = sizeof sender;
-        const ssize_t count =
-            recvfrom(socket->handle, buffer, length, 0, reinterpret_cast<sockaddr*>(&sender), &senderSize);
+        const ssize_t count = recvfrom(socket->handle.get(), buffer, length, 0,
+                                       reinterpret_cast<sockaddr*>(&sender), &senderSize);
         if (count <= 0) {
             return std::nullopt; // nothing there, an empty datagram or an error: keep listening
         }

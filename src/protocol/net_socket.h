@@ -3,6 +3,7 @@
 #include "protocol/host_resolution.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace corvane {
@@ -28,6 +29,11 @@ int StartSockets();
 int NetSocketCreate(std::uint32_t family, std::uint32_t type, std::uint32_t options, NetSocket** out);
 // Closes the socket and frees the record.
 int NetSocketClose(NetSocket* socket, std::uint32_t reserved);
+// Owns a socket: closes it when the owner goes.
+struct NetSocketCloser {
+    void operator()(NetSocket* socket) const { NetSocketClose(socket, 0); }
+};
+using OwnedNetSocket = std::unique_ptr<NetSocket, NetSocketCloser>;
 // Ends the running operation on `socket`, or the next one, with kAborted; safe from any thread.
 int NetSocketAbort(NetSocket* socket, std::uint32_t reserved);
 // Connects a stream socket to `host` ("a.b.c.d[:port]" or a name); `defaultPort` unless the host names one.

@@ -32,7 +32,7 @@ int ConnectSession(SocketCell* cell, const char* host, std::uint32_t reserved, s
         if (const int status = NetSocketCreate(kFamilyInternet, kSocketStream, 0, &socket); status != 0) {
             return status;
         }
-        cell->Store(socket);
+        cell->Store(OwnedNetSocket(socket));
     }
     return NetSocketConnect(cell->Current(), host, port, 0, timeoutMs);
 }
@@ -41,7 +41,7 @@ int DisconnectSession(SocketCell* cell, std::uint32_t reserved) {
     if (const int status = session_status::CheckArguments(cell != nullptr, reserved); status != 0) {
         return status;
     }
-    return NetSocketClose(cell->Take(), 0);
+    return NetSocketClose(cell->Take().release(), 0);
 }
 
 int SendRequest(SocketCell* cell, std::uint32_t reserved, const char* password, std::uint32_t command,

@@ -8,23 +8,21 @@ namespace corvane {
 
 NetSocket* SocketCell::Current() const {
     std::lock_guard lock(mutex_);
-    return socket_;
+    return socket_.get();
 }
 
-void SocketCell::Store(NetSocket* socket) {
+void SocketCell::Store(OwnedNetSocket socket) {
     std::lock_guard lock(mutex_);
-    socket_ = socket;
+    socket_ = std::move(socket);
     if (abortPending_ && socket_ != nullptr) {
         abortPending_ = false;
-        NetSocketAbort(socket_, 0);
+        NetSocketAbort(socket_.get(), 0);
     }
 }
 
-NetSocket* SocketCell::Take() {
+OwnedNetSocket SocketCell::Take() {
     std::lock_guard lock(mutex_);
-    NetSocket* socket = socket_;
-    socket_ = nullptr;
-    return socket;
+    return std::move(socket_);
 }
 
 int SocketCell::Abort() {
@@ -34,7 +32,7 @@ int SocketCell::Abort() {
         abortPending_ = true;
         return 0;
     }
-    return NetSocketAbort(socket_, 0);
+    return NetSocketAbort(socket_.get(), 0);
 }
 
 int OpenSocketCell(std::uint32_t kind, std::uint32_t reserved, SocketCell** out) {
@@ -42,8 +40,8 @@ int OpenSocketCell(std::uint32_t kind, std::uint32_t reserved, SocketCell** out)
     if (const int status = session_status::CheckArguments(present, reserved); status != 0) {
         return status;
     }
-    auto* cell = new (std::nothrow) SocketCell;
-    if (cell == nullptr) {
+    std::unique_ptr<SocketCell> cell(new (std::nothrow) SocketCell);
+    if (!cell) {
         return session_status::kOutOfMemory;
     }
     NetSocket* socket = nullptr;
@@ -52,11 +50,10 @@ int OpenSocketCell(std::uint32_t kind, std::uint32_t reserved, SocketCell** out)
                                              kOptionBroadcast | kOptionJoinAllHosts, &socket)
                            : NetSocketCreate(kFamilyInternet, kSocketStream, 0, &socket);
     if (status != 0) {
-        delete cell;
         return status;
     }
-    cell->Store(socket);
-    *out = cell;
+    cell->Store(OwnedNetSocket(socket));
+    *out = cell.release();
     return 0;
 }
 
@@ -64,10 +61,7 @@ int CloseSocketCell(SocketCell* cell, std::uint32_t reserved) {
     if (const int status = session_status::CheckArguments(cell != nullptr, reserved); status != 0) {
         return status;
     }
-    if (NetSocket* socket = cell->Take()) {
-        NetSocketClose(socket, 0);
-    }
-    delete cell;
+    delete cell; // with the socket it holds
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "protocol/net_socket.h"
 
 #include <cstdint>
+#include <memory>
 #include <mutex>
 
 namespace corvane {
@@ -17,15 +18,15 @@ public:
 
     NetSocket* Current() const;
     // Puts a socket into an empty cell; an abort that found the cell empty applies to it.
-    void Store(NetSocket* socket);
+    void Store(OwnedNetSocket socket);
     // Empties the cell and hands its socket (or null) to the caller.
-    NetSocket* Take();
+    OwnedNetSocket Take();
     // Aborts the socket held now, or the next one stored when the cell is empty.
     int Abort();
 
 private:
     mutable std::mutex mutex_;
-    NetSocket* socket_ = nullptr;
+    OwnedNetSocket socket_; // closed with the cell
     bool abortPending_ = false;
 };
 
@@ -39,5 +40,11 @@ int OpenSocketCell(std::uint32_t kind, std::uint32_t reserved, SocketCell** out)
 int CloseSocketCell(SocketCell* cell, std::uint32_t reserved);
 // Aborts the cell's socket from any thread (the runner's Cancel); an empty cell gives 0.
 int AbortSocketCell(SocketCell* cell, std::uint32_t reserved);
+
+// Owns a cell: closes it, with its socket, when the owner goes.
+struct SocketCellCloser {
+    void operator()(SocketCell* cell) const { CloseSocketCell(cell, 0); }
+};
+using OwnedSocketCell = std::unique_ptr<SocketCell, SocketCellCloser>;
 
 } // namespace corvane

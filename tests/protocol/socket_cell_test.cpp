@@ -34,11 +34,11 @@ TEST(SocketCellTest, AbortReachesTheSocketHeldNowOrTheNextOne) {
               socket_status::kAborted);
 
     // Between two connections the cell is empty; the abort waits for the next socket instead of vanishing.
-    NetSocketClose(cell->Take(), 0);
+    cell->Take(); // closes the socket
     EXPECT_EQ(AbortSocketCell(cell, 0), 0);
     NetSocket* next = nullptr;
     ASSERT_EQ(NetSocketCreate(kFamilyInternet, kSocketDatagram, 0, &next), 0);
-    cell->Store(next);
+    cell->Store(OwnedNetSocket(next));
     EXPECT_EQ(NetSocketReceiveFrom(next, 0, 0, 4, buffer.data(), nullptr, nullptr, nullptr),
               socket_status::kAborted);
     EXPECT_EQ(NetSocketReceiveFrom(next, 0, -1, 4, buffer.data(), nullptr, nullptr, nullptr),

@@ -4,9 +4,6 @@
 #include "protocol/station_exchanges.h"
 #include "resources/ids/string_ids.h"
 
-#include <system_error>
-#include <thread>
-
 namespace corvane {
 namespace {
 
@@ -25,10 +22,6 @@ void Work(OperationContext& context) {
 
 } // namespace
 
-SocketCellApi DefaultSocketCellApi() {
-    return {&OpenSocketCell, &CloseSocketCell, &AbortSocketCell};
-}
-
 OperationRunner::OperationRunner(OperationUi& ui, OperationBodies bodies, SocketCellApi cells,
                                  std::chrono::milliseconds dialogDelay)
     : ui_(ui), bodies_(std::move(bodies)), cells_(cells), dialogDelay_(dialogDelay) {}
@@ -36,16 +29,13 @@ OperationRunner::OperationRunner(OperationUi& ui, OperationBodies bodies, Socket
 int OperationRunner::RunOperation(ConfigRecord& record, const ProgressSpec& progress,
                                   const OperationBody& body, UploadArgs extra) {
     OperationContext context(record, body, extra);
-    if (const int status = cells_.open(kCellStream, 0, &context.cell); status != 0) {
+    CellWorker worker(cells_);
+    if (const int status = worker.Start([&context](SocketCell* cell) {
+            context.cell = cell;
+            Work(context);
+        });
+        status != 0) {
         return status;
-    }
-
-    std::thread worker;
-    try {
-        worker = std::thread(Work, std::ref(context));
-    } catch (const std::system_error&) {
-        cells_.close(context.cell, 0);
-        return runner_status::kThreadNotStarted;
     }
 
     ui_.ShowWaitCursor();
@@ -81,14 +71,13 @@ int OperationRunner::RunOperation(ConfigRecord& record, const ProgressSpec& prog
         }
         dialog.reset();
         if (cancelled) {
-            // The body's pending socket wait ends with -5; the worker is still awaited below.
-            cells_.abort(context.cell, 0);
+            // The body's pending socket wait ends with kAborted; the worker is still awaited below.
+            worker.Abort();
         }
     }
 
     context.finished.Wait();
-    worker.join();
-    cells_.close(context.cell, 0);
+    worker.Join();
     return cancelled ? runner_status::kCancelled : context.result;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/runner/operation_ui.h"
 #include "config/status_codes.h"
+#include "protocol/cell_worker.h"
 #include "protocol/event.h"
 
 #include <chrono>
@@ -12,7 +13,6 @@
 namespace corvane {
 
 class ConfigRecord;
-class SocketCell;
 
 // The image arguments of an upload.
 struct UploadArgs {
@@ -43,14 +43,6 @@ struct OperationContext {
     const OperationBody& body;
     const UploadArgs extra;
 };
-
-// The socket-cell functions the runner uses; tests may put failing ones in.
-struct SocketCellApi {
-    int (*open)(std::uint32_t kind, std::uint32_t reserved, SocketCell** out);
-    int (*close)(SocketCell* cell, std::uint32_t reserved);
-    int (*abort)(SocketCell* cell, std::uint32_t reserved);
-};
-SocketCellApi DefaultSocketCellApi();
 
 struct OperationBodies {
     OperationBody read;
