@@ -9,10 +9,24 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 
 namespace corvane {
 
+namespace {
+
+// Qt's file dialogs keep their history (folders visited, column widths) in the user's profile. This program
+// reads and writes no profile entries, so settings go where no file can be.
+void KeepNoSettings() {
+    for (const auto scope : {QSettings::UserScope, QSettings::SystemScope}) {
+        QSettings::setPath(QSettings::NativeFormat, scope, QStringLiteral("/dev/null"));
+    }
+}
+
+} // namespace
+
 ChooserWindow* StartAdminUtility(const QStringList& files, StartupOptions options) {
+    KeepNoSettings();
     const int sockets = options.startSockets ? options.startSockets() : StartSockets();
     if (sockets != 0) {
         // Before any window of ours exists: the platform's plain message box.

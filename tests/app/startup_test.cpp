@@ -7,6 +7,7 @@
 #include "mock_peer.h"
 #include "modal_driver.h"
 #include "pages/control_binding.h"
+#include "pages/file_dialog.h"
 #include "resources/ids/dialog_buttons.h"
 #include "resources/ids/error_controls.h"
 #include "resources/ids/menu_commands.h"
@@ -14,9 +15,11 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -125,6 +128,21 @@ private slots:
         QCOMPARE(opened.front()->windowTitle(), QStringLiteral("Configure \"Cellar\" Base Station"));
         delete chooser.data();
         std::filesystem::remove(bytes.toStdString()); // which Qt could not remove either
+    }
+
+    // The program keeps nothing between runs: not even the folder its file dialog last showed.
+    void theFileDialogLeavesNothingInTheProfile() {
+        const QPointer<ChooserWindow> chooser = StartAdminUtility({}, Options());
+        QVERIFY(chooser != nullptr);
+        QTemporaryDir dir;
+        FileDialogRequest request{};
+        request.kind = FileDialogRequest::Kind::Open;
+        std::unique_ptr<QFileDialog> dialog = MakeFileDialog(chooser, request);
+        dialog->setDirectory(dir.path());
+        dialog.reset(); // a dialog stores its history as it closes
+        QVERIFY(
+            !QSettings(QSettings::UserScope, QStringLiteral("QtProject")).contains("FileDialog/lastVisited"));
+        delete chooser.data();
     }
 
     void closingTheChooserEndsTheProgramEvenWithWindowsOpen() {
