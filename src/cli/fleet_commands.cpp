@@ -126,7 +126,7 @@ bool GatherStations(CliIo& io, const FleetCommand& command, std::vector<FleetSta
         FleetStation& station = stations.emplace_back();
         station.target = command.model;
         station.target.host = QString::fromStdString(FormatDottedQuad(answer->stationAddress));
-        station.target.record.stationAddress = answer->stationAddress;
+        station.target.station.address = answer->stationAddress;
         station.target.discoveryPort = scan.port; // where it answered; its restart is awaited there too
         station.answer = *answer;
         station.identified = true;
@@ -276,7 +276,7 @@ int RunBackup(const QStringList& words, CliIo& io) {
         return code;
     if (command.arguments.Has(kWaitOption))
         return UsageError(io, QStringLiteral("--wait goes with write, restart and upload"));
-    if (!AskPassword(io, command.arguments, command.model.record.adminPassword, code))
+    if (!AskPassword(io, command.arguments, command.model.station.password, code))
         return code;
     std::vector<FleetStation> stations;
     if (!GatherStations(io, command, stations, code))
@@ -327,7 +327,7 @@ int RunFleetUpload(const QStringList& words, CliIo& io) {
     QByteArray image;
     if (!ReadSoftwareImage(io, command.last, image, code))
         return code;
-    if (!AskPassword(io, command.arguments, command.model.record.adminPassword, code))
+    if (!AskPassword(io, command.arguments, command.model.station.password, code))
         return code;
     std::vector<FleetStation> stations;
     if (!GatherStations(io, command, stations, code))
@@ -343,9 +343,8 @@ int RunFleetUpload(const QStringList& words, CliIo& io) {
             const auto asked = std::chrono::steady_clock::now();
             station.outcome = AttemptOperation(station.target, io.interruptFd, [&](SocketCell* cell) {
                 return UploadStationSoftwareOperation(
-                    station.target.record, cell, std::uint32_t(image.size()),
-                    reinterpret_cast<const std::uint8_t*>(image.constData()), kUploadRestart,
-                    station.target.port);
+                    station.target.station, cell, std::uint32_t(image.size()),
+                    reinterpret_cast<const std::uint8_t*>(image.constData()), kUploadRestart);
             });
             if (!station.outcome.ok())
                 return true;

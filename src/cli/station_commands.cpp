@@ -83,17 +83,17 @@ int RunRestarting(CliIo& io, const StationTarget& target, const std::function<in
 
 // write --dry-run: what the write would change, as diff shows it; nothing is sent.
 int ShowPlannedChanges(CliIo& io, const Arguments& arguments, const StationTarget& target,
-                       const ConfigRecord& current) {
-    const auto differing = DifferingProperties(current, target.record);
+                       const ConfigRecord& current, const ConfigRecord& planned) {
+    const auto differing = DifferingProperties(current, planned);
     const bool reveal = arguments.Has(kReveal);
     if (arguments.Has(kJson))
         io.out << TerminalJson(
             QJsonDocument(QJsonObject{{QStringLiteral("host"), target.host},
                                       {QStringLiteral("changes"),
-                                       PropertyDiffJson(current, target.record, differing, reveal)}})
+                                       PropertyDiffJson(current, planned, differing, reveal)}})
                 .toJson(QJsonDocument::Indented));
     else
-        PrintPropertyDiff(io.out, current, target.record, differing, reveal);
+        PrintPropertyDiff(io.out, current, planned, differing, reveal);
     return differing.empty() ? kExitSuccess : kExitDifferent;
 }
 
@@ -170,7 +170,7 @@ int RunRead(const QStringList& words, CliIo& io) {
         return UsageError(io, QStringLiteral("read needs -o FILE.cfg"));
     if (arguments.Has(kWaitOption))
         return UsageError(io, QStringLiteral("--wait goes with write, restart and upload"));
-    if (!AskPassword(io, arguments, target.record.adminPassword, code))
+    if (!AskPassword(io, arguments, target.station.password, code))
         return code;
     ConfigRecord record;
     if (const int exit = RunInterruptible(
@@ -195,10 +195,11 @@ int RunWrite(const QStringList& words, CliIo& io) {
         return UsageError(io, QStringLiteral("a dry run writes nothing to wait for"));
     if (arguments.Has(kBackup) && arguments.Value(kBackup).isEmpty())
         return UsageError(io, QStringLiteral("--backup needs a file name"));
-    if (!LoadInput(io, arguments.positional()[1], target.record, code))
+    ConfigRecord record;
+    if (!LoadInput(io, arguments.positional()[1], record, code))
         return code;
-    WarnAboutLongStationPassword(io, target.record);
-    if (!AskPassword(io, arguments, target.record.adminPassword, code))
+    WarnAboutLongStationPassword(io, record);
+    if (!AskPassword(io, arguments, target.station.password, code))
         return code;
     if (dryRun || arguments.Has(kBackup)) {
         ConfigRecord current;
@@ -212,16 +213,16 @@ int RunWrite(const QStringList& words, CliIo& io) {
                 exit != kExitSuccess)
                 return Fail(io, exit, QStringLiteral("%1: nothing was written").arg(target.host));
         if (dryRun)
-            return ShowPlannedChanges(io, arguments, target, current);
+            return ShowPlannedChanges(io, arguments, target, current, record);
     }
     const auto write = [&](SocketCell* cell) {
-        return WriteStationConfiguration(target.record, cell, target.port);
+        return WriteStationConfiguration(target.station, record, cell);
     };
     return RunRestarting(io, target, write, [&] {
         ConfigRecord readBack;
-        const Outcome checked = CheckWritten(target, io.interruptFd, readBack);
+        const Outcome checked = CheckWritten(target, io.interruptFd, record, readBack);
         if (checked.exit == kExitMismatch)
-            PrintPropertyDiff(io.out, target.record, readBack, DifferingProperties(target.record, readBack),
+            PrintPropertyDiff(io.out, record, readBack, DifferingProperties(record, readBack),
                               arguments.Has(kReveal));
         return Report(io, checked);
     });
@@ -232,11 +233,10 @@ int RunRestart(const QStringList& words, CliIo& io) {
     StationTarget target;
     int code = 0;
     if (!PrepareStation(words, 0, {}, {}, io, arguments, target, code) ||
-        !AskPassword(io, arguments, target.record.adminPassword, code))
+        !AskPassword(io, arguments, target.station.password, code))
         return code;
-    return RunRestarting(io, target, [&](SocketCell* cell) {
-        return RestartStationOperation(target.record, cell, target.port);
-    });
+    return RunRestarting(io, target,
+                         [&](SocketCell* cell) { return RestartStationOperation(target.station, cell); });
 }
 
 int RunUpload(const QStringList& words, CliIo& io) {
@@ -251,12 +251,12 @@ int RunUpload(const QStringList& words, CliIo& io) {
     if (!ReadSoftwareImage(io, arguments.positional()[1], image, code))
         return code;
     const auto imageSize = std::uint32_t(image.size());
-    if (!AskPassword(io, arguments, target.record.adminPassword, code))
+    if (!AskPassword(io, arguments, target.station.password, code))
         return code;
     return RunRestarting(io, target, [&](SocketCell* cell) {
-        return UploadStationSoftwareOperation(target.record, cell, imageSize,
+        return UploadStationSoftwareOperation(target.station, cell, imageSize,
                                               reinterpret_cast<const std::uint8_t*>(image.constData()),
-                                              kUploadRestart, target.port);
+                                              kUploadRestart);
     });
 }
 

@@ -86,8 +86,8 @@ Outcome ResolveTarget(const QString& host, StationTarget& target) {
             return FailureOutcome(target, status, {});
         typed.address = address.address;
     }
-    target.record.stationAddress = typed.address;
-    target.port = typed.port != 0 ? typed.port : kStationPort;
+    target.station.address = typed.address;
+    target.station.port = typed.port != 0 ? typed.port : kStationPort;
     return {};
 }
 
@@ -111,10 +111,10 @@ Outcome AttemptOperation(const StationTarget& target, int interruptFd,
 }
 
 Outcome ReadConfigurationOf(const StationTarget& target, int interruptFd, ConfigRecord& record) {
-    record.stationAddress = target.record.stationAddress;
-    record.adminPassword = target.record.adminPassword;
+    record.stationAddress = target.station.address;
+    record.adminPassword = target.station.password;
     return AttemptOperation(target, interruptFd, [&](SocketCell* cell) {
-        return ReadStationConfiguration(record, cell, target.port);
+        return ReadStationConfiguration(target.station, record, cell);
     });
 }
 
@@ -123,7 +123,7 @@ Outcome IdentifyStation(const StationTarget& target, int interruptFd, std::chron
     OperationEnd end;
     const int status = RunStationOperation(
         [&](SocketCell* cell) {
-            return AskStation(cell, target.record.stationAddress, target.discoveryPort, std::nullopt, answer);
+            return AskStation(cell, target.station.address, target.discoveryPort, std::nullopt, answer);
         },
         interruptFd, limit, end, kCellDatagram);
     if (status == 0)
@@ -141,7 +141,7 @@ Outcome AwaitRestart(const StationTarget& target, int interruptFd,
     OperationEnd end;
     const int status = RunStationOperation(
         [&](SocketCell* cell) {
-            return AskStation(cell, target.record.stationAddress, target.discoveryPort, asked, answer);
+            return AskStation(cell, target.station.address, target.discoveryPort, asked, answer);
         },
         interruptFd, target.restartWait, end, kCellDatagram, tick);
     if (status == 0)
@@ -153,13 +153,14 @@ Outcome AwaitRestart(const StationTarget& target, int interruptFd,
     return FailureOutcome(target, status, end);
 }
 
-Outcome CheckWritten(const StationTarget& target, int interruptFd, ConfigRecord& readBack) {
+Outcome CheckWritten(const StationTarget& target, int interruptFd, const ConfigRecord& written,
+                     ConfigRecord& readBack) {
     // From now on the station asks for the password just written; an empty one leaves its factory password.
-    StationTarget written = target;
-    written.record.adminPassword = target.record.syPW.empty() ? kFactoryPassword : target.record.syPW;
-    if (Outcome read = ReadConfigurationOf(written, interruptFd, readBack); !read.ok())
+    StationTarget restarted = target;
+    restarted.station.password = written.syPW.empty() ? kFactoryPassword : written.syPW;
+    if (Outcome read = ReadConfigurationOf(restarted, interruptFd, readBack); !read.ok())
         return read;
-    const auto differing = DifferingProperties(target.record, readBack);
+    const auto differing = DifferingProperties(written, readBack);
     if (differing.empty())
         return {};
     return {kExitMismatch,

@@ -6,6 +6,7 @@
 #include "config/config_record.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/session.h"
+#include "protocol/station_access.h"
 
 #include <QString>
 #include <chrono>
@@ -18,13 +19,12 @@ extern const QString kPasswordFileOption;
 extern const QString kTimeoutOption;
 extern const QString kWaitOption;
 
-// One base station to talk to: the record the operation bodies take (its address and session password), the
-// TCP port, the UDP port it answers discovery on, the time one operation may take and, with --wait, the time
-// it may take to come back after it has been told to restart (zero: not waited for).
+// One base station to talk to: its address, TCP port and session password, the UDP port it answers discovery
+// on, the time one operation may take and, with --wait, the time it may take to come back after it has been
+// told to restart (zero: not waited for).
 struct StationTarget {
     QString host;
-    ConfigRecord record;
-    std::uint16_t port = kStationPort;
+    StationAccess station;
     std::uint16_t discoveryPort = kDiscoveryPort;
     std::chrono::milliseconds timeout{120000};
     std::chrono::milliseconds restartWait{0};
@@ -56,9 +56,11 @@ Outcome IdentifyStation(const StationTarget& target, int interruptFd, std::chron
 // RunStationOperation has it.
 Outcome AwaitRestart(const StationTarget& target, int interruptFd,
                      std::chrono::steady_clock::time_point asked, const std::function<void()>& tick = {});
-// After a write and its restart: reads the station back with the password the written configuration gives
-// it and compares what was sent. A mismatch lists the differing properties in `readBack`'s terms.
-Outcome CheckWritten(const StationTarget& target, int interruptFd, ConfigRecord& readBack);
+// After `written` was written and the station restarted: reads the station back with the password the written
+// configuration gives it and compares what was sent. A mismatch lists the differing properties in
+// `readBack`'s terms.
+Outcome CheckWritten(const StationTarget& target, int interruptFd, const ConfigRecord& written,
+                     ConfigRecord& readBack);
 
 // "corvane: message" for a failed outcome; its exit status. Interrupts are allowed while `work` runs.
 int Report(CliIo& io, const Outcome& outcome);

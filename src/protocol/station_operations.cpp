@@ -16,18 +16,19 @@ constexpr std::int32_t kReplyTimeoutMs = 30000;
 constexpr std::int32_t kRestartTimeoutMs = 5000;
 constexpr std::int32_t kUploadTimeoutMs = 30000;
 
-std::string StationHost(const ConfigRecord& record) {
-    return FormatDottedQuad(record.stationAddress);
+StationAccess AccessOf(const ConfigRecord& record, std::uint16_t port) {
+    return {record.stationAddress, port, record.adminPassword};
 }
 
 } // namespace
 
-int ReadStationConfiguration(ConfigRecord& record, SocketCell* cell, std::uint16_t port) {
-    const std::string host = StationHost(record);
-    if (const int status = ConnectSession(cell, host.c_str(), 0, kConnectTimeoutMs, port); status != 0) {
+int ReadStationConfiguration(const StationAccess& access, ConfigRecord& record, SocketCell* cell) {
+    const std::string host = FormatDottedQuad(access.address);
+    if (const int status = ConnectSession(cell, host.c_str(), 0, kConnectTimeoutMs, access.port);
+        status != 0) {
         return status;
     }
-    const char* password = record.adminPassword.c_str();
+    const char* password = access.password.c_str();
     if (const int status = SendPropertyRequest(cell, 0, password, kTransferCount, TransferList.data());
         status != 0) {
         return status;
@@ -49,12 +50,13 @@ int ReadStationConfiguration(ConfigRecord& record, SocketCell* cell, std::uint16
     return DisconnectSession(cell, 0);
 }
 
-int WriteStationConfiguration(const ConfigRecord& record, SocketCell* cell, std::uint16_t port) {
-    const std::string host = StationHost(record);
-    if (const int status = ConnectSession(cell, host.c_str(), 0, kConnectTimeoutMs, port); status != 0) {
+int WriteStationConfiguration(const StationAccess& access, const ConfigRecord& record, SocketCell* cell) {
+    const std::string host = FormatDottedQuad(access.address);
+    if (const int status = ConnectSession(cell, host.c_str(), 0, kConnectTimeoutMs, access.port);
+        status != 0) {
         return status;
     }
-    const char* password = record.adminPassword.c_str();
+    const char* password = access.password.c_str();
     if (const int status = SendRequest(cell, 0, password, kCommandWriteProperties, kNoBody, nullptr);
         status != 0) {
         return status;
@@ -80,15 +82,32 @@ int WriteStationConfiguration(const ConfigRecord& record, SocketCell* cell, std:
     return DisconnectSession(cell, 0);
 }
 
+int RestartStationOperation(const StationAccess& access, SocketCell* cell) {
+    return RestartStation(cell, 0, kRestartTimeoutMs, FormatDottedQuad(access.address).c_str(),
+                          access.password.c_str(), access.port);
+}
+
+int UploadStationSoftwareOperation(const StationAccess& access, SocketCell* cell, std::uint32_t size,
+                                   const std::uint8_t* data, std::uint32_t flags) {
+    return UploadStationSoftware(cell, flags, kUploadTimeoutMs, FormatDottedQuad(access.address).c_str(),
+                                 access.password.c_str(), size, data, access.port);
+}
+
+int ReadStationConfiguration(ConfigRecord& record, SocketCell* cell, std::uint16_t port) {
+    return ReadStationConfiguration(AccessOf(record, port), record, cell);
+}
+
+int WriteStationConfiguration(const ConfigRecord& record, SocketCell* cell, std::uint16_t port) {
+    return WriteStationConfiguration(AccessOf(record, port), record, cell);
+}
+
 int RestartStationOperation(const ConfigRecord& record, SocketCell* cell, std::uint16_t port) {
-    return RestartStation(cell, 0, kRestartTimeoutMs, StationHost(record).c_str(),
-                          record.adminPassword.c_str(), port);
+    return RestartStationOperation(AccessOf(record, port), cell);
 }
 
 int UploadStationSoftwareOperation(const ConfigRecord& record, SocketCell* cell, std::uint32_t size,
                                    const std::uint8_t* data, std::uint32_t flags, std::uint16_t port) {
-    return UploadStationSoftware(cell, flags, kUploadTimeoutMs, StationHost(record).c_str(),
-                                 record.adminPassword.c_str(), size, data, port);
+    return UploadStationSoftwareOperation(AccessOf(record, port), cell, size, data, flags);
 }
 
 } // namespace corvane
