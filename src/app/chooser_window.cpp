@@ -72,12 +72,7 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
     }
 
     QTreeWidget& list = StationList();
-    const std::string_view nameCaption = ResourceString(kStrColumnName);
-    const std::string_view addressCaption = ResourceString(kStrColumnIpAddress);
-    if (nameCaption.empty() || addressCaption.empty()) {
-        throw ControlError();
-    }
-    list.setHeaderLabels({QString::fromUtf8(nameCaption), QString::fromUtf8(addressCaption)});
+    list.setHeaderLabels({RequiredResourceText(kStrColumnName), RequiredResourceText(kStrColumnIpAddress)});
     list.header()->setSectionsClickable(false);
     list.header()->setStretchLastSection(true);
     list.setColumnWidth(0, kNameColumnWidth);

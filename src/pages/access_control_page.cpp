@@ -30,15 +30,9 @@ namespace {
 constexpr int kIdColumnWidth = 140;
 constexpr int kDescriptionColumnWidth = 250;
 
-QString Caption(StringId id) {
-    const std::string_view text = ResourceString(id);
-    if (text.empty())
-        throw ControlError{};
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 FileDialogRequest ListFileRequest(FileDialogRequest::Kind kind) {
-    return {kind, Caption(kStrAclFileFilter), Caption(kStrAclFileExtension), Caption(kStrAclFileDefaultName)};
+    return {kind, RequiredResourceText(kStrAclFileFilter), RequiredResourceText(kStrAclFileExtension),
+            RequiredResourceText(kStrAclFileDefaultName)};
 }
 
 } // namespace
@@ -47,7 +41,8 @@ AccessControlPage::AccessControlPage(QWidget* parent)
     : ConfigPage(kTemplateAccessControlPage, parent), ui_(std::make_unique<Ui::AccessControlTemplate>()) {
     ui_->setupUi(this);
     QTreeView* list = ui_->clientList;
-    clients_ = new AclListModel(Caption(kStrColumnCorvaneId), Caption(kStrColumnDescription), this);
+    clients_ = new AclListModel(RequiredResourceText(kStrColumnCorvaneId),
+                                RequiredResourceText(kStrColumnDescription), this);
     list->setModel(clients_);
     list->header()->setSectionsClickable(false);
     list->header()->setStretchLastSection(false);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "config/status_codes.h"
+#include "resources/ids/string_ids.h"
 
+#include <QString>
 #include <cstdint>
 
 namespace corvane {
@@ -12,5 +14,8 @@ class ControlError {
 public:
     std::int32_t status() const { return kControlMissing; }
 };
+
+// The string table's text for a caption the window cannot do without; ControlError when the table lacks it.
+QString RequiredResourceText(StringId id);
 
 } // namespace corvane

@@ -23,14 +23,6 @@ namespace {
 
 constexpr int kColumnWidth = 128;
 
-QString ColumnCaption(StringId id) {
-    const std::string_view caption = ResourceString(id);
-    if (caption.empty()) {
-        throw ControlError{};
-    }
-    return QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-}
-
 QString AddressText(std::uint32_t address) {
     return QStringLiteral("%1.%2.%3.%4")
         .arg(address >> 24)
@@ -60,8 +52,9 @@ PortMappingDialog::PortMappingDialog(ConfigRecord* record, QWidget* parent)
 PortMappingDialog::~PortMappingDialog() = default;
 
 void PortMappingDialog::OnInitDialog() {
-    list_->setHeaderLabels({ColumnCaption(kStrColumnPublicPort), ColumnCaption(kStrColumnPrivateAddress),
-                            ColumnCaption(kStrColumnPrivatePort)});
+    list_->setHeaderLabels({RequiredResourceText(kStrColumnPublicPort),
+                            RequiredResourceText(kStrColumnPrivateAddress),
+                            RequiredResourceText(kStrColumnPrivatePort)});
     for (int column = 0; column < list_->columnCount(); ++column) {
         list_->setColumnWidth(column, kColumnWidth);
     }

@@ -1,0 +1,15 @@
+#include "pages/control_error.h"
+
+#include "resources/string_table.h"
+
+namespace corvane {
+
+QString RequiredResourceText(StringId id) {
+    const std::string_view text = ResourceString(id);
+    if (text.empty()) {
+        throw ControlError{};
+    }
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace corvane
