@@ -10,10 +10,10 @@
 #include "config/table_editing.h"
 #include "modal_driver.h"
 #include "pages/access_control_page.h"
-#include "pages/control_binding.h"
-#include "pages/file_dialog.h"
-#include "resources/ids/access_control_page_controls.h"
-#include "resources/ids/add_client_controls.h"
+#include "strings/ids/access_control_page_controls.h"
+#include "strings/ids/add_client_controls.h"
+#include "widgets/control_binding.h"
+#include "widgets/file_dialog.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,16 +2,16 @@
 // the password, runs the exchange through the operation runner and then opens a window, starts the countdown
 // or reports the failure with message 134.
 #include "app/chooser_window.h"
-#include "app/runner/operation_runner.h"
 #include "config/config_record.h"
 #include "config/status_codes.h"
-#include "pages/choose_other_dialog.h"
-#include "pages/messages.h"
-#include "pages/software_upload.h"
+#include "desktop/choose_other_dialog.h"
+#include "desktop/software_upload.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/message_header.h"
-#include "resources/ids/string_ids.h"
-#include "resources/string_table.h"
+#include "runner/operation_runner.h"
+#include "strings/ids/string_ids.h"
+#include "strings/string_table.h"
+#include "widgets/messages.h"
 
 #include <arpa/inet.h>
 

@@ -1,7 +1,7 @@
 #include "app/startup.h"
 #include "files/file_name.h"
 #include "resources/icons.h"
-#include "resources/ids/icon_ids.h"
+#include "strings/ids/icon_ids.h"
 
 #include <QApplication>
 

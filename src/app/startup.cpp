@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
 #include "configwindow/config_window.h"
-#include "pages/messages.h"
 #include "protocol/net_socket.h"
-#include "resources/ids/string_ids.h"
-#include "resources/string_table.h"
+#include "strings/ids/string_ids.h"
+#include "strings/string_table.h"
+#include "widgets/messages.h"
 
 #include <QApplication>
 #include <QMessageBox>

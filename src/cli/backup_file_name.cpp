@@ -1,7 +1,7 @@
 #include "cli/backup_file_name.h"
 
 #include "config/hex_text.h"
-#include "resources/station_text.h"
+#include "files/station_text.h"
 
 namespace corvane::cli {
 

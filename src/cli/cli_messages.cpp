@@ -1,8 +1,8 @@
 #include "cli/cli_messages.h"
 
 #include "config/status_codes.h"
-#include "resources/ids/string_ids.h"
-#include "resources/string_table.h"
+#include "strings/ids/string_ids.h"
+#include "strings/string_table.h"
 
 #include <algorithm>
 #include <iterator>

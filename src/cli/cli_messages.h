@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources/ids/string_ids.h"
+#include "strings/ids/string_ids.h"
 
 #include <QString>
 

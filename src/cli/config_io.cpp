@@ -9,7 +9,7 @@
 #include "files/save_file.h"
 #include "protocol/message_header.h"
 #include "protocol/station_exchanges.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/string_ids.h"
 
 #include <sys/stat.h>
 #include <vector>

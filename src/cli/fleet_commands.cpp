@@ -11,10 +11,10 @@
 #include "cli/terminal_text.h"
 #include "config/hex_text.h"
 #include "files/file_name.h"
+#include "files/station_text.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/station_exchanges.h"
 #include "protocol/station_operations.h"
-#include "resources/station_text.h"
 
 #include <QDir>
 #include <QJsonArray>

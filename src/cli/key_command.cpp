@@ -7,7 +7,7 @@
 #include "config/config_record.h"
 #include "config/hex_text.h"
 #include "config/network_password.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/string_ids.h"
 
 #include <vector>
 

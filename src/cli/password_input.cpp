@@ -3,7 +3,7 @@
 #include "cli/terminal_echo.h"
 #include "config/secret_memory.h"
 #include "files/bounded_read.h"
-#include "resources/station_text.h"
+#include "files/station_text.h"
 
 namespace corvane::cli {
 

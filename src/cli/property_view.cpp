@@ -7,9 +7,9 @@
 #include "config/property_catalogue.h"
 #include "config/property_codec.h"
 #include "config/table_editing.h"
+#include "files/station_text.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/host_resolution.h"
-#include "resources/station_text.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -12,11 +12,11 @@
 #include "config/hex_text.h"
 #include "config/restart_time.h"
 #include "config/status_codes.h"
+#include "files/station_text.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/station_exchanges.h"
 #include "protocol/station_operations.h"
-#include "resources/station_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

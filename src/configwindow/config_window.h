@@ -1,8 +1,8 @@
 #pragma once
 
 #include "configwindow/settings_pages.h"
-#include "resources/ids/string_ids.h"
-#include "resources/ids/template_ids.h"
+#include "strings/ids/string_ids.h"
+#include "strings/ids/template_ids.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,19 +1,19 @@
 // The configuration window's commands: sending the edited configuration to its station, saving it to a file,
 // importing settings from one, restarting the station and uploading software to it, and showing the network
 // key as the hexadecimal password other wireless clients take.
-#include "app/runner/operation_runner.h"
 #include "config/config_record.h"
 #include "config/hex_text.h"
 #include "configwindow/config_window.h"
+#include "desktop/configuration_file.h"
+#include "desktop/software_upload.h"
 #include "pages/config_page.h"
-#include "pages/configuration_file.h"
-#include "pages/control_binding.h"
 #include "pages/corvane_page.h"
-#include "pages/messages.h"
-#include "pages/software_upload.h"
-#include "resources/ids/network_page_controls.h"
-#include "resources/ids/string_ids.h"
-#include "resources/ids/template_ids.h"
+#include "runner/operation_runner.h"
+#include "strings/ids/network_page_controls.h"
+#include "strings/ids/string_ids.h"
+#include "strings/ids/template_ids.h"
+#include "widgets/control_binding.h"
+#include "widgets/messages.h"
 
 namespace corvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "config/hex_text.h"
 #include "config/table_editing.h"
-#include "resources/station_text.h"
+#include "files/station_text.h"
 
 namespace corvane {
 

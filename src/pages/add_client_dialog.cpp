@@ -2,11 +2,11 @@
 
 #include "config/hex_text.h"
 #include "config/table_editing.h"
-#include "pages/control_binding.h"
-#include "pages/messages.h"
-#include "resources/ids/add_client_controls.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/add_client_controls.h"
+#include "strings/ids/string_ids.h"
 #include "ui_template_152_add_client.h"
+#include "widgets/control_binding.h"
+#include "widgets/messages.h"
 
 namespace corvane {
 

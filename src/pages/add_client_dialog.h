@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/table_entries.h"
-#include "pages/template_dialog.h"
+#include "widgets/template_dialog.h"
 
 #include <memory>
 #include <string>

@@ -2,12 +2,12 @@
 
 #include "config/config_record.h"
 #include "config/wan_connection.h"
-#include "pages/control_binding.h"
 #include "pages/dial_up_options.h"
 #include "pages/missing_user_information.h"
-#include "resources/ids/aol_page_controls.h"
-#include "resources/ids/template_ids.h"
+#include "strings/ids/aol_page_controls.h"
+#include "strings/ids/template_ids.h"
 #include "ui_template_139_aol_page.h"
+#include "widgets/control_binding.h"
 
 namespace corvane {
 namespace {

@@ -1,12 +1,12 @@
 #include "pages/authentication_page.h"
 
 #include "config/config_record.h"
-#include "pages/address_or_blank.h"
-#include "pages/control_binding.h"
-#include "pages/control_notifications.h"
-#include "resources/ids/authentication_page_controls.h"
-#include "resources/ids/template_ids.h"
+#include "strings/ids/authentication_page_controls.h"
+#include "strings/ids/template_ids.h"
 #include "ui_template_142_authentication.h"
+#include "widgets/address_or_blank.h"
+#include "widgets/control_binding.h"
+#include "widgets/control_notifications.h"
 
 namespace corvane {
 

@@ -1,11 +1,11 @@
 #include "pages/change_password_dialog.h"
 
-#include "pages/control_binding.h"
-#include "pages/messages.h"
-#include "resources/ids/change_password_controls.h"
-#include "resources/ids/dialog_buttons.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/change_password_controls.h"
+#include "strings/ids/dialog_buttons.h"
+#include "strings/ids/string_ids.h"
 #include "ui_template_149_change_password.h"
+#include "widgets/control_binding.h"
+#include "widgets/messages.h"
 
 namespace corvane {
 

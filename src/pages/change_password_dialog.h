@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/password_dialog.h"
+#include "widgets/password_dialog.h"
 
 #include <memory>
 

@@ -1,10 +1,10 @@
 #include "pages/config_page.h"
 
-#include "pages/control_binding.h"
-#include "pages/messages.h"
 #include "pages/property_sheet.h"
-#include "pages/station_text_guard.h"
-#include "resources/ids/internet_page_controls.h"
+#include "strings/ids/internet_page_controls.h"
+#include "widgets/control_binding.h"
+#include "widgets/messages.h"
+#include "widgets/station_text_guard.h"
 
 #include <QComboBox>
 

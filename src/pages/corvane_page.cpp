@@ -3,14 +3,14 @@
 #include "config/config_record.h"
 #include "config/network_password.h"
 #include "pages/change_password_dialog.h"
-#include "pages/control_binding.h"
-#include "pages/control_notifications.h"
-#include "pages/messages.h"
 #include "pages/network_password_dialog.h"
-#include "resources/ids/corvane_page_controls.h"
-#include "resources/ids/string_ids.h"
-#include "resources/ids/template_ids.h"
+#include "strings/ids/corvane_page_controls.h"
+#include "strings/ids/string_ids.h"
+#include "strings/ids/template_ids.h"
 #include "ui_template_105_corvane_page.h"
+#include "widgets/control_binding.h"
+#include "widgets/control_notifications.h"
+#include "widgets/messages.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,8 +1,8 @@
 #include "pages/dial_up_options.h"
 
 #include "config/config_record.h"
-#include "pages/control_binding.h"
 #include "pages/idle_time_list.h"
+#include "widgets/control_binding.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

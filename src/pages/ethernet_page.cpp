@@ -2,11 +2,11 @@
 
 #include "config/config_record.h"
 #include "config/wan_connection.h"
-#include "pages/address_or_blank.h"
-#include "pages/control_binding.h"
-#include "resources/ids/ethernet_page_controls.h"
-#include "resources/ids/template_ids.h"
+#include "strings/ids/ethernet_page_controls.h"
+#include "strings/ids/template_ids.h"
 #include "ui_template_136_ethernet_page.h"
+#include "widgets/address_or_blank.h"
+#include "widgets/control_binding.h"
 
 #include <QComboBox>
 

@@ -3,16 +3,16 @@
 #include "config/config_record.h"
 #include "config/wan_connection.h"
 #include "pages/aol_page.h"
-#include "pages/control_binding.h"
 #include "pages/ethernet_page.h"
 #include "pages/modem_page.h"
 #include "pages/pppoe_page.h"
 #include "pages/property_sheet.h"
-#include "resources/ids/internet_page_controls.h"
-#include "resources/ids/string_ids.h"
-#include "resources/ids/template_ids.h"
-#include "resources/string_table.h"
+#include "strings/ids/internet_page_controls.h"
+#include "strings/ids/string_ids.h"
+#include "strings/ids/template_ids.h"
+#include "strings/string_table.h"
 #include "ui_template_135_internet_page.h"
+#include "widgets/control_binding.h"
 
 #include <QComboBox>
 #include <QVBoxLayout>

@@ -1,9 +1,9 @@
 #include "pages/missing_user_information.h"
 
 #include "pages/config_page.h"
-#include "pages/control_binding.h"
-#include "pages/messages.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/string_ids.h"
+#include "widgets/control_binding.h"
+#include "widgets/messages.h"
 
 namespace corvane {
 

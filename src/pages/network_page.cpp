@@ -1,14 +1,14 @@
 #include "pages/network_page.h"
 
 #include "config/config_record.h"
-#include "pages/control_binding.h"
-#include "pages/control_notifications.h"
 #include "pages/port_mapping_dialog.h"
-#include "resources/ids/network_page_controls.h"
-#include "resources/ids/string_ids.h"
-#include "resources/ids/template_ids.h"
-#include "resources/string_table.h"
+#include "strings/ids/network_page_controls.h"
+#include "strings/ids/string_ids.h"
+#include "strings/ids/template_ids.h"
+#include "strings/string_table.h"
 #include "ui_template_140_network_page.h"
+#include "widgets/control_binding.h"
+#include "widgets/control_notifications.h"
 
 #include <algorithm>
 #include <array>

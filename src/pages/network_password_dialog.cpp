@@ -1,11 +1,11 @@
 #include "pages/network_password_dialog.h"
 
 #include "config/network_password.h"
-#include "pages/control_binding.h"
-#include "pages/messages.h"
-#include "resources/ids/network_password_controls.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/network_password_controls.h"
+#include "strings/ids/string_ids.h"
 #include "ui_template_150_network_password.h"
+#include "widgets/control_binding.h"
+#include "widgets/messages.h"
 
 namespace corvane {
 

@@ -1,11 +1,11 @@
 #include "pages/port_map_entry_dialog.h"
 
-#include "pages/control_binding.h"
-#include "pages/ip_address_control.h"
-#include "pages/messages.h"
-#include "resources/ids/port_map_entry_controls.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/port_map_entry_controls.h"
+#include "strings/ids/string_ids.h"
 #include "ui_template_151_port_map_entry.h"
+#include "widgets/control_binding.h"
+#include "widgets/ip_address_control.h"
+#include "widgets/messages.h"
 
 namespace corvane {
 

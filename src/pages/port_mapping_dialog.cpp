@@ -2,15 +2,15 @@
 
 #include "config/config_record.h"
 #include "config/table_editing.h"
-#include "pages/control_binding.h"
-#include "pages/control_error.h"
-#include "pages/control_notifications.h"
-#include "pages/messages.h"
 #include "pages/port_map_entry_dialog.h"
-#include "resources/ids/port_mapping_controls.h"
-#include "resources/ids/string_ids.h"
-#include "resources/string_table.h"
+#include "strings/ids/port_mapping_controls.h"
+#include "strings/ids/string_ids.h"
+#include "strings/string_table.h"
 #include "ui_template_145_port_mapping.h"
+#include "widgets/control_binding.h"
+#include "widgets/control_error.h"
+#include "widgets/control_notifications.h"
+#include "widgets/messages.h"
 
 #include <QHeaderView>
 #include <QTreeWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/template_dialog.h"
+#include "widgets/template_dialog.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
 #include "pages/ppp_addresses.h"
 
 #include "config/config_record.h"
-#include "pages/address_or_blank.h"
-#include "pages/control_binding.h"
 #include "protocol/dotted_quad.h"
+#include "widgets/address_or_blank.h"
+#include "widgets/control_binding.h"
 
 namespace corvane {
 namespace {

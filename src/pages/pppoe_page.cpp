@@ -3,13 +3,13 @@
 #include "config/config_record.h"
 #include "config/wan_connection.h"
 #include "pages/change_password_dialog.h"
-#include "pages/control_binding.h"
 #include "pages/idle_time_list.h"
 #include "pages/missing_user_information.h"
 #include "pages/ppp_addresses.h"
-#include "resources/ids/pppoe_page_controls.h"
-#include "resources/ids/template_ids.h"
+#include "strings/ids/pppoe_page_controls.h"
+#include "strings/ids/template_ids.h"
 #include "ui_template_138_pppoe_page.h"
+#include "widgets/control_binding.h"
 
 #include <QCheckBox>
 #include <QPushButton>

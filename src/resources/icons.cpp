@@ -1,6 +1,6 @@
 #include "resources/icons.h"
 
-#include "resources/ids/icon_ids.h"
+#include "strings/ids/icon_ids.h"
 
 #include <QApplication>
 #include <QStyle>

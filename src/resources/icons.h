@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resources/ids/icon_ids.h"
+#include "strings/ids/icon_ids.h"
 
 #include <QIcon>
 

@@ -1,6 +1,6 @@
 #include "resources/main_menu.h"
 
-#include "resources/ids/menu_commands.h"
+#include "strings/ids/menu_commands.h"
 
 #include <QAction>
 #include <QMenu>

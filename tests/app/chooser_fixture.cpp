@@ -1,7 +1,7 @@
 #include "chooser_fixture.h"
 
-#include "app/runner/station_bodies.h"
 #include "protocol/dotted_quad.h"
+#include "runner/station_bodies.h"
 #include "sim_fixture.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/chooser_window.h"
-#include "app/runner/operation_runner.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
-#include "pages/qt_operation_ui.h"
+#include "desktop/qt_operation_ui.h"
+#include "runner/operation_runner.h"
 
 #include <QPointer>
 #include <QTemporaryDir>

@@ -5,17 +5,17 @@
 #include "chooser_fixture.h"
 #include "config/status_codes.h"
 #include "configwindow/config_window.h"
-#include "pages/about_dialog.h"
+#include "desktop/about_dialog.h"
+#include "desktop/choose_other_dialog.h"
+#include "desktop/enter_password_dialog.h"
+#include "desktop/progress_dialog.h"
 #include "pages/add_client_dialog.h"
 #include "pages/change_password_dialog.h"
-#include "pages/choose_other_dialog.h"
-#include "pages/enter_password_dialog.h"
-#include "pages/error_dialog.h"
-#include "pages/ip_address_control.h"
 #include "pages/network_password_dialog.h"
 #include "pages/port_map_entry_dialog.h"
 #include "pages/port_mapping_dialog.h"
-#include "pages/progress_dialog.h"
+#include "widgets/error_dialog.h"
+#include "widgets/ip_address_control.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,13 +1,13 @@
 #include "modal_driver.h"
-#include "pages/file_dialog.h"
 #include "resources/default_firmware.h"
 #include "resources/icons.h"
-#include "resources/ids/icon_ids.h"
-#include "resources/ids/menu_commands.h"
-#include "resources/ids/string_ids.h"
 #include "resources/main_menu.h"
-#include "resources/message_format.h"
-#include "resources/string_table.h"
+#include "strings/ids/icon_ids.h"
+#include "strings/ids/menu_commands.h"
+#include "strings/ids/string_ids.h"
+#include "strings/message_format.h"
+#include "strings/string_table.h"
+#include "widgets/file_dialog.h"
 
 #include <QAction>
 #include <QDir>

@@ -6,12 +6,12 @@
 #include "files/file_name.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
-#include "pages/control_binding.h"
-#include "pages/file_dialog.h"
-#include "resources/ids/dialog_buttons.h"
-#include "resources/ids/error_controls.h"
-#include "resources/ids/menu_commands.h"
 #include "resources/main_menu.h"
+#include "strings/ids/dialog_buttons.h"
+#include "strings/ids/error_controls.h"
+#include "strings/ids/menu_commands.h"
+#include "widgets/control_binding.h"
+#include "widgets/file_dialog.h"
 
 #include <QDialog>
 #include <QFile>

@@ -4,13 +4,13 @@
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
 #include "pages/config_page.h"
-#include "pages/control_binding.h"
-#include "pages/control_error.h"
 #include "pages/property_sheet.h"
-#include "resources/ids/config_window_controls.h"
-#include "resources/ids/dialog_buttons.h"
-#include "resources/ids/menu_commands.h"
 #include "resources/main_menu.h"
+#include "strings/ids/config_window_controls.h"
+#include "strings/ids/dialog_buttons.h"
+#include "strings/ids/menu_commands.h"
+#include "widgets/control_binding.h"
+#include "widgets/control_error.h"
 
 #include <QAction>
 #include <QApplication>

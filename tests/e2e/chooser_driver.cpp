@@ -3,11 +3,11 @@
 #include "app/chooser_window.h"
 #include "config_windows.h"
 #include "modal_driver.h"
-#include "pages/file_dialog.h"
-#include "resources/ids/chooser_controls.h"
-#include "resources/ids/dialog_buttons.h"
-#include "resources/ids/enter_password_controls.h"
 #include "simulated_fleet.h"
+#include "strings/ids/chooser_controls.h"
+#include "strings/ids/dialog_buttons.h"
+#include "strings/ids/enter_password_controls.h"
+#include "widgets/file_dialog.h"
 
 #include <QDialog>
 #include <QTest>

@@ -9,14 +9,14 @@
 #include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
-#include "pages/control_binding.h"
-#include "pages/file_dialog.h"
-#include "resources/ids/choose_other_controls.h"
-#include "resources/ids/chooser_controls.h"
-#include "resources/ids/dialog_buttons.h"
-#include "resources/ids/enter_password_controls.h"
-#include "resources/ids/error_controls.h"
 #include "simulated_fleet.h"
+#include "strings/ids/choose_other_controls.h"
+#include "strings/ids/chooser_controls.h"
+#include "strings/ids/dialog_buttons.h"
+#include "strings/ids/enter_password_controls.h"
+#include "strings/ids/error_controls.h"
+#include "widgets/control_binding.h"
+#include "widgets/file_dialog.h"
 
 #include <QApplication>
 #include <QDialog>

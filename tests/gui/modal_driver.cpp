@@ -1,9 +1,9 @@
 #include "modal_driver.h"
 
-#include "pages/control_binding.h"
-#include "pages/ip_address_control.h"
-#include "resources/station_text.h"
-#include "resources/string_table.h"
+#include "files/station_text.h"
+#include "strings/string_table.h"
+#include "widgets/control_binding.h"
+#include "widgets/ip_address_control.h"
 
 #include <QAbstractButton>
 #include <QApplication>

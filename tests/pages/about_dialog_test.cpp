@@ -1,8 +1,8 @@
+#include "desktop/about_dialog.h"
 #include "modal_driver.h"
-#include "pages/about_dialog.h"
-#include "pages/control_binding.h"
-#include "resources/ids/about_controls.h"
-#include "resources/ids/dialog_buttons.h"
+#include "strings/ids/about_controls.h"
+#include "strings/ids/dialog_buttons.h"
+#include "widgets/control_binding.h"
 
 #include <QDialog>
 #include <QFontInfo>

@@ -4,9 +4,9 @@
 #include "modal_driver.h"
 #include "page_bench.h"
 #include "pages/authentication_page.h"
-#include "pages/control_binding.h"
-#include "pages/ip_address_control.h"
-#include "resources/ids/authentication_page_controls.h"
+#include "strings/ids/authentication_page_controls.h"
+#include "widgets/control_binding.h"
+#include "widgets/ip_address_control.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

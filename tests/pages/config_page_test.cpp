@@ -1,9 +1,9 @@
 #include "config/config_record.h"
 #include "pages/config_page.h"
-#include "pages/control_binding.h"
 #include "pages/property_sheet.h"
-#include "resources/ids/internet_page_controls.h"
-#include "resources/ids/template_ids.h"
+#include "strings/ids/internet_page_controls.h"
+#include "strings/ids/template_ids.h"
+#include "widgets/control_binding.h"
 
 #include <QComboBox>
 #include <QSignalSpy>

@@ -1,9 +1,9 @@
 #include "config/status_codes.h"
 #include "pages/config_page.h"
-#include "pages/control_binding.h"
-#include "pages/control_error.h"
-#include "pages/ip_address_control.h"
-#include "pages/station_text_guard.h"
+#include "widgets/control_binding.h"
+#include "widgets/control_error.h"
+#include "widgets/ip_address_control.h"
+#include "widgets/station_text_guard.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,15 +3,15 @@
 #include "config/network_password.h"
 #include "modal_driver.h"
 #include "page_bench.h"
-#include "pages/control_binding.h"
 #include "pages/corvane_page.h"
 #include "pages/network_password_dialog.h"
 #include "pages/property_sheet.h"
-#include "resources/ids/change_password_controls.h"
-#include "resources/ids/corvane_page_controls.h"
-#include "resources/ids/dialog_buttons.h"
-#include "resources/ids/network_password_controls.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/change_password_controls.h"
+#include "strings/ids/corvane_page_controls.h"
+#include "strings/ids/dialog_buttons.h"
+#include "strings/ids/network_password_controls.h"
+#include "strings/ids/string_ids.h"
+#include "widgets/control_binding.h"
 
 #include <QComboBox>
 #include <QDialog>

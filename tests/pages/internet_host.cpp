@@ -2,12 +2,12 @@
 
 #include "configwindow/config_window.h"
 #include "modal_driver.h"
-#include "pages/control_binding.h"
 #include "pages/property_sheet.h"
-#include "resources/ids/dialog_buttons.h"
-#include "resources/ids/error_controls.h"
-#include "resources/ids/internet_page_controls.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/dialog_buttons.h"
+#include "strings/ids/error_controls.h"
+#include "strings/ids/internet_page_controls.h"
+#include "strings/ids/string_ids.h"
+#include "widgets/control_binding.h"
 
 #include <QApplication>
 #include <QComboBox>

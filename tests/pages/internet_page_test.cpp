@@ -3,14 +3,14 @@
 #include "internet_host.h"
 #include "modal_driver.h"
 #include "page_bench.h"
-#include "pages/control_binding.h"
 #include "pages/property_sheet.h"
-#include "resources/ids/aol_page_controls.h"
-#include "resources/ids/ethernet_page_controls.h"
-#include "resources/ids/internet_page_controls.h"
-#include "resources/ids/modem_page_controls.h"
-#include "resources/ids/pppoe_page_controls.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/aol_page_controls.h"
+#include "strings/ids/ethernet_page_controls.h"
+#include "strings/ids/internet_page_controls.h"
+#include "strings/ids/modem_page_controls.h"
+#include "strings/ids/pppoe_page_controls.h"
+#include "strings/ids/string_ids.h"
+#include "widgets/control_binding.h"
 
 #include <QComboBox>
 #include <QTest>

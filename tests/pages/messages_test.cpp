@@ -1,14 +1,14 @@
 #include "config/status_codes.h"
 #include "modal_driver.h"
-#include "pages/control_binding.h"
-#include "pages/messages.h"
-#include "resources/factory_defaults.h"
 #include "resources/icons.h"
-#include "resources/ids/dialog_buttons.h"
-#include "resources/ids/error_controls.h"
-#include "resources/ids/icon_ids.h"
-#include "resources/ids/string_ids.h"
-#include "resources/string_table.h"
+#include "strings/factory_defaults.h"
+#include "strings/ids/dialog_buttons.h"
+#include "strings/ids/error_controls.h"
+#include "strings/ids/icon_ids.h"
+#include "strings/ids/string_ids.h"
+#include "strings/string_table.h"
+#include "widgets/control_binding.h"
+#include "widgets/messages.h"
 
 #include <QDialog>
 #include <QLabel>

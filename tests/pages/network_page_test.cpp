@@ -2,16 +2,16 @@
 #include "config/config_record.h"
 #include "modal_driver.h"
 #include "page_bench.h"
-#include "pages/control_binding.h"
 #include "pages/network_page.h"
 #include "pages/port_map_entry_dialog.h"
 #include "pages/port_mapping_dialog.h"
 #include "pages/property_sheet.h"
-#include "resources/ids/dialog_buttons.h"
-#include "resources/ids/network_page_controls.h"
-#include "resources/ids/port_map_entry_controls.h"
-#include "resources/ids/port_mapping_controls.h"
-#include "resources/ids/string_ids.h"
+#include "strings/ids/dialog_buttons.h"
+#include "strings/ids/network_page_controls.h"
+#include "strings/ids/port_map_entry_controls.h"
+#include "strings/ids/port_mapping_controls.h"
+#include "strings/ids/string_ids.h"
+#include "widgets/control_binding.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -2,8 +2,8 @@
 
 #include "config/config_record.h"
 #include "pages/config_page.h"
-#include "pages/control_binding.h"
 #include "pages/property_sheet.h"
+#include "widgets/control_binding.h"
 
 #include <QComboBox>
 #include <QStringList>

@@ -1,0 +1,53 @@
+#include "desktop/software_upload.h"
+
+#include "desktop/software_image.h"
+#include "runner/operation_runner.h"
+#include "strings/ids/string_ids.h"
+#include "strings/string_table.h"
+#include "widgets/file_dialog.h"
+#include "widgets/whole_file.h"
+
+#include <limits>
+#include <span>
+#include <vector>
+
+namespace corvane {
+namespace {
+
+// Sizes past 32 bits cannot be a software image; they reach the upload as "too large" instead of wrapping
+// round.
+int Upload(OperationRunner& runner, ConfigRecord& record, std::span<const std::uint8_t> image) {
+    constexpr std::size_t kLargest = std::numeric_limits<std::uint32_t>::max();
+    const auto size = std::uint32_t(image.size() > kLargest ? kLargest : image.size());
+    return runner.UploadSoftware(record, size, image.data(), 0);
+}
+
+} // namespace
+
+FileDialogRequest SoftwareFileRequest() {
+    return {FileDialogRequest::Kind::Open, QString::fromUtf8(ResourceString(kStrSoftwareFileFilter)),
+            QString::fromUtf8(ResourceString(kStrSoftwareFileExtension)),
+            QString::fromUtf8(ResourceString(kStrSoftwareFileDefaultName))};
+}
+
+std::optional<QString> AskSoftwareFile(QWidget* parent) {
+    return AskFileName(parent, SoftwareFileRequest());
+}
+
+int UploadImageFile(OperationRunner& runner, ConfigRecord& record, const QString& path) {
+    std::vector<std::uint8_t> image;
+    if (const int status = ReadWholeFile(path, image); status != 0) {
+        return status;
+    }
+    return Upload(runner, record, image);
+}
+
+int UploadDefaultImage(OperationRunner& runner, ConfigRecord& record) {
+    std::span<const std::uint8_t> image;
+    if (const int status = DefaultSoftwareImage(image); status != 0) {
+        return status;
+    }
+    return Upload(runner, record, image);
+}
+
+} // namespace corvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "widgets/file_dialog.h"
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace corvane {
+
+class ConfigRecord;
+class OperationRunner;
+
+// The software uploads of the chooser and of a configuration window, one path for both.
+
+// The file dialog for a software image file.
+FileDialogRequest SoftwareFileRequest();
+// Asks for the software image file to upload; nothing when the user cancelled.
+std::optional<QString> AskSoftwareFile(QWidget* parent);
+
+// Reads the file whole and uploads it: the file's failure (file_status::kNotOpened, kOutOfMemory, kIncomplete
+// or the file-size status) or the upload's status.
+int UploadImageFile(OperationRunner& runner, ConfigRecord& record, const QString& path);
+
+// Uploads the image the program carries: software_status::kDefaultImageMissing or kDefaultImageEmpty, or the
+// upload's status.
+int UploadDefaultImage(OperationRunner& runner, ConfigRecord& record);
+
+} // namespace corvane
