@@ -46,8 +46,6 @@ constexpr int kAddressColumnWidth = 96;
 constexpr int kCountdownPeriodMs = 200;
 constexpr std::time_t kCountdownSeconds = 20;
 
-ChooserWindow* instance = nullptr;
-
 std::string MacText(const MacAddress& mac) {
     return FormatResourceText("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
                               mac[5]);
@@ -98,19 +96,11 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
         status != 0) {
         throw DiscoveryStartError{status};
     }
-    instance = this;
 }
 
 ChooserWindow::~ChooserWindow() {
-    if (instance == this) {
-        instance = nullptr;
-    }
     // After this no record is posted any more; those still queued die with their events.
     StopDiscovery(discovery_);
-}
-
-ChooserWindow* ChooserWindow::Instance() {
-    return instance;
 }
 
 QTreeWidget& ChooserWindow::StationList() const {

@@ -57,9 +57,6 @@ public:
     explicit ChooserWindow(ChooserSetup setup = {});
     ~ChooserWindow() override;
 
-    // The one chooser of the process, or null; configuration windows ask it for restart countdowns.
-    static ChooserWindow* Instance();
-
     void Rescan();
     void ClearStations();
     // The selected station's record, asking for its password first when asked to; null when there is none or

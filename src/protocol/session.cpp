@@ -138,19 +138,6 @@ int SendEndElement(SocketCell* cell, std::uint32_t reserved, std::int32_t code) 
     return SendBytes(*cell, end);
 }
 
-int ReceiveElementHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
-                         ElementHeader* out) {
-    if (out == nullptr) {
-        return session_status::kBadArgument;
-    }
-    std::uint8_t raw[kElementHeaderSize];
-    if (const int status = ReceiveBytes(cell, reserved, timeoutMs, sizeof raw, raw); status != 0) {
-        return status;
-    }
-    *out = LoadElementHeader(raw);
-    return 0;
-}
-
 int ReceiveWriteResult(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
                        std::array<std::uint32_t, 4>* out) {
     if (out == nullptr) {

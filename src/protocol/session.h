@@ -53,9 +53,6 @@ int SendElement(SocketCell* cell, std::uint32_t reserved, const ElementHeader* h
                 const std::uint8_t* value);
 // Sends the 16-byte end element of a write with `code` (always 0).
 int SendEndElement(SocketCell* cell, std::uint32_t reserved, std::int32_t code);
-// Receives a 12-byte element header.
-int ReceiveElementHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
-                         ElementHeader* out);
 // Receives a 16-byte write result: tag, flags, length, code (signed), in host order.
 int ReceiveWriteResult(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs,
                        std::array<std::uint32_t, 4>* out);

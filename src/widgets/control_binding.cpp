@@ -158,12 +158,6 @@ void SetControlFont(QWidget* dialog, int id, const QFont* font, bool redraw) {
     }
 }
 
-bool GetControlRect(QWidget* dialog, int id, QRect& rect) {
-    const QWidget* control = GetControl(dialog, id);
-    rect = QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
-    return true;
-}
-
 int GetCheck(QWidget* dialog, int id) {
     const auto* button = GetControlOf<QAbstractButton>(dialog, id);
     if (const auto* checkBox = qobject_cast<const QCheckBox*>(button)) {

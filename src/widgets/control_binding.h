@@ -4,7 +4,6 @@
 #include <string>
 
 class QFont;
-class QRect;
 class QTabWidget;
 class QWidget;
 
@@ -13,7 +12,7 @@ namespace corvane {
 // The control binding helpers: every dialog reads and sets its controls by id through these. Each control
 // carries its id in the dynamic property "controlId"; a control on a nested page belongs to that page, not to
 // the window around it. Text is station text: Windows-1252 bytes, converted to and from what the control
-// shows (edits refuse characters it cannot hold where they are typed: pages/station_text_guard.h). Every
+// shows (edits refuse characters it cannot hold where they are typed: widgets/station_text_guard.h). Every
 // helper but SetPageTitle throws ControlError, before changing anything, when the dialog has no control with
 // the id.
 
@@ -32,8 +31,6 @@ void EnableControl(QWidget* dialog, int id, bool enable);
 void ShowControl(QWidget* dialog, int id, bool show);
 // A null font gives the control back the font it inherits.
 void SetControlFont(QWidget* dialog, int id, const QFont* font, bool redraw);
-// The control's rectangle in screen coordinates.
-bool GetControlRect(QWidget* dialog, int id, QRect& rect);
 
 enum CheckState : int { kUnchecked = 0, kChecked = 1, kIndeterminate = 2 };
 int GetCheck(QWidget* dialog, int id);

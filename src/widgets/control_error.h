@@ -9,7 +9,8 @@
 namespace corvane {
 
 // Raised when a dialog lacks a control that the code asks for, or a window cannot load a resource it needs.
-// Only a template and its code disagreeing causes it; nothing in the program catches it.
+// Only a template and its code disagreeing causes it. A window that cannot be set up throws it to its opener,
+// which reports the failure and goes on; nothing else catches it.
 class ControlError {
 public:
     std::int32_t status() const { return kControlMissing; }

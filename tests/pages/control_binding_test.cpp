@@ -97,7 +97,6 @@ private slots:
     void missingControlRaisesControlErrorAndChangesNothing() {
         constexpr int kMissing = 999;
         std::string text = "kept";
-        QRect rect(1, 2, 3, 4);
         const std::function<void()> calls[] = {
             [&] { GetControlText(dialog.get(), kMissing, text); },
             [&] { SetControlText(dialog.get(), kMissing, "x"); },
@@ -106,7 +105,6 @@ private slots:
             [&] { EnableControl(dialog.get(), kMissing, false); },
             [&] { ShowControl(dialog.get(), kMissing, false); },
             [&] { SetControlFont(dialog.get(), kMissing, nullptr, true); },
-            [&] { GetControlRect(dialog.get(), kMissing, rect); },
             [&] { GetCheck(dialog.get(), kMissing); },
             [&] { SetCheck(dialog.get(), kMissing, 1); },
             [&] { GetComboSelection(dialog.get(), kMissing); },
@@ -134,7 +132,6 @@ private slots:
         }
         QCOMPARE(raised, static_cast<int>(std::size(calls)));
         QCOMPARE(text, std::string("kept"));
-        QCOMPARE(rect, QRect(1, 2, 3, 4));
     }
 
     void textIsWindows1252_data() {
@@ -334,10 +331,6 @@ private slots:
         QCOMPARE(label->font().pointSizeF(), 14.0);
         SetControlFont(dialog.get(), kLabel, nullptr, false);
         QCOMPARE(label->font(), dialog->font());
-        QRect rect;
-        QVERIFY(GetControlRect(dialog.get(), kEdit, rect));
-        QCOMPARE(rect.topLeft(), edit->mapToGlobal(QPoint(0, 0)));
-        QCOMPARE(rect.size(), edit->size());
     }
 
     void pageTitleFollowsToTheSheetForTheActivePage() {
