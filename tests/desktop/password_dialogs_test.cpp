@@ -1,5 +1,6 @@
 #include "desktop/choose_other_dialog.h"
 #include "desktop/enter_password_dialog.h"
+#include "gui_test_case.h"
 #include "modal_driver.h"
 #include "station_text_refusal.h"
 #include "strings/ids/choose_other_controls.h"
@@ -20,14 +21,10 @@ namespace corvane {
 
 using namespace testing;
 
-class PasswordDialogsTest : public QObject {
+class PasswordDialogsTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void templatesShowTheirTexts() {
         EnterPasswordDialog enter;
         QCOMPARE(enter.windowTitle(), QStringLiteral("Enter Password"));

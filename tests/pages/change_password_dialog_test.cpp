@@ -1,3 +1,4 @@
+#include "gui_test_case.h"
 #include "modal_driver.h"
 #include "pages/change_password_dialog.h"
 #include "station_text_refusal.h"
@@ -16,14 +17,10 @@ namespace corvane {
 
 using namespace testing;
 
-class ChangePasswordDialogTest : public QObject {
+class ChangePasswordDialogTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void templateShowsItsTexts() {
         ChangePasswordDialog change;
         QCOMPARE(change.windowTitle(), QStringLiteral("Change Password"));

@@ -1,3 +1,4 @@
+#include "gui_test_case.h"
 #include "modal_driver.h"
 #include "strings/ids/string_ids.h"
 #include "strings/string_table.h"
@@ -12,7 +13,7 @@
 
 namespace corvane {
 
-class FileDialogTest : public QObject {
+class FileDialogTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
