@@ -9,6 +9,7 @@
 #include "config/config_record.h"
 #include "config/table_editing.h"
 #include "modal_driver.h"
+#include "offscreen.h"
 #include "pages/access_control_page.h"
 #include "strings/ids/access_control_page_controls.h"
 #include "strings/ids/add_client_controls.h"
@@ -95,9 +96,7 @@ void AnswerClientDialog(const QString& id, const QString& description) {
 
 int main(int argc, char** argv) {
     using namespace corvane;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    testing::DefaultToOffscreen();
     QApplication application(argc, argv);
     ConfigRecord record;
     record.acTa = ManyClients();

@@ -6,6 +6,7 @@
 // usage: bash scripts/privnet.sh -- build/release/bench/chooser_fleet_bench [RUNS]   (root; RUNS default 3)
 #include "app/chooser_window.h"
 #include "child_process.h"
+#include "offscreen.h"
 #include "simulated_fleet.h"
 
 #include <QApplication>
@@ -85,9 +86,7 @@ void Report(const char* what, double value, const char* unit, double goal, bool 
 
 int main(int argc, char** argv) {
     using namespace corvane;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    testing::DefaultToOffscreen();
     QApplication application(argc, argv);
     if (!e2e::InPrivateNetwork()) {
         std::fprintf(stderr, "run it inside scripts/privnet.sh: it scans\n");

@@ -10,8 +10,16 @@
 
 namespace corvane::testing {
 
-ChooserBench::ChooserBench(std::uint32_t restartMs, std::optional<OperationBodies> bodies,
-                           std::chrono::milliseconds dialogDelay) {
+ChooserSetup LoopbackDiscovery(std::uint16_t port, const std::string& target) {
+    ChooserSetup setup;
+    setup.discoveryTarget = target;
+    setup.discoveryPort = port;
+    setup.discoveryAnswerWait = kLoopbackAnswerWait;
+    return setup;
+}
+
+ChooserHost::ChooserHost(std::uint32_t restartMs, std::optional<OperationBodies> bodies,
+                         std::chrono::milliseconds dialogDelay) {
     sim::SimOptions options;
     options.stationCount = kFleetSize;
     options.firstAddress = 0x7F000001;
@@ -25,32 +33,29 @@ ChooserBench::ChooserBench(std::uint32_t restartMs, std::optional<OperationBodie
     runner_ = std::make_unique<OperationRunner>(
         ui_, bodies ? *bodies : StationOperationBodies(fleet_->fleet().SessionPort()), DefaultSocketCellApi(),
         dialogDelay);
-    ChooserSetup setup;
     // An address no station owns: the fleet's shared socket answers for every station, as a broadcast would.
-    setup.discoveryTarget = "127.0.0.250";
-    setup.discoveryPort = fleet_->fleet().DiscoveryPort();
-    setup.discoveryAnswerWait = kLoopbackAnswerWait;
+    ChooserSetup setup = LoopbackDiscovery(fleet_->fleet().DiscoveryPort(), "127.0.0.250");
     setup.runner = runner_.get();
     setup.clock = [this] { return now_; };
     chooser_ = new ChooserWindow(setup);
     chooser_->show();
 }
 
-ChooserBench::~ChooserBench() {
+ChooserHost::~ChooserHost() {
     delete chooser_.data();
     CloseConfigWindows();
 }
 
-bool ChooserBench::StationIsDown(std::uint32_t station) {
+bool ChooserHost::StationIsDown(std::uint32_t station) {
     return fleet_->fleet().StationAt(station - 1).IsDown();
 }
 
-bool ChooserBench::WaitForStations() {
+bool ChooserHost::WaitForStations() {
     return QTest::qWaitFor([this] { return chooser_->StationList().topLevelItemCount() == kListedStations; },
                            15000);
 }
 
-void ChooserBench::SelectRow(int row) {
+void ChooserHost::SelectRow(int row) {
     QTreeWidget& list = chooser_->StationList();
     list.clearSelection();
     if (row >= 0) {
@@ -58,12 +63,12 @@ void ChooserBench::SelectRow(int row) {
     }
 }
 
-QString ChooserBench::RowText(int row, int column) const {
+QString ChooserHost::RowText(int row, int column) const {
     const QTreeWidgetItem* item = chooser_->StationList().topLevelItem(row);
     return item != nullptr ? item->text(column) : QString();
 }
 
-std::string ChooserBench::StationAddress(std::uint32_t station) {
+std::string ChooserHost::StationAddress(std::uint32_t station) {
     return FormatDottedQuad(0x7F000000 + station);
 }
 

@@ -30,15 +30,18 @@ constexpr int kListedStations = 3;
 // Loopback answers come at once: scans need not wait the program's two seconds for a last one.
 constexpr std::chrono::milliseconds kLoopbackAnswerWait{250};
 
+// A chooser's discovery that asks `target`:`port` on loopback, where answers come at once.
+ChooserSetup LoopbackDiscovery(std::uint16_t port, const std::string& target = "127.0.0.1");
+
 // A simulated fleet on loopback and a chooser that finds it there: no datagram leaves the loopback interface.
 // The countdown's clock is the test's to move.
-class ChooserBench {
+class ChooserHost {
 public:
     // `bodies` replaces the real exchanges when given.
-    explicit ChooserBench(std::uint32_t restartMs = 60000,
-                          std::optional<OperationBodies> bodies = std::nullopt,
-                          std::chrono::milliseconds dialogDelay = OperationRunner::kDialogDelay);
-    ~ChooserBench();
+    explicit ChooserHost(std::uint32_t restartMs = 60000,
+                         std::optional<OperationBodies> bodies = std::nullopt,
+                         std::chrono::milliseconds dialogDelay = OperationRunner::kDialogDelay);
+    ~ChooserHost();
 
     ChooserWindow& chooser() { return *chooser_; }
     // Whether fleet station N is restarting (it stays down for the whole test by default).

@@ -4,6 +4,7 @@
 #include "app/station_mailbox.h"
 #include "chooser_fixture.h"
 #include "config/config_file.h"
+#include "config_windows.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
 #include "protocol/dotted_quad.h"
@@ -107,34 +108,28 @@ public:
 
 } // namespace
 
-class ChooserTest : public QObject {
+class ChooserTest : public testing::ConfigWindowTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        SetFileDialogHook({});
-        CloseConfigWindows();
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void listsEachStationOnceAcrossBothPassesAndARescan() {
-        ChooserBench bench;
-        QSignalSpy answers(&bench.chooser(), &ChooserWindow::stationAnswered);
+        ChooserHost host;
+        QSignalSpy answers(&host.chooser(), &ChooserWindow::stationAnswered);
         // Two passes, each answered by the three stations that answer discovery.
         QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 2 * kListedStations, 15000);
-        QCOMPARE(bench.chooser().StationList().topLevelItemCount(), kListedStations);
+        QCOMPARE(host.chooser().StationList().topLevelItemCount(), kListedStations);
         QStringList addresses;
         for (int row = 0; row < kListedStations; ++row) {
-            addresses << bench.RowText(row, 1);
+            addresses << host.RowText(row, 1);
         }
         addresses.sort();
         QCOMPARE(addresses, (QStringList{"127.0.0.1", "127.0.0.2", "127.0.0.3"}));
 
-        bench.chooser().Rescan();
-        QCOMPARE(bench.chooser().StationList().topLevelItemCount(), 0);
+        host.chooser().Rescan();
+        QCOMPARE(host.chooser().StationList().topLevelItemCount(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 4 * kListedStations, 15000);
-        QCOMPARE(bench.chooser().StationList().topLevelItemCount(), kListedStations);
-        QCOMPARE(bench.chooser().StationCount(), std::size_t(kListedStations));
+        QCOMPARE(host.chooser().StationList().topLevelItemCount(), kListedStations);
+        QCOMPARE(host.chooser().StationCount(), std::size_t(kListedStations));
     }
 
     void dropsOnlyAnswersWithTheSameWanAddressAndStationAddress_data() {
@@ -258,24 +253,24 @@ private slots:
     }
 
     void countsDownFromTwentyAndThenScansAfresh() {
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
-        const ConfigRecord& listed = *bench.chooser().GetSelectedStation(false);
-        bench.chooser().MarkRestarting(ConfigRecord(listed));
-        QVERIFY(bench.chooser().CountdownRunning());
-        QTRY_COMPARE(bench.RowText(0, 1), QStringLiteral("Restarting...20"));
-        bench.now() += 19;
-        QTRY_COMPARE(bench.RowText(0, 1), QStringLiteral("Restarting...1"));
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        const ConfigRecord& listed = *host.chooser().GetSelectedStation(false);
+        host.chooser().MarkRestarting(ConfigRecord(listed));
+        QVERIFY(host.chooser().CountdownRunning());
+        QTRY_COMPARE(host.RowText(0, 1), QStringLiteral("Restarting...20"));
+        host.now() += 19;
+        QTRY_COMPARE(host.RowText(0, 1), QStringLiteral("Restarting...1"));
         // On loopback the fresh scan's answers can refill the list before a poll would see it empty: the
         // emptying is caught as it happens.
-        QSignalSpy emptied(bench.chooser().StationList().model(), &QAbstractItemModel::modelReset);
-        QSignalSpy answers(&bench.chooser(), &ChooserWindow::stationAnswered);
-        bench.now() += 1;
+        QSignalSpy emptied(host.chooser().StationList().model(), &QAbstractItemModel::modelReset);
+        QSignalSpy answers(&host.chooser(), &ChooserWindow::stationAnswered);
+        host.now() += 1;
         QTRY_COMPARE(emptied.count(), 1);
-        QVERIFY(!bench.chooser().CountdownRunning());
+        QVERIFY(!host.chooser().CountdownRunning());
         QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= kListedStations, 15000);
-        QTRY_COMPARE_WITH_TIMEOUT(bench.chooser().StationList().topLevelItemCount(), kListedStations, 15000);
-        QVERIFY(!bench.RowText(0, 1).startsWith(QStringLiteral("Restarting")));
+        QTRY_COMPARE_WITH_TIMEOUT(host.chooser().StationList().topLevelItemCount(), kListedStations, 15000);
+        QVERIFY(!host.RowText(0, 1).startsWith(QStringLiteral("Restarting")));
     }
 
     void aBurstOfAnswersTravelsInOneEventAndDiesWithAnUndeliveredOne() {
@@ -373,11 +368,11 @@ private slots:
     }
 
     void configureWithTheRightPasswordOpensAWindowOnTheStation() {
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
-        SelectByAddress(bench, kPlainStation);
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        SelectByAddress(host, kPlainStation);
         AnswerPassword(QStringLiteral("orchid"));
-        ClickControl(&bench.chooser(), chooser::kConfigure);
+        ClickControl(&host.chooser(), chooser::kConfigure);
         QCOMPARE(OpenConfigWindows().size(), 1);
         ConfigWindow* window = OpenConfigWindows().constFirst();
         QCOMPARE(window->windowTitle(), QStringLiteral("Configure \"Base Station 1\" Base Station"));
@@ -386,22 +381,22 @@ private slots:
     }
 
     void configureWithAWrongPasswordShowsMessage135AndOpensNothing() {
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
-        SelectByAddress(bench, kPlainStation);
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        SelectByAddress(host, kPlainStation);
         AnswerPassword(QStringLiteral("not the password"));
         QString text, code;
         ExpectMessage(&text, &code);
-        ClickControl(&bench.chooser(), chooser::kConfigure);
+        ClickControl(&host.chooser(), chooser::kConfigure);
         QVERIFY(text.startsWith(QStringLiteral("The password entered does not match")));
         QCOMPARE(code, QStringLiteral("-16"));
         QVERIFY(OpenConfigWindows().isEmpty());
     }
 
     void configureOnAResetStationUploadsTheDefaultSoftwareAfterTheNote() {
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
-        const int row = SelectByAddress(bench, kResetStation);
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        const int row = SelectByAddress(host, kResetStation);
         QString caption, text;
         OnNextModal([&](QDialog& dialog) {
             caption = dialog.windowTitle();
@@ -409,24 +404,24 @@ private slots:
             ClickControl(&dialog, kOk);
         });
         // No confirmation and no password dialog follow: the factory password goes with the default image.
-        ClickControl(&bench.chooser(), chooser::kConfigure);
+        ClickControl(&host.chooser(), chooser::kConfigure);
         QCOMPARE(caption, QStringLiteral("Note"));
         QVERIFY(text.contains(QStringLiteral("has been reset")));
         QVERIFY(text.contains(QStringLiteral("10.0.1.X")));
-        QVERIFY(bench.StationIsDown(kResetStation));
-        QVERIFY(bench.chooser().CountdownRunning());
-        QTRY_COMPARE(bench.RowText(row, 1), QStringLiteral("Restarting...20"));
+        QVERIFY(host.StationIsDown(kResetStation));
+        QVERIFY(host.chooser().CountdownRunning());
+        QTRY_COMPARE(host.RowText(row, 1), QStringLiteral("Restarting...20"));
         QVERIFY(OpenConfigWindows().isEmpty());
     }
 
     void cancellingTheResetNoteSendsNothing() {
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
-        SelectByAddress(bench, kResetStation);
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        SelectByAddress(host, kResetStation);
         OnNextModal([](QDialog& dialog) { ClickControl(&dialog, kCancel); });
-        ClickControl(&bench.chooser(), chooser::kConfigure);
-        QVERIFY(!bench.StationIsDown(kResetStation));
-        QVERIFY(!bench.chooser().CountdownRunning());
+        ClickControl(&host.chooser(), chooser::kConfigure);
+        QVERIFY(!host.StationIsDown(kResetStation));
+        QVERIFY(!host.chooser().CountdownRunning());
     }
 
     void restartConfirmedRestartsTheStationAndCountsDown_data() {
@@ -436,20 +431,20 @@ private slots:
     }
     void restartConfirmedRestartsTheStationAndCountsDown() {
         QFETCH(bool, confirm);
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
-        const int row = SelectByAddress(bench, kSecondStation);
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        const int row = SelectByAddress(host, kSecondStation);
         QString text, code;
         ExpectMessage(&text, &code, confirm ? 1 : 2);
         if (confirm) {
             AnswerPassword(QStringLiteral("orchid"));
         }
-        FindMenuCommand(&bench.chooser().MenuBar(), kMenuRestart)->trigger();
+        FindMenuCommand(&host.chooser().MenuBar(), kMenuRestart)->trigger();
         QVERIFY(text.startsWith(QStringLiteral("Restarting a base station will cause")));
-        QCOMPARE(bench.StationIsDown(kSecondStation), confirm);
-        QCOMPARE(bench.chooser().CountdownRunning(), confirm);
+        QCOMPARE(host.StationIsDown(kSecondStation), confirm);
+        QCOMPARE(host.chooser().CountdownRunning(), confirm);
         if (confirm) {
-            QTRY_COMPARE(bench.RowText(row, 1), QStringLiteral("Restarting...20"));
+            QTRY_COMPARE(host.RowText(row, 1), QStringLiteral("Restarting...20"));
         }
     }
 
@@ -465,9 +460,9 @@ private slots:
         QFETCH(QByteArray, contents);
         QFETCH(bool, exists);
         QFETCH(QString, code);
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
-        SelectByAddress(bench, kPlainStation);
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        SelectByAddress(host, kPlainStation);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("image.bin"));
         if (exists) {
@@ -486,11 +481,11 @@ private slots:
         if (!code.isEmpty()) {
             ExpectMessage(&text, &shownCode);
         }
-        FindMenuCommand(&bench.chooser().MenuBar(), kMenuUploadSoftware)->trigger();
+        FindMenuCommand(&host.chooser().MenuBar(), kMenuUploadSoftware)->trigger();
         QCOMPARE(asked.defaultSuffix, QStringLiteral("bin"));
         QCOMPARE(asked.initialName, QStringLiteral("*.bin"));
         QCOMPARE(shownCode, code);
-        QCOMPARE(bench.chooser().CountdownRunning(), code.isEmpty());
+        QCOMPARE(host.chooser().CountdownRunning(), code.isEmpty());
         if (!code.isEmpty()) {
             QVERIFY(text.startsWith(
                 QStringLiteral("An error occurred while trying to access the base station.")));
@@ -498,19 +493,19 @@ private slots:
     }
 
     void chooseOtherOpensAStationTheListLacksAndLeavesTheListAlone() {
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
         OnNextModal([](QDialog& dialog) {
             TypeInto(&dialog, choose_other::kAddress,
-                     QString::fromStdString(ChooserBench::StationAddress(kHiddenStation)));
+                     QString::fromStdString(ChooserHost::StationAddress(kHiddenStation)));
             TypeInto(&dialog, choose_other::kPassword, QStringLiteral("orchid"));
             ClickControl(&dialog, kOk);
         });
-        ClickControl(&bench.chooser(), chooser::kOther);
+        ClickControl(&host.chooser(), chooser::kOther);
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Base Station 4\" Base Station"));
-        QCOMPARE(bench.chooser().StationList().topLevelItemCount(), kListedStations);
+        QCOMPARE(host.chooser().StationList().topLevelItemCount(), kListedStations);
     }
 
     // While an operation's progress dialog runs its loop, the countdown may end and re-scan: the record the
@@ -523,10 +518,10 @@ private slots:
             context.record.syNm = "Filled by the worker";
             return 0;
         };
-        ChooserBench bench(60000, bodies, std::chrono::milliseconds(1));
-        QVERIFY(bench.WaitForStations());
-        SelectByAddress(bench, kPlainStation);
-        bench.chooser().MarkRestarting(*bench.chooser().GetSelectedStation(false));
+        ChooserHost host(60000, bodies, std::chrono::milliseconds(1));
+        QVERIFY(host.WaitForStations());
+        SelectByAddress(host, kPlainStation);
+        host.chooser().MarkRestarting(*host.chooser().GetSelectedStation(false));
         AnswerPassword(QStringLiteral("orchid"));
         OnNextModal([&](QDialog& dialog) {
             // The worker goes on even when a check fails, so that the operation ends.
@@ -536,11 +531,11 @@ private slots:
             } release{gate};
             QCOMPARE(dialog.windowTitle(), QStringLiteral("Progress"));
             // The rescan's answers can refill the list before a poll would see it empty.
-            QSignalSpy emptied(bench.chooser().StationList().model(), &QAbstractItemModel::modelReset);
-            bench.now() += 20;
+            QSignalSpy emptied(host.chooser().StationList().model(), &QAbstractItemModel::modelReset);
+            host.now() += 20;
             QTRY_VERIFY(!emptied.isEmpty());
         });
-        ClickControl(&bench.chooser(), chooser::kConfigure);
+        ClickControl(&host.chooser(), chooser::kConfigure);
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Filled by the worker\" Base Station"));
@@ -607,21 +602,17 @@ private slots:
 private:
     // A chooser whose discovery asks a loopback port where nothing answers.
     ChooserWindow* SilentChooser() {
-        ChooserSetup setup;
-        setup.discoveryTarget = "127.0.0.1";
-        setup.discoveryPort = silent_.Port();
-        setup.discoveryAnswerWait = kLoopbackAnswerWait;
-        auto* chooser = new ChooserWindow(setup);
+        auto* chooser = new ChooserWindow(LoopbackDiscovery(silent_.Port()));
         chooser->show();
         return chooser;
     }
 
     // Selects the row of fleet station N; its row.
-    static int SelectByAddress(ChooserBench& bench, std::uint32_t station) {
-        const QString address = QString::fromStdString(ChooserBench::StationAddress(station));
-        for (int row = 0; row < bench.chooser().StationList().topLevelItemCount(); ++row) {
-            if (bench.RowText(row, 1) == address) {
-                bench.SelectRow(row);
+    static int SelectByAddress(ChooserHost& host, std::uint32_t station) {
+        const QString address = QString::fromStdString(ChooserHost::StationAddress(station));
+        for (int row = 0; row < host.chooser().StationList().topLevelItemCount(); ++row) {
+            if (host.RowText(row, 1) == address) {
+                host.SelectRow(row);
                 return row;
             }
         }

@@ -2,6 +2,7 @@
 // the default button), so Enter on a focused Cancel never answers OK.
 #include "chooser_fixture.h"
 #include "config/status_codes.h"
+#include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "desktop/about_dialog.h"
 #include "desktop/choose_other_dialog.h"
@@ -66,15 +67,10 @@ const ModalDialog kModalDialogs[] = {
 
 } // namespace
 
-class EnterKeyTest : public QObject {
+class EnterKeyTest : public testing::ConfigWindowTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        CloseConfigWindows();
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void enterPressesTheFocusedButtonOfEveryDialog_data() {
         QTest::addColumn<int>("dialog");
         QTest::addColumn<int>("button");
@@ -116,11 +112,11 @@ private slots:
     }
 
     void enterPressesTheFocusedButtonOfTheChooser() {
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
-        bench.SelectRow(0);
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        host.SelectRow(0);
         for (const int button : {chooser::kConfigure, chooser::kRescan, chooser::kOther}) {
-            QCOMPARE(PressEnterOn(&bench.chooser(), button), button);
+            QCOMPARE(PressEnterOn(&host.chooser(), button), button);
         }
     }
 

@@ -210,8 +210,8 @@ class KeyboardAccessTest : public QObject {
 
 private slots:
     void everyWindowDialogAndPageIsLabelledAndTabsInReadingOrder() {
-        ChooserBench bench;
-        QVERIFY(bench.WaitForStations());
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
         ConfigRecord record;
         const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
             {"configuration window", [] { return std::make_unique<ConfigWindow>(); }},
@@ -241,7 +241,7 @@ private slots:
                 walked << child->objectName();
             window.hide();
         };
-        walk("chooser", bench.chooser());
+        walk("chooser", host.chooser());
         for (const auto& [title, make] : windows) {
             const std::unique_ptr<QWidget> window = make();
             walk(title, *window);

@@ -3,6 +3,7 @@
 #include "chooser_fixture.h"
 #include "config/config_file.h"
 #include "config/status_codes.h"
+#include "config_windows.h"
 #include "files/file_name.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
@@ -44,15 +45,10 @@ ChooserWindow* RunningChooser() {
 
 using namespace testing;
 
-class StartupTest : public QObject {
+class StartupTest : public testing::ConfigWindowTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        CloseConfigWindows();
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void withoutSocketsItSaysSoAndOpensNothing() {
         QString text;
         OnNextModal([&](QDialog& dialog) {
@@ -203,9 +199,7 @@ private:
 
     StartupOptions Options() {
         StartupOptions options;
-        options.chooser.discoveryTarget = "127.0.0.1";
-        options.chooser.discoveryPort = silent_.Port();
-        options.chooser.discoveryAnswerWait = kLoopbackAnswerWait;
+        options.chooser = LoopbackDiscovery(silent_.Port());
         return options;
     }
 

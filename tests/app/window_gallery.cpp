@@ -51,17 +51,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    testing::ChooserBench bench;
-    if (!bench.WaitForStations()) {
+    testing::ChooserHost host;
+    if (!host.WaitForStations()) {
         std::fprintf(stderr, "window gallery: the loopback fleet did not answer\n");
         return 1;
     }
-    ChooserWindow& chooser = bench.chooser();
+    ChooserWindow& chooser = host.chooser();
     bool saved = Capture(chooser, out.filePath(QStringLiteral("chooser-stations.png")));
 
-    bench.SelectRow(1);
+    host.SelectRow(1);
     chooser.MarkRestarting(*chooser.GetSelectedStation(false));
-    bench.SelectRow(0);
+    host.SelectRow(0);
     Settle(); // a countdown tick
     saved = Capture(chooser, out.filePath(QStringLiteral("chooser-countdown.png"))) && saved;
 

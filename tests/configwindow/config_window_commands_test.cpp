@@ -179,7 +179,7 @@ QFile::Permissions ModeOf(const QString& path) {
 
 } // namespace
 
-class ConfigWindowCommandsTest : public QObject {
+class ConfigWindowCommandsTest : public testing::ConfigWindowTestCase {
     Q_OBJECT
 
 private:
@@ -209,6 +209,12 @@ private:
         return qobject_cast<QLineEdit*>(GetControl(window->Sheet().Page(0), kNameEdit));
     }
 
+protected:
+    void EndCase() override {
+        ConfigWindowTestCase::EndCase();
+        QVERIFY2(fileAnswers.empty(), "a file dialog the test expected did not show");
+    }
+
 private slots:
     void init() {
         journal.clear();
@@ -218,12 +224,6 @@ private slots:
         fileAnswers.clear();
         fileRequests.clear();
         SetFileDialogHook(AnswerFileDialog);
-    }
-    void cleanup() {
-        CloseConfigWindows();
-        SetFileDialogHook({});
-        QVERIFY2(fileAnswers.empty(), "a file dialog the test expected did not show");
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
     }
 
     void updateChecksStoresAndSendsThenTheStationCountsDown() {

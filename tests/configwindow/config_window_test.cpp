@@ -2,6 +2,7 @@
 #include "config/config_record.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
+#include "gui_test_case.h"
 #include "modal_driver.h"
 #include "pages/config_page.h"
 #include "pages/property_sheet.h"
@@ -82,15 +83,11 @@ ConfigRecord StationRecord(const char* name) {
 
 } // namespace
 
-class ConfigWindowTest : public QObject {
+class ConfigWindowTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
     void init() { journal.clear(); }
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void titleFollowsTheStationName_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");

@@ -7,7 +7,6 @@
 #include "strings/ids/chooser_controls.h"
 #include "strings/ids/dialog_buttons.h"
 #include "strings/ids/enter_password_controls.h"
-#include "widgets/file_dialog.h"
 
 #include <QDialog>
 #include <QTest>
@@ -75,18 +74,6 @@ ConfigWindow* ConfigureStation(ChooserWindow& chooser, int station, const QStrin
         }
     }
     return nullptr;
-}
-
-void ChooserTestCase::init() {
-    chooser_ = new ChooserWindow();
-    chooser_->show();
-}
-
-void ChooserTestCase::cleanup() {
-    delete chooser_.data();
-    testing::CloseConfigWindows();
-    SetFileDialogHook({});
-    QVERIFY2(testing::TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
 }
 
 } // namespace corvane::e2e

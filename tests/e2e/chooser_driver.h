@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
 #include <QString>
 #include <set>
 
@@ -32,19 +30,5 @@ bool CountdownStarted(const ChooserWindow& chooser, int row);
 void AnswerPassword(const QString& password);
 // Selects the station and presses Configure, answering the password dialog: the window that opened, or null.
 ConfigWindow* ConfigureStation(ChooserWindow& chooser, int station, const QString& password);
-
-// A test of the desktop utility against the fleet: each case starts with a chooser of its own and ends with
-// no configuration window left, file dialogs answered for real again and no dialog that the case did not
-// expect.
-class ChooserTestCase : public QObject {
-    Q_OBJECT
-
-protected:
-    QPointer<ChooserWindow> chooser_;
-
-private slots:
-    void init();
-    void cleanup();
-};
 
 } // namespace corvane::e2e

@@ -14,8 +14,9 @@
 #include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "desktop/configuration_file.h"
+#include "fleet_test_case.h"
 #include "modal_driver.h"
-#include "page_bench.h"
+#include "page_host.h"
 #include "pages/config_page.h"
 #include "pages/property_sheet.h"
 #include "protocol/dotted_quad.h"
@@ -198,17 +199,13 @@ QString ComboText(QWidget* page, int id) {
 class ConfigWindowLoopTest : public ChooserTestCase {
     Q_OBJECT
 
-private slots:
-    void initTestCase() {
-        if (!InPrivateNetwork()) {
-            QSKIP("runs inside scripts/privnet.sh only");
-        }
-        QVERIFY(stateDir_.isValid() && filesDir_.isValid());
-        simulator_ = std::make_unique<RunningProgram>(SimulatorCommand(kStations, stateDir_.path()));
-        QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
-    }
-    void cleanupTestCase() { simulator_.reset(); }
+public:
+    ConfigWindowLoopTest() : ChooserTestCase(kStations) {}
 
+protected:
+    void SetUpOnce() override { QVERIFY(filesDir_.isValid()); }
+
+private slots:
     void editsInThePagesReachTheStationAndNothingElseChanges() {
         const ConfigRecord before = StoredConfiguration(StatePath(stateDir_.path(), kEditedStation));
         QPointer<ConfigWindow> window = ConfigureStation(*chooser_, kEditedStation, kPassword);
@@ -303,9 +300,7 @@ private slots:
     }
 
 private:
-    QTemporaryDir stateDir_;
     QTemporaryDir filesDir_;
-    std::unique_ptr<RunningProgram> simulator_;
 };
 
 } // namespace corvane

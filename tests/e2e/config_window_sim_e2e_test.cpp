@@ -2,12 +2,12 @@
 // network: this test is the utility (offscreen) in the client namespace; the simulator answers from the lan
 // namespace and keeps each station's configuration in a file of the test's state directory.
 #include "app/chooser_window.h"
-#include "child_process.h"
 #include "config/config_record.h"
 #include "config/status_codes.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
 #include "desktop/configuration_file.h"
+#include "fleet_test_case.h"
 #include "modal_driver.h"
 #include "pages/config_page.h"
 #include "pages/property_sheet.h"
@@ -55,6 +55,16 @@ constexpr int kWrongPasswordStation = kFaultStations + 1;
 constexpr int kStations = kWrongPasswordStation;
 constexpr int kUnreachableStation = kStations + 10; // inside the lan's block, where nothing listens
 
+// Stations 1 to kFaultStations, three for each fault.
+std::vector<std::string> FaultOptions() {
+    std::vector<std::string> options;
+    for (int station = 1; station <= kFaultStations; ++station) {
+        options.push_back("--fault");
+        options.push_back(std::to_string(station) + ":" + kFaults[(station - 1) / 3]);
+    }
+    return options;
+}
+
 // The process's threads, leaving out the idle workers of Qt's shared pool (they come and go on their own).
 int ThreadCount() {
     const QDir tasks(QStringLiteral("/proc/self/task"));
@@ -73,35 +83,22 @@ QByteArray Contents(const QString& path) {
 
 } // namespace
 
-class ConfigWindowSimTest : public QObject {
+class ConfigWindowSimTest : public FleetTestCase {
     Q_OBJECT
 
-private slots:
-    void initTestCase() {
-        if (!InPrivateNetwork()) {
-            QSKIP("runs inside scripts/privnet.sh only");
-        }
-        QVERIFY(stateDir_.isValid());
-        std::vector<std::string> faults;
-        for (int station = 1; station <= kFaultStations; ++station) {
-            faults.push_back("--fault");
-            faults.push_back(std::to_string(station) + ":" + kFaults[(station - 1) / 3]);
-        }
-        simulator_ = std::make_unique<RunningProgram>(SimulatorCommand(kStations, stateDir_.path(), faults));
-        QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
+public:
+    ConfigWindowSimTest() : FleetTestCase(kStations, FaultOptions()) {}
+
+protected:
+    void SetUpOnce() override {
         image_ = filesDir_.filePath(QStringLiteral("software.bin"));
         QFile file(image_);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(300000, '\x3C'));
     }
-    void cleanupTestCase() { simulator_.reset(); }
-    void cleanup() {
-        CloseConfigWindows();
-        SetFileDialogHook({});
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
 
-    // Every fault against every station command: what the user is told, and that nothing else happens.
+private slots
+    : // Every fault against every station command: what the user is told, and that nothing else happens.
     void faultMatrix_data() {
         QTest::addColumn<int>("station");
         QTest::addColumn<int>("command");
@@ -230,10 +227,8 @@ private:
         }
     }
 
-    QTemporaryDir stateDir_;
     QTemporaryDir filesDir_;
     QString image_;
-    std::unique_ptr<RunningProgram> simulator_;
 };
 
 } // namespace corvane

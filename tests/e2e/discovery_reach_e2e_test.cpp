@@ -3,6 +3,7 @@
 #include "app/chooser_window.h"
 #include "child_process.h"
 #include "chooser_driver.h"
+#include "gui_test_case.h"
 #include "protocol/interface_broadcasts.h"
 #include "simulated_fleet.h"
 
@@ -39,8 +40,11 @@ int CountOf(const std::string& text, const std::string& word) {
 
 } // namespace
 
-class DiscoveryReachTest : public QObject {
+class DiscoveryReachTest : public testing::GuiTestCase {
     Q_OBJECT
+
+protected:
+    void EndCase() override { delete chooser_.data(); }
 
 private slots:
     void initTestCase() {
@@ -48,8 +52,6 @@ private slots:
             QSKIP("runs inside scripts/privnet.sh --second-lan only");
         }
     }
-    void cleanup() { delete chooser_.data(); }
-
     void theLimitedBroadcastReachesOneCardAndTheOtherGetsItsOwn() {
         // The first card is where the limited broadcast leaves: only the second one's network is added.
         QCOMPARE(InterfaceBroadcastAddresses(), std::vector<std::uint32_t>{0x0A4E00FF}); // 10.78.0.255

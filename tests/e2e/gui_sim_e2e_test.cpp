@@ -3,11 +3,11 @@
 // simulator answers from the lan namespace.
 #include "app/chooser_window.h"
 #include "app/startup.h"
-#include "child_process.h"
 #include "chooser_driver.h"
 #include "config/config_file.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
+#include "fleet_test_case.h"
 #include "modal_driver.h"
 #include "simulated_fleet.h"
 #include "strings/ids/choose_other_controls.h"
@@ -48,20 +48,12 @@ void Confirm() {
 class GuiSimTest : public ChooserTestCase {
     Q_OBJECT
 
-private slots:
-    void initTestCase() {
-        if (!InPrivateNetwork()) {
-            QSKIP("runs inside scripts/privnet.sh only");
-        }
-        QVERIFY(stateDir_.isValid());
-        simulator_ = std::make_unique<RunningProgram>(
-            SimulatorCommand(kHiddenStation, stateDir_.path(),
-                             {"--reset", std::to_string(kResetStation), "--fault",
-                              std::to_string(kHiddenStation) + ":drop-discovery"}));
-        QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
-    }
-    void cleanupTestCase() { simulator_.reset(); }
+public:
+    GuiSimTest()
+        : ChooserTestCase(kHiddenStation, {"--reset", std::to_string(kResetStation), "--fault",
+                                           std::to_string(kHiddenStation) + ":drop-discovery"}) {}
 
+private slots:
     void aFleetOfTwentyIsListedOnceEachAcrossTwoPassesAndARescan() {
         QSignalSpy answers(chooser_, &ChooserWindow::stationAnswered);
         QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 2 * kAnswering, kScanWaitMs);
@@ -196,9 +188,6 @@ private:
     QString RowText(int row, int column) const { return e2e::RowText(*chooser_, row, column); }
     void WaitForStation(int station) { QVERIFY(e2e::WaitForStation(*chooser_, station)); }
     int Select(int station) { return SelectStation(*chooser_, station); }
-
-    QTemporaryDir stateDir_;
-    std::unique_ptr<RunningProgram> simulator_;
 };
 
 } // namespace corvane

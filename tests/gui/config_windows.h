@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gui_test_case.h"
+
 #include <QList>
 
 namespace corvane {
@@ -14,5 +16,13 @@ QList<ConfigWindow*> OpenConfigWindows();
 void CloseConfigWindows();
 // Chooses the item of `command` in the window's menu bar, whatever its state.
 void RunMenuCommand(ConfigWindow* window, int command);
+
+// A test case that opens configuration windows: each case also ends with none of them left.
+class ConfigWindowTestCase : public GuiTestCase {
+    Q_OBJECT
+
+protected:
+    void EndCase() override { CloseConfigWindows(); }
+};
 
 } // namespace corvane::testing

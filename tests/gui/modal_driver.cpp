@@ -6,6 +6,7 @@
 #include "widgets/ip_address_control.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -130,6 +131,15 @@ QStringList LabelTexts(const QWidget* dialog) {
                      .replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
     }
     return texts;
+}
+
+QStringList ColumnCaptions(const QAbstractItemView* list) {
+    QStringList captions;
+    const QAbstractItemModel* model = list->model();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        captions << model->headerData(column, Qt::Horizontal).toString();
+    }
+    return captions;
 }
 
 } // namespace corvane::testing

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+class QAbstractItemView;
 class QDialog;
 class QWidget;
 
@@ -33,5 +34,7 @@ bool IsShown(QWidget* dialog, int id);
 QString ResourceText(StringId id);
 // The texts of every label of the dialog, control id or not, as shown (without mnemonic ampersands).
 QStringList LabelTexts(const QWidget* dialog);
+// The column captions of a list, left to right.
+QStringList ColumnCaptions(const QAbstractItemView* list);
 
 } // namespace corvane::testing

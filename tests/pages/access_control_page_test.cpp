@@ -4,8 +4,9 @@
 #include "config/hex_text.h"
 #include "config/table_editing.h"
 #include "files/station_text.h"
+#include "gui_test_case.h"
 #include "modal_driver.h"
-#include "page_bench.h"
+#include "page_host.h"
 #include "pages/access_control_page.h"
 #include "pages/add_client_dialog.h"
 #include "strings/ids/access_control_page_controls.h"
@@ -41,13 +42,13 @@ AclEntry Client(std::uint8_t last, std::string_view description) {
 }
 
 // A page on its own record, shown, loaded, with the file dialogs answered by `nextFile`.
-struct ClientsBench {
+struct ClientsHost {
     ConfigRecord record;
     AccessControlPage page;
     std::optional<QString> nextFile;
     std::vector<FileDialogRequest> fileRequests;
 
-    explicit ClientsBench(std::vector<AclEntry> clients = {}) {
+    explicit ClientsHost(std::vector<AclEntry> clients = {}) {
         record.acTa = std::move(clients);
         record.acEn = record.acTa.empty() ? 0 : 1;
         page.SetConfig(&record);
@@ -59,7 +60,7 @@ struct ClientsBench {
             return nextFile;
         });
     }
-    ~ClientsBench() { SetFileDialogHook({}); }
+    ~ClientsHost() { SetFileDialogHook({}); }
 
     QTreeView* list() { return qobject_cast<QTreeView*>(GetControl(&page, kClientList)); }
 
@@ -134,65 +135,57 @@ void ExpectMessage(QString* shown) {
 
 } // namespace
 
-class AccessControlPageTest : public QObject {
+class AccessControlPageTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void listHasTwoCaptionedColumnsThatDoNotSort() {
-        ClientsBench bench({Client(1, "Office"), MakeAclEntry({0xab, 0xcd, 0xef, 0x01, 0x23, 0x45}, "Lab")});
-        QCOMPARE(bench.page.windowTitle(), QStringLiteral("Access Control"));
-        QHeaderView* header = bench.list()->header();
-        QCOMPARE(bench.list()->model()->columnCount(), 2);
-        QCOMPARE(bench.list()->model()->headerData(0, Qt::Horizontal).toString(),
-                 QStringLiteral("Corvane ID"));
-        QCOMPARE(bench.list()->model()->headerData(1, Qt::Horizontal).toString(),
-                 QStringLiteral("Description"));
+        ClientsHost host({Client(1, "Office"), MakeAclEntry({0xab, 0xcd, 0xef, 0x01, 0x23, 0x45}, "Lab")});
+        QCOMPARE(host.page.windowTitle(), QStringLiteral("Access Control"));
+        QHeaderView* header = host.list()->header();
+        QCOMPARE(ColumnCaptions(host.list()), (QStringList{"Corvane ID", "Description"}));
         QCOMPARE(header->sectionSize(0), 140);
         QCOMPARE(header->sectionSize(1), 250);
         QVERIFY(!header->sectionsClickable());
-        QCOMPARE(bench.Rows(), (QStringList{"02:00:00:00:00:01|Office", "AB:CD:EF:01:23:45|Lab"}));
-        QCOMPARE(bench.list()->selectionMode(), QAbstractItemView::SingleSelection);
+        QCOMPARE(host.Rows(), (QStringList{"02:00:00:00:00:01|Office", "AB:CD:EF:01:23:45|Lab"}));
+        QCOMPARE(host.list()->selectionMode(), QAbstractItemView::SingleSelection);
     }
 
     void buttonsFollowTheListTheChangesAndTheSelection() {
-        ClientsBench empty;
+        ClientsHost empty;
         QCOMPARE(empty.Buttons(), QStringLiteral("xrem")); // Export needs a row, Revert a change
-        ClientsBench bench({Client(1, "a"), Client(2, "b")});
-        QCOMPARE(bench.Buttons(), QStringLiteral("Xrem"));
-        bench.ClickRow(1);
-        QCOMPARE(bench.Buttons(), QStringLiteral("XrEM"));
-        ClickControl(&bench.page, kRemoveButton);
-        QCOMPARE(bench.Rows(), QStringList{"02:00:00:00:00:01|a"});
-        QCOMPARE(bench.Buttons(), QStringLiteral("XRem"));
+        ClientsHost host({Client(1, "a"), Client(2, "b")});
+        QCOMPARE(host.Buttons(), QStringLiteral("Xrem"));
+        host.ClickRow(1);
+        QCOMPARE(host.Buttons(), QStringLiteral("XrEM"));
+        ClickControl(&host.page, kRemoveButton);
+        QCOMPARE(host.Rows(), QStringList{"02:00:00:00:00:01|a"});
+        QCOMPARE(host.Buttons(), QStringLiteral("XRem"));
         // With nothing selected Edit and Remove do nothing: no dialog, no change.
-        ClickControl(&bench.page, kEditButton);
-        ClickControl(&bench.page, kRemoveButton);
-        QCOMPARE(bench.Rows(), QStringList{"02:00:00:00:00:01|a"});
-        bench.ClickRow(0);
-        ClickControl(&bench.page, kRemoveButton);
-        QCOMPARE(bench.Buttons(), QStringLiteral("xRem"));
-        ClickControl(&bench.page, kRevertButton);
-        QCOMPARE(bench.Rows(), (QStringList{"02:00:00:00:00:01|a", "02:00:00:00:00:02|b"}));
-        QCOMPARE(bench.Buttons(), QStringLiteral("Xrem"));
+        ClickControl(&host.page, kEditButton);
+        ClickControl(&host.page, kRemoveButton);
+        QCOMPARE(host.Rows(), QStringList{"02:00:00:00:00:01|a"});
+        host.ClickRow(0);
+        ClickControl(&host.page, kRemoveButton);
+        QCOMPARE(host.Buttons(), QStringLiteral("xRem"));
+        ClickControl(&host.page, kRevertButton);
+        QCOMPARE(host.Rows(), (QStringList{"02:00:00:00:00:01|a", "02:00:00:00:00:02|b"}));
+        QCOMPARE(host.Buttons(), QStringLiteral("Xrem"));
     }
 
     void addStoresByIdAndCancelChangesNothing() {
-        ClientsBench bench({Client(1, "Office")});
-        bench.RunClientDialog(kAddButton, "02:00:00:00:00:09", "New", false);
-        QCOMPARE(bench.Buttons(), QStringLiteral("Xrem"));
-        bench.RunClientDialog(kAddButton, "0200 0000 0002", "Lab");
-        QCOMPARE(bench.Buttons(), QStringLiteral("XRem"));
-        bench.RunClientDialog(kAddButton, "02-00-00-00-00-01", "Front desk");
-        QCOMPARE(bench.Rows(), (QStringList{"02:00:00:00:00:01|Front desk", "02:00:00:00:00:02|Lab"}));
+        ClientsHost host({Client(1, "Office")});
+        host.RunClientDialog(kAddButton, "02:00:00:00:00:09", "New", false);
+        QCOMPARE(host.Buttons(), QStringLiteral("Xrem"));
+        host.RunClientDialog(kAddButton, "0200 0000 0002", "Lab");
+        QCOMPARE(host.Buttons(), QStringLiteral("XRem"));
+        host.RunClientDialog(kAddButton, "02-00-00-00-00-01", "Front desk");
+        QCOMPARE(host.Rows(), (QStringList{"02:00:00:00:00:01|Front desk", "02:00:00:00:00:02|Lab"}));
     }
 
     void editReplacesTheSelectedRowAndShowsAsAChange() {
-        ClientsBench bench({Client(1, "a"), Client(2, "b"), Client(3, "c")});
-        bench.ClickRow(1);
+        ClientsHost host({Client(1, "a"), Client(2, "b"), Client(3, "c")});
+        host.ClickRow(1);
         QString shownId, shownDescription;
         OnNextModal([&](QDialog& dialog) {
             shownId = TextOf(&dialog, add_client::kCorvaneIdEdit);
@@ -201,32 +194,32 @@ private slots:
             TypeInto(&dialog, add_client::kDescriptionEdit, "moved");
             ClickControl(&dialog, add_client::kOkButton);
         });
-        ClickControl(&bench.page, kEditButton);
+        ClickControl(&host.page, kEditButton);
         QCOMPARE(shownId, QStringLiteral("02:00:00:00:00:02"));
         QCOMPARE(shownDescription, QStringLiteral("b"));
         // An ID edited to another listed ID leaves two rows with that ID.
-        QCOMPARE(bench.Rows(),
+        QCOMPARE(host.Rows(),
                  (QStringList{"02:00:00:00:00:01|a", "02:00:00:00:00:03|moved", "02:00:00:00:00:03|c"}));
-        QCOMPARE(bench.Buttons(), QStringLiteral("XREM"));
+        QCOMPARE(host.Buttons(), QStringLiteral("XREM"));
         // Editing the second of two rows with one ID changes that row, not the first; a double-click edits.
         OnNextModal([](QDialog& dialog) {
             TypeInto(&dialog, add_client::kDescriptionEdit, "third");
             ClickControl(&dialog, add_client::kOkButton);
         });
-        bench.ClickRow(2, true);
-        QCOMPARE(bench.Rows(),
+        host.ClickRow(2, true);
+        QCOMPARE(host.Rows(),
                  (QStringList{"02:00:00:00:00:01|a", "02:00:00:00:00:03|moved", "02:00:00:00:00:03|third"}));
     }
 
     void savingStoresTheListAndItsSwitch() {
-        ClientsBench bench({Client(1, "a")});
-        bench.ClickRow(0);
-        ClickControl(&bench.page, kRemoveButton);
-        QVERIFY(bench.Saved().empty());
-        QCOMPARE(bench.record.acEn, std::uint8_t(0));
-        bench.RunClientDialog(kAddButton, "02:00:00:00:00:05", "");
-        QCOMPARE(bench.Saved(), std::vector{Client(5, "")});
-        QCOMPARE(bench.record.acEn, std::uint8_t(1));
+        ClientsHost host({Client(1, "a")});
+        host.ClickRow(0);
+        ClickControl(&host.page, kRemoveButton);
+        QVERIFY(host.Saved().empty());
+        QCOMPARE(host.record.acEn, std::uint8_t(0));
+        host.RunClientDialog(kAddButton, "02:00:00:00:00:05", "");
+        QCOMPARE(host.Saved(), std::vector{Client(5, "")});
+        QCOMPARE(host.record.acEn, std::uint8_t(1));
     }
 
     void loadingAndSavingWithoutAnEditLeavesTheRecordAlone() {
@@ -237,10 +230,10 @@ private slots:
         hidden.description[20] = 'h'; // bytes after the zero
         for (const std::vector<AclEntry>& clients :
              {std::vector<AclEntry>{}, {Client(1, "a"), Client(1, "dup"), full, hidden}}) {
-            ClientsBench bench(clients);
-            const ConfigRecord before = bench.record;
-            QVERIFY(bench.page.SaveSettings());
-            QCOMPARE(ChangedProperties(before, bench.record), QStringList());
+            ClientsHost host(clients);
+            const ConfigRecord before = host.record;
+            QVERIFY(host.page.SaveSettings());
+            QCOMPARE(ChangedProperties(before, host.record), QStringList());
         }
     }
 
@@ -310,35 +303,35 @@ private slots:
         AclEntry entry;
         QVERIFY(AddClientDialog().Run(entry));
         QCOMPARE(entry.description.back(), '\0');
-        ClientsBench bench({entry});
-        QCOMPARE(bench.Rows(), QStringList{"02:00:00:00:00:01|" + kept});
+        ClientsHost host({entry});
+        QCOMPARE(host.Rows(), QStringList{"02:00:00:00:00:01|" + kept});
     }
 
     void fileDialogsUseTheListFileStrings() {
-        ClientsBench bench({Client(1, "a")});
-        ClickControl(&bench.page, kImportButton);
-        ClickControl(&bench.page, kExportButton);
-        QCOMPARE(bench.fileRequests.size(), std::size_t(2));
-        QVERIFY(bench.fileRequests[0].kind == FileDialogRequest::Kind::Open);
-        QVERIFY(bench.fileRequests[1].kind == FileDialogRequest::Kind::Save);
-        for (const FileDialogRequest& request : bench.fileRequests) {
+        ClientsHost host({Client(1, "a")});
+        ClickControl(&host.page, kImportButton);
+        ClickControl(&host.page, kExportButton);
+        QCOMPARE(host.fileRequests.size(), std::size_t(2));
+        QVERIFY(host.fileRequests[0].kind == FileDialogRequest::Kind::Open);
+        QVERIFY(host.fileRequests[1].kind == FileDialogRequest::Kind::Save);
+        for (const FileDialogRequest& request : host.fileRequests) {
             QCOMPARE(request.filter, QStringLiteral("Tab-delimited text file (*.txt)|*.txt||"));
             QCOMPARE(request.defaultSuffix, QStringLiteral("txt"));
             QCOMPARE(request.initialName, QStringLiteral("Access Control List.txt"));
         }
         // Both dialogs were cancelled: nothing changed.
-        QCOMPARE(bench.Buttons(), QStringLiteral("Xrem"));
+        QCOMPARE(host.Buttons(), QStringLiteral("Xrem"));
     }
 
     void exportWritesTheTabDelimitedFile() {
         QTemporaryDir dir;
-        ClientsBench bench({MakeAclEntry({0x00, 0x1a, 0x2b, 0xcc, 0xfe, 0x0f}, "Front desk"), Client(2, ""),
-                            Client(3, "\tlead tab")});
-        bench.nextFile = dir.filePath("Access Control List.txt");
-        WriteFile(*bench.nextFile, QByteArray(4000, 'o')); // an older, longer file is replaced whole
-        ClickControl(&bench.page, kExportButton);
+        ClientsHost host({MakeAclEntry({0x00, 0x1a, 0x2b, 0xcc, 0xfe, 0x0f}, "Front desk"), Client(2, ""),
+                          Client(3, "\tlead tab")});
+        host.nextFile = dir.filePath("Access Control List.txt");
+        WriteFile(*host.nextFile, QByteArray(4000, 'o')); // an older, longer file is replaced whole
+        ClickControl(&host.page, kExportButton);
         QCOMPARE(
-            ReadFile(*bench.nextFile),
+            ReadFile(*host.nextFile),
             QByteArray(
                 "00:1A:2B:CC:FE:0F\tFront desk\r\n02:00:00:00:00:02\t\r\n02:00:00:00:00:03\t\tlead tab\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Access Control List.txt"});
@@ -346,20 +339,20 @@ private slots:
 
     void importStoresEachLineAsAnAddedClient() {
         QTemporaryDir dir;
-        ClientsBench bench({Client(1, "old"), Client(2, "kept")});
-        bench.nextFile = dir.filePath("in.txt");
-        WriteFile(*bench.nextFile, "02:00:00:00:00:03\tnew\r\n"
-                                   "02:00:00:00:00:01\tOffice\r\n"
-                                   "02:00:00:00:00:04 spaced\r\n"
-                                   "02:00:00:00:00\tten digits\r\n"
-                                   "02:00:00:00:00:03\tnewer\r\n"
-                                   "02:00:00:00:00:05");
-        ClickControl(&bench.page, kImportButton);
-        QCOMPARE(bench.Rows(), (QStringList{"02:00:00:00:00:01|Office", "02:00:00:00:00:02|kept",
-                                            "02:00:00:00:00:03|newer", "02:00:00:00:00:04| spaced"}));
-        QCOMPARE(bench.Buttons(), QStringLiteral("XRem"));
+        ClientsHost host({Client(1, "old"), Client(2, "kept")});
+        host.nextFile = dir.filePath("in.txt");
+        WriteFile(*host.nextFile, "02:00:00:00:00:03\tnew\r\n"
+                                  "02:00:00:00:00:01\tOffice\r\n"
+                                  "02:00:00:00:00:04 spaced\r\n"
+                                  "02:00:00:00:00\tten digits\r\n"
+                                  "02:00:00:00:00:03\tnewer\r\n"
+                                  "02:00:00:00:00:05");
+        ClickControl(&host.page, kImportButton);
+        QCOMPARE(host.Rows(), (QStringList{"02:00:00:00:00:01|Office", "02:00:00:00:00:02|kept",
+                                           "02:00:00:00:00:03|newer", "02:00:00:00:00:04| spaced"}));
+        QCOMPARE(host.Buttons(), QStringLiteral("XRem"));
         // A file with no readable line changes nothing, Revert included.
-        ClientsBench other({Client(1, "a")});
+        ClientsHost other({Client(1, "a")});
         other.nextFile = dir.filePath("junk.txt");
         WriteFile(*other.nextFile, "no ids here\r\n");
         ClickControl(&other.page, kImportButton);
@@ -368,13 +361,13 @@ private slots:
 
     void importIntoAnEmptyListMergesRepeatedIds() {
         QTemporaryDir dir;
-        ClientsBench bench({Client(1, "first"), Client(2, "b"), Client(1, "later")}); // as Edit can leave it
-        bench.nextFile = dir.filePath("dup.txt");
-        ClickControl(&bench.page, kExportButton);
-        bench.record.acTa.clear();
-        bench.page.LoadSettings();
-        ClickControl(&bench.page, kImportButton);
-        QCOMPARE(bench.Rows(), (QStringList{"02:00:00:00:00:01|later", "02:00:00:00:00:02|b"}));
+        ClientsHost host({Client(1, "first"), Client(2, "b"), Client(1, "later")}); // as Edit can leave it
+        host.nextFile = dir.filePath("dup.txt");
+        ClickControl(&host.page, kExportButton);
+        host.record.acTa.clear();
+        host.page.LoadSettings();
+        ClickControl(&host.page, kImportButton);
+        QCOMPARE(host.Rows(), (QStringList{"02:00:00:00:00:01|later", "02:00:00:00:00:02|b"}));
     }
 
     void filesThatCannotBeOpenedShowMessage133_data() {
@@ -392,14 +385,14 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("folder"));
         QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
-        ClientsBench bench({Client(1, "a")});
-        bench.nextFile = dir.filePath(name);
+        ClientsHost host({Client(1, "a")});
+        host.nextFile = dir.filePath(name);
         QString shown;
         ExpectMessage(&shown);
-        ClickControl(&bench.page, import ? kImportButton : kExportButton);
+        ClickControl(&host.page, import ? kImportButton : kExportButton);
         QCOMPARE(shown, ResourceText(kStrAclFileError));
-        QCOMPARE(bench.Rows(), QStringList{"02:00:00:00:00:01|a"});
-        QCOMPARE(bench.Buttons(), QStringLiteral("Xrem"));
+        QCOMPARE(host.Rows(), QStringList{"02:00:00:00:00:01|a"});
+        QCOMPARE(host.Buttons(), QStringLiteral("Xrem"));
     }
 
     // A write that fails halfway (a full disk) must leave the previous list file as it was.
@@ -415,10 +408,10 @@ private slots:
         for (int i = 0; i < clients; ++i) {
             many.push_back(MakeAclEntry({2, 0, 0, 0, std::uint8_t(i >> 8), std::uint8_t(i)}, "client"));
         }
-        ClientsBench bench(many);
-        bench.nextFile = dir.filePath("list.txt");
+        ClientsHost host(many);
+        host.nextFile = dir.filePath("list.txt");
         const QByteArray previous = "02:00:00:00:00:01\tprevious\r\n";
-        WriteFile(*bench.nextFile, previous);
+        WriteFile(*host.nextFile, previous);
         // Files may grow to 2 KiB only: the write fails as on a full disk.
         rlimit saved{};
         getrlimit(RLIMIT_FSIZE, &saved);
@@ -428,11 +421,11 @@ private slots:
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         QString shown;
         ExpectMessage(&shown);
-        ClickControl(&bench.page, kExportButton);
+        ClickControl(&host.page, kExportButton);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
         QCOMPARE(shown, ResourceText(kStrAclFileError));
-        QCOMPARE(ReadFile(*bench.nextFile), previous);
+        QCOMPARE(ReadFile(*host.nextFile), previous);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"list.txt"});
     }
 
@@ -442,8 +435,8 @@ private slots:
                                   "Œuvre ß", "a b", "",   "Zürich\tLab", "x"};
         std::mt19937 random(1613);
         QTemporaryDir dir;
-        ClientsBench bench;
-        bench.nextFile = dir.filePath("round.txt");
+        ClientsHost host;
+        host.nextFile = dir.filePath("round.txt");
         for (int round = 0; round < 1000; ++round) {
             std::vector<AclEntry> clients;
             const int count = int(random() % 12);
@@ -462,17 +455,17 @@ private slots:
                 QVERIFY(ToStationText(description.left(33), bytes));
                 clients.push_back(MakeAclEntry(mac, bytes));
             }
-            bench.record.acTa = clients;
-            bench.page.LoadSettings();
+            host.record.acTa = clients;
+            host.page.LoadSettings();
             if (!clients.empty()) {
-                ClickControl(&bench.page, kExportButton);
+                ClickControl(&host.page, kExportButton);
             } else {
-                WriteFile(*bench.nextFile, {});
+                WriteFile(*host.nextFile, {});
             }
-            bench.record.acTa.clear();
-            bench.page.LoadSettings();
-            ClickControl(&bench.page, kImportButton);
-            const std::vector<AclEntry> back = bench.Saved();
+            host.record.acTa.clear();
+            host.page.LoadSettings();
+            ClickControl(&host.page, kImportButton);
+            const std::vector<AclEntry> back = host.Saved();
             QVERIFY2(back == clients, qPrintable(QStringLiteral("round %1").arg(round)));
         }
     }

@@ -1,8 +1,9 @@
 // The Authentication page through its controls: the RADIUS bit of both flag words, the enabling of the server
 // controls, addresses kept when blank, ports read as numbers.
 #include "config/config_record.h"
+#include "gui_test_case.h"
 #include "modal_driver.h"
-#include "page_bench.h"
+#include "page_host.h"
 #include "pages/authentication_page.h"
 #include "strings/ids/authentication_page_controls.h"
 #include "widgets/control_binding.h"
@@ -25,11 +26,11 @@ constexpr int kServerControls[] = {kPrimaryGroup,         kPrimaryAddressLabel, 
                                    kSecondaryAddress,     kSecondaryPortLabel,  kSecondaryPortEdit,
                                    kSecondarySecretLabel, kSecondarySecretEdit};
 
-struct RadiusBench {
+struct RadiusHost {
     ConfigRecord record;
     AuthenticationPage page;
 
-    explicit RadiusBench(const ConfigRecord& from = {}) : record(from) {
+    explicit RadiusHost(const ConfigRecord& from = {}) : record(from) {
         page.SetConfig(&record);
         page.show();
         page.LoadSettings();
@@ -69,14 +70,10 @@ ConfigRecord Servers() {
 
 } // namespace
 
-class AuthenticationPageTest : public QObject {
+class AuthenticationPageTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void theSwitchShowsBitZeroOfEitherFlagWord_data() {
         QTest::addColumn<quint32>("raFl");
         QTest::addColumn<quint32>("raF2");
@@ -93,10 +90,10 @@ private slots:
         ConfigRecord record;
         record.raFl = raFl;
         record.raF2 = raF2;
-        RadiusBench bench(record);
-        QCOMPARE(bench.Checked(), checked);
+        RadiusHost host(record);
+        QCOMPARE(host.Checked(), checked);
         for (int id : kServerControls) {
-            QCOMPARE(GetControl(&bench.page, id)->isEnabled(), checked);
+            QCOMPARE(GetControl(&host.page, id)->isEnabled(), checked);
         }
     }
 
@@ -121,58 +118,58 @@ private slots:
         ConfigRecord record;
         record.raFl = raFl;
         record.raF2 = raF2;
-        RadiusBench bench(record);
+        RadiusHost host(record);
         if (click) {
-            bench.ClickSwitch();
+            host.ClickSwitch();
         }
-        QVERIFY(bench.page.SaveSettings());
-        QCOMPARE(bench.record.raFl, storedFl);
-        QCOMPARE(bench.record.raF2, storedF2);
+        QVERIFY(host.page.SaveSettings());
+        QCOMPARE(host.record.raFl, storedFl);
+        QCOMPARE(host.record.raF2, storedF2);
     }
 
     void clickingTheSwitchEnablesTheServers() {
-        RadiusBench bench;
-        bench.ClickSwitch();
+        RadiusHost host;
+        host.ClickSwitch();
         for (int id : kServerControls) {
-            QVERIFY(GetControl(&bench.page, id)->isEnabled());
+            QVERIFY(GetControl(&host.page, id)->isEnabled());
         }
-        bench.ClickSwitch();
+        host.ClickSwitch();
         for (int id : kServerControls) {
-            QVERIFY(!GetControl(&bench.page, id)->isEnabled());
+            QVERIFY(!GetControl(&host.page, id)->isEnabled());
         }
     }
 
     void serversAreStoredAlsoWhileTheSwitchIsOff() {
-        RadiusBench bench;
-        bench.ClickSwitch();
-        bench.TypeAddress(kPrimaryAddress, "10.0.1.9");
-        TypeInto(&bench.page, kPrimaryPortEdit, "1812");
-        TypeInto(&bench.page, kPrimarySecretEdit, "s3cret with spaces");
-        TypeInto(&bench.page, kSecondaryPortEdit, "1645");
-        TypeInto(&bench.page, kSecondarySecretEdit, "other");
-        bench.ClickSwitch();
-        QVERIFY(bench.page.SaveSettings());
-        QCOMPARE(bench.record.raFl & 1u, 0u);
-        QCOMPARE(bench.record.raI1, 0x0A000109u);
-        QCOMPARE(bench.record.raAu, 1812u);
-        QCOMPARE(bench.record.raSe, std::string("s3cret with spaces"));
-        QCOMPARE(bench.record.raI2, 0u);
-        QCOMPARE(bench.record.raU2, 1645u);
-        QCOMPARE(bench.record.raS2, std::string("other"));
+        RadiusHost host;
+        host.ClickSwitch();
+        host.TypeAddress(kPrimaryAddress, "10.0.1.9");
+        TypeInto(&host.page, kPrimaryPortEdit, "1812");
+        TypeInto(&host.page, kPrimarySecretEdit, "s3cret with spaces");
+        TypeInto(&host.page, kSecondaryPortEdit, "1645");
+        TypeInto(&host.page, kSecondarySecretEdit, "other");
+        host.ClickSwitch();
+        QVERIFY(host.page.SaveSettings());
+        QCOMPARE(host.record.raFl & 1u, 0u);
+        QCOMPARE(host.record.raI1, 0x0A000109u);
+        QCOMPARE(host.record.raAu, 1812u);
+        QCOMPARE(host.record.raSe, std::string("s3cret with spaces"));
+        QCOMPARE(host.record.raI2, 0u);
+        QCOMPARE(host.record.raU2, 1645u);
+        QCOMPARE(host.record.raS2, std::string("other"));
     }
 
     void aBlankAddressKeepsTheStoredOne() {
-        RadiusBench bench(Servers());
-        bench.Blank(kPrimaryAddress);
-        bench.Blank(kSecondaryAddress);
-        QVERIFY(qobject_cast<IpAddressControl*>(GetControl(&bench.page, kPrimaryAddress))->IsBlank());
-        QVERIFY(bench.page.SaveSettings());
-        QCOMPARE(bench.record.raI1, 0x0A000105u);
-        QCOMPARE(bench.record.raI2, 0xC0A80102u);
+        RadiusHost host(Servers());
+        host.Blank(kPrimaryAddress);
+        host.Blank(kSecondaryAddress);
+        QVERIFY(qobject_cast<IpAddressControl*>(GetControl(&host.page, kPrimaryAddress))->IsBlank());
+        QVERIFY(host.page.SaveSettings());
+        QCOMPARE(host.record.raI1, 0x0A000105u);
+        QCOMPARE(host.record.raI2, 0xC0A80102u);
         // Loaded again (Import Settings) from a record without servers, the controls show no address, so
         // storing cannot bring the previous station's servers back.
         ConfigRecord other = Servers();
-        RadiusBench shown(other);
+        RadiusHost shown(other);
         shown.record = ConfigRecord();
         shown.page.LoadSettings();
         QVERIFY(qobject_cast<IpAddressControl*>(GetControl(&shown.page, kPrimaryAddress))->IsBlank());
@@ -194,21 +191,21 @@ private slots:
     void portsAreReadAsNumbers() {
         QFETCH(QString, typed);
         QFETCH(quint32, stored);
-        RadiusBench bench(Servers());
-        TypeInto(&bench.page, kPrimaryPortEdit, typed);
-        TypeInto(&bench.page, kSecondaryPortEdit, typed);
-        QVERIFY(bench.page.SaveSettings());
-        QCOMPARE(bench.record.raAu, stored);
-        QCOMPARE(bench.record.raU2, stored);
+        RadiusHost host(Servers());
+        TypeInto(&host.page, kPrimaryPortEdit, typed);
+        TypeInto(&host.page, kSecondaryPortEdit, typed);
+        QVERIFY(host.page.SaveSettings());
+        QCOMPARE(host.record.raAu, stored);
+        QCOMPARE(host.record.raU2, stored);
     }
 
     void portsLoadAsSignedNumbers() {
         ConfigRecord record;
         record.raAu = 0;
         record.raU2 = 0xFFFFFFFF;
-        RadiusBench bench(record);
-        QCOMPARE(TextOf(&bench.page, kPrimaryPortEdit), QStringLiteral("0"));
-        QCOMPARE(TextOf(&bench.page, kSecondaryPortEdit), QStringLiteral("-1"));
+        RadiusHost host(record);
+        QCOMPARE(TextOf(&host.page, kPrimaryPortEdit), QStringLiteral("0"));
+        QCOMPARE(TextOf(&host.page, kSecondaryPortEdit), QStringLiteral("-1"));
     }
 
     void loadingAndSavingWithoutAnEditLeavesTheRecordAlone() {
@@ -222,9 +219,9 @@ private slots:
         extremes.raSe = " padded ";
         extremes.raI2 = 0xFFFFFFFF;
         for (const ConfigRecord& record : {ConfigRecord(), withServers, extremes}) {
-            RadiusBench bench(record);
-            QVERIFY(bench.page.SaveSettings());
-            QCOMPARE(ChangedProperties(record, bench.record), QStringList());
+            RadiusHost host(record);
+            QVERIFY(host.page.SaveSettings());
+            QCOMPARE(ChangedProperties(record, host.record), QStringList());
         }
     }
 };

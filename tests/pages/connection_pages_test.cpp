@@ -1,5 +1,5 @@
 #include "config/wan_connection.h"
-#include "configwindow/config_window.h"
+#include "gui_test_case.h"
 #include "internet_host.h"
 #include "modal_driver.h"
 #include "pages/modem_page.h"
@@ -81,12 +81,10 @@ void ChangePassword(QWidget* page, int button, const QString& password, bool con
 
 } // namespace
 
-class ConnectionPagesTest : public QObject {
+class ConnectionPagesTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QCOMPARE(TakeUnexpectedModals(), QStringList()); }
-
     // Ethernet
 
     void dhcpDisablesTheAddressesAndShowsTheClientId() {
@@ -265,7 +263,7 @@ private slots:
         record.pePW = password.toStdString();
         InternetHost host(record);
         TypeInto(host.page(InternetPage::kPppoe), pppoe_page::kUserName, userName);
-        host.window().Sheet().setCurrentIndex(0);
+        host.sheet().setCurrentIndex(0);
         host.CheckValidation(InternetPage::kPppoe, focused);
     }
 
@@ -348,7 +346,7 @@ private slots:
 
     void countryListHoldsThirtySixEntriesAndADropDownOf200Pixels() {
         InternetHost host(ModemAccount());
-        host.window().Sheet().setCurrentIndex(1);
+        host.sheet().setCurrentIndex(1);
         for (const int connection : kDialUpPages) {
             host.page(connection)->Reveal();
             QComboBox* list = List(host.page(connection), CountryControl(connection));
@@ -407,7 +405,7 @@ private slots:
             ConfigRecord record = ModemAccount();
             record.moCI = country;
             InternetHost host(record);
-            host.window().Sheet().setCurrentIndex(1);
+            host.sheet().setCurrentIndex(1);
             InternetHost::Choose(&host.internet(), internet_page::kConnectionType, connection);
             QCOMPARE(List(host.page(connection), CountryControl(connection))->currentIndex(), -1);
             QVERIFY(host.Store());
@@ -418,7 +416,7 @@ private slots:
     void aChosenCountryStoresItsIndex() {
         for (const int connection : kDialUpPages) {
             InternetHost host(ModemAccount());
-            host.window().Sheet().setCurrentIndex(1);
+            host.sheet().setCurrentIndex(1);
             InternetHost::Choose(&host.internet(), internet_page::kConnectionType, connection);
             InternetHost::Choose(host.page(connection), CountryControl(connection), 35);
             QVERIFY(host.Store());
@@ -483,7 +481,7 @@ private slots:
         QWidget* modem = host.page(InternetPage::kModemV90);
         TypeInto(modem, modem_page::kUserName, "typed");
         TypeInto(modem, modem_page::kDomainName, "typed.example");
-        host.window().Sheet().setCurrentIndex(1);
+        host.sheet().setCurrentIndex(1);
         InternetHost::Choose(&host.internet(), internet_page::kConnectionType, InternetPage::kAolV90);
         QVERIFY(host.Store());
         QCOMPARE(host.record().moMF & kModemAolFlag, kModemAolFlag);
@@ -503,7 +501,7 @@ private slots:
         ChangePassword(v34, modem_page::kChangePassword, "other", false);
         QCOMPARE(v34->PendingPassword(), std::string("secret"));
 
-        host.window().Sheet().setCurrentIndex(1);
+        host.sheet().setCurrentIndex(1);
         InternetHost::Choose(&host.internet(), internet_page::kConnectionType, InternetPage::kModemV34);
         QVERIFY(host.Store());
         QCOMPARE(host.record().moPW, std::string("secret"));

@@ -1,8 +1,9 @@
 // The wireless page and its Change Network Password dialog, driven through their controls.
 #include "config/config_record.h"
 #include "config/network_password.h"
+#include "gui_test_case.h"
 #include "modal_driver.h"
-#include "page_bench.h"
+#include "page_host.h"
 #include "pages/corvane_page.h"
 #include "pages/network_password_dialog.h"
 #include "pages/property_sheet.h"
@@ -43,7 +44,7 @@ struct Answer {
     }
 };
 
-using WirelessBench = PageBench<CorvanePage>;
+using WirelessHost = PageHost<CorvanePage>;
 
 // Types the password twice into the network password dialog, picks the key size and presses Change.
 void EnterNetworkPassword(const QString& password, int keySize) {
@@ -80,26 +81,21 @@ ConfigRecord UnusualRecord() {
 
 } // namespace
 
-class CorvanePageTest : public QObject {
+class CorvanePageTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void templateHoldsItsTextsAndFixedLists() {
-        WirelessBench bench;
-        QCOMPARE(bench.sheet.tabText(1), QStringLiteral("Corvane"));
-        QCOMPARE(bench.Entries(kDensity), QStringList({"Low", "Medium", "High", "-", "Select default"}));
-        QCOMPARE(bench.Entries(kMulticastRate), QStringList({"1", "2", "5.5", "11", "-", "Select default"}));
-        const QStringList labels = LabelTexts(bench.page);
+        WirelessHost host;
+        QCOMPARE(host.sheet.tabText(1), QStringLiteral("Corvane"));
+        QCOMPARE(host.Entries(kDensity), QStringList({"Low", "Medium", "High", "-", "Select default"}));
+        QCOMPARE(host.Entries(kMulticastRate), QStringList({"1", "2", "5.5", "11", "-", "Select default"}));
+        const QStringList labels = LabelTexts(host.page);
         QVERIFY(labels.contains(
             "Information in this section is used to identify and configure the base station."));
         QVERIFY(labels.contains("mb/s"));
-        QCOMPARE(TextOf(bench.page, kEncryption).remove('&'),
-                 QStringLiteral("Enable encryption (using WEP)"));
-        QCOMPARE(TextOf(bench.page, kChangeNetworkPassword).remove('&'),
+        QCOMPARE(TextOf(host.page, kEncryption).remove('&'), QStringLiteral("Enable encryption (using WEP)"));
+        QCOMPARE(TextOf(host.page, kChangeNetworkPassword).remove('&'),
                  QStringLiteral("Change Network Password..."));
         NetworkPasswordDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Change Network Password"));
@@ -132,10 +128,10 @@ private slots:
         ConfigRecord record;
         record.raLC = static_cast<std::uint16_t>(mask);
         record.raCh = static_cast<std::uint32_t>(channel);
-        WirelessBench bench(record);
-        QCOMPARE(bench.Entries(kChannel), entries);
-        QCOMPARE(qobject_cast<QComboBox*>(GetControl(bench.page, kChannel))->currentText(), shown);
-        QCOMPARE(bench.Stored().raCh, std::uint32_t(stored));
+        WirelessHost host(record);
+        QCOMPARE(host.Entries(kChannel), entries);
+        QCOMPARE(qobject_cast<QComboBox*>(GetControl(host.page, kChannel))->currentText(), shown);
+        QCOMPARE(host.Stored().raCh, std::uint32_t(stored));
     }
 
     void multicastCodesLoadAndStore_data() {
@@ -156,9 +152,9 @@ private slots:
         ConfigRecord record;
         record.raDe = 3;
         record.raMu = static_cast<std::uint32_t>(code);
-        WirelessBench bench(record);
-        QCOMPARE(qobject_cast<QComboBox*>(GetControl(bench.page, kMulticastRate))->currentText(), shown);
-        QCOMPARE(bench.Stored().raMu, std::uint32_t(stored));
+        WirelessHost host(record);
+        QCOMPARE(qobject_cast<QComboBox*>(GetControl(host.page, kMulticastRate))->currentText(), shown);
+        QCOMPARE(host.Stored().raMu, std::uint32_t(stored));
     }
 
     void densityAndMulticastRules_data() {
@@ -204,18 +200,18 @@ private slots:
         ConfigRecord record;
         record.raDe = static_cast<std::uint32_t>(density + 1);
         record.raMu = std::array<std::uint32_t, 4>{1, 2, 85, 17}[static_cast<std::size_t>(multicast)];
-        WirelessBench bench(record);
+        WirelessHost host(record);
         std::unique_ptr<Answer> shown;
         if (answer != 0) {
             shown = std::make_unique<Answer>(answer);
         }
-        ChooseIn(bench.page, list, choice);
+        ChooseIn(host.page, list, choice);
         if (shown) {
             QCOMPARE(shown->text, ResourceText(StringId(message)));
             QCOMPARE(shown->caption, message == 162 ? QStringLiteral("Note") : QStringLiteral("Error"));
         }
-        QCOMPARE(GetComboSelection(bench.page, kDensity), densityAfter);
-        QCOMPARE(GetComboSelection(bench.page, kMulticastRate), multicastAfter);
+        QCOMPARE(GetComboSelection(host.page, kDensity), densityAfter);
+        QCOMPARE(GetComboSelection(host.page, kMulticastRate), multicastAfter);
     }
 
     void checkBoxesThatLockClientsOutAsk_data() {
@@ -237,13 +233,13 @@ private slots:
         QFETCH(int, message);
         QFETCH(int, answer);
         QFETCH(bool, checked);
-        WirelessBench bench;
+        WirelessHost host;
         Answer shown(answer);
-        ClickControl(bench.page, box);
+        ClickControl(host.page, box);
         QCOMPARE(shown.caption, QStringLiteral("Note"));
         QCOMPARE(shown.text, ResourceText(StringId(message)));
-        QCOMPARE(GetCheck(bench.page, box), checked ? kChecked : kUnchecked);
-        const ConfigRecord stored = bench.Stored();
+        QCOMPARE(GetCheck(host.page, box), checked ? kChecked : kUnchecked);
+        const ConfigRecord stored = host.Stored();
         QCOMPARE(box == kClosedNetwork ? stored.raCl : stored.raRo, std::uint8_t(checked ? 1 : 0));
     }
 
@@ -253,31 +249,31 @@ private slots:
         record.raRo = 1;
         record.raDe = 3;
         record.raMu = 17;
-        WirelessBench bench(record);
-        QCOMPARE(GetCheck(bench.page, kClosedNetwork), int(kChecked));
-        QCOMPARE(GetCheck(bench.page, kInterferenceRobustness), int(kChecked));
-        ClickControl(bench.page, kClosedNetwork);
-        ClickControl(bench.page, kInterferenceRobustness);
-        const ConfigRecord stored = bench.Stored();
+        WirelessHost host(record);
+        QCOMPARE(GetCheck(host.page, kClosedNetwork), int(kChecked));
+        QCOMPARE(GetCheck(host.page, kInterferenceRobustness), int(kChecked));
+        ClickControl(host.page, kClosedNetwork);
+        ClickControl(host.page, kInterferenceRobustness);
+        const ConfigRecord stored = host.Stored();
         QCOMPARE(stored.raCl, std::uint8_t(0));
         QCOMPARE(stored.raRo, std::uint8_t(0));
-        bench.page->LoadSettings(); // again, as after Import Settings
+        host.page->LoadSettings(); // again, as after Import Settings
     }
 
     void encryptionWithoutAKeyAsksForOne() {
-        WirelessBench bench;
+        WirelessHost host;
         OnNextModal([](QDialog& dialog) { ClickControl(&dialog, network_password::kCancel); });
-        ClickControl(bench.page, kEncryption);
-        QCOMPARE(GetCheck(bench.page, kEncryption), int(kUnchecked));
-        QCOMPARE(bench.page->WepMode(), std::uint32_t(kWepOff));
-        QCOMPARE(bench.Stored().raWM, std::uint32_t(kWepOff));
-        QVERIFY(bench.Stored().raWE == bench.record.raWE);
+        ClickControl(host.page, kEncryption);
+        QCOMPARE(GetCheck(host.page, kEncryption), int(kUnchecked));
+        QCOMPARE(host.page->WepMode(), std::uint32_t(kWepOff));
+        QCOMPARE(host.Stored().raWM, std::uint32_t(kWepOff));
+        QVERIFY(host.Stored().raWE == host.record.raWE);
 
         EnterNetworkPassword(kHex40, 0);
-        ClickControl(bench.page, kEncryption);
-        QCOMPARE(GetCheck(bench.page, kEncryption), int(kChecked));
-        QVERIFY(bench.page->NetworkKey() == kKey40);
-        const ConfigRecord stored = bench.Stored();
+        ClickControl(host.page, kEncryption);
+        QCOMPARE(GetCheck(host.page, kEncryption), int(kChecked));
+        QVERIFY(host.page->NetworkKey() == kKey40);
+        const ConfigRecord stored = host.Stored();
         QCOMPARE(stored.raWM, std::uint32_t(kWep40));
         QVERIFY(GetWepKey(stored) == kKey40);
     }
@@ -286,19 +282,19 @@ private slots:
         ConfigRecord record;
         record.raWM = kWep128;
         SetWepKey(record, kKey128);
-        WirelessBench bench(record);
-        QCOMPARE(GetCheck(bench.page, kEncryption), int(kChecked));
-        QVERIFY(bench.page->NetworkKey() == kKey128); // what Equivalent Network Password shows
+        WirelessHost host(record);
+        QCOMPARE(GetCheck(host.page, kEncryption), int(kChecked));
+        QVERIFY(host.page->NetworkKey() == kKey128); // what Equivalent Network Password shows
         // Unchecking and checking again asks for a password: none was entered on this page.
-        ClickControl(bench.page, kEncryption);
+        ClickControl(host.page, kEncryption);
         OnNextModal([](QDialog& dialog) {
             QCOMPARE(GetComboSelection(&dialog, network_password::kKeySize), 0); // mode 0 now: 40-bit offered
             ClickControl(&dialog, network_password::kCancel);
         });
-        ClickControl(bench.page, kEncryption);
-        QCOMPARE(GetCheck(bench.page, kEncryption), int(kUnchecked));
-        QCOMPARE(bench.Stored().raWM, std::uint32_t(kWepOff));
-        QVERIFY(GetWepKey(bench.Stored()) == kKey128);
+        ClickControl(host.page, kEncryption);
+        QCOMPARE(GetCheck(host.page, kEncryption), int(kUnchecked));
+        QCOMPARE(host.Stored().raWM, std::uint32_t(kWepOff));
+        QVERIFY(GetWepKey(host.Stored()) == kKey128);
     }
 
     // Unchecking and checking encryption once a key was entered here must not show encryption on while the
@@ -314,15 +310,15 @@ private slots:
         QFETCH(QString, password);
         QFETCH(int, keySize);
         QFETCH(int, mode);
-        WirelessBench bench;
+        WirelessHost host;
         EnterNetworkPassword(password, keySize);
-        ClickControl(bench.page, kChangeNetworkPassword);
-        QCOMPARE(GetCheck(bench.page, kEncryption), int(kChecked));
-        ClickControl(bench.page, kEncryption);
-        QCOMPARE(bench.Stored().raWM, std::uint32_t(kWepOff));
-        ClickControl(bench.page, kEncryption); // no dialog: the key is held
-        QCOMPARE(GetCheck(bench.page, kEncryption), int(kChecked));
-        const ConfigRecord stored = bench.Stored();
+        ClickControl(host.page, kChangeNetworkPassword);
+        QCOMPARE(GetCheck(host.page, kEncryption), int(kChecked));
+        ClickControl(host.page, kEncryption);
+        QCOMPARE(host.Stored().raWM, std::uint32_t(kWepOff));
+        ClickControl(host.page, kEncryption); // no dialog: the key is held
+        QCOMPARE(GetCheck(host.page, kEncryption), int(kChecked));
+        const ConfigRecord stored = host.Stored();
         QCOMPARE(stored.raWM, std::uint32_t(mode));
         QVERIFY(GetWepKey(stored) == (mode == kWep128 ? kKey128 : kKey40));
     }
@@ -428,42 +424,42 @@ private slots:
         QFETCH(bool, accepted);
         ConfigRecord record;
         record.raNm = "before";
-        WirelessBench bench(record);
-        TypeInto(bench.page, kNetworkName, name);
+        WirelessHost host(record);
+        TypeInto(host.page, kNetworkName, name);
         std::unique_ptr<Answer> shown;
         if (!accepted) {
             shown = std::make_unique<Answer>(1);
         }
-        QCOMPARE(bench.page->Validate(), accepted);
-        QCOMPARE(bench.record.raNm, std::string("before"));
+        QCOMPARE(host.page->Validate(), accepted);
+        QCOMPARE(host.record.raNm, std::string("before"));
         if (!accepted) {
             QCOMPARE(shown->text, ResourceText(kStrIllegalNetworkName));
-            QCOMPARE(bench.sheet.currentWidget(), bench.page);
-            QCOMPARE(bench.page->focusWidget(), GetControl(bench.page, kNetworkName));
-            QCOMPARE(TextOf(bench.page, kNetworkName), name); // the administrator's text stays
+            QCOMPARE(host.sheet.currentWidget(), host.page);
+            QCOMPARE(host.page->focusWidget(), GetControl(host.page, kNetworkName));
+            QCOMPARE(TextOf(host.page, kNetworkName), name); // the administrator's text stays
         }
     }
 
     void controlCharactersTabsAndLongTextNeverReachTheNetworkName() {
-        WirelessBench bench;
-        auto* edit = qobject_cast<QLineEdit*>(GetControl(bench.page, kNetworkName));
+        WirelessHost host;
+        auto* edit = qobject_cast<QLineEdit*>(GetControl(host.page, kNetworkName));
         edit->insert(QStringLiteral("tab\there"));
         Answer shown(1);
-        QVERIFY(!bench.page->Validate());
+        QVERIFY(!host.page->Validate());
         const QString longName(5000, 'x');
-        TypeInto(bench.page, kNetworkName, longName);
-        QVERIFY(bench.page->Validate()); // no length limit on this page
-        QCOMPARE(bench.Stored().raNm, longName.toStdString());
+        TypeInto(host.page, kNetworkName, longName);
+        QVERIFY(host.page->Validate()); // no length limit on this page
+        QCOMPARE(host.Stored().raNm, longName.toStdString());
     }
 
     void stationTextIsWindows1252() {
         ConfigRecord record;
         record.syLo = "Caf\xE9 \x80"; // e acute and the euro sign
-        WirelessBench bench(record);
-        QCOMPARE(TextOf(bench.page, kLocation), QStringLiteral("Caf\u00e9 \u20ac"));
-        TypeInto(bench.page, kName, QStringLiteral("Gr\u00fc\u00dfe \u65e5\u672c"));
-        QCOMPARE(TextOf(bench.page, kName), QStringLiteral("Gr\u00fc\u00dfe ")); // refused where typed
-        const ConfigRecord stored = bench.Stored();
+        WirelessHost host(record);
+        QCOMPARE(TextOf(host.page, kLocation), QStringLiteral("Caf\u00e9 \u20ac"));
+        TypeInto(host.page, kName, QStringLiteral("Gr\u00fc\u00dfe \u65e5\u672c"));
+        QCOMPARE(TextOf(host.page, kName), QStringLiteral("Gr\u00fc\u00dfe ")); // refused where typed
+        const ConfigRecord stored = host.Stored();
         QCOMPARE(stored.syNm, std::string("Gr\xFC\xDF"
                                           "e "));
         QCOMPARE(stored.syLo, record.syLo);
@@ -472,30 +468,30 @@ private slots:
     void stationPasswordChangesOnlyWhenStored() {
         ConfigRecord record;
         record.syPW = "old";
-        WirelessBench bench(record);
+        WirelessHost host(record);
         OnNextModal([](QDialog& dialog) { ClickControl(&dialog, kCancel); });
-        ClickControl(bench.page, kChangeStationPassword);
-        QCOMPARE(bench.Stored().syPW, std::string("old"));
+        ClickControl(host.page, kChangeStationPassword);
+        QCOMPARE(host.Stored().syPW, std::string("old"));
         OnNextModal([](QDialog& dialog) {
             TypeInto(&dialog, change_password::kNewPassword, QStringLiteral("fresh"));
             TypeInto(&dialog, change_password::kConfirmation, QStringLiteral("fresh"));
             ClickControl(&dialog, kOk);
         });
-        ClickControl(bench.page, kChangeStationPassword);
-        QCOMPARE(bench.record.syPW, std::string("old"));
-        QCOMPARE(bench.Stored().syPW, std::string("fresh"));
+        ClickControl(host.page, kChangeStationPassword);
+        QCOMPARE(host.record.syPW, std::string("old"));
+        QCOMPARE(host.Stored().syPW, std::string("fresh"));
     }
 
     void editsReachTheirProperties() {
-        WirelessBench bench;
-        TypeInto(bench.page, kName, QStringLiteral("Attic"));
-        TypeInto(bench.page, kContact, QStringLiteral("Ann"));
-        TypeInto(bench.page, kLocation, QStringLiteral("Roof"));
-        TypeInto(bench.page, kNetworkName, QStringLiteral("Home"));
-        ChooseIn(bench.page, kChannel, 10);
-        ChooseIn(bench.page, kDensity, 2);
-        const ConfigRecord stored = bench.Stored();
-        QCOMPARE(ChangedProperties(bench.record, stored),
+        WirelessHost host;
+        TypeInto(host.page, kName, QStringLiteral("Attic"));
+        TypeInto(host.page, kContact, QStringLiteral("Ann"));
+        TypeInto(host.page, kLocation, QStringLiteral("Roof"));
+        TypeInto(host.page, kNetworkName, QStringLiteral("Home"));
+        ChooseIn(host.page, kChannel, 10);
+        ChooseIn(host.page, kDensity, 2);
+        const ConfigRecord stored = host.Stored();
+        QCOMPARE(ChangedProperties(host.record, stored),
                  QStringList({"syNm", "syCt", "syLo", "raNm", "raCh", "raDe"}));
         QCOMPARE(stored.syNm + stored.syCt + stored.syLo + stored.raNm, std::string("AtticAnnRoofHome"));
         QCOMPARE(stored.raCh, 11u);
@@ -509,8 +505,8 @@ private slots:
     }
     void loadingAndStoringChangesNothing() {
         QFETCH(bool, unusual);
-        WirelessBench bench(unusual ? UnusualRecord() : ConfigRecord{});
-        QCOMPARE(ChangedProperties(bench.record, bench.Stored()), QStringList());
+        WirelessHost host(unusual ? UnusualRecord() : ConfigRecord{});
+        QCOMPARE(ChangedProperties(host.record, host.Stored()), QStringList());
     }
 
     void specifiedLossyCasesChangeOnlyTheirProperty_data() {
@@ -543,9 +539,9 @@ private slots:
             record.raCh = 6;
             break;
         }
-        WirelessBench bench(record);
-        const ConfigRecord after = bench.Stored();
-        QCOMPARE(ChangedProperties(bench.record, after), QStringList({tag}));
+        WirelessHost host(record);
+        const ConfigRecord after = host.Stored();
+        QCOMPARE(ChangedProperties(host.record, after), QStringList({tag}));
         QCOMPARE(tag == "raMu" ? after.raMu : after.raCh, std::uint32_t(stored));
     }
 };

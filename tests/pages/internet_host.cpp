@@ -1,6 +1,5 @@
 #include "internet_host.h"
 
-#include "configwindow/config_window.h"
 #include "modal_driver.h"
 #include "pages/property_sheet.h"
 #include "strings/ids/dialog_buttons.h"
@@ -16,32 +15,13 @@
 #include <QTest>
 
 namespace corvane::testing {
-namespace {
 
-std::vector<ConfigPage*> FirstAndInternet(QWidget* parent) {
-    auto* first = new ConfigPage(105, parent);
-    first->setWindowTitle(QStringLiteral("Corvane"));
-    return {first, new InternetPage(parent)};
-}
-
-} // namespace
-
-InternetHost::InternetHost(const ConfigRecord& record)
-    : window_(std::make_unique<ConfigWindow>(&record, FirstAndInternet)) {
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    internet_ = qobject_cast<InternetPage*>(window_->Sheet().Page(1));
-    QVERIFY(internet_ != nullptr);
-}
-
-InternetHost::~InternetHost() = default;
-
-ConfigRecord& InternetHost::record() {
-    return window_->Record();
+InternetHost::InternetHost(const ConfigRecord& record) : pages_(record) {
+    QVERIFY(QTest::qWaitForWindowExposed(&pages_.sheet));
 }
 
 QComboBox& InternetHost::connectionType() {
-    return *qobject_cast<QComboBox*>(GetControl(internet_, internet_page::kConnectionType));
+    return *qobject_cast<QComboBox*>(GetControl(pages_.page, internet_page::kConnectionType));
 }
 
 void InternetHost::Choose(QWidget* dialog, int id, int index) {
@@ -55,12 +35,12 @@ void InternetHost::Choose(QWidget* dialog, int id, int index) {
 }
 
 void InternetHost::ClickConnectionTab(int connection) {
-    QTabBar* tabs = internet_->ConnectionSheet().tabBar();
+    QTabBar* tabs = pages_.page->ConnectionSheet().tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(connection).center());
 }
 
 int InternetHost::FocusedControl() {
-    const QWidget* focused = window_->focusWidget();
+    const QWidget* focused = pages_.sheet.focusWidget();
     while (focused != nullptr && !focused->property(kControlIdProperty).isValid()) {
         focused = focused->parentWidget(); // a field inside a compound control, such as an address box
     }
@@ -68,7 +48,7 @@ int InternetHost::FocusedControl() {
 }
 
 bool InternetHost::Store() {
-    return internet_->Validate() && internet_->SaveSettings();
+    return pages_.page->Validate() && pages_.page->SaveSettings();
 }
 
 void InternetHost::ExpectMessage(QString& text) {
@@ -83,11 +63,11 @@ void InternetHost::CheckValidation(int connection, int focused) {
     if (focused != 0) {
         ExpectMessage(message);
     }
-    QCOMPARE(internet_->Validate(), focused == 0);
+    QCOMPARE(pages_.page->Validate(), focused == 0);
     if (focused != 0) {
         QCOMPARE(message, ResourceText(kStrUserInformationMissing));
-        QCOMPARE(window_->Sheet().currentWidget(), internet_);
-        QCOMPARE(internet_->ConnectionSheet().currentWidget(), page(connection));
+        QCOMPARE(pages_.sheet.currentWidget(), pages_.page);
+        QCOMPARE(pages_.page->ConnectionSheet().currentWidget(), page(connection));
         QCOMPARE(FocusedControl(), focused);
     }
 }

@@ -1,37 +1,32 @@
 #pragma once
 
 #include "config/config_record.h"
+#include "page_host.h"
 #include "pages/internet_page.h"
 
 #include <QString>
-#include <memory>
 
 class QComboBox;
 
-namespace corvane {
-class ConfigWindow;
-}
-
 namespace corvane::testing {
 
-// A shown configuration window whose sheet holds a plain first page ("Corvane") and the Internet page, loaded
-// from a copy of `record`.
+// The Internet page in a shown sheet behind a plain first page, loaded from a copy of `record`, with the
+// connection types' sub-pages at hand.
 class InternetHost {
 public:
     explicit InternetHost(const ConfigRecord& record = ConfigRecord());
-    ~InternetHost();
 
-    ConfigWindow& window() { return *window_; }
-    ConfigRecord& record();
-    InternetPage& internet() { return *internet_; }
-    ConfigPage* page(int connection) { return internet_->ConnectionPage(connection); }
+    PropertySheet& sheet() { return pages_.sheet; }
+    ConfigRecord& record() { return pages_.record; }
+    InternetPage& internet() { return *pages_.page; }
+    ConfigPage* page(int connection) { return pages_.page->ConnectionPage(connection); }
     QComboBox& connectionType();
 
     // Chooses an entry of a drop-down list with the keyboard, as a user does.
     static void Choose(QWidget* dialog, int id, int index);
     // Clicks a tab of the nested sheet.
     void ClickConnectionTab(int connection);
-    // The control that has the window's focus, as its id; 0 for none.
+    // The control that has the sheet's focus, as its id; 0 for none.
     int FocusedControl();
 
     // Validates and stores the Internet page as "Update" does: the record changes only when both pass.
@@ -45,8 +40,7 @@ public:
     void CheckValidation(int connection, int focused);
 
 private:
-    std::unique_ptr<ConfigWindow> window_;
-    InternetPage* internet_ = nullptr;
+    PageHost<InternetPage> pages_;
 };
 
 } // namespace corvane::testing

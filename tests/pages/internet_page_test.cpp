@@ -1,8 +1,8 @@
 #include "config/wan_connection.h"
-#include "configwindow/config_window.h"
+#include "gui_test_case.h"
 #include "internet_host.h"
 #include "modal_driver.h"
-#include "page_bench.h"
+#include "page_host.h"
 #include "pages/property_sheet.h"
 #include "strings/ids/aol_page_controls.h"
 #include "strings/ids/ethernet_page_controls.h"
@@ -76,12 +76,10 @@ ConfigRecord Pppoe() {
 
 } // namespace
 
-class InternetPageTest : public QObject {
+class InternetPageTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QCOMPARE(TakeUnexpectedModals(), QStringList()); }
-
     void subPagesInIndexOrderWithTheirCaptions() {
         InternetHost host;
         const QStringList entries = {"Ethernet",
@@ -93,7 +91,7 @@ private slots:
         const QStringList tabs = {"Ethernet", "Modem V.90", "Modem V.34", "PPP over Ethernet (PPPoE)",
                                   "AOL V.90", "AOL V.34"};
         PropertySheet& sheet = host.internet().ConnectionSheet();
-        QCOMPARE(host.window().Sheet().tabText(1), QStringLiteral("Internet"));
+        QCOMPARE(host.sheet().tabText(1), QStringLiteral("Internet"));
         QCOMPARE(host.connectionType().count(), entries.size());
         QCOMPARE(sheet.count(), tabs.size());
         for (int index = 0; index < tabs.size(); ++index) {
@@ -139,7 +137,7 @@ private slots:
 
     void listAndTabsKeepInStepBothWays() {
         InternetHost host;
-        host.window().Sheet().setCurrentIndex(1);
+        host.sheet().setCurrentIndex(1);
         PropertySheet& sheet = host.internet().ConnectionSheet();
         host.ClickConnectionTab(InternetPage::kAolV34);
         QCOMPARE(sheet.currentIndex(), int{InternetPage::kAolV34});
@@ -155,9 +153,9 @@ private slots:
 
     void revealOfASubPageBringsTheInternetTabFirst() {
         InternetHost host;
-        QCOMPARE(host.window().Sheet().currentIndex(), 0);
+        QCOMPARE(host.sheet().currentIndex(), 0);
         host.page(InternetPage::kModemV34)->Reveal();
-        QCOMPARE(host.window().Sheet().currentWidget(), &host.internet());
+        QCOMPARE(host.sheet().currentWidget(), &host.internet());
         QCOMPARE(host.internet().ConnectionSheet().currentWidget(), host.page(InternetPage::kModemV34));
         QCOMPARE(host.internet().SelectedConnection(), int{InternetPage::kModemV34});
     }
@@ -166,9 +164,9 @@ private slots:
         InternetHost host; // Ethernet, every dial-up field empty
         host.CheckValidation(InternetPage::kEthernet, 0);
 
-        host.window().Sheet().setCurrentIndex(0);
+        host.sheet().setCurrentIndex(0);
         InternetHost::Choose(&host.internet(), internet_page::kConnectionType, InternetPage::kModemV90);
-        host.window().Sheet().setCurrentIndex(0);
+        host.sheet().setCurrentIndex(0);
         host.CheckValidation(InternetPage::kModemV90, modem_page::kMainNumber);
     }
 
@@ -227,7 +225,7 @@ private slots:
         record.peUN = "customer"; // every connection complete, so that only the kind differs
         record.pePW = "pppoe-secret";
         InternetHost host(record);
-        host.window().Sheet().setCurrentIndex(1);
+        host.sheet().setCurrentIndex(1);
         InternetHost::Choose(&host.internet(), internet_page::kConnectionType, connection);
         QVERIFY(host.Store());
         QCOMPARE(host.record().waIn, waIn);
@@ -263,7 +261,7 @@ private slots:
         for (const ConfigRecord& shown : previous) {
             InternetHost host(shown);
             host.record() = record;
-            host.window().Refresh();
+            host.internet().LoadSettings(); // as the window does after a read from the station
             QCOMPARE(TextOf(host.page(InternetPage::kPppoe), pppoe_page::kShownIpAddress),
                      QStringLiteral("<supplied by server>"));
             QCOMPARE(TextOf(host.page(InternetPage::kModemV90), modem_page::kShownSubnetMask),

@@ -1,7 +1,8 @@
 // The network page, the Port Mapping dialog and its Edit Port Mapping dialog, driven through their controls.
 #include "config/config_record.h"
+#include "gui_test_case.h"
 #include "modal_driver.h"
-#include "page_bench.h"
+#include "page_host.h"
 #include "pages/network_page.h"
 #include "pages/port_map_entry_dialog.h"
 #include "pages/port_mapping_dialog.h"
@@ -45,7 +46,7 @@ struct Message {
     }
 };
 
-using NetworkBench = PageBench<NetworkPage>;
+using NetworkHost = PageHost<NetworkPage>;
 
 ConfigRecord RangeRecord() {
     ConfigRecord record;
@@ -84,59 +85,55 @@ QStringList Row(QTreeWidget* list, int row) {
 
 } // namespace
 
-class NetworkPageTest : public QObject {
+class NetworkPageTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void templateHoldsItsTexts() {
-        NetworkBench bench;
-        QCOMPARE(bench.sheet.tabText(1), QStringLiteral("Network"));
-        QCOMPARE(Shown(TextOf(bench.page, kShareSingleAddress)),
+        NetworkHost host;
+        QCOMPARE(host.sheet.tabText(1), QStringLiteral("Network"));
+        QCOMPARE(Shown(TextOf(host.page, kShareSingleAddress)),
                  QStringLiteral("Share a single IP address (using DHCP & NAT)"));
-        QCOMPARE(Shown(TextOf(bench.page, kShareRange)),
+        QCOMPARE(Shown(TextOf(host.page, kShareRange)),
                  QStringLiteral("Share a range of IP addresses (using only DHCP)"));
-        QCOMPARE(Shown(TextOf(bench.page, kDistributeAddresses)), QStringLiteral("Distribute IP addresses"));
-        const auto* units = qobject_cast<QComboBox*>(GetControl(bench.page, kLeaseUnit));
+        QCOMPARE(Shown(TextOf(host.page, kDistributeAddresses)), QStringLiteral("Distribute IP addresses"));
+        const auto* units = qobject_cast<QComboBox*>(GetControl(host.page, kLeaseUnit));
         QCOMPARE(units->count(), 4);
         QCOMPARE(units->itemText(3), QStringLiteral("day(s)"));
-        QVERIFY(LabelTexts(bench.page)
-                    .contains("Settings in this section determine how this base station's Internet "
-                              "connection is shared with "
-                              "computers to its Corvane network."));
+        QVERIFY(LabelTexts(host.page).contains(
+            "Settings in this section determine how this base station's Internet "
+            "connection is shared with "
+            "computers to its Corvane network."));
     }
 
     void enablingAndExplanationFollowTheChoices() {
-        NetworkBench bench(RangeRecord());
-        const auto rangeEnabled = [&bench] {
-            return bench.Enabled(kBeginning) && bench.Enabled(kEnding) && bench.Enabled(kBeginningLabel) &&
-                   bench.Enabled(kEndingLabel);
+        NetworkHost host(RangeRecord());
+        const auto rangeEnabled = [&host] {
+            return host.Enabled(kBeginning) && host.Enabled(kEnding) && host.Enabled(kBeginningLabel) &&
+                   host.Enabled(kEndingLabel);
         };
         QVERIFY(rangeEnabled());
-        QCOMPARE(TextOf(bench.page, kExplanation), ResourceText(kStrExplainDhcpRange));
+        QCOMPARE(TextOf(host.page, kExplanation), ResourceText(kStrExplainDhcpRange));
 
-        ClickControl(bench.page, kShareSingleAddress);
+        ClickControl(host.page, kShareSingleAddress);
         QVERIFY(!rangeEnabled());
-        QCOMPARE(GetCheck(bench.page, kShareRange), int(kUnchecked));
-        QCOMPARE(TextOf(bench.page, kExplanation), ResourceText(kStrExplainNatDhcp));
+        QCOMPARE(GetCheck(host.page, kShareRange), int(kUnchecked));
+        QCOMPARE(TextOf(host.page, kExplanation), ResourceText(kStrExplainNatDhcp));
 
-        ClickControl(bench.page, kShareRange);
+        ClickControl(host.page, kShareRange);
         QVERIFY(rangeEnabled());
 
-        ClickControl(bench.page, kDistributeAddresses);
+        ClickControl(host.page, kDistributeAddresses);
         QVERIFY(!rangeEnabled());
         for (int control : {kClientsLabel, kShareSingleAddress, kShareRange, kLeaseTimeLabel, kLeaseTime,
                             kLeaseUnit, kPortMapping}) {
-            QVERIFY(!bench.Enabled(control));
+            QVERIFY(!host.Enabled(control));
         }
-        QCOMPARE(TextOf(bench.page, kExplanation), ResourceText(kStrExplainBridge));
+        QCOMPARE(TextOf(host.page, kExplanation), ResourceText(kStrExplainBridge));
 
-        ClickControl(bench.page, kDistributeAddresses);
+        ClickControl(host.page, kDistributeAddresses);
         QVERIFY(rangeEnabled());
-        QVERIFY(bench.Enabled(kPortMapping));
+        QVERIFY(host.Enabled(kPortMapping));
     }
 
     void leaseTimeLoadsInTheLargestUnitOfTwo_data() {
@@ -159,13 +156,13 @@ private slots:
         QFETCH(uint, stored);
         ConfigRecord record;
         record.dhLe = seconds;
-        NetworkBench bench(record);
-        QCOMPARE(TextOf(bench.page, kLeaseTime), count);
-        QCOMPARE(GetComboSelection(bench.page, kLeaseUnit), unit);
-        const ConfigRecord after = bench.Stored();
+        NetworkHost host(record);
+        QCOMPARE(TextOf(host.page, kLeaseTime), count);
+        QCOMPARE(GetComboSelection(host.page, kLeaseUnit), unit);
+        const ConfigRecord after = host.Stored();
         QCOMPARE(after.dhLe, std::uint32_t(stored));
         // Rounding to whole units is the only change a load and store makes.
-        QCOMPARE(ChangedProperties(bench.record, after),
+        QCOMPARE(ChangedProperties(host.record, after),
                  stored == seconds ? QStringList() : QStringList{"dhLe"});
     }
 
@@ -186,13 +183,13 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(QString, shown);
-        NetworkBench bench;
-        ChooseIn(bench.page, kLeaseUnit, from);
-        TypeInto(bench.page, kLeaseTime, count);
-        ChooseIn(bench.page, kLeaseUnit, to);
-        QCOMPARE(TextOf(bench.page, kLeaseTime), shown);
-        ChooseIn(bench.page, kLeaseUnit, to); // the same unit again changes nothing
-        QCOMPARE(TextOf(bench.page, kLeaseTime), shown);
+        NetworkHost host;
+        ChooseIn(host.page, kLeaseUnit, from);
+        TypeInto(host.page, kLeaseTime, count);
+        ChooseIn(host.page, kLeaseUnit, to);
+        QCOMPARE(TextOf(host.page, kLeaseTime), shown);
+        ChooseIn(host.page, kLeaseUnit, to); // the same unit again changes nothing
+        QCOMPARE(TextOf(host.page, kLeaseTime), shown);
     }
 
     void leaseTimeIsChecked_data() {
@@ -221,31 +218,31 @@ private slots:
         QFETCH(uint, stored);
         ConfigRecord record;
         record.dhLe = 14400;
-        NetworkBench bench(record);
-        ChooseIn(bench.page, kLeaseUnit, unit);
-        TypeInto(bench.page, kLeaseTime, count);
+        NetworkHost host(record);
+        ChooseIn(host.page, kLeaseUnit, unit);
+        TypeInto(host.page, kLeaseTime, count);
         if (message != 0) {
             Message shown;
-            QVERIFY(!bench.page->Validate());
+            QVERIFY(!host.page->Validate());
             QCOMPARE(shown.text, ResourceText(StringId(message)));
-            QCOMPARE(bench.sheet.currentWidget(), bench.page);
-            QCOMPARE(bench.page->focusWidget(), GetControl(bench.page, kLeaseTime));
-            QCOMPARE(TextOf(bench.page, kLeaseTime), count);
-            QCOMPARE(bench.record.dhLe, 14400u);
+            QCOMPARE(host.sheet.currentWidget(), host.page);
+            QCOMPARE(host.page->focusWidget(), GetControl(host.page, kLeaseTime));
+            QCOMPARE(TextOf(host.page, kLeaseTime), count);
+            QCOMPARE(host.record.dhLe, 14400u);
         } else {
-            QVERIFY(bench.page->Validate());
-            QCOMPARE(bench.Stored().dhLe, std::uint32_t(stored));
+            QVERIFY(host.page->Validate());
+            QCOMPARE(host.Stored().dhLe, std::uint32_t(stored));
         }
     }
 
     void withoutDistributionNothingIsCheckedOrChanged() {
-        NetworkBench bench(RangeRecord());
-        ClickControl(bench.page, kShareSingleAddress);
-        TypeInto(bench.page, kLeaseTime, QStringLiteral("soon"));
-        ClickControl(bench.page, kDistributeAddresses);
-        QVERIFY(bench.page->Validate());
-        const ConfigRecord stored = bench.Stored();
-        QCOMPARE(ChangedProperties(bench.record, stored), QStringList({"raDS", "raWB"}));
+        NetworkHost host(RangeRecord());
+        ClickControl(host.page, kShareSingleAddress);
+        TypeInto(host.page, kLeaseTime, QStringLiteral("soon"));
+        ClickControl(host.page, kDistributeAddresses);
+        QVERIFY(host.page->Validate());
+        const ConfigRecord stored = host.Stored();
+        QCOMPARE(ChangedProperties(host.record, stored), QStringList({"raDS", "raWB"}));
         QCOMPARE(stored.raDS, std::uint8_t(0));
         QCOMPARE(stored.raWB, std::uint8_t(1));
     }
@@ -269,21 +266,21 @@ private slots:
         QFETCH(QString, ending);
         QFETCH(uint, storedBeginning);
         QFETCH(uint, storedEnding);
-        NetworkBench bench(RangeRecord());
-        TypeAddress(bench.page, kBeginning, beginning);
-        TypeAddress(bench.page, kEnding, ending);
-        const ConfigRecord stored = bench.Stored();
+        NetworkHost host(RangeRecord());
+        TypeAddress(host.page, kBeginning, beginning);
+        TypeAddress(host.page, kEnding, ending);
+        const ConfigRecord stored = host.Stored();
         QCOMPARE(stored.dhBg, std::uint32_t(storedBeginning));
         QCOMPARE(stored.dhEn, std::uint32_t(storedEnding));
         QCOMPARE(stored.raNA, std::uint8_t(0));
     }
 
     void sharingASingleAddressKeepsTheRange() {
-        NetworkBench bench(RangeRecord());
-        TypeAddress(bench.page, kBeginning, QStringLiteral("10.9.9.9"));
-        ClickControl(bench.page, kShareSingleAddress);
-        const ConfigRecord stored = bench.Stored();
-        QCOMPARE(ChangedProperties(bench.record, stored), QStringList({"raNA"}));
+        NetworkHost host(RangeRecord());
+        TypeAddress(host.page, kBeginning, QStringLiteral("10.9.9.9"));
+        ClickControl(host.page, kShareSingleAddress);
+        const ConfigRecord stored = host.Stored();
+        QCOMPARE(ChangedProperties(host.record, stored), QStringList({"raNA"}));
         QCOMPARE(stored.raNA, std::uint8_t(1));
     }
 
@@ -302,8 +299,8 @@ private slots:
             record.dhLe = 600;
             record.pmTa = {Mapping(80, 0x0A000102, 8080), Mapping(80, 0x0A000102, 8080)};
         }
-        NetworkBench bench(record);
-        QCOMPARE(ChangedProperties(bench.record, bench.Stored()), QStringList());
+        NetworkHost host(record);
+        QCOMPARE(ChangedProperties(host.record, host.Stored()), QStringList());
     }
 
     void portMappingListShowsTheTable() {
@@ -311,9 +308,9 @@ private slots:
         record.pmTa = {Mapping(80, 0x0A000102, 8080), Mapping(65535, 0xC0A80001, 0)};
         OnNextModal([](QDialog& dialog) {
             auto* list = qobject_cast<QTreeWidget*>(GetControl(&dialog, port_mapping::kList));
-            QCOMPARE(list->headerItem()->text(0), ResourceText(kStrColumnPublicPort));
-            QCOMPARE(list->headerItem()->text(1), ResourceText(kStrColumnPrivateAddress));
-            QCOMPARE(list->headerItem()->text(2), ResourceText(kStrColumnPrivatePort));
+            QCOMPARE(ColumnCaptions(list),
+                     (QStringList{ResourceText(kStrColumnPublicPort), ResourceText(kStrColumnPrivateAddress),
+                                  ResourceText(kStrColumnPrivatePort)}));
             QCOMPARE(list->columnWidth(1), 128);
             QVERIFY(!list->header()->sectionsClickable());
             QCOMPARE(Row(list, 0), QStringList({"80", "10.0.1.2", "8080"}));
@@ -322,8 +319,8 @@ private slots:
             QVERIFY(GetControl(&dialog, port_mapping::kEdit)->isEnabled());
             ClickControl(&dialog, port_mapping::kDone);
         });
-        NetworkBench bench(record);
-        ClickControl(bench.page, kPortMapping);
+        NetworkHost host(record);
+        ClickControl(host.page, kPortMapping);
     }
 
     void anEmptyTableLeavesEditAndRemoveDisabled() {

@@ -156,21 +156,31 @@ private:
     Event arrived_{Event::ResetMode::Automatic};
 };
 
-TEST(DiscoveryThreadTest, ScanSendsTwiceAndHandsOverEveryAnswer) {
-    DatagramPeer station;
-    RecordingSink sink;
-    Discovery discovery;
-    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
-    ASSERT_EQ(station.Receive().size(), kDiscoveryDatagramSize);
-    station.Reply(Answer("Twice"));
-    station.Reply(Answer("Request", kDiscoveryDatagramSize, kDiscoveryRequestKind));
-    station.Reply(Answer("Twice"));
-    ASSERT_EQ(station.Receive().size(), kDiscoveryDatagramSize) << "second pass";
-    StopDiscovery(discovery);
+// A discovery thread scanning one scripted station on loopback; the sink outlives the thread.
+class DiscoveryThreadTest : public ::testing::Test {
+protected:
+    // Starts the thread, handing what it finds to `sink`.
+    int Start(RecordingSink& sink) {
+        return StartDiscovery(discovery_, sink.AsSink(), "127.0.0.1", station_.Port());
+    }
+
+    DatagramPeer station_;
+    RecordingSink sink_;
+    Discovery discovery_;
+};
+
+TEST_F(DiscoveryThreadTest, ScanSendsTwiceAndHandsOverEveryAnswer) {
+    ASSERT_EQ(Start(sink_), 0);
+    ASSERT_EQ(station_.Receive().size(), kDiscoveryDatagramSize);
+    station_.Reply(Answer("Twice"));
+    station_.Reply(Answer("Request", kDiscoveryDatagramSize, kDiscoveryRequestKind));
+    station_.Reply(Answer("Twice"));
+    ASSERT_EQ(station_.Receive().size(), kDiscoveryDatagramSize) << "second pass";
+    StopDiscovery(discovery_);
     // The same station twice: both handed over, the chooser drops the copy.
-    EXPECT_EQ(sink.Names(), (std::vector<std::string>{"Twice", "Twice"}));
-    EXPECT_EQ(sink.Kept(), 2u);
-    EXPECT_EQ(RequestScan(discovery), kDiscoveryUnavailable);
+    EXPECT_EQ(sink_.Names(), (std::vector<std::string>{"Twice", "Twice"}));
+    EXPECT_EQ(sink_.Kept(), 2u);
+    EXPECT_EQ(RequestScan(discovery_), kDiscoveryUnavailable);
 }
 
 // Requests arrive about 2 s apart while scans run (one receive time-out per pass): 3 s of silence means none
@@ -183,88 +193,72 @@ int CountFurtherRequests(DatagramPeer& station) {
     return requests;
 }
 
-TEST(DiscoveryThreadTest, RefusedRecordEndsTheScanAndTheNextScanRunsAgain) {
-    DatagramPeer station;
-    RecordingSink sink(false);
-    Discovery discovery;
-    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
-    ASSERT_FALSE(station.Receive().empty());
-    station.Reply(Answer("First"));
-    sink.WaitForOne();
-    ASSERT_EQ(RequestScan(discovery), 0);
-    ASSERT_FALSE(station.Receive().empty());
-    station.Reply(Answer("Third"));
-    sink.WaitForOne();
+TEST_F(DiscoveryThreadTest, RefusedRecordEndsTheScanAndTheNextScanRunsAgain) {
+    RecordingSink refusing(false);
+    ASSERT_EQ(Start(refusing), 0);
+    ASSERT_FALSE(station_.Receive().empty());
+    station_.Reply(Answer("First"));
+    refusing.WaitForOne();
+    ASSERT_EQ(RequestScan(discovery_), 0);
+    ASSERT_FALSE(station_.Receive().empty());
+    station_.Reply(Answer("Third"));
+    refusing.WaitForOne();
     // Each refusal ended its scan at once: no second pass ever asked again.
-    EXPECT_EQ(CountFurtherRequests(station), 0);
-    StopDiscovery(discovery);
-    EXPECT_EQ(sink.Names(), (std::vector<std::string>{"First", "Third"}));
-    EXPECT_EQ(sink.Kept(), 0u);
+    EXPECT_EQ(CountFurtherRequests(station_), 0);
+    StopDiscovery(discovery_);
+    EXPECT_EQ(refusing.Names(), (std::vector<std::string>{"First", "Third"}));
+    EXPECT_EQ(refusing.Kept(), 0u);
 }
 
-TEST(DiscoveryThreadTest, RescansRequestedDuringAScanYieldExactlyOneMore) {
-    DatagramPeer station;
-    RecordingSink sink;
-    Discovery discovery;
-    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
-    ASSERT_FALSE(station.Receive().empty());
-    ASSERT_EQ(RequestScan(discovery), 0);
-    ASSERT_EQ(RequestScan(discovery), 0);
-    EXPECT_EQ(1 + CountFurtherRequests(station), 4); // two passes of the running scan, two of one more
-    StopDiscovery(discovery);
-    EXPECT_TRUE(sink.Names().empty());
+TEST_F(DiscoveryThreadTest, RescansRequestedDuringAScanYieldExactlyOneMore) {
+    ASSERT_EQ(Start(sink_), 0);
+    ASSERT_FALSE(station_.Receive().empty());
+    ASSERT_EQ(RequestScan(discovery_), 0);
+    ASSERT_EQ(RequestScan(discovery_), 0);
+    EXPECT_EQ(1 + CountFurtherRequests(station_), 4); // two passes of the running scan, two of one more
+    StopDiscovery(discovery_);
+    EXPECT_TRUE(sink_.Names().empty());
 }
 
-TEST(DiscoveryThreadTest, StopThatOutwaitsTheScanLeavesTheThreadNoSinkToCall) {
-    DatagramPeer station;
+TEST_F(DiscoveryThreadTest, StopThatOutwaitsTheScanLeavesTheThreadNoSinkToCall) {
     auto sink = std::make_unique<RecordingSink>();
-    Discovery discovery;
-    ASSERT_EQ(StartDiscovery(discovery, sink->AsSink(), "127.0.0.1", station.Port()), 0);
-    ASSERT_FALSE(station.Receive().empty()); // a scan is running and will for 2 s more
-    StopDiscovery(discovery, std::chrono::milliseconds(20));
+    ASSERT_EQ(Start(*sink), 0);
+    ASSERT_FALSE(station_.Receive().empty()); // a scan is running and will for 2 s more
+    StopDiscovery(discovery_, std::chrono::milliseconds(20));
     sink.reset();
     // The scan still running receives this; with the sink gone it must drop the record, not call a dead sink.
-    station.Reply(Answer("Late"));
-    EXPECT_EQ(RequestScan(discovery), kDiscoveryUnavailable);
+    station_.Reply(Answer("Late"));
+    EXPECT_EQ(RequestScan(discovery_), kDiscoveryUnavailable);
 }
 
-TEST(DiscoveryThreadTest, StopCutsARunningScanShort) {
-    DatagramPeer station;
-    RecordingSink sink;
-    Discovery discovery;
-    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
-    ASSERT_FALSE(station.Receive().empty()); // the first pass waits for answers now
-    StopDiscovery(discovery);
+TEST_F(DiscoveryThreadTest, StopCutsARunningScanShort) {
+    ASSERT_EQ(Start(sink_), 0);
+    ASSERT_FALSE(station_.Receive().empty()); // the first pass waits for answers now
+    StopDiscovery(discovery_);
     // Waiting for the scan's end would have let its second pass ask again; the thread has ended without.
-    EXPECT_TRUE(station.Receive(0).empty());
+    EXPECT_TRUE(station_.Receive(0).empty());
 }
 
-TEST(DiscoveryThreadTest, ScanEndIsSignalledOnceBothPassesAreOver) {
-    DatagramPeer station;
-    RecordingSink sink;
-    Discovery discovery;
-    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
-    ASSERT_FALSE(station.Receive().empty());
-    station.Reply(Answer("First pass"));
-    ASSERT_FALSE(station.Receive().empty());
-    station.Reply(Answer("Second pass"));
-    WaitForScanEnd(discovery);
-    EXPECT_EQ(sink.Names(), (std::vector<std::string>{"First pass", "Second pass"}));
-    StopDiscovery(discovery);
-    WaitForScanEnd(discovery); // stopped: returns at once
+TEST_F(DiscoveryThreadTest, ScanEndIsSignalledOnceBothPassesAreOver) {
+    ASSERT_EQ(Start(sink_), 0);
+    ASSERT_FALSE(station_.Receive().empty());
+    station_.Reply(Answer("First pass"));
+    ASSERT_FALSE(station_.Receive().empty());
+    station_.Reply(Answer("Second pass"));
+    WaitForScanEnd(discovery_);
+    EXPECT_EQ(sink_.Names(), (std::vector<std::string>{"First pass", "Second pass"}));
+    StopDiscovery(discovery_);
+    WaitForScanEnd(discovery_); // stopped: returns at once
 }
 
-TEST(DiscoveryThreadTest, StartAndStopAreSafeInAnyOrder) {
+TEST_F(DiscoveryThreadTest, StartAndStopAreSafeInAnyOrder) {
     Discovery never;
     StopDiscovery(never);
     StopDiscovery(never);
     EXPECT_EQ(RequestScan(never), kDiscoveryUnavailable);
 
-    DatagramPeer station;
-    RecordingSink sink;
-    Discovery discovery;
-    ASSERT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), 0);
-    EXPECT_EQ(StartDiscovery(discovery, sink.AsSink(), "127.0.0.1", station.Port()), kDiscoveryUnavailable);
+    ASSERT_EQ(Start(sink_), 0);
+    EXPECT_EQ(Start(sink_), kDiscoveryUnavailable);
     // Destroying a running discovery stops it.
 }
 

@@ -42,15 +42,20 @@ private:
     NetSocket* socket_ = nullptr;
 };
 
+// The answers to one request sent to `host`, a scan of the loopback fleet.
+std::map<std::uint32_t, DiscoveryDatagram> ScanOnce(const std::string& host) {
+    DiscoveryProbe probe;
+    probe.Send(host);
+    return probe.Collect();
+}
+
 using SimDiscoveryTest = SimTest;
 
 TEST_F(SimDiscoveryTest, AnswerCarriesTheStationsIdentityFromItsOwnAddress) {
     SimOptions options = Options(3);
     options.resetStations = {3};
     RunningFleet running(options, stateDir_);
-    DiscoveryProbe probe;
-    probe.Send(running.DiscoveryHost(2));
-    const auto answers = probe.Collect();
+    const auto answers = ScanOnce(running.DiscoveryHost(2));
     ASSERT_EQ(answers.size(), 1u);
     const auto& [address, answer] = *answers.begin();
     EXPECT_EQ(address, 0x7F000002u);
@@ -73,9 +78,7 @@ TEST_F(SimDiscoveryTest, EveryStationAnswersARequestToAll) {
     options.resetStations = {3};
     options.faults.push_back({7, Fault::DropDiscovery});
     RunningFleet running(options, stateDir_);
-    DiscoveryProbe probe;
-    probe.Send(running.EveryStationHost());
-    const auto answers = probe.Collect();
+    const auto answers = ScanOnce(running.EveryStationHost());
     EXPECT_EQ(answers.size(), 39u);
     EXPECT_FALSE(answers.contains(0x7F000007)) << "station 7 drops discovery answers";
     ASSERT_TRUE(answers.contains(0x7F000003));
@@ -114,9 +117,7 @@ TEST_F(SimDiscoveryTest, LongNameIsCutTo31Characters) {
     named.syNm = std::string(40, 'n');
     std::string error;
     ASSERT_TRUE(running.fleet().StationAt(0).Commit(named, error)) << error;
-    DiscoveryProbe probe;
-    probe.Send(running.DiscoveryHost(1));
-    const auto answers = probe.Collect();
+    const auto answers = ScanOnce(running.DiscoveryHost(1));
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(answers.begin()->second.data() + 48)),
               std::string(31, 'n'));

@@ -2,6 +2,7 @@
 #include "config/status_codes.h"
 #include "desktop/progress_dialog.h"
 #include "desktop/qt_operation_ui.h"
+#include "gui_test_case.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
 #include "protocol/net_socket.h"
@@ -24,14 +25,10 @@ namespace corvane {
 using namespace testing;
 using namespace std::chrono_literals;
 
-class ProgressTest : public QObject {
+class ProgressTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void showsItsTextBesideABusyWheelWithCancel_data() {
         QTest::addColumn<unsigned>("textId"); // a StringId, or 0 for the template's own text
         QTest::addColumn<bool>("disableCancel");

@@ -1,4 +1,5 @@
 #include "desktop/about_dialog.h"
+#include "gui_test_case.h"
 #include "modal_driver.h"
 #include "strings/ids/about_controls.h"
 #include "strings/ids/dialog_buttons.h"
@@ -13,14 +14,10 @@ namespace corvane {
 
 using namespace testing;
 
-class AboutDialogTest : public QObject {
+class AboutDialogTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void showsNameVersionNoticeAndIconInALargerSerifFont() {
         AboutDialog about;
         QFont titleFont;

@@ -1,4 +1,4 @@
-#include "page_bench.h"
+#include "page_host.h"
 
 #include "config/property_catalogue.h"
 #include "config/property_codec.h"

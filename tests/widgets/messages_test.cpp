@@ -1,4 +1,5 @@
 #include "config/status_codes.h"
+#include "gui_test_case.h"
 #include "modal_driver.h"
 #include "resources/icons.h"
 #include "strings/factory_defaults.h"
@@ -60,14 +61,10 @@ QImage IconImage(IconId id, const QImage& like) {
 
 } // namespace
 
-class MessagesTest : public QObject {
+class MessagesTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
     void reportStatusFollowsItsTable_data() {
         QTest::addColumn<int>("status");
         QTest::addColumn<unsigned>("message");

@@ -15,13 +15,13 @@ namespace corvane::testing {
 QStringList ChangedProperties(const ConfigRecord& before, const ConfigRecord& after);
 
 // A settings page in a sheet behind another page, as the configuration window holds it, loaded from `record`.
-template <typename Page> struct PageBench {
+template <typename Page> struct PageHost {
     ConfigRecord record;
     PropertySheet sheet;
     ConfigPage* front = new ConfigPage(0);
     Page* page = new Page;
 
-    explicit PageBench(ConfigRecord loaded = {}) : record(std::move(loaded)) {
+    explicit PageHost(ConfigRecord loaded = {}) : record(std::move(loaded)) {
         sheet.AddPage(front);
         sheet.AddPage(page);
         page->SetConfig(&record);

@@ -1,46 +1,27 @@
-#include "desktop/choose_other_dialog.h"
-#include "desktop/enter_password_dialog.h"
+#include "gui_test_case.h"
 #include "modal_driver.h"
 #include "pages/change_password_dialog.h"
+#include "station_text_refusal.h"
 #include "strings/ids/change_password_controls.h"
-#include "strings/ids/choose_other_controls.h"
 #include "strings/ids/dialog_buttons.h"
-#include "strings/ids/enter_password_controls.h"
 #include "strings/ids/error_controls.h"
 #include "strings/ids/string_ids.h"
 #include "strings/string_table.h"
 #include "widgets/control_binding.h"
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QToolTip>
-#include <sys/prctl.h>
 
 namespace corvane {
 
 using namespace testing;
 
-class PasswordDialogsTest : public QObject {
+class ChangePasswordDialogTest : public testing::GuiTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        QVERIFY2(TakeUnexpectedModals().isEmpty(), "a dialog showed that the test did not expect");
-    }
-
-    void templatesShowTheirTexts() {
-        EnterPasswordDialog enter;
-        QCOMPARE(enter.windowTitle(), QStringLiteral("Enter Password"));
-        QVERIFY(enter.findChild<QLineEdit*>()->echoMode() == QLineEdit::Password);
-        ChooseOtherDialog other;
-        QCOMPARE(other.windowTitle(), QStringLiteral("Choose Other Base Station"));
-        QCOMPARE(TextOf(&other, kOk), QStringLiteral("OK"));
-        QVERIFY(LabelTexts(&other).contains(
-            QStringLiteral("Enter the IP address and password of the other base station:")));
-        QVERIFY(LabelTexts(&other).contains(QStringLiteral("IP Address:")));
-        QVERIFY(LabelTexts(&enter).contains(QStringLiteral("Enter the base station password:")));
+    void templateShowsItsTexts() {
         ChangePasswordDialog change;
         QCOMPARE(change.windowTitle(), QStringLiteral("Change Password"));
         QCOMPARE(TextOf(&change, kOk), QStringLiteral("Change"));
@@ -50,26 +31,6 @@ private slots:
         QVERIFY(labels.contains(QStringLiteral("Enter the new password:")));
         QVERIFY(labels.contains(QStringLiteral("New Password:")));
         QVERIFY(labels.contains(QStringLiteral("Confirm:")));
-    }
-
-    void enterPasswordAcceptsTheEmptyText() {
-        std::string password = "previous";
-        OnNextModal([](QDialog& dialog) { ClickControl(&dialog, kOk); });
-        EnterPasswordDialog dialog;
-        QVERIFY(dialog.Run(password));
-        QCOMPARE(password, std::string());
-    }
-
-    void enterPasswordHandsBackWhatWasTyped() {
-        std::string password;
-        OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, enter_password::kPassword, QStringLiteral("orchid"));
-            QTest::keyClick(&dialog, Qt::Key_Return);
-        });
-        EnterPasswordDialog dialog;
-        QVERIFY(dialog.Run(password));
-        QCOMPARE(password, std::string("orchid"));
-        QCOMPARE(::prctl(PR_GET_DUMPABLE), 0); // held passwords stay out of core dumps and debuggers
     }
 
     void cancelEscapeAndCloseBoxKeepTheCallersText_data() {
@@ -152,73 +113,21 @@ private slots:
     }
 
     void passwordEditsRefuseWhatWindows1252CannotHold_data() {
-        QTest::addColumn<int>("dialogKind");
         QTest::addColumn<int>("edit");
-        QTest::newRow("Enter Password") << 0 << 1056;
-        QTest::newRow("Change Password, new") << 1 << 1075;
-        QTest::newRow("Change Password, confirmation") << 1 << 1076;
-        QTest::newRow("Choose Other, password") << 2 << 1055;
-        QTest::newRow("Choose Other, address") << 2 << 1054;
+        QTest::newRow("new") << int(change_password::kNewPassword);
+        QTest::newRow("confirmation") << int(change_password::kConfirmation);
     }
     void passwordEditsRefuseWhatWindows1252CannotHold() {
-        QFETCH(int, dialogKind);
         QFETCH(int, edit);
-        QString typed;
-        QString tip;
-        OnNextModal([&](QDialog& dialog) {
-            TypeInto(&dialog, edit, QStringLiteral("p\u00E4\u20ACss\u0100"));
-            typed = TextOf(&dialog, edit);
-            tip = QToolTip::isVisible() ? QToolTip::text() : QString();
-            ClickControl(&dialog, kCancel);
-        });
+        StationTextRefusal refusal;
+        TypeUnholdableTextIntoNextModal(edit, refusal);
         std::string password;
-        std::string address;
-        if (dialogKind == 0) {
-            EnterPasswordDialog(nullptr).Run(password);
-        } else if (dialogKind == 1) {
-            ChangePasswordDialog(nullptr).Run(password);
-        } else {
-            ChooseOtherDialog(nullptr).Run(address, password);
-        }
-        QCOMPARE(typed, QStringLiteral("p\u00E4\u20ACss"));
-        QVERIFY2(tip.contains(QStringLiteral("\"\u0100\" cannot be used")), qPrintable(tip));
-    }
-
-    void typedPasswordComesBackAsWindows1252() {
-        std::string password;
-        OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, enter_password::kPassword, QStringLiteral("\u20ACuro\u00DF"));
-            ClickControl(&dialog, kOk);
-        });
-        EnterPasswordDialog dialog;
-        QVERIFY(dialog.Run(password));
-        QCOMPARE(password, std::string("\x80uro\xDF"));
-    }
-
-    void chooseOtherReturnsBothTextsUnchanged() {
-        std::string address = "old";
-        std::string password = "old";
-        OnNextModal([](QDialog& dialog) {
-            TypeInto(&dialog, choose_other::kAddress, QStringLiteral("station.example:80"));
-            TypeInto(&dialog, choose_other::kPassword, QStringLiteral("pw"));
-            ClickControl(&dialog, kOk);
-        });
-        ChooseOtherDialog dialog;
-        QVERIFY(dialog.Run(address, password));
-        QCOMPARE(address, std::string("station.example:80"));
-        QCOMPARE(password, std::string("pw"));
-
-        OnNextModal([](QDialog& second) {
-            TypeInto(&second, choose_other::kAddress, QStringLiteral("10.0.1.1"));
-            ClickControl(&second, kCancel);
-        });
-        ChooseOtherDialog cancelled;
-        QVERIFY(!cancelled.Run(address, password));
-        QCOMPARE(address, std::string("station.example:80"));
+        ChangePasswordDialog(nullptr).Run(password);
+        CheckRefusal(refusal);
     }
 };
 
 } // namespace corvane
 
-QTEST_MAIN(corvane::PasswordDialogsTest)
-#include "password_dialogs_test.moc"
+QTEST_MAIN(corvane::ChangePasswordDialogTest)
+#include "change_password_dialog_test.moc"

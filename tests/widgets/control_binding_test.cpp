@@ -1,4 +1,5 @@
 #include "config/status_codes.h"
+#include "gui_test_case.h"
 #include "pages/config_page.h"
 #include "widgets/control_binding.h"
 #include "widgets/control_error.h"
@@ -59,8 +60,11 @@ void TypeText(QLineEdit* edit, const QString& text) {
 
 } // namespace
 
-class ControlBindingTest : public QObject {
+class ControlBindingTest : public testing::GuiTestCase {
     Q_OBJECT
+
+protected:
+    void EndCase() override { dialog.reset(); }
 
 private slots:
     void init() {
@@ -84,8 +88,6 @@ private slots:
         Add<QLineEdit>(page, kNested);
         nestedPage = page;
     }
-
-    void cleanup() { dialog.reset(); }
 
     void findsControlsByIdButNotThoseOfNestedPages() {
         QCOMPARE(FindControl(dialog.get(), kEdit), edit);
