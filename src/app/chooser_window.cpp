@@ -2,6 +2,7 @@
 
 #include "app/station_found_event.h"
 #include "config/config_record.h"
+#include "config/hex_text.h"
 #include "config/restart_time.h"
 #include "configwindow/config_window.h"
 #include "desktop/about_dialog.h"
@@ -45,11 +46,6 @@ constexpr int kNameColumnWidth = 150;
 constexpr int kAddressColumnWidth = 96;
 constexpr int kCountdownPeriodMs = 200;
 constexpr std::time_t kCountdownSeconds = 20;
-
-std::string MacText(const MacAddress& mac) {
-    return FormatResourceText("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
-                              mac[5]);
-}
 
 } // namespace
 
@@ -170,9 +166,9 @@ void ChooserWindow::ShowDetails(const ConfigRecord& record) {
     SetControlText(this, chooser::kName, record.syNm);
     SetControlText(this, chooser::kDescription, record.syDs);
     SetControlText(this, chooser::kIpAddress, FormatDottedQuad(record.stationAddress));
-    SetControlText(this, chooser::kLanMac, MacText(record.lanMac));
-    SetControlText(this, chooser::kWanMac, MacText(record.wanMac));
-    SetControlText(this, chooser::kWirelessMac, MacText(record.wirelessMac));
+    SetControlText(this, chooser::kLanMac, FormatMacAddress(record.lanMac));
+    SetControlText(this, chooser::kWanMac, FormatMacAddress(record.wanMac));
+    SetControlText(this, chooser::kWirelessMac, FormatMacAddress(record.wirelessMac));
     SetControlText(this, chooser::kRestartTime, RestartTimeText(record));
     EnableControl(this, chooser::kConfigure, true);
 }

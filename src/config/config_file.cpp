@@ -1,6 +1,7 @@
 #include "config/config_file.h"
 
 #include "config/byte_order.h"
+#include "config/byte_reader.h"
 #include "config/checksum.h"
 #include "config/element_stream.h"
 #include "config/status_codes.h"
@@ -64,40 +65,51 @@ int WriteConfigFile(const ConfigRecord& record, std::vector<std::uint8_t>& image
 }
 
 int ReadConfigFile(ConfigRecord& record, std::size_t size, const std::uint8_t* bytes) {
-    if (size < kConfigFileHeaderSize || bytes == nullptr)
+    if (bytes == nullptr) {
         return kMalformedValue;
-    if (std::memcmp(bytes, kMagic, kMagicSize) != 0)
+    }
+    ByteReader file({bytes, size});
+    std::span<const std::uint8_t> magic;
+    std::uint32_t version = 0, headerChecksum = 0, bodyChecksum = 0, bodyLength = 0, count = 0;
+    if (!file.ReadBytes(kMagicSize, magic) || !file.Read32(version) || !file.Read32(headerChecksum) ||
+        !file.Read32(bodyChecksum) || !file.Read32(bodyLength) || !file.Read32(count) ||
+        !file.Skip(kConfigFileHeaderSize - file.Offset())) {
+        return kMalformedValue; // shorter than its header
+    }
+    if (std::memcmp(magic.data(), kMagic, kMagicSize) != 0) {
         return kBadMagic;
-    if (LoadBigEndian32(bytes + offset::kVersion) != kFormatVersion)
+    }
+    if (version != kFormatVersion) {
         return kUnsupportedVersion;
-    if (LoadBigEndian32(bytes + offset::kHeaderChecksum) != HeaderChecksum(bytes))
+    }
+    if (headerChecksum != HeaderChecksum(bytes)) {
         return kChecksumMismatch;
-    const std::uint32_t bodyLength = LoadBigEndian32(bytes + offset::kBodyLength);
-    if (bodyLength > size - kConfigFileHeaderSize)
+    }
+    std::span<const std::uint8_t> body;
+    if (!file.ReadBytes(bodyLength, body)) {
         return kMalformedValue;
-    const std::uint8_t* body = bytes + kConfigFileHeaderSize;
-    if (LoadBigEndian32(bytes + offset::kBodyChecksum) != Adler32(body, bodyLength))
+    }
+    if (bodyChecksum != Adler32(body.data(), bodyLength)) {
         return kChecksumMismatch;
+    }
 
     // Filled in a copy that replaces the record only when the whole body was read: a file with an element
     // reaching past its body, or too big for the memory, changes nothing.
     try {
         ConfigRecord result = record;
         std::vector<std::uint8_t> value;
-        const std::uint32_t count = LoadBigEndian32(bytes + offset::kElementCount);
-        std::size_t position = 0;
+        ByteReader elements(body);
         for (std::uint32_t i = 0; i < count; ++i) {
-            if (bodyLength - position < kElementHeaderSize)
+            ElementHeader header;
+            std::span<const std::uint8_t> bytesOfValue;
+            if (!ReadElementHeader(elements, header) || !elements.ReadBytes(header.length, bytesOfValue)) {
                 return kMalformedValue;
-            const ElementHeader header = LoadElementHeader(body + position);
-            position += kElementHeaderSize;
-            if (header.length > bodyLength - position)
-                return kMalformedValue;
-            value.assign(body + position, body + position + header.length);
-            position += header.length;
+            }
+            value.assign(bytesOfValue.begin(), bytesOfValue.end());
             // Unknown tags, wrong widths and malformed tables are skipped; lack of memory is not.
-            if (ApplyElement(result, header, value) == kOutOfMemory)
+            if (ApplyElement(result, header, value) == kOutOfMemory) {
                 return kOutOfMemory;
+            }
         }
         record = std::move(result);
         return 0;

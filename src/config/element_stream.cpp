@@ -1,6 +1,7 @@
 #include "config/element_stream.h"
 
 #include "config/byte_order.h"
+#include "config/byte_reader.h"
 #include "config/property_codec.h"
 #include "config/scrambling.h"
 #include "config/status_codes.h"
@@ -12,6 +13,15 @@ namespace corvane {
 
 ElementHeader LoadElementHeader(const std::uint8_t* bytes) {
     return {LoadBigEndian32(bytes), LoadBigEndian32(bytes + 4), LoadBigEndian32(bytes + 8)};
+}
+
+bool ReadElementHeader(ByteReader& reader, ElementHeader& header) {
+    std::span<const std::uint8_t> bytes;
+    if (!reader.ReadBytes(kElementHeaderSize, bytes)) {
+        return false;
+    }
+    header = LoadElementHeader(bytes.data());
+    return true;
 }
 
 void StoreElementHeader(std::uint8_t* bytes, const ElementHeader& header) {
@@ -59,35 +69,48 @@ int WriteElementSequence(const ConfigRecord& record, OnPropertyFailure onFailure
     }
 }
 
-int ReadElementStream(ConfigRecord& record, const ByteSource& source, std::uint32_t maxLength) {
+int WalkElementStream(const ByteSource& source, std::uint32_t maxLength, const ElementVisitor& visit) {
     constexpr std::size_t kStatusCodeSize = 4;
     try {
         std::vector<std::uint8_t> value;
         for (;;) {
             std::uint8_t raw[kElementHeaderSize];
-            if (const int status = source(raw, sizeof raw); status != 0)
+            if (const int status = source(raw, sizeof raw); status != 0) {
                 return status;
+            }
             const ElementHeader header = LoadElementHeader(raw);
             if (header.tag == 0 || (header.flags & ELEMENT_STATUS)) {
                 std::uint8_t code[kStatusCodeSize];
-                if (const int status = source(code, sizeof code); status != 0)
+                if (const int status = source(code, sizeof code); status != 0) {
                     return status;
-                if (header.tag == 0)
+                }
+                if (header.tag == 0) {
                     return 0;
+                }
                 continue;
             }
-            if (header.length > maxLength)
+            if (header.length > maxLength) {
                 return kMalformedValue;
+            }
             value.assign(header.length, 0);
-            if (const int status = value.empty() ? 0 : source(value.data(), value.size()); status != 0)
+            if (const int status = value.empty() ? 0 : source(value.data(), value.size()); status != 0) {
                 return status;
-            // A property this program cannot use is skipped; one that did not fit in memory ends the reading.
-            if (ApplyElement(record, header, value) == kOutOfMemory)
-                return kOutOfMemory;
+            }
+            if (const int status = visit(header, value); status != 0) {
+                return status;
+            }
         }
     } catch (const std::bad_alloc&) {
         return kOutOfMemory;
     }
+}
+
+int ReadElementStream(ConfigRecord& record, const ByteSource& source, std::uint32_t maxLength) {
+    return WalkElementStream(
+        source, maxLength, [&record](const ElementHeader& header, std::span<std::uint8_t> value) {
+            // A property this program cannot use is skipped; one that did not fit in memory ends the reading.
+            return ApplyElement(record, header, value) == kOutOfMemory ? kOutOfMemory : 0;
+        });
 }
 
 } // namespace corvane

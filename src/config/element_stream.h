@@ -11,7 +11,12 @@
 
 namespace corvane {
 
+class ByteReader;
+
 ElementHeader LoadElementHeader(const std::uint8_t* bytes);
+// The next element header from `reader`; false, reading nothing, when fewer than kElementHeaderSize bytes are
+// left.
+bool ReadElementHeader(ByteReader& reader, ElementHeader& header);
 void StoreElementHeader(std::uint8_t* bytes, const ElementHeader& header);
 
 // Appends one element as it travels: big-endian header, then the value, scrambled when the flags say so.
@@ -38,10 +43,17 @@ using ByteSource = std::function<int(std::uint8_t* buffer, std::size_t length)>;
 // real value (an access list of 10,000 clients is 400 KB).
 constexpr std::uint32_t kMaxElementLength = 16u * 1024 * 1024;
 
-// Reads a base station's element stream up to and including the end element (tag 0). Status elements (tag 0
-// or ELEMENT_STATUS) carry exactly 4 bytes whatever their length says. Returns 0, the source's first failing
-// status, kMalformedValue for a value longer than maxLength, or kOutOfMemory. Properties read before a
-// failure stay set.
+// Receives one property element of a stream, its value as it travelled; a non-zero status ends the walk.
+using ElementVisitor = std::function<int(const ElementHeader& header, std::span<std::uint8_t> value)>;
+
+// Walks an element stream from `source` up to and including the end element (tag 0), handing every property
+// element to `visit`. Status elements (tag 0 or ELEMENT_STATUS) carry exactly 4 bytes whatever their length
+// says; they are read and passed over. Returns 0 at the end element, the source's or the visitor's first
+// non-zero status, kMalformedValue for a value longer than maxLength, or kOutOfMemory.
+int WalkElementStream(const ByteSource& source, std::uint32_t maxLength, const ElementVisitor& visit);
+
+// Reads a base station's element stream into `record` (WalkElementStream). Properties read before a failure
+// stay set; one this program cannot use is skipped.
 int ReadElementStream(ConfigRecord& record, const ByteSource& source,
                       std::uint32_t maxLength = kMaxElementLength);
 

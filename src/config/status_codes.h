@@ -75,4 +75,38 @@ constexpr int kWaitFailed = -6740; // waiting for the worker failed
 // A dialog that lacks a control its code asks for (only a template and its code disagreeing).
 constexpr std::int32_t kControlMissing = -31000;
 
+// Every code above outside the programs' block, each number once (kChecksumMismatch, for one, shares -6 with
+// socket_status::kConnectionLost). A new code outside the block joins this list too.
+inline constexpr int kCodesOutsideTheProgramBlock[] = {socket_status::kSystemFailure,
+                                                       socket_status::kBadArgument,
+                                                       kOutOfMemory,
+                                                       socket_status::kTimedOut,
+                                                       socket_status::kAborted,
+                                                       socket_status::kConnectionLost,
+                                                       socket_status::kSocketsUnavailable,
+                                                       socket_status::kNoAddressAtPosition,
+                                                       kUnknownProperty,
+                                                       kDiscoveryUnavailable,
+                                                       session_status::kReservedNotZero,
+                                                       kMalformedValue,
+                                                       session_status::kWrongPassword,
+                                                       kUnsupportedVersion,
+                                                       kBadMagic,
+                                                       kControlMissing};
+
+// Whether some layer of the programs gives `status` or passes it through: a code of this catalogue or a
+// system error number. Anything else came from a base station that speaks of something the programs do not
+// know.
+constexpr bool IsKnownStatus(int status) {
+    if ((status >= kProgramCodesLowest && status <= kProgramCodesHighest) || (status > 0 && status < 4096)) {
+        return true;
+    }
+    for (const int code : kCodesOutsideTheProgramBlock) {
+        if (code == status) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace corvane

@@ -1,6 +1,7 @@
 #include "config/table_codec.h"
 
 #include "config/byte_order.h"
+#include "config/byte_reader.h"
 #include "config/status_codes.h"
 
 #include <cstring>
@@ -46,29 +47,33 @@ int EncodeTable(const ConfigRecord& record, PropertyTag tag, std::vector<std::ui
 }
 
 int DecodeTable(ConfigRecord& record, PropertyTag tag, std::uint32_t length, const std::uint8_t* bytes) {
-    if (tag != kAccessListTag && tag != kPortMapTag)
+    if (tag != kAccessListTag && tag != kPortMapTag) {
         return kUnknownProperty;
-    if (length < kTableHeaderSize)
+    }
+    ByteReader reader({bytes, length});
+    std::uint32_t count = 0;
+    if (!reader.Skip(4) || !reader.Read32(count) || !reader.Skip(kTableHeaderSize - 8)) {
         return kMalformedValue;
-    const std::uint64_t count = LoadBigEndian32(bytes + 4);
-    // 64-bit arithmetic: 16 + count * 40 cannot overflow, and the check bounds the allocation by the input.
-    if (std::uint64_t(length) < kTableHeaderSize + count * EntrySize(tag))
+    }
+    // Every entry must be there before the table is allocated, which bounds the allocation by the input.
+    if (std::uint64_t(count) * EntrySize(tag) > reader.Left()) {
         return kMalformedValue;
-    const std::uint8_t* entry = bytes + kTableHeaderSize;
+    }
+    // The check above leaves every read below inside the value.
     if (tag == kAccessListTag) {
         std::vector<AclEntry> table(count);
         for (AclEntry& acl : table) {
-            std::memcpy(&acl, entry, kAclEntryWireSize);
-            entry += kAclEntryWireSize;
+            std::span<const std::uint8_t> entry;
+            reader.ReadBytes(kAclEntryWireSize, entry);
+            std::memcpy(&acl, entry.data(), kAclEntryWireSize);
         }
         record.acTa.swap(table);
     } else {
         std::vector<PortMapEntry> table(count);
         for (PortMapEntry& mapping : table) {
-            mapping.privateAddress = LoadBigEndian32(entry);
-            mapping.privatePort = LoadBigEndian16(entry + 4);
-            mapping.publicPort = LoadBigEndian16(entry + 6);
-            entry += kPortMapEntryWireSize;
+            reader.Read32(mapping.privateAddress);
+            reader.Read16(mapping.privatePort);
+            reader.Read16(mapping.publicPort);
         }
         record.pmTa.swap(table);
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/config_record.h"
+
 #include <cstdint>
 
 namespace corvane {
@@ -16,6 +18,17 @@ inline constexpr std::uint32_t kWanDhcp = 0x300;
 inline constexpr std::uint32_t kWanPpp = 0x900;    // modem, AOL and PPPoE
 inline constexpr std::uint32_t kWanPppBit = 0x800; // set in kWanPpp
 inline constexpr std::uint32_t kWanDhcpBit = 0x100;
+
+// PPP over Ethernet: the Ethernet port with the PPP bit of waCV set.
+inline bool IsPppoeConnection(const ConfigRecord& record) {
+    return record.waIn == kWanEthernet && (record.waCV & kWanPppBit) != 0;
+}
+
+// A PPP connection, which the base station's own DHCP and NAT must serve: the modem (a dial-up provider or
+// AOL) whatever waCV says, or PPP over Ethernet.
+inline bool IsPppConnection(const ConfigRecord& record) {
+    return record.waIn == kWanModem || IsPppoeConnection(record);
+}
 
 // moMF bit 0: the modem connection is AOL.
 inline constexpr std::uint32_t kModemAolFlag = 1;

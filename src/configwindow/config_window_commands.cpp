@@ -3,6 +3,7 @@
 // key as the hexadecimal password other wireless clients take.
 #include "config/config_record.h"
 #include "config/hex_text.h"
+#include "config/wan_connection.h"
 #include "configwindow/config_window.h"
 #include "desktop/configuration_file.h"
 #include "desktop/software_upload.h"
@@ -16,19 +17,6 @@
 #include "widgets/messages.h"
 
 namespace corvane {
-namespace {
-
-// Values of waIn and waCV that make the Internet connection a PPP one.
-constexpr std::uint32_t kConnectionModem = 4; // the modem, for a dial-up provider or AOL
-constexpr std::uint32_t kConnectionEthernet = 16;
-constexpr std::uint32_t kEthernetPppoe = 0x800;
-
-bool IsPppConnection(const ConfigRecord& record) {
-    return record.waIn == kConnectionModem ||
-           (record.waIn == kConnectionEthernet && (record.waCV & kEthernetPppoe) != 0);
-}
-
-} // namespace
 
 bool ConfigWindow::StoreAllPages() {
     for (ConfigPage* page : pages_) {

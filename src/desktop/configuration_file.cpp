@@ -1,21 +1,21 @@
 #include "desktop/configuration_file.h"
 
 #include "config/config_file.h"
+#include "files/bounded_read.h"
+#include "files/save_file.h"
 #include "strings/ids/string_ids.h"
 #include "strings/message_format.h"
 #include "strings/string_table.h"
-#include "widgets/whole_file.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
 #include <vector>
 
 namespace corvane {
 
 bool ReadConfigurationFile(const QString& path, ConfigRecord& record) {
-    std::vector<std::uint8_t> bytes;
-    return ReadWholeFile(path, bytes) == 0 && !bytes.empty() &&
-           ReadConfigFile(record, bytes.size(), bytes.data()) == 0;
+    QByteArray bytes;
+    return ReadWholeFile(path, bytes) == 0 && !bytes.isEmpty() &&
+           ReadConfigFile(record, std::size_t(bytes.size()),
+                          reinterpret_cast<const std::uint8_t*>(bytes.constData())) == 0;
 }
 
 bool WriteConfigurationFile(const QString& path, const ConfigRecord& record) {
@@ -23,23 +23,8 @@ bool WriteConfigurationFile(const QString& path, const ConfigRecord& record) {
     if (WriteConfigFile(record, image) != 0) {
         return false;
     }
-    const bool existed = QFileInfo::exists(path);
-    // Written beside the old file and renamed over it only once all of it is on disk.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    if (!existed && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        file.cancelWriting();
-        return false;
-    }
-    const auto size = qint64(image.size());
-    // The flush is checked on its own: commit() can miss a failure of the last buffered write.
-    if (file.write(reinterpret_cast<const char*>(image.data()), size) != size || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QString reason; // the user sees one message for every failure
+    return SaveFileAtomically(path, QByteArrayView(image), reason);
 }
 
 FileDialogRequest ConfigurationFileRequest(FileDialogRequest::Kind kind, std::string_view stationName) {

@@ -1,15 +1,14 @@
 #include "desktop/software_upload.h"
 
 #include "desktop/software_image.h"
+#include "files/bounded_read.h"
 #include "runner/operation_runner.h"
 #include "strings/ids/string_ids.h"
 #include "strings/string_table.h"
 #include "widgets/file_dialog.h"
-#include "widgets/whole_file.h"
 
 #include <limits>
 #include <span>
-#include <vector>
 
 namespace corvane {
 namespace {
@@ -35,11 +34,12 @@ std::optional<QString> AskSoftwareFile(QWidget* parent) {
 }
 
 int UploadImageFile(OperationRunner& runner, ConfigRecord& record, const QString& path) {
-    std::vector<std::uint8_t> image;
+    QByteArray image;
     if (const int status = ReadWholeFile(path, image); status != 0) {
         return status;
     }
-    return Upload(runner, record, image);
+    return Upload(runner, record,
+                  {reinterpret_cast<const std::uint8_t*>(image.constData()), std::size_t(image.size())});
 }
 
 int UploadDefaultImage(OperationRunner& runner, ConfigRecord& record) {

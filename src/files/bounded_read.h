@@ -19,6 +19,12 @@ bool ReadFileBounded(const QString& path, qint64 limit, QByteArray& bytes, QStri
 // The same for what an open device (standard input, say) holds until its end.
 bool ReadDeviceBounded(QIODevice& device, qint64 limit, QByteArray& bytes, QString& reason);
 
+// The desktop utility's whole-file read, giving the status codes its messages show: 0;
+// file_status::kNotOpened; the failing status of the file-size operation (GetFileSize);
+// file_status::kOutOfMemory for a file larger than kMaxConfigurationFileSize or one there is no memory for;
+// file_status::kIncomplete when fewer bytes than the size can be read. An empty file gives 0 and no bytes.
+int ReadWholeFile(const QString& path, QByteArray& bytes);
+
 // Reads the first line of the file at `path` without its line end ("\n" or "\r\n"); a first line longer than
 // `limit` bytes is refused, and so is an empty file (it has no first line). False with the reason.
 bool ReadFirstLine(const QString& path, qint64 limit, QByteArray& line, QString& reason);

@@ -2,6 +2,7 @@
 
 #include "config/acl_list_file.h"
 #include "config/config_record.h"
+#include "files/bounded_read.h"
 #include "files/save_file.h"
 #include "pages/acl_list_model.h"
 #include "pages/add_client_dialog.h"
@@ -15,7 +16,6 @@
 #include "widgets/control_notifications.h"
 #include "widgets/file_dialog.h"
 #include "widgets/messages.h"
-#include "widgets/whole_file.h"
 
 #include <QFileInfo>
 #include <QHeaderView>
@@ -117,13 +117,12 @@ void AccessControlPage::OnImport() {
     if (!path)
         return;
     // A folder or a device has no size to read whole: only a regular file is a list file.
-    std::vector<std::uint8_t> bytes;
+    QByteArray bytes;
     if (!QFileInfo(*path).isFile() || ReadWholeFile(*path, bytes) != 0) {
         ShowMessage(kStrAclFileError, 0, false);
         return;
     }
-    const std::vector<AclEntry> clients =
-        ParseAclListFile({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    const std::vector<AclEntry> clients = ParseAclListFile({bytes.constData(), std::size_t(bytes.size())});
     clients_->Store(clients);
     changeCount_ += std::int32_t(clients.size());
     RefreshButtons();

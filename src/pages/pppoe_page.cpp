@@ -41,8 +41,7 @@ void PPPoEPage::LoadSettings() {
     SetCheck(this, kAutomaticallyConnect, configuration->peAC != 0 ? kChecked : kUnchecked);
     SetComboSelection(this, kIdleTime, IdleTimeIndex(configuration->peID));
     // The addresses belong to whichever connection the record describes; only PPPoE's are shown here.
-    const bool pppoe = (configuration->waCV & kWanPppBit) != 0 && configuration->waIn == kWanEthernet;
-    LoadPppAddresses(this, kAddresses, *configuration, pppoe);
+    LoadPppAddresses(this, kAddresses, *configuration, IsPppoeConnection(*configuration));
     ApplyStayConnectedRule();
 }
 

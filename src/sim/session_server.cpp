@@ -1,6 +1,7 @@
 #include "sim/session_server.h"
 
 #include "config/byte_order.h"
+#include "config/byte_reader.h"
 #include "config/checksum.h"
 #include "config/element_stream.h"
 #include "config/property_codec.h"
@@ -34,6 +35,18 @@ using session_status::kWrongPassword;
 constexpr PropertyTag kFinishTag = kActionFinish;
 constexpr PropertyTag kRestartTag = kActionRestart;
 
+// What the elements of a write asked for, and the results owed to the client.
+struct StagedWrite {
+    ConfigRecord record; // the station's configuration with the written properties applied
+    bool finish = false;
+    bool restart = false;
+    std::size_t applied = 0;
+    int failure = 0; // the first property that failed
+    std::vector<std::uint8_t> results;
+
+    void Take(const ElementHeader& header, std::span<std::uint8_t> value);
+};
+
 class Session {
 public:
     Session(int fd, Station& station, const SessionSettings& settings, std::atomic<std::int64_t>* activity)
@@ -53,6 +66,7 @@ private:
                   std::uint32_t command);
     void ServeRead(const MessageHeader& request);
     void ServeWrite();
+    void FinishWrite(StagedWrite& write);
     void ServeUpload(const MessageHeader& request);
     void BeginRestart();
 
@@ -174,8 +188,8 @@ void Session::ServeRead(const MessageHeader& request) {
         AppendElement(stream, {MakeTag("syVs"), ELEMENT_STATUS, statusLength}, CodeBytes(kStationFailure));
     std::vector<std::uint8_t> value;
     std::size_t sent = 0;
-    for (std::size_t offset = 0; offset < body.size(); offset += kElementHeaderSize) {
-        const ElementHeader entry = LoadElementHeader(body.data() + offset);
+    ByteReader entries(body);
+    for (ElementHeader entry; ReadElementHeader(entries, entry);) {
         if (const int status = GetProperty(configuration, entry.tag, value); status != 0) {
             AppendElement(stream, {entry.tag, ELEMENT_STATUS, statusLength}, CodeBytes(status));
             continue;
@@ -194,72 +208,72 @@ void Session::ServeRead(const MessageHeader& request) {
         Log("read " + std::to_string(sent) + " properties");
 }
 
+void StagedWrite::Take(const ElementHeader& header, std::span<std::uint8_t> value) {
+    if (header.tag == kFinishTag) {
+        finish = true;
+    } else if (header.tag == kRestartTag) {
+        restart = true;
+    } else {
+        // A property this station does not know is ignored; a malformed value fails the write.
+        const int status = ApplyElement(record, header, value);
+        const int code = status == kUnknownProperty ? 0 : status;
+        AppendElement(results, {header.tag, 0, kCodeSize}, CodeBytes(code));
+        if (code != 0 && failure == 0) {
+            failure = code;
+        }
+        ++applied;
+    }
+}
+
 void Session::ServeWrite() {
-    if (!SendReplyHeader(kCommandWrite, 0))
+    if (!SendReplyHeader(kCommandWrite, 0)) {
         return;
-    ConfigRecord staged = station_.Configuration();
-    bool finish = false;
-    bool restart = false;
-    std::size_t applied = 0;
-    std::vector<std::uint8_t> results;
-    std::vector<std::uint8_t> value;
-    int failure = 0;
-    for (;;) {
-        std::uint8_t raw[kElementHeaderSize];
-        if (!io_.ReadExactly(raw, sizeof raw))
-            return;
-        const ElementHeader header = LoadElementHeader(raw);
-        if (header.tag == 0 || (header.flags & ELEMENT_STATUS)) {
-            std::uint8_t code[kCodeSize];
-            if (!io_.ReadExactly(code, sizeof code))
-                return;
-            if (header.tag == 0)
-                break;
-            continue;
-        }
-        if (header.length > kMaxElementLength) {
-            Log("refused an element of " + std::to_string(header.length) + " bytes");
-            return;
-        }
-        if (!io_.ReadGrowing(value, header.length))
-            return;
-        if (header.tag == kFinishTag) {
-            finish = true;
-        } else if (header.tag == kRestartTag) {
-            restart = true;
-        } else {
-            // A property this station does not know is ignored; a malformed value fails the write.
-            const int status = ApplyElement(staged, header, value);
-            const int code = status == kUnknownProperty ? 0 : status;
-            AppendElement(results, {header.tag, 0, kCodeSize}, CodeBytes(code));
-            if (code != 0 && failure == 0)
-                failure = code;
-            ++applied;
-        }
+    }
+    StagedWrite write;
+    write.record = station_.Configuration();
+    const ByteSource fromClient = [this](std::uint8_t* buffer, std::size_t length) {
+        return io_.ReadExactly(buffer, length) ? 0 : socket_status::kConnectionLost;
+    };
+    const int walked = WalkElementStream(
+        fromClient, kMaxElementLength, [&write](const ElementHeader& header, std::span<std::uint8_t> value) {
+            write.Take(header, value);
+            return 0;
+        });
+    if (walked == kMalformedValue) {
+        Log("refused an element longer than " + std::to_string(kMaxElementLength) + " bytes");
+    }
+    if (walked != 0) {
+        return;
     }
     if (Has(Fault::CloseMidStream)) {
         Log("closed the connection before the write results");
         return;
     }
-    if (finish && failure == 0) {
+    FinishWrite(write);
+}
+
+void Session::FinishWrite(StagedWrite& write) {
+    if (write.finish && write.failure == 0) {
         std::string error;
-        const bool saved = station_.Commit(staged, error);
-        AppendElement(results, {kFinishTag, 0, kCodeSize}, CodeBytes(saved ? 0 : kStationFailure));
+        const bool saved = station_.Commit(write.record, error);
+        AppendElement(write.results, {kFinishTag, 0, kCodeSize}, CodeBytes(saved ? 0 : kStationFailure));
         if (!saved) {
-            failure = kStationFailure;
+            write.failure = kStationFailure;
             Log("cannot keep the configuration: " + error);
         } else {
-            Log("configuration written (" + std::to_string(applied) + " properties)");
+            Log("configuration written (" + std::to_string(write.applied) + " properties)");
         }
     }
-    AppendElement(results, {0, 0, kCodeSize}, CodeBytes(0));
+    AppendElement(write.results, {0, 0, kCodeSize}, CodeBytes(0));
     // Down before the results leave: whoever has read them finds the station restarting.
-    const bool restarting = restart && failure == 0;
-    if (restarting)
+    const bool restarting = write.restart && write.failure == 0;
+    if (restarting) {
         BeginRestart();
-    io_.WriteAll(results.data(), results.size());
-    if (restarting && settings_.restarted)
+    }
+    io_.WriteAll(write.results.data(), write.results.size());
+    if (restarting && settings_.restarted) {
         settings_.restarted(station_);
+    }
 }
 
 void Session::ServeUpload(const MessageHeader& request) {

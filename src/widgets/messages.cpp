@@ -3,6 +3,7 @@
 #include "config/status_codes.h"
 #include "strings/ids/icon_ids.h"
 #include "strings/ids/string_ids.h"
+#include "strings/status_message.h"
 #include "strings/string_table.h"
 #include "widgets/error_dialog.h"
 
@@ -16,18 +17,10 @@ int ShowMessage(StringId messageId, std::int32_t errorCode, bool showCancel) {
 }
 
 int ReportStatus(StringId messageId, std::int32_t status, bool showCancel) {
-    switch (status) {
-    case 0:
-        return ShowMessage(messageId, 0, showCancel);
-    case runner_status::kCancelled: // nothing to say
+    if (status == runner_status::kCancelled) { // nothing to say
         return 1;
-    case session_status::kWrongPassword:
-        return ShowMessage(kStrWrongPassword, status, showCancel);
-    case file_status::kOutOfMemory:
-        return ShowMessage(kStrOutOfMemory, status, showCancel);
-    default:
-        return ShowMessage(messageId, status, showCancel);
     }
+    return ShowMessage(MessageIdForStatus(messageId, status), status, showCancel);
 }
 
 int ShowFormattedMessageWith(StringId captionId, StringId formatId, bool showCancel,

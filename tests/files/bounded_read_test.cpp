@@ -1,3 +1,4 @@
+#include "config/status_codes.h"
 #include "files/bounded_read.h"
 
 #include <QFile>
@@ -35,6 +36,25 @@ TEST_F(BoundedReadTest, WholeFilesUpToTheLimit) {
     ASSERT_TRUE(QFile::resize(sparse, qint64(1) << 30));
     EXPECT_FALSE(ReadFileBounded(sparse, kMaxConfigurationFileSize, bytes, reason));
     EXPECT_TRUE(reason.contains(QStringLiteral("larger than")));
+}
+
+TEST_F(BoundedReadTest, WholeFilesWithTheDesktopsStatusCodes) {
+    const QString missing = dir_.filePath(QStringLiteral("missing"));
+    QByteArray bytes = "unchanged";
+    EXPECT_EQ(ReadWholeFile(missing, bytes), file_status::kNotOpened);
+    EXPECT_EQ(bytes, "unchanged");
+
+    for (const QByteArray& contents : {QByteArray(), QByteArray("abc"), QByteArray(100000, '\x5A')}) {
+        EXPECT_EQ(ReadWholeFile(Write(contents), bytes), 0);
+        EXPECT_EQ(bytes, contents);
+    }
+
+    // A sparse file past the bound is refused as memory it would take, before a byte of it is read.
+    const QString sparse = Write({});
+    ASSERT_TRUE(QFile::resize(sparse, kMaxConfigurationFileSize + 1));
+    bytes = "unchanged";
+    EXPECT_EQ(ReadWholeFile(sparse, bytes), file_status::kOutOfMemory);
+    EXPECT_EQ(bytes, "unchanged");
 }
 
 struct LineCase {
