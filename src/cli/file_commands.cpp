@@ -1,5 +1,4 @@
 // show, export, import and diff: configuration files on this computer.
-#include "cli/arguments.h"
 #include "cli/cli_messages.h"
 #include "cli/commands.h"
 #include "cli/config_io.h"
@@ -16,10 +15,6 @@ namespace corvane::cli {
 
 namespace {
 
-const QString kJson = QStringLiteral("--json");
-const QString kReveal = QStringLiteral("--reveal-secrets");
-const QString kOutput = QStringLiteral("-o");
-
 QJsonObject ConfigurationJson(const ConfigRecord& record, bool reveal) {
     QJsonObject json;
     for (const PropertyView& view : PropertyViews())
@@ -27,38 +22,29 @@ QJsonObject ConfigurationJson(const ConfigRecord& record, bool reveal) {
     return json;
 }
 
-// Parses the command's words: exactly `files` positional words and the allowed options.
-bool ParseWords(CliIo& io, const QStringList& words, int files, const QSet<QString>& flags,
-                const QSet<QString>& valued, Arguments& arguments, int& code) {
-    QString error;
-    if (!arguments.Parse(words, flags, valued, error)) {
-        code = UsageError(io, error);
-        return false;
-    }
+// Exactly `files` positional words, and a value that is not empty for each option of `valued` given.
+bool CheckWords(CliIo& io, const CommandLine& arguments, int files, int& code,
+                const CommandOption* valued = nullptr) {
     if (arguments.positional().size() != files) {
         code = UsageError(io, QStringLiteral("expected %1 file name(s)").arg(files));
         return false;
     }
-    for (const QString& option : valued)
-        if (arguments.Has(option) && arguments.Value(option).isEmpty()) {
-            code = UsageError(io, QStringLiteral("%1 needs a value").arg(option));
-            return false;
-        }
+    if (valued != nullptr && arguments.Has(*valued) && arguments.Value(*valued).isEmpty()) {
+        code = UsageError(io, QStringLiteral("%1 needs a value").arg(valued->Spelling()));
+        return false;
+    }
     return true;
 }
 
-} // namespace
-
-int RunShow(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunShow(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!ParseWords(io, words, 1, {kJson, kReveal}, {}, arguments, code))
+    if (!CheckWords(io, arguments, 1, code))
         return code;
     ConfigRecord record;
     if (!LoadInput(io, arguments.positional()[0], record, code))
         return code;
-    const bool reveal = arguments.Has(kReveal);
-    if (arguments.Has(kJson)) {
+    const bool reveal = arguments.Has(kRevealSecretsOption);
+    if (arguments.Has(kJsonOption)) {
         io.out << TerminalJson(
             QJsonDocument(ConfigurationJson(record, reveal)).toJson(QJsonDocument::Indented));
         return kExitSuccess;
@@ -69,10 +55,9 @@ int RunShow(const QStringList& words, CliIo& io) {
     return kExitSuccess;
 }
 
-int RunExport(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunExport(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!ParseWords(io, words, 1, {}, {}, arguments, code))
+    if (!CheckWords(io, arguments, 1, code))
         return code;
     ConfigRecord record;
     if (!LoadInput(io, arguments.positional()[0], record, code))
@@ -81,12 +66,11 @@ int RunExport(const QStringList& words, CliIo& io) {
     return kExitSuccess;
 }
 
-int RunImport(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunImport(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!ParseWords(io, words, 1, {}, {kOutput}, arguments, code))
+    if (!CheckWords(io, arguments, 1, code, &kOutputOption))
         return code;
-    if (!arguments.Has(kOutput))
+    if (!arguments.Has(kOutputOption))
         return UsageError(io, QStringLiteral("import needs -o FILE.cfg"));
     const QString& path = arguments.positional()[0];
     QByteArray text;
@@ -118,21 +102,63 @@ int RunImport(const QStringList& words, CliIo& io) {
             return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2").arg(path, error));
     }
     WarnAboutLongStationPassword(io, record);
-    return SaveOutput(io, arguments.Value(kOutput), record);
+    return SaveOutput(io, arguments.Value(kOutputOption), record);
 }
 
-int RunDiff(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunDiff(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!ParseWords(io, words, 2, {kReveal}, {}, arguments, code))
+    if (!CheckWords(io, arguments, 2, code))
         return code;
     ConfigRecord records[2];
     for (int i = 0; i < 2; ++i)
         if (!LoadInput(io, arguments.positional()[i], records[i], code))
             return code;
     const auto differing = DifferingProperties(records[0], records[1]);
-    PrintPropertyDiff(io.out, records[0], records[1], differing, arguments.Has(kReveal));
+    PrintPropertyDiff(io.out, records[0], records[1], differing, arguments.Has(kRevealSecretsOption));
     return differing.empty() ? kExitSuccess : kExitDifferent;
 }
+
+} // namespace
+
+const Command kShowCommand{
+    "show",
+    {"FILE.cfg [--json] [--reveal-secrets]"},
+    "list every property of a configuration file with its tag, meaning and value",
+    {"Lists every property of a configuration file with its tag, meaning and value; passwords, secrets and "
+     "the network key are hidden unless revealed."},
+    {&kJsonOption, &kRevealSecretsOption},
+    {},
+    RunShow};
+
+const Command kExportCommand{
+    "export",
+    {"FILE.cfg"},
+    "print a configuration file as JSON",
+    {"Prints the configuration as JSON on standard output, in a stable order and with its secrets, so that "
+     "importing it gives the same file back."},
+    {},
+    {},
+    RunExport};
+
+const Command kImportCommand{
+    "import",
+    {"FILE.json -o FILE.cfg"},
+    "make a configuration file from JSON",
+    {"Makes a configuration file from a JSON object; properties the JSON leaves out keep their defaults, so "
+     "{} gives the default configuration. A value not valid for its property is refused, and nothing is "
+     "written."},
+    {&kOutputOption},
+    {},
+    RunImport};
+
+const Command kDiffCommand{
+    "diff",
+    {"A.cfg B.cfg [--reveal-secrets]"},
+    "list the properties that differ between two configuration files",
+    {"Lists the properties whose values differ between two configuration files (exit 1 when some do, 0 when "
+     "none does); secrets stay hidden unless revealed."},
+    {&kRevealSecretsOption},
+    {},
+    RunDiff};
 
 } // namespace corvane::cli

@@ -32,9 +32,6 @@ namespace corvane::cli {
 
 namespace {
 
-const QString kAll = QStringLiteral("--all");
-const QString kJson = QStringLiteral("--json");
-const QString kKeepGoing = QStringLiteral("--keep-going");
 // A station answers discovery within milliseconds; this leaves room for a few lost datagrams.
 constexpr std::chrono::seconds kIdentifyTime{3};
 
@@ -50,24 +47,19 @@ struct FleetStation {
 
 // The command line of a fleet command: HOST... and the last positional word (DIR or IMAGE), or --all.
 struct FleetCommand {
-    Arguments arguments;
+    const CommandLine& arguments;
     StationTarget model; // password, times
     QStringList hosts;
     QString last;
 };
 
-bool ParseFleetCommand(const QStringList& words, const QString& lastName, const QSet<QString>& flags,
-                       CliIo& io, FleetCommand& command, int& code) {
-    QString error;
-    if (!command.arguments.Parse(words, flags + QSet<QString>{kAll, kJson},
-                                 {kPasswordFileOption, kTimeoutOption, kTargetOption}, error,
-                                 {kWaitOption}) ||
-        !ParseStationTimes(command.arguments, command.model, error)) {
+bool ParseFleetCommand(const QString& lastName, CliIo& io, FleetCommand& command, int& code) {
+    if (QString error; !ParseStationTimes(command.arguments, command.model, error)) {
         code = UsageError(io, error);
         return false;
     }
     QStringList positional = command.arguments.positional();
-    const bool all = command.arguments.Has(kAll);
+    const bool all = command.arguments.Has(kAllOption);
     if (positional.isEmpty() || (all && positional.size() != 1) || (!all && positional.size() < 2)) {
         code = UsageError(io, QStringLiteral("expected HOST... %1, or --all %1").arg(lastName));
         return false;
@@ -84,7 +76,7 @@ bool ParseFleetCommand(const QStringList& words, const QString& lastName, const 
 // The stations a fleet command is for: those that answer a scan (--all), or the hosts named. False with the
 // exit status in `code` when there is none to work on.
 bool GatherStations(CliIo& io, const FleetCommand& command, std::vector<FleetStation>& stations, int& code) {
-    if (!command.arguments.Has(kAll)) {
+    if (!command.arguments.Has(kAllOption)) {
         for (const QString& host : command.hosts) {
             FleetStation& station = stations.emplace_back();
             station.target = command.model;
@@ -144,7 +136,7 @@ QString StationName(const FleetStation& station) {
 // status says whether every station succeeded.
 int RunForFleet(CliIo& io, const FleetCommand& command, std::vector<FleetStation>& stations,
                 const std::function<bool(FleetStation&)>& job, const QString& succeeded, bool leadAlone) {
-    const bool json = command.arguments.Has(kJson);
+    const bool json = command.arguments.Has(kJsonOption);
     TerminalProgress progress(io.err, io.errIsTerminal);
     std::size_t ended = 0;
     const auto finished = [&](std::size_t index) {
@@ -267,12 +259,10 @@ bool PrepareDirectory(const QString& path, QString& reason) {
     return true;
 }
 
-} // namespace
-
-int RunBackup(const QStringList& words, CliIo& io) {
-    FleetCommand command;
+int RunBackup(const CommandLine& arguments, CliIo& io) {
+    FleetCommand command{arguments, {}, {}, {}};
     int code = 0;
-    if (!ParseFleetCommand(words, QStringLiteral("DIR"), {}, io, command, code))
+    if (!ParseFleetCommand(QStringLiteral("DIR"), io, command, code))
         return code;
     if (command.arguments.Has(kWaitOption))
         return UsageError(io, QStringLiteral("--wait goes with write, restart and upload"));
@@ -311,18 +301,31 @@ int RunBackup(const QStringList& words, CliIo& io) {
         QStringLiteral("saved"), false);
 }
 
-bool UploadIsForAFleet(const QStringList& words) {
-    Arguments probe;
-    QString error;
-    return probe.Parse(words, {kAll, kJson, kKeepGoing}, {kPasswordFileOption, kTimeoutOption, kTargetOption},
-                       error, {kWaitOption}) &&
-           (probe.Has(kAll) || probe.positional().size() > 2);
+} // namespace
+
+const CommandOption kKeepGoingOption{"keep-going", nullptr,
+                                     "with several stations and --wait: go on after a station that did not "
+                                     "come back"};
+
+const Command kBackupCommand{
+    "backup",
+    {"HOST[:PORT]... DIR [OPTIONS]", "--all [--target ADDR[:PORT]] DIR [OPTIONS]"},
+    "save the configuration of several stations into a directory",
+    {"Saves each station's configuration as DIR/NAME-WANMAC.cfg (owner-only; the name made safe for any file "
+     "system); --all scans first and saves every station that answers.",
+     kHostHelp, kFleetHelp},
+    {&kAllOption, &kTargetOption, &kJsonOption, &kPasswordFileOption, &kTimeoutOption},
+    {&kWaitOption},
+    RunBackup};
+
+bool UploadIsForAFleet(const CommandLine& line) {
+    return line.Has(kAllOption) || line.positional().size() > 2;
 }
 
-int RunFleetUpload(const QStringList& words, CliIo& io) {
-    FleetCommand command;
+int RunFleetUpload(const CommandLine& arguments, CliIo& io) {
+    FleetCommand command{arguments, {}, {}, {}};
     int code = 0;
-    if (!ParseFleetCommand(words, QStringLiteral("IMAGE"), {kKeepGoing}, io, command, code))
+    if (!ParseFleetCommand(QStringLiteral("IMAGE"), io, command, code))
         return code;
     QByteArray image;
     if (!ReadSoftwareImage(io, command.last, image, code))
@@ -333,7 +336,7 @@ int RunFleetUpload(const QStringList& words, CliIo& io) {
     if (!GatherStations(io, command, stations, code))
         return code;
 
-    const bool keepGoing = command.arguments.Has(kKeepGoing);
+    const bool keepGoing = command.arguments.Has(kKeepGoingOption);
     // With --wait, the first station shows that the software lets a station come back before the others
     // risk it.
     const bool leadAlone = command.model.restartWait.count() != 0 && !keepGoing;

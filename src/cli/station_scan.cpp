@@ -12,9 +12,7 @@
 
 namespace corvane::cli {
 
-const QString kTargetOption = QStringLiteral("--target");
-
-bool ParseScanTarget(const Arguments& arguments, ScanTarget& target, QString& error) {
+bool ParseScanTarget(const CommandLine& arguments, ScanTarget& target, QString& error) {
     target = {kDiscoveryTarget, kDiscoveryPort};
     if (!arguments.Has(kTargetOption))
         return true;

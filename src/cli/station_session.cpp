@@ -15,10 +15,6 @@
 
 namespace corvane::cli {
 
-const QString kPasswordFileOption = QStringLiteral("--password-file");
-const QString kTimeoutOption = QStringLiteral("--timeout");
-const QString kWaitOption = QStringLiteral("--wait");
-
 namespace {
 
 constexpr double kMaxSeconds = 24 * 3600;
@@ -50,7 +46,7 @@ Outcome FailureOutcome(const StationTarget& target, int status, const OperationE
 
 } // namespace
 
-bool ParseStationTimes(const Arguments& arguments, StationTarget& target, QString& error) {
+bool ParseStationTimes(const CommandLine& arguments, StationTarget& target, QString& error) {
     if (arguments.Has(kTimeoutOption)) {
         const auto timeout = ParseSeconds(arguments.Value(kTimeoutOption));
         if (!timeout) {
@@ -91,7 +87,7 @@ Outcome ResolveTarget(const QString& host, StationTarget& target) {
     return {};
 }
 
-bool AskPassword(CliIo& io, const Arguments& arguments, std::string& password, int& code) {
+bool AskPassword(CliIo& io, const CommandLine& arguments, std::string& password, int& code) {
     QString error;
     const auto secret = ReadSecret(io, arguments.Value(kPasswordFileOption),
                                    QStringLiteral("Base station password: "), error);
