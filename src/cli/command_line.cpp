@@ -40,7 +40,8 @@ QString CommandLine::Value(const CommandOption& option) const {
 
 const CommandOption* CommandLine::FirstOptionOutside(const std::vector<const CommandOption*>& allowed) const {
     for (const QString& name : parser_.optionNames()) {
-        const CommandOption* option = Find(name.size() == 1 ? QLatin1Char('-') + name : QStringLiteral("--") + name);
+        const CommandOption* option =
+            Find(name.size() == 1 ? QLatin1Char('-') + name : QStringLiteral("--") + name);
         if (std::find(allowed.begin(), allowed.end(), option) == allowed.end()) {
             return option;
         }
@@ -49,8 +50,9 @@ const CommandOption* CommandLine::FirstOptionOutside(const std::vector<const Com
 }
 
 const CommandOption* CommandLine::Find(const QString& spelling) const {
-    const auto found = std::find_if(options_.begin(), options_.end(),
-                                    [&](const CommandOption* option) { return option->Spelling() == spelling; });
+    const auto found = std::find_if(options_.begin(), options_.end(), [&](const CommandOption* option) {
+        return option->Spelling() == spelling;
+    });
     return found == options_.end() ? nullptr : *found;
 }
 
@@ -58,9 +60,9 @@ bool CommandLine::Takes(const CommandOption& option) const {
     return std::find(options_.begin(), options_.end(), &option) != options_.end();
 }
 
-// QCommandLineParser would also take -json, --o and -o=FILE, and it tells problems in its own words and order;
-// the tool takes each option in one spelling and tells the first problem as it always has. The parser knows
-// no optional values, so a bare "--wait" goes to it as "--wait=": an empty value, the default.
+// QCommandLineParser would also take -json, --o and -o=FILE, and it tells problems in its own words and
+// order; the tool takes each option in one spelling and tells the first problem as it always has. The parser
+// knows no optional values, so a bare "--wait" goes to it as "--wait=": an empty value, the default.
 bool CommandLine::CheckSpelling(const QStringList& words, QStringList& forParser, QString& error) const {
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString& word = words[i];

@@ -3,9 +3,10 @@
 namespace corvane::cli {
 
 const CommandOption kJsonOption{"json", nullptr, "JSON instead of text"};
-const CommandOption kRevealSecretsOption{"reveal-secrets", nullptr,
-                                         "show passwords, shared secrets and the network key, which are hidden "
-                                         "otherwise"};
+const CommandOption kRevealSecretsOption{
+    "reveal-secrets", nullptr,
+    "show passwords, shared secrets and the network key, which are hidden "
+    "otherwise"};
 const CommandOption kOutputOption{"o", "FILE.cfg",
                                   "the configuration file to write (a file that cannot be written keeps its "
                                   "previous contents)"};

@@ -9,7 +9,7 @@
 namespace corvane::cli::test {
 namespace {
 
-const QStringList kCommands = {"discover", "read", "write",  "restart", "upload", "backup",
+const QStringList kCommands = {"discover", "read",   "write",  "restart", "upload", "backup",
                                "show",     "export", "import", "diff",    "key"};
 
 // The line corvane --help gives each command.
@@ -44,8 +44,12 @@ TEST(CliHelpTest, CommandHelpIsThatCommandsAlone) {
         QStringList options; // some that its help lists
     };
     const Case cases[] = {
-        {{"write", "--help"}, "write", {"--dry-run", "--backup FILE.cfg", "--wait[=SECONDS]", "--password-file FILE"}},
-        {{"write", "10.0.0.1", "a.cfg", "--dry-run", "--help"}, "write", {"--reveal-secrets", "--timeout SECONDS"}},
+        {{"write", "--help"},
+         "write",
+         {"--dry-run", "--backup FILE.cfg", "--wait[=SECONDS]", "--password-file FILE"}},
+        {{"write", "10.0.0.1", "a.cfg", "--dry-run", "--help"},
+         "write",
+         {"--reveal-secrets", "--timeout SECONDS"}},
         {{"discover", "--help"}, "discover", {"--json", "--target ADDR[:PORT]"}},
         {{"read", "--help"}, "read", {"-o FILE.cfg", "--timeout SECONDS"}},
         {{"restart", "--help"}, "restart", {"--wait[=SECONDS]"}},
@@ -62,7 +66,8 @@ TEST(CliHelpTest, CommandHelpIsThatCommandsAlone) {
         const CliRun run = RunTool(c.args);
         EXPECT_EQ(run.exit, kExitSuccess) << name;
         EXPECT_TRUE(run.err.isEmpty()) << name;
-        EXPECT_TRUE(run.out.startsWith("usage: corvane " + c.command + " ")) << name << "\n" << run.out.toStdString();
+        EXPECT_TRUE(run.out.startsWith("usage: corvane " + c.command + " ")) << name << "\n"
+                                                                             << run.out.toStdString();
         for (const QString& option : c.options) {
             EXPECT_TRUE(run.out.contains("  " + option + "  ")) << name << ": " << option.toStdString();
         }
@@ -70,7 +75,8 @@ TEST(CliHelpTest, CommandHelpIsThatCommandsAlone) {
         for (const QString& other : kCommands) {
             if (other != c.command) {
                 EXPECT_FALSE(run.out.contains("corvane " + other)) << name << ": " << other.toStdString();
-                EXPECT_FALSE(run.out.contains(CommandLineOf(toolHelp, other).mid(12))) << name << ": " << other.toStdString();
+                EXPECT_FALSE(run.out.contains(CommandLineOf(toolHelp, other).mid(12)))
+                    << name << ": " << other.toStdString();
             }
         }
     }
@@ -95,7 +101,10 @@ TEST(CliSharedOptionTest, ReadAlikeInEveryCommandThatTakesIt) {
          {"show", "a.cfg", "--reveal-secrets=1"},
          kExitUsage,
          "unknown option --reveal-secrets"},
-        {{"discover", "--target"}, {"backup", "--all", "d", "--target"}, kExitUsage, "--target needs a value"},
+        {{"discover", "--target"},
+         {"backup", "--all", "d", "--target"},
+         kExitUsage,
+         "--target needs a value"},
         {{"discover", "--target", "example.org"},
          {"backup", "--all", "--target=example.org", "d"},
          kExitUsage,
@@ -104,10 +113,14 @@ TEST(CliSharedOptionTest, ReadAlikeInEveryCommandThatTakesIt) {
          {"backup", "10.0.0.1", "d", "--timeout=soon"},
          kExitUsage,
          "--timeout takes a number of seconds above 0"},
-        {{"restart", "10.0.0.1", "--wait=0"}, {"write", "--wait=0", "10.0.0.1", "a.cfg"}, kExitUsage,
+        {{"restart", "10.0.0.1", "--wait=0"},
+         {"write", "--wait=0", "10.0.0.1", "a.cfg"},
+         kExitUsage,
          "--wait takes a number of seconds above 0 (--wait=SECONDS)"},
         // The last of a repeated option counts: a bare --wait after a bad one is the default wait.
-        {{"restart", "--wait=soon", "--wait"}, {"read", "--wait=soon", "-o", "x.cfg", "--wait"}, kExitUsage,
+        {{"restart", "--wait=soon", "--wait"},
+         {"read", "--wait=soon", "-o", "x.cfg", "--wait"},
+         kExitUsage,
          "expected HOST[:PORT]"},
         {{"restart", "10.0.0.1", "--wait", "--wait=soon"},
          {"upload", "10.0.0.1", "image.bin", "--wait", "--wait=soon"},
@@ -117,8 +130,14 @@ TEST(CliSharedOptionTest, ReadAlikeInEveryCommandThatTakesIt) {
          {"key", "--bits", "40", "--password-file", missing},
          kExitInvalidInput,
          missing},
-        {{"read", "10.0.0.1", "--o", "x.cfg"}, {"import", "a.json", "--o", "x.cfg"}, kExitUsage, "unknown option --o"},
-        {{"read", "10.0.0.1", "-o=x.cfg"}, {"import", "a.json", "-o=x.cfg"}, kExitUsage, "unknown option -o=x.cfg"},
+        {{"read", "10.0.0.1", "--o", "x.cfg"},
+         {"import", "a.json", "--o", "x.cfg"},
+         kExitUsage,
+         "unknown option --o"},
+        {{"read", "10.0.0.1", "-o=x.cfg"},
+         {"import", "a.json", "-o=x.cfg"},
+         kExitUsage,
+         "unknown option -o=x.cfg"},
         {{"read", "10.0.0.1", "-o"}, {"import", "a.json", "-o"}, kExitUsage, "-o needs a value"},
     };
     for (const Case& c : cases) {
@@ -141,7 +160,8 @@ TEST(CliSharedOptionTest, UploadToOneStationRefusesTheFleetOptions) {
         }
         const CliRun run = RunTool(args, "pw\n");
         EXPECT_EQ(run.exit, kExitUsage) << option;
-        EXPECT_TRUE(run.err.contains(QStringLiteral("unknown option %1").arg(option))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("unknown option %1").arg(option)))
+            << run.err.toStdString();
     }
 }
 

@@ -356,6 +356,28 @@ TEST_F(CliFileTest, ImportRefusesWhatWindows1252CannotHold) {
     EXPECT_TRUE(Import(R"({"syNm": "Ā"})").err.contains("\"Ā\" cannot be used"));
 }
 
+// A value import cannot take names its property and what it expected, whatever the property's kind.
+TEST_F(CliFileTest, ImportTellsWhichValueItRefusesAndWhy) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {R"({"syNm": 5})", "syNm: expected a string"},
+        {R"({"raCh": -1})", "raCh: expected a whole number from 0 to 4294967295"},
+        {R"({"waIP": "10.0.1"})", "waIP: expected an address like \"10.0.1.1\""},
+        {R"({"raWE": "abc"})", "raWE: expected an even number of hexadecimal digits"},
+        {R"({"pmTa": {}})", "pmTa: expected an array"},
+        {R"({"pmTa": [1]})", "pmTa: expected objects with privateAddress, privatePort and publicPort"},
+        {R"({"acTa": [{"corvaneId": "00:11"}]})",
+         "acTa: expected objects with a corvaneId like \"00:11:22:33:44:55\" and a description of at most 34 "
+         "characters"},
+    };
+    for (const auto& [json, message] : cases) {
+        const CliRun run = Import(json);
+        EXPECT_EQ(run.exit, kExitInvalidInput) << json.constData();
+        EXPECT_EQ(run.err, QStringLiteral("corvane: %1: %2\n").arg(Path("in.json"), message))
+            << json.constData();
+        EXPECT_FALSE(QFile::exists(Path("out.cfg")));
+    }
+}
+
 // Writes the record as a station's configuration file, exports it, imports the export: both files.
 std::pair<QByteArray, QByteArray> RoundTrip(const QTemporaryDir& dir, const ConfigRecord& record) {
     std::vector<std::uint8_t> image;
