@@ -4,24 +4,20 @@
 #include "cli/commands.h"
 #include "cli/config_io.h"
 #include "cli/exit_codes.h"
+#include "cli/fleet_report.h"
 #include "cli/fleet_runner.h"
+#include "cli/fleet_schedule.h"
+#include "cli/fleet_station.h"
 #include "cli/station_scan.h"
 #include "cli/station_session.h"
 #include "cli/terminal_progress.h"
-#include "cli/terminal_text.h"
-#include "config/hex_text.h"
 #include "files/file_name.h"
-#include "files/station_text.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/station_exchanges.h"
 #include "protocol/station_operations.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <mutex>
@@ -34,16 +30,6 @@ namespace {
 
 // A station answers discovery within milliseconds; this leaves room for a few lost datagrams.
 constexpr std::chrono::seconds kIdentifyTime{3};
-
-// One station of a fleet command and what became of it.
-struct FleetStation {
-    StationTarget target;
-    ConfigRecord answer;     // its discovery answer (name, WAN MAC address) once it is known
-    bool identified = false; // found by the scan, or asked since
-    bool begun = false;
-    Outcome outcome;
-    QString result; // what a success did
-};
 
 // The command line of a fleet command: HOST... and the last positional word (DIR or IMAGE), or --all.
 struct FleetCommand {
@@ -126,104 +112,12 @@ bool GatherStations(CliIo& io, const FleetCommand& command, std::vector<FleetSta
     return true;
 }
 
-QString StationName(const FleetStation& station) {
-    return station.identified ? FromStationText(station.answer.syNm) : QString();
-}
-
-// Runs `job` for every station, a few at a time (with `leadAlone`, the first one alone before the others);
-// a job that returns false stops the fleet. One line per station on standard output as it ends (unless
-// --json), progress on a terminal meanwhile, and at the end a summary (or the whole JSON document). The exit
-// status says whether every station succeeded.
+// Runs `job` for every station, then tells how the fleet did; the exit status.
 int RunForFleet(CliIo& io, const FleetCommand& command, std::vector<FleetStation>& stations,
                 const std::function<bool(FleetStation&)>& job, const QString& succeeded, bool leadAlone) {
-    const bool json = command.arguments.Has(kJsonOption);
-    TerminalProgress progress(io.err, io.errIsTerminal);
-    std::size_t ended = 0;
-    const auto finished = [&](std::size_t index) {
-        const FleetStation& station = stations[index];
-        ++ended;
-        progress.Clear();
-        if (!json) {
-            QString line = station.outcome.ok()
-                               ? QStringLiteral("%1: %2").arg(station.target.host, station.result)
-                               : station.outcome.message;
-            io.out << TerminalText(line.replace(QLatin1Char('\n'), QLatin1Char(' '))) << "\n";
-            io.out.flush();
-        }
-        progress.Show(TerminalProgress::Count(ended, stations.size()));
-    };
-    // Stations whose name could not be resolved have failed before anything begins.
-    std::vector<std::size_t> runnable;
-    for (std::size_t i = 0; i < stations.size(); ++i)
-        if (stations[i].outcome.ok()) {
-            runnable.push_back(i);
-        } else {
-            stations[i].begun = true;
-            finished(i);
-        }
-    std::atomic<bool> stopped{false};
-    const auto runStations = [&](std::size_t from, std::size_t to) {
-        RunFleet(
-            to - from, kFleetParallelism,
-            [&](std::size_t n) {
-                FleetStation& station = stations[runnable[from + n]];
-                station.begun = true;
-                if (!job(station) || station.outcome.exit == kExitInterrupted)
-                    stopped.store(true);
-                return !stopped.load();
-            },
-            [&](std::size_t n) { finished(runnable[from + n]); },
-            [&] { progress.Show(TerminalProgress::Count(ended, stations.size())); });
-    };
-    RunInterruptible(io, [&] {
-        const std::size_t lead = leadAlone ? std::min<std::size_t>(1, runnable.size()) : 0;
-        runStations(0, lead);
-        if (!stopped.load())
-            runStations(lead, runnable.size());
-        return 0;
-    });
-    progress.Clear();
-
-    std::size_t good = 0, failed = 0, notBegun = 0;
-    QJsonArray list;
-    for (const FleetStation& station : stations) {
-        const bool ok = station.begun && station.outcome.ok();
-        good += ok;
-        failed += station.begun && !ok;
-        notBegun += !station.begun;
-        QJsonObject entry{
-            {QStringLiteral("address"), station.target.host},
-            {QStringLiteral("begun"), station.begun},
-            {QStringLiteral("ok"), ok},
-            {QStringLiteral("exit"), station.begun ? station.outcome.exit : int(kExitSomeFailed)}};
-        if (station.identified) {
-            entry.insert(QStringLiteral("name"), StationName(station));
-            entry.insert(QStringLiteral("wanMac"),
-                         QString::fromStdString(FormatMacAddress(station.answer.wanMac)));
-        }
-        entry.insert(QStringLiteral("result"), ok ? station.result : station.outcome.message);
-        list.append(entry);
-    }
-    const QString summary = QStringLiteral("%1 of %2 base station(s) %3, %4 failed%5")
-                                .arg(good)
-                                .arg(stations.size())
-                                .arg(succeeded)
-                                .arg(failed)
-                                .arg(notBegun ? QStringLiteral(", %1 not begun").arg(notBegun) : QString());
-    if (json)
-        io.out << TerminalJson(QJsonDocument(QJsonObject{{QStringLiteral("stations"), list},
-                                                         {QStringLiteral("succeeded"), qint64(good)},
-                                                         {QStringLiteral("failed"), qint64(failed)},
-                                                         {QStringLiteral("notBegun"), qint64(notBegun)}})
-                                   .toJson(QJsonDocument::Indented));
-    else
-        io.out << summary << "\n";
-    const bool interrupted = std::any_of(stations.begin(), stations.end(), [](const FleetStation& station) {
-        return station.outcome.exit == kExitInterrupted;
-    });
-    return interrupted               ? int(kExitInterrupted)
-           : good == stations.size() ? int(kExitSuccess)
-                                     : int(kExitSomeFailed);
+    FleetReport report(io, command.arguments.Has(kJsonOption), stations.size());
+    ScheduleFleet(io, stations, job, leadAlone, report);
+    return report.Finish(stations, succeeded);
 }
 
 // Backup file names claimed so far: two stations never share one.
