@@ -17,8 +17,9 @@ namespace {
 
 QJsonObject ConfigurationJson(const ConfigRecord& record, bool reveal) {
     QJsonObject json;
-    for (const PropertyView& view : PropertyViews())
+    for (const PropertyView& view : PropertyViews()) {
         json.insert(TagText(view.tag), JsonValue(record, view, reveal));
+    }
     return json;
 }
 
@@ -38,68 +39,80 @@ bool CheckWords(CliIo& io, const CommandLine& arguments, int files, int& code,
 
 int RunShow(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!CheckWords(io, arguments, 1, code))
+    if (!CheckWords(io, arguments, 1, code)) {
         return code;
+    }
     ConfigRecord record;
-    if (!LoadInput(io, arguments.positional()[0], record, code))
+    if (!LoadInput(io, arguments.positional()[0], record, code)) {
         return code;
+    }
     const bool reveal = arguments.Has(kRevealSecretsOption);
     if (arguments.Has(kJsonOption)) {
         io.out << TerminalJson(
             QJsonDocument(ConfigurationJson(record, reveal)).toJson(QJsonDocument::Indented));
         return kExitSuccess;
     }
-    for (const PropertyView& view : PropertyViews())
+    for (const PropertyView& view : PropertyViews()) {
         io.out << TagText(view.tag) << "  " << QString::fromLatin1(view.meaning) << ": "
                << DisplayValue(record, view, reveal) << "\n";
+    }
     return kExitSuccess;
 }
 
 int RunExport(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!CheckWords(io, arguments, 1, code))
+    if (!CheckWords(io, arguments, 1, code)) {
         return code;
+    }
     ConfigRecord record;
-    if (!LoadInput(io, arguments.positional()[0], record, code))
+    if (!LoadInput(io, arguments.positional()[0], record, code)) {
         return code;
+    }
     io.out << TerminalJson(QJsonDocument(ConfigurationJson(record, true)).toJson(QJsonDocument::Indented));
     return kExitSuccess;
 }
 
 int RunImport(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!CheckWords(io, arguments, 1, code, &kOutputOption))
+    if (!CheckWords(io, arguments, 1, code, &kOutputOption)) {
         return code;
-    if (!arguments.Has(kOutputOption))
+    }
+    if (!arguments.Has(kOutputOption)) {
         return UsageError(io, QStringLiteral("import needs -o FILE.cfg"));
+    }
     const QString& path = arguments.positional()[0];
     QByteArray text;
-    if (QString reason; !ReadInputFile(io, path, kMaxConfigurationFileSize, text, reason))
+    if (QString reason; !ReadInputFile(io, path, kMaxConfigurationFileSize, text, reason)) {
         return Fail(io, kExitReadFailed, QStringLiteral("%1: %2").arg(path, reason));
+    }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject())
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
         return Fail(io, kExitInvalidInput,
                     QStringLiteral("%1: not a JSON object (%2)")
                         .arg(path, parseError.error != QJsonParseError::NoError
                                        ? parseError.errorString()
                                        : QStringLiteral("wrong type")));
+    }
     ConfigRecord record;
     const QJsonObject json = document.object();
     for (auto it = json.begin(); it != json.end(); ++it) {
         PropertyTag tag = 0;
-        if (!ParseTagText(it.key(), tag))
+        if (!ParseTagText(it.key(), tag)) {
             return Fail(io, kExitInvalidInput,
                         QStringLiteral("%1: %2 is not a property").arg(path, it.key()));
+        }
         const PropertyView& view = *FindPropertyView(tag);
-        if (view.secret && it.value() == QJsonValue(QString::fromLatin1(kHiddenValue)))
+        if (view.secret && it.value() == QJsonValue(QString::fromLatin1(kHiddenValue))) {
             return Fail(
                 io, kExitInvalidInput,
                 QStringLiteral("%1: %2 holds a hidden value; take the JSON from export, which keeps secrets")
                     .arg(path, it.key()));
+        }
         QString error;
-        if (!ApplyJsonValue(record, view, it.value(), error))
+        if (!ApplyJsonValue(record, view, it.value(), error)) {
             return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2").arg(path, error));
+        }
     }
     WarnAboutLongStationPassword(io, record);
     return SaveOutput(io, arguments.Value(kOutputOption), record);
@@ -107,12 +120,15 @@ int RunImport(const CommandLine& arguments, CliIo& io) {
 
 int RunDiff(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!CheckWords(io, arguments, 2, code))
+    if (!CheckWords(io, arguments, 2, code)) {
         return code;
+    }
     ConfigRecord records[2];
-    for (int i = 0; i < 2; ++i)
-        if (!LoadInput(io, arguments.positional()[i], records[i], code))
+    for (int i = 0; i < 2; ++i) {
+        if (!LoadInput(io, arguments.positional()[i], records[i], code)) {
             return code;
+        }
+    }
     const auto differing = DifferingProperties(records[0], records[1]);
     PrintPropertyDiff(io.out, records[0], records[1], differing, arguments.Has(kRevealSecretsOption));
     return differing.empty() ? kExitSuccess : kExitDifferent;

@@ -126,8 +126,9 @@ public:
     QString Claim(const QString& name) {
         const std::lock_guard lock(mutex_);
         QString claimed = name;
-        for (int n = 2; !names_.insert(claimed).second; ++n)
+        for (int n = 2; !names_.insert(claimed).second; ++n) {
             claimed = QStringLiteral("%1-%2.cfg").arg(name.chopped(4)).arg(n);
+        }
         return claimed;
     }
 
@@ -141,8 +142,9 @@ bool PrepareDirectory(const QString& path, QString& reason) {
     const QByteArray name = FileNameBytes(path);
     struct stat existing {};
     if (::stat(name.constData(), &existing) == 0) {
-        if (S_ISDIR(existing.st_mode))
+        if (S_ISDIR(existing.st_mode)) {
             return true;
+        }
         reason = QStringLiteral("not a directory");
         return false;
     }
@@ -156,17 +158,22 @@ bool PrepareDirectory(const QString& path, QString& reason) {
 int RunBackup(const CommandLine& arguments, CliIo& io) {
     FleetCommand command{arguments, {}, {}, {}};
     int code = 0;
-    if (!ParseFleetCommand(QStringLiteral("DIR"), io, command, code))
+    if (!ParseFleetCommand(QStringLiteral("DIR"), io, command, code)) {
         return code;
-    if (command.arguments.Has(kWaitOption))
+    }
+    if (command.arguments.Has(kWaitOption)) {
         return UsageError(io, QStringLiteral("--wait goes with write, restart and upload"));
-    if (!AskPassword(io, command.arguments, command.model.station.password, code))
+    }
+    if (!AskPassword(io, command.arguments, command.model.station.password, code)) {
         return code;
+    }
     std::vector<FleetStation> stations;
-    if (!GatherStations(io, command, stations, code))
+    if (!GatherStations(io, command, stations, code)) {
         return code;
-    if (QString reason; !PrepareDirectory(command.last, reason))
+    }
+    if (QString reason; !PrepareDirectory(command.last, reason)) {
         return Fail(io, kExitWriteFailed, QStringLiteral("%1: %2").arg(command.last, reason));
+    }
 
     ClaimedNames names;
     return RunForFleet(
@@ -177,19 +184,22 @@ int RunBackup(const CommandLine& arguments, CliIo& io) {
                 const auto limit = std::min<std::chrono::milliseconds>(kIdentifyTime, station.target.timeout);
                 station.outcome = IdentifyStation(station.target, io.interruptFd, limit, station.answer);
                 station.identified = station.outcome.ok();
-                if (!station.identified)
+                if (!station.identified) {
                     return true;
+                }
             }
             ConfigRecord record;
             station.outcome = ReadConfigurationOf(station.target, io.interruptFd, record);
-            if (!station.outcome.ok())
+            if (!station.outcome.ok()) {
                 return true;
+            }
             const QString path = QDir(command.last).filePath(names.Claim(BackupFileName(station.answer)));
-            if (QString reason; !SaveConfiguration(path, record, reason, true))
+            if (QString reason; !SaveConfiguration(path, record, reason, true)) {
                 station.outcome = {kExitWriteFailed,
                                    QStringLiteral("%1: %2: %3").arg(station.target.host, path, reason)};
-            else
+            } else {
                 station.result = QStringLiteral("saved %1").arg(path);
+            }
             return true;
         },
         QStringLiteral("saved"), false);
@@ -219,16 +229,20 @@ bool UploadIsForAFleet(const CommandLine& line) {
 int RunFleetUpload(const CommandLine& arguments, CliIo& io) {
     FleetCommand command{arguments, {}, {}, {}};
     int code = 0;
-    if (!ParseFleetCommand(QStringLiteral("IMAGE"), io, command, code))
+    if (!ParseFleetCommand(QStringLiteral("IMAGE"), io, command, code)) {
         return code;
+    }
     QByteArray image;
-    if (!ReadSoftwareImage(io, command.last, image, code))
+    if (!ReadSoftwareImage(io, command.last, image, code)) {
         return code;
-    if (!AskPassword(io, command.arguments, command.model.station.password, code))
+    }
+    if (!AskPassword(io, command.arguments, command.model.station.password, code)) {
         return code;
+    }
     std::vector<FleetStation> stations;
-    if (!GatherStations(io, command, stations, code))
+    if (!GatherStations(io, command, stations, code)) {
         return code;
+    }
 
     const bool keepGoing = command.arguments.Has(kKeepGoingOption);
     // With --wait, the first station shows that the software lets a station come back before the others
@@ -243,11 +257,13 @@ int RunFleetUpload(const CommandLine& arguments, CliIo& io) {
                     station.target.station, cell, std::uint32_t(image.size()),
                     reinterpret_cast<const std::uint8_t*>(image.constData()), kUploadRestart);
             });
-            if (!station.outcome.ok())
+            if (!station.outcome.ok()) {
                 return true;
+            }
             station.result = QStringLiteral("updated");
-            if (station.target.restartWait.count() == 0)
+            if (station.target.restartWait.count() == 0) {
                 return true;
+            }
             station.outcome = AwaitRestart(station.target, io.interruptFd, asked);
             station.result = QStringLiteral("updated and back");
             // Software that keeps a station from coming back would do the same to the next one.

@@ -33,7 +33,8 @@ QJsonObject StationJson(const FleetStation& station) {
                       {QStringLiteral("exit"), station.begun ? station.outcome.exit : int(kExitSomeFailed)}};
     if (station.identified) {
         entry.insert(QStringLiteral("name"), FromStationText(station.answer.syNm));
-        entry.insert(QStringLiteral("wanMac"), QString::fromStdString(FormatMacAddress(station.answer.wanMac)));
+        entry.insert(QStringLiteral("wanMac"),
+                     QString::fromStdString(FormatMacAddress(station.answer.wanMac)));
     }
     entry.insert(QStringLiteral("result"), ok ? station.result : station.outcome.message);
     return entry;
@@ -48,8 +49,9 @@ void FleetReport::Ended(const FleetStation& station) {
     ++ended_;
     progress_.Clear();
     if (!json_) {
-        QString line = station.outcome.ok() ? QStringLiteral("%1: %2").arg(station.target.host, station.result)
-                                            : station.outcome.message;
+        QString line = station.outcome.ok()
+                           ? QStringLiteral("%1: %2").arg(station.target.host, station.result)
+                           : station.outcome.message;
         io_.out << TerminalText(line.replace(QLatin1Char('\n'), QLatin1Char(' '))) << "\n";
         io_.out.flush();
     }
@@ -71,24 +73,26 @@ int FleetReport::Finish(const std::vector<FleetStation>& stations, const QString
         list.append(StationJson(station));
     }
     if (json_) {
-        io_.out << TerminalJson(QJsonDocument(QJsonObject{{QStringLiteral("stations"), list},
-                                                          {QStringLiteral("succeeded"), qint64(counts.good)},
-                                                          {QStringLiteral("failed"), qint64(counts.failed)},
-                                                          {QStringLiteral("notBegun"), qint64(counts.notBegun)}})
-                                    .toJson(QJsonDocument::Indented));
+        io_.out << TerminalJson(
+            QJsonDocument(QJsonObject{{QStringLiteral("stations"), list},
+                                      {QStringLiteral("succeeded"), qint64(counts.good)},
+                                      {QStringLiteral("failed"), qint64(counts.failed)},
+                                      {QStringLiteral("notBegun"), qint64(counts.notBegun)}})
+                .toJson(QJsonDocument::Indented));
     } else {
         io_.out << QStringLiteral("%1 of %2 base station(s) %3, %4 failed%5")
                        .arg(counts.good)
                        .arg(stations.size())
                        .arg(succeeded)
                        .arg(counts.failed)
-                       .arg(counts.notBegun ? QStringLiteral(", %1 not begun").arg(counts.notBegun) : QString())
+                       .arg(counts.notBegun ? QStringLiteral(", %1 not begun").arg(counts.notBegun)
+                                            : QString())
                 << "\n";
     }
     const bool interrupted = std::any_of(stations.begin(), stations.end(), [](const FleetStation& station) {
         return station.outcome.exit == kExitInterrupted;
     });
-    return interrupted                    ? int(kExitInterrupted)
+    return interrupted                      ? int(kExitInterrupted)
            : counts.good == stations.size() ? int(kExitSuccess)
                                             : int(kExitSomeFailed);
 }

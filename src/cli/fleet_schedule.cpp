@@ -9,8 +9,8 @@
 
 namespace corvane::cli {
 
-void ScheduleFleet(CliIo& io, std::vector<FleetStation>& stations, const std::function<bool(FleetStation&)>& job,
-                   bool leadAlone, FleetReport& report) {
+void ScheduleFleet(CliIo& io, std::vector<FleetStation>& stations,
+                   const std::function<bool(FleetStation&)>& job, bool leadAlone, FleetReport& report) {
     std::vector<std::size_t> runnable;
     for (std::size_t i = 0; i < stations.size(); ++i) {
         if (stations[i].outcome.ok()) {

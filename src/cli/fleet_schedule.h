@@ -13,7 +13,7 @@ namespace corvane::cli {
 // others); a job that returns false, or one interrupted, stops the fleet: stations not yet begun are never
 // begun. Stations whose name could not be resolved have failed before anything begins. `report` hears of
 // each station as it ends, and of the waits between.
-void ScheduleFleet(CliIo& io, std::vector<FleetStation>& stations, const std::function<bool(FleetStation&)>& job,
-                   bool leadAlone, FleetReport& report);
+void ScheduleFleet(CliIo& io, std::vector<FleetStation>& stations,
+                   const std::function<bool(FleetStation&)>& job, bool leadAlone, FleetReport& report);
 
 } // namespace corvane::cli

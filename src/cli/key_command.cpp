@@ -17,23 +17,27 @@ namespace {
 const CommandOption kBitsOption{"bits", "40|128", "the length of the key in bits"};
 
 int RunKey(const CommandLine& arguments, CliIo& io) {
-    if (!arguments.positional().isEmpty() || !arguments.Has(kBitsOption))
+    if (!arguments.positional().isEmpty() || !arguments.Has(kBitsOption)) {
         return UsageError(io, QStringLiteral("key needs --bits 40 or --bits 128"));
+    }
     std::uint32_t mode = 0;
-    if (arguments.Value(kBitsOption) == QLatin1String("40"))
+    if (arguments.Value(kBitsOption) == QLatin1String("40")) {
         mode = kWep40;
-    else if (arguments.Value(kBitsOption) == QLatin1String("128"))
+    } else if (arguments.Value(kBitsOption) == QLatin1String("128")) {
         mode = kWep128;
-    else
+    } else {
         return UsageError(io, QStringLiteral("--bits takes 40 or 128"));
+    }
     QString error;
     const auto password =
         ReadSecret(io, arguments.Value(kPasswordFileOption), QStringLiteral("Network password: "), error);
-    if (!password)
+    if (!password) {
         return Fail(io, kExitInvalidInput, error);
+    }
     std::vector<std::uint8_t> key;
-    if (!ParseNetworkPassword(*password, mode, key))
+    if (!ParseNetworkPassword(*password, mode, key)) {
         return Fail(io, kExitInvalidInput, MessageText(kStrInvalidNetworkPassword));
+    }
     std::string text(key.size() * 2, '\0');
     HexEncode(key, text);
     io.out << QString::fromLatin1(text.data(), qsizetype(text.size())) << "\n";

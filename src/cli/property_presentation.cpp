@@ -31,8 +31,9 @@ std::vector<std::uint8_t> ValueBytes(const ConfigRecord& record, PropertyTag tag
 
 std::uint32_t NumberValue(const ConfigRecord& record, PropertyTag tag) {
     std::uint32_t value = 0;
-    for (std::uint8_t byte : ValueBytes(record, tag))
+    for (std::uint8_t byte : ValueBytes(record, tag)) {
         value = (value << 8) | byte;
+    }
     return value;
 }
 
@@ -61,11 +62,13 @@ bool ParseAddress(const QJsonValue& value, std::uint32_t& address) {
 }
 
 bool ParseUnsigned(const QJsonValue& value, double limit, std::uint32_t& out) {
-    if (!value.isDouble())
+    if (!value.isDouble()) {
         return false;
+    }
     const double number = value.toDouble();
-    if (number < 0 || number > limit || std::floor(number) != number)
+    if (number < 0 || number > limit || std::floor(number) != number) {
         return false;
+    }
     out = std::uint32_t(number);
     return true;
 }

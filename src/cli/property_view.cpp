@@ -64,8 +64,9 @@ QString TagText(PropertyTag tag) {
 }
 
 bool ParseTagText(const QString& text, PropertyTag& tag) {
-    if (text.size() != 4)
+    if (text.size() != 4) {
         return false;
+    }
     const QByteArray bytes = text.toLatin1();
     tag = LoadBigEndian32(reinterpret_cast<const std::uint8_t*>(bytes.constData()));
     return FindPropertyView(tag) != nullptr;

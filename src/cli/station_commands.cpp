@@ -61,17 +61,20 @@ int RunRestarting(CliIo& io, const StationTarget& target, const std::function<in
                   const std::function<int()>& whenBack = {}) {
     return RunInterruptible(io, [&]() -> int {
         const auto asked = std::chrono::steady_clock::now();
-        if (const Outcome done = AttemptOperation(target, io.interruptFd, operation); !done.ok())
+        if (const Outcome done = AttemptOperation(target, io.interruptFd, operation); !done.ok()) {
             return Report(io, done);
-        if (target.restartWait.count() == 0)
+        }
+        if (target.restartWait.count() == 0) {
             return kExitSuccess;
+        }
         TerminalProgress progress(io.err, io.errIsTerminal);
         const Outcome back = AwaitRestart(target, io.interruptFd, asked, [&] {
             progress.Show(QStringLiteral("Waiting for %1 to come back").arg(target.host));
         });
         progress.Clear();
-        if (!back.ok())
+        if (!back.ok()) {
             return Report(io, back);
+        }
         return whenBack ? whenBack() : int(kExitSuccess);
     });
 }
@@ -81,14 +84,15 @@ int ShowPlannedChanges(CliIo& io, const CommandLine& arguments, const StationTar
                        const ConfigRecord& current, const ConfigRecord& planned) {
     const auto differing = DifferingProperties(current, planned);
     const bool reveal = arguments.Has(kRevealSecretsOption);
-    if (arguments.Has(kJsonOption))
+    if (arguments.Has(kJsonOption)) {
         io.out << TerminalJson(
             QJsonDocument(QJsonObject{{QStringLiteral("host"), target.host},
                                       {QStringLiteral("changes"),
                                        PropertyDiffJson(current, planned, differing, reveal)}})
                 .toJson(QJsonDocument::Indented));
-    else
+    } else {
         PrintPropertyDiff(io.out, current, planned, differing, reveal);
+    }
     return differing.empty() ? kExitSuccess : kExitDifferent;
 }
 
@@ -101,18 +105,21 @@ QString MacText(const MacAddress& mac) {
 namespace {
 
 int RunDiscover(const CommandLine& arguments, CliIo& io) {
-    if (!arguments.positional().isEmpty())
+    if (!arguments.positional().isEmpty()) {
         return UsageError(io, QStringLiteral("discover takes no file or host"));
+    }
     ScanTarget target;
-    if (QString error; !ParseScanTarget(arguments, target, error))
+    if (QString error; !ParseScanTarget(arguments, target, error)) {
         return UsageError(io, error);
+    }
     std::vector<std::unique_ptr<ConfigRecord>> stations;
-    if (const int status = ScanStations(target, stations); status != 0)
+    if (const int status = ScanStations(target, stations); status != 0) {
         return Fail(io, kExitStationFailed, StationFailureText(status));
+    }
 
     if (arguments.Has(kJsonOption)) {
         QJsonArray list;
-        for (const auto& station : stations)
+        for (const auto& station : stations) {
             list.append(QJsonObject{
                 {QStringLiteral("name"), FromStationText(station->syNm)},
                 {QStringLiteral("description"), FromStationText(station->syDs)},
@@ -125,6 +132,7 @@ int RunDiscover(const CommandLine& arguments, CliIo& io) {
                 {QStringLiteral("reset"), (station->stationFlags & kStationFlagReset) != 0},
                 {QStringLiteral("restarted"), QString::fromStdString(RestartTimeText(*station))},
             });
+        }
         io.out << TerminalJson(QJsonDocument(list).toJson(QJsonDocument::Indented));
         return kExitSuccess;
     }
@@ -136,7 +144,7 @@ int RunDiscover(const CommandLine& arguments, CliIo& io) {
                   .arg(QStringLiteral("WAN MAC"), -17)
                   .arg(QStringLiteral("Flags"), -6)
                   .arg(QStringLiteral("Restarted"));
-    for (const auto& station : stations)
+    for (const auto& station : stations) {
         io.out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7%8\n")
                       .arg(TerminalText(FromStationText(station->syNm)), -31)
                       .arg(QString::fromStdString(FormatDottedQuad(station->stationAddress)), -15)
@@ -148,6 +156,7 @@ int RunDiscover(const CommandLine& arguments, CliIo& io) {
                       .arg((station->stationFlags & kStationFlagReset)
                                ? QStringLiteral("  (reset, not configured)")
                                : QString());
+    }
     io.out << stations.size() << " base station(s) found\n";
     return kExitSuccess;
 }
@@ -155,55 +164,71 @@ int RunDiscover(const CommandLine& arguments, CliIo& io) {
 int RunRead(const CommandLine& arguments, CliIo& io) {
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(arguments, 0, io, target, code))
+    if (!PrepareStation(arguments, 0, io, target, code)) {
         return code;
-    if (!arguments.Has(kOutputOption) || arguments.Value(kOutputOption).isEmpty())
+    }
+    if (!arguments.Has(kOutputOption) || arguments.Value(kOutputOption).isEmpty()) {
         return UsageError(io, QStringLiteral("read needs -o FILE.cfg"));
-    if (arguments.Has(kWaitOption))
+    }
+    if (arguments.Has(kWaitOption)) {
         return UsageError(io, QStringLiteral("--wait goes with write, restart and upload"));
-    if (!AskPassword(io, arguments, target.station.password, code))
+    }
+    if (!AskPassword(io, arguments, target.station.password, code)) {
         return code;
+    }
     ConfigRecord record;
     if (const int exit = RunInterruptible(
             io, [&] { return Report(io, ReadConfigurationOf(target, io.interruptFd, record)); });
-        exit != kExitSuccess)
+        exit != kExitSuccess) {
         return exit;
+    }
     return SaveOutput(io, arguments.Value(kOutputOption), record);
 }
 
 int RunWrite(const CommandLine& arguments, CliIo& io) {
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(arguments, 1, io, target, code))
+    if (!PrepareStation(arguments, 1, io, target, code)) {
         return code;
+    }
     const bool dryRun = arguments.Has(kDryRunOption);
-    if (!dryRun && arguments.Has(kJsonOption))
+    if (!dryRun && arguments.Has(kJsonOption)) {
         return UsageError(io, QStringLiteral("--json goes with --dry-run"));
-    if (!dryRun && arguments.Has(kRevealSecretsOption) && !arguments.Has(kWaitOption))
+    }
+    if (!dryRun && arguments.Has(kRevealSecretsOption) && !arguments.Has(kWaitOption)) {
         return UsageError(io, QStringLiteral("--reveal-secrets goes with --dry-run or --wait"));
-    if (dryRun && arguments.Has(kWaitOption))
+    }
+    if (dryRun && arguments.Has(kWaitOption)) {
         return UsageError(io, QStringLiteral("a dry run writes nothing to wait for"));
-    if (arguments.Has(kBackupOption) && arguments.Value(kBackupOption).isEmpty())
+    }
+    if (arguments.Has(kBackupOption) && arguments.Value(kBackupOption).isEmpty()) {
         return UsageError(io, QStringLiteral("--backup needs a file name"));
+    }
     ConfigRecord record;
-    if (!LoadInput(io, arguments.positional()[1], record, code))
+    if (!LoadInput(io, arguments.positional()[1], record, code)) {
         return code;
+    }
     WarnAboutLongStationPassword(io, record);
-    if (!AskPassword(io, arguments, target.station.password, code))
+    if (!AskPassword(io, arguments, target.station.password, code)) {
         return code;
+    }
     if (dryRun || arguments.Has(kBackupOption)) {
         ConfigRecord current;
         if (const int exit = RunInterruptible(
                 io, [&] { return Report(io, ReadConfigurationOf(target, io.interruptFd, current)); });
-            exit != kExitSuccess)
+            exit != kExitSuccess) {
             return exit;
+        }
         // No copy, no change: a backup that cannot be kept stops the write.
-        if (arguments.Has(kBackupOption))
+        if (arguments.Has(kBackupOption)) {
             if (const int exit = SaveOutput(io, arguments.Value(kBackupOption), current, true);
-                exit != kExitSuccess)
+                exit != kExitSuccess) {
                 return Fail(io, exit, QStringLiteral("%1: nothing was written").arg(target.host));
-        if (dryRun)
+            }
+        }
+        if (dryRun) {
             return ShowPlannedChanges(io, arguments, target, current, record);
+        }
     }
     const auto write = [&](SocketCell* cell) {
         return WriteStationConfiguration(target.station, record, cell);
@@ -211,9 +236,10 @@ int RunWrite(const CommandLine& arguments, CliIo& io) {
     return RunRestarting(io, target, write, [&] {
         ConfigRecord readBack;
         const Outcome checked = CheckWritten(target, io.interruptFd, record, readBack);
-        if (checked.exit == kExitMismatch)
+        if (checked.exit == kExitMismatch) {
             PrintPropertyDiff(io.out, record, readBack, DifferingProperties(record, readBack),
                               arguments.Has(kRevealSecretsOption));
+        }
         return Report(io, checked);
     });
 }
@@ -222,28 +248,34 @@ int RunRestart(const CommandLine& arguments, CliIo& io) {
     StationTarget target;
     int code = 0;
     if (!PrepareStation(arguments, 0, io, target, code) ||
-        !AskPassword(io, arguments, target.station.password, code))
+        !AskPassword(io, arguments, target.station.password, code)) {
         return code;
+    }
     return RunRestarting(io, target,
                          [&](SocketCell* cell) { return RestartStationOperation(target.station, cell); });
 }
 
 int RunUpload(const CommandLine& arguments, CliIo& io) {
-    if (UploadIsForAFleet(arguments))
+    if (UploadIsForAFleet(arguments)) {
         return RunFleetUpload(arguments, io);
+    }
     if (const CommandOption* fleetOnly =
-            arguments.FirstOptionOutside({&kWaitOption, &kPasswordFileOption, &kTimeoutOption}))
+            arguments.FirstOptionOutside({&kWaitOption, &kPasswordFileOption, &kTimeoutOption})) {
         return UsageError(io, QStringLiteral("unknown option %1").arg(fleetOnly->Spelling()));
+    }
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(arguments, 1, io, target, code))
+    if (!PrepareStation(arguments, 1, io, target, code)) {
         return code;
+    }
     QByteArray image;
-    if (!ReadSoftwareImage(io, arguments.positional()[1], image, code))
+    if (!ReadSoftwareImage(io, arguments.positional()[1], image, code)) {
         return code;
+    }
     const auto imageSize = std::uint32_t(image.size());
-    if (!AskPassword(io, arguments, target.station.password, code))
+    if (!AskPassword(io, arguments, target.station.password, code)) {
         return code;
+    }
     return RunRestarting(io, target, [&](SocketCell* cell) {
         return UploadStationSoftwareOperation(target.station, cell, imageSize,
                                               reinterpret_cast<const std::uint8_t*>(image.constData()),

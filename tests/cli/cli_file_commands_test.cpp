@@ -136,15 +136,17 @@ TEST_F(CliFileTest, UnwritableOutputShowsMessage148) {
 
 // A full disk: the save fails with the system's reason, and the file that was there keeps every byte.
 TEST_F(CliFileTest, AFullDiskNeverEmptiesThePreviousFile) {
-    if (::geteuid() != 0)
+    if (::geteuid() != 0) {
         GTEST_SKIP() << "a small tmpfs needs root";
+    }
     const QString disk = Path("disk");
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("disk")));
     const QByteArray mountPoint = QFile::encodeName(disk);
     // A mount namespace of this test's own, so the small disk is seen by nobody else.
     if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=16k") != 0)
+        ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=16k") != 0) {
         GTEST_SKIP() << "cannot mount a tmpfs here";
+    }
     const QString target = disk + QStringLiteral("/station.cfg");
     WriteAll(Path("in.json"), "{\"syNm\": \"before\"}");
     ASSERT_EQ(RunTool({"import", Path("in.json"), "-o", target}).exit, kExitSuccess);
