@@ -259,6 +259,7 @@ int RunUpload(const CommandLine& arguments, CliIo& io) {
     if (UploadIsForAFleet(arguments)) {
         return RunFleetUpload(arguments, io);
     }
+    // For one station, the options that only several stations take are unknown.
     if (const CommandOption* fleetOnly =
             arguments.FirstOptionOutside({&kWaitOption, &kPasswordFileOption, &kTimeoutOption})) {
         return UsageError(io, QStringLiteral("unknown option %1").arg(fleetOnly->Spelling()));
