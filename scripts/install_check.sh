@@ -2,7 +2,8 @@
 # Checks what installing puts on a system. From a built tree (BUILD_DIR, default build/dev, which
 # scripts/test.sh has just built): the install tree in a scratch DESTDIR holds exactly the expected files; the
 # desktop entry and the metainfo pass the freedesktop validators; the manual pages and the shell completion name
-# every command and option the programs' --help names; the Debian package holds the same files and computed
+# every command and option the programs' --help names (corvane's and each of its commands'), and the completion
+# offers each command just the options of its own --help; the Debian package holds the same files and computed
 # dependencies; and, as root, `apt-get install` of the package works and the installed `corvane --help` runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -56,8 +57,9 @@ appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$app.me
 
 echo "== manual pages and completion against --help"
 root_bin=$work/root/usr/bin
+completion=$work/root/usr/share/bash-completion/completions/corvane
 # Every --option and -o that a usage text names.
-options_of() { grep -oE '(^|[ [])--?[a-z][a-z-]*' | grep -oE -- '--?[a-z][a-z-]*' | LC_ALL=C sort -u; }
+options_of() { grep -oE '(^|[ [])--?[a-z][a-z-]*' | grep -oE -- '--?[a-z][a-z-]*' | LC_ALL=C sort -u || true; }
 man_text() { gzip -dc "$work/root/usr/share/man/man1/$1.1.gz" | sed 's/\\-/-/g'; }
 check_names() { # page-or-file-name text-file names...
   local what=$1 text=$2 name
@@ -68,17 +70,26 @@ check_names() { # page-or-file-name text-file names...
 }
 "$root_bin/corvane" --help >"$work/corvane.help"
 "$root_bin/corvane-sim" --help >"$work/sim.help"
-# A command's line: two spaces, its name, then a file, a host or an option.
-commands=$(sed -n 's/^  \([a-z][a-z]*\) \([A-Z[]\|--\).*/\1/p' "$work/corvane.help" | LC_ALL=C sort -u)
+# The commands: the lines of the Commands list, two spaces and the name, then two spaces and what it does.
+commands=$(sed -n '/^Commands/,/^$/s/^  \([a-z][a-z]*\)  .*/\1/p' "$work/corvane.help")
 [ -n "$commands" ] || fail "no commands found in corvane --help"
 man_text corvane >"$work/corvane.man"
 man_text corvane-sim >"$work/sim.man"
 check_names "corvane.1" "$work/corvane.man" $commands $(options_of <"$work/corvane.help")
 check_names "corvane-sim.1" "$work/sim.man" $(options_of <"$work/sim.help")
-check_names "the completion" "$work/root/usr/share/bash-completion/completions/corvane" \
-  $commands $(options_of <"$work/corvane.help")
-bash -n "$work/root/usr/share/bash-completion/completions/corvane"
-echo "every command and option of corvane and corvane-sim is documented and completed"
+check_names "the completion" "$completion" $commands
+for command in $commands; do
+  "$root_bin/corvane" "$command" --help >"$work/$command.help" || fail "corvane $command --help failed"
+  options=$(options_of <"$work/$command.help")
+  check_names "corvane.1" "$work/corvane.man" $options
+  # The completion offers a command exactly the options its --help names ("--wait=" is --wait).
+  completed=$(sed -n "s/^    $command) options='\([^']*\)'.*/\1/p" "$completion" | tr ' ' '\n' | sed 's/=$//' |
+    { grep . || true; } | LC_ALL=C sort -u)
+  [ "$completed" = "$options" ] ||
+    fail "the completion offers $command $(echo $completed) but its --help names $(echo $options)"
+done
+bash -n "$completion"
+echo "every command and option of corvane and corvane-sim is documented, and each command completes its options"
 
 echo "== Debian package"
 cpack --config "$build_dir/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" ||

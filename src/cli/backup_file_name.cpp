@@ -22,14 +22,17 @@ QString BackupFileName(const ConfigRecord& answer) {
     QString name;
     for (const QChar c : FromStationText(answer.syNm)) {
         const QChar kept = Kept(c) ? c : QLatin1Char('_');
-        if (kept != QLatin1Char('_') || !name.endsWith(QLatin1Char('_')))
+        if (kept != QLatin1Char('_') || !name.endsWith(QLatin1Char('_'))) {
             name += kept;
+        }
     }
-    while (name.startsWith(QLatin1Char('.')))
+    while (name.startsWith(QLatin1Char('.'))) {
         name.remove(0, 1);
+    }
     name.truncate(kMaxNameLength);
-    if (name.isEmpty() || name == QLatin1String("_"))
+    if (name.isEmpty() || name == QLatin1String("_")) {
         name = QStringLiteral("station");
+    }
     const QString mac = QString::fromStdString(FormatMacAddress(answer.wanMac)).remove(QLatin1Char(':'));
     return QStringLiteral("%1-%2.cfg").arg(name, mac);
 }

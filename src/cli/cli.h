@@ -9,6 +9,4 @@ namespace corvane::cli {
 // Runs one command line of the tool (without the program name) and returns its exit status.
 int RunCli(const QStringList& args, CliIo& io);
 
-extern const char* const kUsage;
-
 } // namespace corvane::cli

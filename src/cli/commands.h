@@ -1,26 +1,30 @@
 #pragma once
 
 #include "cli/cli_io.h"
+#include "cli/command.h"
 
-#include <QStringList>
+#include <QString>
 
 namespace corvane::cli {
 
-// Each command takes the words after its name and returns the tool's exit status.
-int RunDiscover(const QStringList& words, CliIo& io);
-int RunRead(const QStringList& words, CliIo& io);
-int RunWrite(const QStringList& words, CliIo& io);
-int RunRestart(const QStringList& words, CliIo& io);
-int RunUpload(const QStringList& words, CliIo& io);
-int RunShow(const QStringList& words, CliIo& io);
-int RunExport(const QStringList& words, CliIo& io);
-int RunImport(const QStringList& words, CliIo& io);
-int RunDiff(const QStringList& words, CliIo& io);
-int RunKey(const QStringList& words, CliIo& io);
-int RunBackup(const QStringList& words, CliIo& io);
+// The tool's commands, each defined beside what runs it.
+extern const Command kDiscoverCommand;
+extern const Command kReadCommand;
+extern const Command kWriteCommand;
+extern const Command kRestartCommand;
+extern const Command kUploadCommand;
+extern const Command kBackupCommand;
+extern const Command kShowCommand;
+extern const Command kExportCommand;
+extern const Command kImportCommand;
+extern const Command kDiffCommand;
+extern const Command kKeyCommand;
+
+// upload for several stations: go on after a station that did not come back.
+extern const CommandOption kKeepGoingOption;
 // upload for several stations (HOST... IMAGE, or --all IMAGE); upload hands such a command line over.
-bool UploadIsForAFleet(const QStringList& words);
-int RunFleetUpload(const QStringList& words, CliIo& io);
+bool UploadIsForAFleet(const CommandLine& line);
+int RunFleetUpload(const CommandLine& line, CliIo& io);
 
 // "corvane: <text>" on the error stream; returns `code`.
 int Fail(CliIo& io, int code, const QString& text);

@@ -17,8 +17,9 @@
 namespace corvane::cli {
 
 bool ReadInputFile(CliIo& io, const QString& path, qint64 limit, QByteArray& bytes, QString& reason) {
-    if (path == QLatin1String("-"))
+    if (path == QLatin1String("-")) {
         return ReadDeviceBounded(io.in, limit, bytes, reason);
+    }
     return ReadFileBounded(path, limit, bytes, reason);
 }
 
@@ -26,8 +27,9 @@ namespace {
 
 bool LoadConfiguration(CliIo& io, const QString& path, ConfigRecord& record, QString& reason) {
     QByteArray bytes;
-    if (!ReadInputFile(io, path, kMaxConfigurationFileSize, bytes, reason))
+    if (!ReadInputFile(io, path, kMaxConfigurationFileSize, bytes, reason)) {
         return false;
+    }
     if (bytes.isEmpty()) {
         reason = QStringLiteral("the file is empty");
         return false;
@@ -46,10 +48,12 @@ bool LoadConfiguration(CliIo& io, const QString& path, ConfigRecord& record, QSt
 bool ReadSoftwareImage(CliIo& io, const QString& path, QByteArray& image, int& code) {
     QString reason;
     const bool read = ReadInputFile(io, path, kMaxSoftwareImageSize, image, reason);
-    if (read && image.isEmpty())
+    if (read && image.isEmpty()) {
         reason = QStringLiteral("the file is empty");
-    if (read && !image.isEmpty())
+    }
+    if (read && !image.isEmpty()) {
         return true;
+    }
     code =
         Fail(io, kExitReadFailed, QStringLiteral("%1: not a software image to upload: %2").arg(path, reason));
     return false;
@@ -75,16 +79,18 @@ bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString&
 
 bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code) {
     QString reason;
-    if (LoadConfiguration(io, path, record, reason))
+    if (LoadConfiguration(io, path, record, reason)) {
         return true;
+    }
     code = Fail(io, kExitReadFailed,
                 QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kStrConfigFileReadError)));
     return false;
 }
 
 void WarnAboutLongStationPassword(CliIo& io, const ConfigRecord& record) {
-    if (record.syPW.size() <= kPasswordFieldSize)
+    if (record.syPW.size() <= kPasswordFieldSize) {
         return;
+    }
     io.err << QStringLiteral("corvane: warning: the base station password (syPW) is %1 bytes long; a base "
                              "station checks only its first %2, so the rest is ignored")
                   .arg(record.syPW.size())
@@ -94,8 +100,9 @@ void WarnAboutLongStationPassword(CliIo& io, const ConfigRecord& record) {
 
 int SaveOutput(CliIo& io, const QString& path, const ConfigRecord& record, bool ownerOnly) {
     QString reason;
-    if (SaveConfiguration(path, record, reason, ownerOnly))
+    if (SaveConfiguration(path, record, reason, ownerOnly)) {
         return kExitSuccess;
+    }
     return Fail(io, kExitWriteFailed,
                 QStringLiteral("%1: %2\n%3").arg(path, reason, MessageText(kStrConfigFileWriteError)));
 }

@@ -1,5 +1,4 @@
 // show, export, import and diff: configuration files on this computer.
-#include "cli/arguments.h"
 #include "cli/cli_messages.h"
 #include "cli/commands.h"
 #include "cli/config_io.h"
@@ -16,123 +15,166 @@ namespace corvane::cli {
 
 namespace {
 
-const QString kJson = QStringLiteral("--json");
-const QString kReveal = QStringLiteral("--reveal-secrets");
-const QString kOutput = QStringLiteral("-o");
-
 QJsonObject ConfigurationJson(const ConfigRecord& record, bool reveal) {
     QJsonObject json;
-    for (const PropertyView& view : PropertyViews())
+    for (const PropertyView& view : PropertyViews()) {
         json.insert(TagText(view.tag), JsonValue(record, view, reveal));
+    }
     return json;
 }
 
-// Parses the command's words: exactly `files` positional words and the allowed options.
-bool ParseWords(CliIo& io, const QStringList& words, int files, const QSet<QString>& flags,
-                const QSet<QString>& valued, Arguments& arguments, int& code) {
-    QString error;
-    if (!arguments.Parse(words, flags, valued, error)) {
-        code = UsageError(io, error);
-        return false;
-    }
+// Exactly `files` positional words, and a value that is not empty for each option of `valued` given.
+bool CheckWords(CliIo& io, const CommandLine& arguments, int files, int& code,
+                const CommandOption* valued = nullptr) {
     if (arguments.positional().size() != files) {
         code = UsageError(io, QStringLiteral("expected %1 file name(s)").arg(files));
         return false;
     }
-    for (const QString& option : valued)
-        if (arguments.Has(option) && arguments.Value(option).isEmpty()) {
-            code = UsageError(io, QStringLiteral("%1 needs a value").arg(option));
-            return false;
-        }
+    if (valued != nullptr && arguments.Has(*valued) && arguments.Value(*valued).isEmpty()) {
+        code = UsageError(io, QStringLiteral("%1 needs a value").arg(valued->Spelling()));
+        return false;
+    }
     return true;
 }
 
-} // namespace
-
-int RunShow(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunShow(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!ParseWords(io, words, 1, {kJson, kReveal}, {}, arguments, code))
+    if (!CheckWords(io, arguments, 1, code)) {
         return code;
+    }
     ConfigRecord record;
-    if (!LoadInput(io, arguments.positional()[0], record, code))
+    if (!LoadInput(io, arguments.positional()[0], record, code)) {
         return code;
-    const bool reveal = arguments.Has(kReveal);
-    if (arguments.Has(kJson)) {
+    }
+    const bool reveal = arguments.Has(kRevealSecretsOption);
+    if (arguments.Has(kJsonOption)) {
         io.out << TerminalJson(
             QJsonDocument(ConfigurationJson(record, reveal)).toJson(QJsonDocument::Indented));
         return kExitSuccess;
     }
-    for (const PropertyView& view : PropertyViews())
+    for (const PropertyView& view : PropertyViews()) {
         io.out << TagText(view.tag) << "  " << QString::fromLatin1(view.meaning) << ": "
                << DisplayValue(record, view, reveal) << "\n";
+    }
     return kExitSuccess;
 }
 
-int RunExport(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunExport(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!ParseWords(io, words, 1, {}, {}, arguments, code))
+    if (!CheckWords(io, arguments, 1, code)) {
         return code;
+    }
     ConfigRecord record;
-    if (!LoadInput(io, arguments.positional()[0], record, code))
+    if (!LoadInput(io, arguments.positional()[0], record, code)) {
         return code;
+    }
     io.out << TerminalJson(QJsonDocument(ConfigurationJson(record, true)).toJson(QJsonDocument::Indented));
     return kExitSuccess;
 }
 
-int RunImport(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunImport(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!ParseWords(io, words, 1, {}, {kOutput}, arguments, code))
+    if (!CheckWords(io, arguments, 1, code, &kOutputOption)) {
         return code;
-    if (!arguments.Has(kOutput))
+    }
+    if (!arguments.Has(kOutputOption)) {
         return UsageError(io, QStringLiteral("import needs -o FILE.cfg"));
+    }
     const QString& path = arguments.positional()[0];
     QByteArray text;
-    if (QString reason; !ReadInputFile(io, path, kMaxConfigurationFileSize, text, reason))
+    if (QString reason; !ReadInputFile(io, path, kMaxConfigurationFileSize, text, reason)) {
         return Fail(io, kExitReadFailed, QStringLiteral("%1: %2").arg(path, reason));
+    }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject())
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
         return Fail(io, kExitInvalidInput,
                     QStringLiteral("%1: not a JSON object (%2)")
                         .arg(path, parseError.error != QJsonParseError::NoError
                                        ? parseError.errorString()
                                        : QStringLiteral("wrong type")));
+    }
     ConfigRecord record;
     const QJsonObject json = document.object();
     for (auto it = json.begin(); it != json.end(); ++it) {
         PropertyTag tag = 0;
-        if (!ParseTagText(it.key(), tag))
+        if (!ParseTagText(it.key(), tag)) {
             return Fail(io, kExitInvalidInput,
                         QStringLiteral("%1: %2 is not a property").arg(path, it.key()));
+        }
         const PropertyView& view = *FindPropertyView(tag);
-        if (view.secret && it.value() == QJsonValue(QString::fromLatin1(kHiddenValue)))
+        if (view.secret && it.value() == QJsonValue(QString::fromLatin1(kHiddenValue))) {
             return Fail(
                 io, kExitInvalidInput,
                 QStringLiteral("%1: %2 holds a hidden value; take the JSON from export, which keeps secrets")
                     .arg(path, it.key()));
+        }
         QString error;
-        if (!ApplyJsonValue(record, view, it.value(), error))
+        if (!ApplyJsonValue(record, view, it.value(), error)) {
             return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2").arg(path, error));
+        }
     }
     WarnAboutLongStationPassword(io, record);
-    return SaveOutput(io, arguments.Value(kOutput), record);
+    return SaveOutput(io, arguments.Value(kOutputOption), record);
 }
 
-int RunDiff(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunDiff(const CommandLine& arguments, CliIo& io) {
     int code = 0;
-    if (!ParseWords(io, words, 2, {kReveal}, {}, arguments, code))
+    if (!CheckWords(io, arguments, 2, code)) {
         return code;
+    }
     ConfigRecord records[2];
-    for (int i = 0; i < 2; ++i)
-        if (!LoadInput(io, arguments.positional()[i], records[i], code))
+    for (int i = 0; i < 2; ++i) {
+        if (!LoadInput(io, arguments.positional()[i], records[i], code)) {
             return code;
+        }
+    }
     const auto differing = DifferingProperties(records[0], records[1]);
-    PrintPropertyDiff(io.out, records[0], records[1], differing, arguments.Has(kReveal));
+    PrintPropertyDiff(io.out, records[0], records[1], differing, arguments.Has(kRevealSecretsOption));
     return differing.empty() ? kExitSuccess : kExitDifferent;
 }
+
+} // namespace
+
+const Command kShowCommand{
+    "show",
+    {"FILE.cfg [--json] [--reveal-secrets]"},
+    "list every property of a configuration file with its tag, meaning and value",
+    {"Lists every property of a configuration file with its tag, meaning and value; passwords, secrets and "
+     "the network key are hidden unless revealed."},
+    {&kJsonOption, &kRevealSecretsOption},
+    {},
+    RunShow};
+
+const Command kExportCommand{
+    "export",
+    {"FILE.cfg"},
+    "print a configuration file as JSON",
+    {"Prints the configuration as JSON on standard output, in a stable order and with its secrets, so that "
+     "importing it gives the same file back."},
+    {},
+    {},
+    RunExport};
+
+const Command kImportCommand{
+    "import",
+    {"FILE.json -o FILE.cfg"},
+    "make a configuration file from JSON",
+    {"Makes a configuration file from a JSON object; properties the JSON leaves out keep their defaults, so "
+     "{} gives the default configuration. A value not valid for its property is refused, and nothing is "
+     "written."},
+    {&kOutputOption},
+    {},
+    RunImport};
+
+const Command kDiffCommand{
+    "diff",
+    {"A.cfg B.cfg [--reveal-secrets]"},
+    "list the properties that differ between two configuration files",
+    {"Lists the properties whose values differ between two configuration files (exit 1 when some do, 0 when "
+     "none does); secrets stay hidden unless revealed."},
+    {&kRevealSecretsOption},
+    {},
+    RunDiff};
 
 } // namespace corvane::cli

@@ -4,24 +4,20 @@
 #include "cli/commands.h"
 #include "cli/config_io.h"
 #include "cli/exit_codes.h"
+#include "cli/fleet_report.h"
 #include "cli/fleet_runner.h"
+#include "cli/fleet_schedule.h"
+#include "cli/fleet_station.h"
 #include "cli/station_scan.h"
 #include "cli/station_session.h"
 #include "cli/terminal_progress.h"
-#include "cli/terminal_text.h"
-#include "config/hex_text.h"
 #include "files/file_name.h"
-#include "files/station_text.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/station_exchanges.h"
 #include "protocol/station_operations.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <mutex>
@@ -32,42 +28,24 @@ namespace corvane::cli {
 
 namespace {
 
-const QString kAll = QStringLiteral("--all");
-const QString kJson = QStringLiteral("--json");
-const QString kKeepGoing = QStringLiteral("--keep-going");
 // A station answers discovery within milliseconds; this leaves room for a few lost datagrams.
 constexpr std::chrono::seconds kIdentifyTime{3};
 
-// One station of a fleet command and what became of it.
-struct FleetStation {
-    StationTarget target;
-    ConfigRecord answer;     // its discovery answer (name, WAN MAC address) once it is known
-    bool identified = false; // found by the scan, or asked since
-    bool begun = false;
-    Outcome outcome;
-    QString result; // what a success did
-};
-
 // The command line of a fleet command: HOST... and the last positional word (DIR or IMAGE), or --all.
 struct FleetCommand {
-    Arguments arguments;
+    const CommandLine& arguments;
     StationTarget model; // password, times
     QStringList hosts;
     QString last;
 };
 
-bool ParseFleetCommand(const QStringList& words, const QString& lastName, const QSet<QString>& flags,
-                       CliIo& io, FleetCommand& command, int& code) {
-    QString error;
-    if (!command.arguments.Parse(words, flags + QSet<QString>{kAll, kJson},
-                                 {kPasswordFileOption, kTimeoutOption, kTargetOption}, error,
-                                 {kWaitOption}) ||
-        !ParseStationTimes(command.arguments, command.model, error)) {
+bool ParseFleetCommand(const QString& lastName, CliIo& io, FleetCommand& command, int& code) {
+    if (QString error; !ParseStationTimes(command.arguments, command.model, error)) {
         code = UsageError(io, error);
         return false;
     }
     QStringList positional = command.arguments.positional();
-    const bool all = command.arguments.Has(kAll);
+    const bool all = command.arguments.Has(kAllOption);
     if (positional.isEmpty() || (all && positional.size() != 1) || (!all && positional.size() < 2)) {
         code = UsageError(io, QStringLiteral("expected HOST... %1, or --all %1").arg(lastName));
         return false;
@@ -84,7 +62,7 @@ bool ParseFleetCommand(const QStringList& words, const QString& lastName, const 
 // The stations a fleet command is for: those that answer a scan (--all), or the hosts named. False with the
 // exit status in `code` when there is none to work on.
 bool GatherStations(CliIo& io, const FleetCommand& command, std::vector<FleetStation>& stations, int& code) {
-    if (!command.arguments.Has(kAll)) {
+    if (!command.arguments.Has(kAllOption)) {
         for (const QString& host : command.hosts) {
             FleetStation& station = stations.emplace_back();
             station.target = command.model;
@@ -134,104 +112,12 @@ bool GatherStations(CliIo& io, const FleetCommand& command, std::vector<FleetSta
     return true;
 }
 
-QString StationName(const FleetStation& station) {
-    return station.identified ? FromStationText(station.answer.syNm) : QString();
-}
-
-// Runs `job` for every station, a few at a time (with `leadAlone`, the first one alone before the others);
-// a job that returns false stops the fleet. One line per station on standard output as it ends (unless
-// --json), progress on a terminal meanwhile, and at the end a summary (or the whole JSON document). The exit
-// status says whether every station succeeded.
+// Runs `job` for every station, then tells how the fleet did; the exit status.
 int RunForFleet(CliIo& io, const FleetCommand& command, std::vector<FleetStation>& stations,
                 const std::function<bool(FleetStation&)>& job, const QString& succeeded, bool leadAlone) {
-    const bool json = command.arguments.Has(kJson);
-    TerminalProgress progress(io.err, io.errIsTerminal);
-    std::size_t ended = 0;
-    const auto finished = [&](std::size_t index) {
-        const FleetStation& station = stations[index];
-        ++ended;
-        progress.Clear();
-        if (!json) {
-            QString line = station.outcome.ok()
-                               ? QStringLiteral("%1: %2").arg(station.target.host, station.result)
-                               : station.outcome.message;
-            io.out << TerminalText(line.replace(QLatin1Char('\n'), QLatin1Char(' '))) << "\n";
-            io.out.flush();
-        }
-        progress.Show(TerminalProgress::Count(ended, stations.size()));
-    };
-    // Stations whose name could not be resolved have failed before anything begins.
-    std::vector<std::size_t> runnable;
-    for (std::size_t i = 0; i < stations.size(); ++i)
-        if (stations[i].outcome.ok()) {
-            runnable.push_back(i);
-        } else {
-            stations[i].begun = true;
-            finished(i);
-        }
-    std::atomic<bool> stopped{false};
-    const auto runStations = [&](std::size_t from, std::size_t to) {
-        RunFleet(
-            to - from, kFleetParallelism,
-            [&](std::size_t n) {
-                FleetStation& station = stations[runnable[from + n]];
-                station.begun = true;
-                if (!job(station) || station.outcome.exit == kExitInterrupted)
-                    stopped.store(true);
-                return !stopped.load();
-            },
-            [&](std::size_t n) { finished(runnable[from + n]); },
-            [&] { progress.Show(TerminalProgress::Count(ended, stations.size())); });
-    };
-    RunInterruptible(io, [&] {
-        const std::size_t lead = leadAlone ? std::min<std::size_t>(1, runnable.size()) : 0;
-        runStations(0, lead);
-        if (!stopped.load())
-            runStations(lead, runnable.size());
-        return 0;
-    });
-    progress.Clear();
-
-    std::size_t good = 0, failed = 0, notBegun = 0;
-    QJsonArray list;
-    for (const FleetStation& station : stations) {
-        const bool ok = station.begun && station.outcome.ok();
-        good += ok;
-        failed += station.begun && !ok;
-        notBegun += !station.begun;
-        QJsonObject entry{
-            {QStringLiteral("address"), station.target.host},
-            {QStringLiteral("begun"), station.begun},
-            {QStringLiteral("ok"), ok},
-            {QStringLiteral("exit"), station.begun ? station.outcome.exit : int(kExitSomeFailed)}};
-        if (station.identified) {
-            entry.insert(QStringLiteral("name"), StationName(station));
-            entry.insert(QStringLiteral("wanMac"),
-                         QString::fromStdString(FormatMacAddress(station.answer.wanMac)));
-        }
-        entry.insert(QStringLiteral("result"), ok ? station.result : station.outcome.message);
-        list.append(entry);
-    }
-    const QString summary = QStringLiteral("%1 of %2 base station(s) %3, %4 failed%5")
-                                .arg(good)
-                                .arg(stations.size())
-                                .arg(succeeded)
-                                .arg(failed)
-                                .arg(notBegun ? QStringLiteral(", %1 not begun").arg(notBegun) : QString());
-    if (json)
-        io.out << TerminalJson(QJsonDocument(QJsonObject{{QStringLiteral("stations"), list},
-                                                         {QStringLiteral("succeeded"), qint64(good)},
-                                                         {QStringLiteral("failed"), qint64(failed)},
-                                                         {QStringLiteral("notBegun"), qint64(notBegun)}})
-                                   .toJson(QJsonDocument::Indented));
-    else
-        io.out << summary << "\n";
-    const bool interrupted = std::any_of(stations.begin(), stations.end(), [](const FleetStation& station) {
-        return station.outcome.exit == kExitInterrupted;
-    });
-    return interrupted               ? int(kExitInterrupted)
-           : good == stations.size() ? int(kExitSuccess)
-                                     : int(kExitSomeFailed);
+    FleetReport report(io, command.arguments.Has(kJsonOption), stations.size());
+    ScheduleFleet(io, stations, job, leadAlone, report);
+    return report.Finish(stations, succeeded);
 }
 
 // Backup file names claimed so far: two stations never share one.
@@ -240,8 +126,9 @@ public:
     QString Claim(const QString& name) {
         const std::lock_guard lock(mutex_);
         QString claimed = name;
-        for (int n = 2; !names_.insert(claimed).second; ++n)
+        for (int n = 2; !names_.insert(claimed).second; ++n) {
             claimed = QStringLiteral("%1-%2.cfg").arg(name.chopped(4)).arg(n);
+        }
         return claimed;
     }
 
@@ -255,8 +142,9 @@ bool PrepareDirectory(const QString& path, QString& reason) {
     const QByteArray name = FileNameBytes(path);
     struct stat existing {};
     if (::stat(name.constData(), &existing) == 0) {
-        if (S_ISDIR(existing.st_mode))
+        if (S_ISDIR(existing.st_mode)) {
             return true;
+        }
         reason = QStringLiteral("not a directory");
         return false;
     }
@@ -267,22 +155,25 @@ bool PrepareDirectory(const QString& path, QString& reason) {
     return true;
 }
 
-} // namespace
-
-int RunBackup(const QStringList& words, CliIo& io) {
-    FleetCommand command;
+int RunBackup(const CommandLine& arguments, CliIo& io) {
+    FleetCommand command{arguments, {}, {}, {}};
     int code = 0;
-    if (!ParseFleetCommand(words, QStringLiteral("DIR"), {}, io, command, code))
+    if (!ParseFleetCommand(QStringLiteral("DIR"), io, command, code)) {
         return code;
-    if (command.arguments.Has(kWaitOption))
+    }
+    if (command.arguments.Has(kWaitOption)) {
         return UsageError(io, QStringLiteral("--wait goes with write, restart and upload"));
-    if (!AskPassword(io, command.arguments, command.model.station.password, code))
+    }
+    if (!AskPassword(io, command.arguments, command.model.station.password, code)) {
         return code;
+    }
     std::vector<FleetStation> stations;
-    if (!GatherStations(io, command, stations, code))
+    if (!GatherStations(io, command, stations, code)) {
         return code;
-    if (QString reason; !PrepareDirectory(command.last, reason))
+    }
+    if (QString reason; !PrepareDirectory(command.last, reason)) {
         return Fail(io, kExitWriteFailed, QStringLiteral("%1: %2").arg(command.last, reason));
+    }
 
     ClaimedNames names;
     return RunForFleet(
@@ -293,47 +184,67 @@ int RunBackup(const QStringList& words, CliIo& io) {
                 const auto limit = std::min<std::chrono::milliseconds>(kIdentifyTime, station.target.timeout);
                 station.outcome = IdentifyStation(station.target, io.interruptFd, limit, station.answer);
                 station.identified = station.outcome.ok();
-                if (!station.identified)
+                if (!station.identified) {
                     return true;
+                }
             }
             ConfigRecord record;
             station.outcome = ReadConfigurationOf(station.target, io.interruptFd, record);
-            if (!station.outcome.ok())
+            if (!station.outcome.ok()) {
                 return true;
+            }
             const QString path = QDir(command.last).filePath(names.Claim(BackupFileName(station.answer)));
-            if (QString reason; !SaveConfiguration(path, record, reason, true))
+            if (QString reason; !SaveConfiguration(path, record, reason, true)) {
                 station.outcome = {kExitWriteFailed,
                                    QStringLiteral("%1: %2: %3").arg(station.target.host, path, reason)};
-            else
+            } else {
                 station.result = QStringLiteral("saved %1").arg(path);
+            }
             return true;
         },
         QStringLiteral("saved"), false);
 }
 
-bool UploadIsForAFleet(const QStringList& words) {
-    Arguments probe;
-    QString error;
-    return probe.Parse(words, {kAll, kJson, kKeepGoing}, {kPasswordFileOption, kTimeoutOption, kTargetOption},
-                       error, {kWaitOption}) &&
-           (probe.Has(kAll) || probe.positional().size() > 2);
+} // namespace
+
+const CommandOption kKeepGoingOption{"keep-going", nullptr,
+                                     "with several stations and --wait: go on after a station that did not "
+                                     "come back"};
+
+const Command kBackupCommand{
+    "backup",
+    {"HOST[:PORT]... DIR [OPTIONS]", "--all [--target ADDR[:PORT]] DIR [OPTIONS]"},
+    "save the configuration of several stations into a directory",
+    {"Saves each station's configuration as DIR/NAME-WANMAC.cfg (owner-only; the name made safe for any file "
+     "system); --all scans first and saves every station that answers.",
+     kHostHelp, kFleetHelp},
+    {&kAllOption, &kTargetOption, &kJsonOption, &kPasswordFileOption, &kTimeoutOption},
+    {&kWaitOption},
+    RunBackup};
+
+bool UploadIsForAFleet(const CommandLine& line) {
+    return line.Has(kAllOption) || line.positional().size() > 2;
 }
 
-int RunFleetUpload(const QStringList& words, CliIo& io) {
-    FleetCommand command;
+int RunFleetUpload(const CommandLine& arguments, CliIo& io) {
+    FleetCommand command{arguments, {}, {}, {}};
     int code = 0;
-    if (!ParseFleetCommand(words, QStringLiteral("IMAGE"), {kKeepGoing}, io, command, code))
+    if (!ParseFleetCommand(QStringLiteral("IMAGE"), io, command, code)) {
         return code;
+    }
     QByteArray image;
-    if (!ReadSoftwareImage(io, command.last, image, code))
+    if (!ReadSoftwareImage(io, command.last, image, code)) {
         return code;
-    if (!AskPassword(io, command.arguments, command.model.station.password, code))
+    }
+    if (!AskPassword(io, command.arguments, command.model.station.password, code)) {
         return code;
+    }
     std::vector<FleetStation> stations;
-    if (!GatherStations(io, command, stations, code))
+    if (!GatherStations(io, command, stations, code)) {
         return code;
+    }
 
-    const bool keepGoing = command.arguments.Has(kKeepGoing);
+    const bool keepGoing = command.arguments.Has(kKeepGoingOption);
     // With --wait, the first station shows that the software lets a station come back before the others
     // risk it.
     const bool leadAlone = command.model.restartWait.count() != 0 && !keepGoing;
@@ -346,11 +257,13 @@ int RunFleetUpload(const QStringList& words, CliIo& io) {
                     station.target.station, cell, std::uint32_t(image.size()),
                     reinterpret_cast<const std::uint8_t*>(image.constData()), kUploadRestart);
             });
-            if (!station.outcome.ok())
+            if (!station.outcome.ok()) {
                 return true;
+            }
             station.result = QStringLiteral("updated");
-            if (station.target.restartWait.count() == 0)
+            if (station.target.restartWait.count() == 0) {
                 return true;
+            }
             station.outcome = AwaitRestart(station.target, io.interruptFd, asked);
             station.result = QStringLiteral("updated and back");
             // Software that keeps a station from coming back would do the same to the next one.

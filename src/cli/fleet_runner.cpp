@@ -27,16 +27,19 @@ std::size_t RunFleet(std::size_t count, std::size_t parallel, const std::functio
     const std::size_t workers = std::min(count, std::max<std::size_t>(parallel, 1));
     std::vector<std::thread> threads;
     working = workers;
-    for (std::size_t w = 0; w < workers; ++w)
+    for (std::size_t w = 0; w < workers; ++w) {
         threads.emplace_back([&] {
             for (;;) {
-                if (stopped.load())
+                if (stopped.load()) {
                     break;
+                }
                 const std::size_t index = next.fetch_add(1);
-                if (index >= count)
+                if (index >= count) {
                     break;
-                if (!job(index))
+                }
+                if (!job(index)) {
                     stopped.store(true);
+                }
                 const std::lock_guard lock(mutex);
                 ended.push_back(index);
                 changed.notify_one();
@@ -45,6 +48,7 @@ std::size_t RunFleet(std::size_t count, std::size_t parallel, const std::functio
             --working;
             changed.notify_one();
         });
+    }
 
     std::unique_lock lock(mutex);
     for (;;) {
@@ -56,15 +60,17 @@ std::size_t RunFleet(std::size_t count, std::size_t parallel, const std::functio
             finished(index);
             lock.lock();
         }
-        if (working == 0)
+        if (working == 0) {
             break;
+        }
         lock.unlock();
         tick();
         lock.lock();
     }
     lock.unlock();
-    for (std::thread& thread : threads)
+    for (std::thread& thread : threads) {
         thread.join();
+    }
     return std::min(next.load(), count);
 }
 

@@ -1,5 +1,4 @@
 // key: the equivalent network password of a network password.
-#include "cli/arguments.h"
 #include "cli/cli_messages.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
@@ -13,32 +12,48 @@
 
 namespace corvane::cli {
 
-int RunKey(const QStringList& words, CliIo& io) {
-    Arguments arguments;
-    QString error;
-    const QString bits = QStringLiteral("--bits"), passwordFile = QStringLiteral("--password-file");
-    if (!arguments.Parse(words, {}, {bits, passwordFile}, error))
-        return UsageError(io, error);
-    if (!arguments.positional().isEmpty() || !arguments.Has(bits))
+namespace {
+
+const CommandOption kBitsOption{"bits", "40|128", "the length of the key in bits"};
+
+int RunKey(const CommandLine& arguments, CliIo& io) {
+    if (!arguments.positional().isEmpty() || !arguments.Has(kBitsOption)) {
         return UsageError(io, QStringLiteral("key needs --bits 40 or --bits 128"));
+    }
     std::uint32_t mode = 0;
-    if (arguments.Value(bits) == QLatin1String("40"))
+    if (arguments.Value(kBitsOption) == QLatin1String("40")) {
         mode = kWep40;
-    else if (arguments.Value(bits) == QLatin1String("128"))
+    } else if (arguments.Value(kBitsOption) == QLatin1String("128")) {
         mode = kWep128;
-    else
+    } else {
         return UsageError(io, QStringLiteral("--bits takes 40 or 128"));
+    }
+    QString error;
     const auto password =
-        ReadSecret(io, arguments.Value(passwordFile), QStringLiteral("Network password: "), error);
-    if (!password)
+        ReadSecret(io, arguments.Value(kPasswordFileOption), QStringLiteral("Network password: "), error);
+    if (!password) {
         return Fail(io, kExitInvalidInput, error);
+    }
     std::vector<std::uint8_t> key;
-    if (!ParseNetworkPassword(*password, mode, key))
+    if (!ParseNetworkPassword(*password, mode, key)) {
         return Fail(io, kExitInvalidInput, MessageText(kStrInvalidNetworkPassword));
+    }
     std::string text(key.size() * 2, '\0');
     HexEncode(key, text);
     io.out << QString::fromLatin1(text.data(), qsizetype(text.size())) << "\n";
     return kExitSuccess;
 }
+
+} // namespace
+
+const Command kKeyCommand{
+    "key",
+    {"--bits 40|128 [--password-file FILE]"},
+    "print the equivalent network password of a network password",
+    {"Reads a network password as the base-station commands read theirs and prints the equivalent network "
+     "password: the key in hexadecimal, for wireless clients without the Corvane software."},
+    {&kBitsOption, &kPasswordFileOption},
+    {},
+    RunKey};
 
 } // namespace corvane::cli

@@ -16,8 +16,9 @@ volatile std::sig_atomic_t waitingForStation = 0;
 
 // Ctrl-C while a base station is awaited aborts the wait: the operation ends with -5.
 bool InterruptWait() {
-    if (!waitingForStation)
+    if (!waitingForStation) {
         return false;
+    }
     const char byte = 0;
     [[maybe_unused]] const auto ignored = ::write(interruptPipe[1], &byte, 1);
     return true;

@@ -12,24 +12,26 @@ namespace {
 // The password in the first line of `read` (wiped afterwards): taken as given or refused, never cut.
 std::optional<std::string> PasswordFromLine(QByteArray& read, const QString& source, QString& error) {
     QByteArray line = read.left(read.indexOf('\n') < 0 ? read.size() : read.indexOf('\n'));
-    if (line.endsWith('\r'))
+    if (line.endsWith('\r')) {
         line.chop(1);
+    }
     std::optional<std::string> password;
     std::string secret;
     QString refused;
     // What a terminal or a file holds is text in the system's encoding; the station's is Windows-1252.
-    if (line.size() > kMaxPasswordLineSize)
+    if (line.size() > kMaxPasswordLineSize) {
         error = QStringLiteral("the password in %1 is longer than %2 bytes")
                     .arg(source)
                     .arg(kMaxPasswordLineSize);
-    else if (line.contains('\0'))
+    } else if (line.contains('\0')) {
         error = QStringLiteral("the password in %1 holds a NUL byte").arg(source);
-    else if (!ToStationText(QString::fromLocal8Bit(line), secret, &refused))
+    } else if (!ToStationText(QString::fromLocal8Bit(line), secret, &refused)) {
         error =
             QStringLiteral("the password cannot hold \"%1\": base stations hold only Windows-1252 characters")
                 .arg(refused);
-    else
+    } else {
         password = std::move(secret);
+    }
     WipeSecret(secret);
     WipeSecret(line.data(), std::size_t(line.size()));
     WipeSecret(read.data(), std::size_t(read.size()));

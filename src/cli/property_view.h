@@ -9,7 +9,8 @@
 
 namespace corvane::cli {
 
-// How the tool shows one transferable property to people and in JSON.
+// How the tool shows one transferable property to people and in JSON (each one a row of
+// property_presentation.h).
 enum class Presentation { Text, Number, Address, Key, PortMappings, AccessList };
 
 struct PropertyView {

@@ -1,5 +1,4 @@
 // discover, read, write, restart and upload: the tool's exchanges with base stations.
-#include "cli/arguments.h"
 #include "cli/cli_messages.h"
 #include "cli/commands.h"
 #include "cli/config_io.h"
@@ -28,23 +27,19 @@ namespace corvane::cli {
 
 namespace {
 
-const QString kOutput = QStringLiteral("-o");
-const QString kDryRun = QStringLiteral("--dry-run");
-const QString kBackup = QStringLiteral("--backup");
-const QString kReveal = QStringLiteral("--reveal-secrets");
-const QString kJson = QStringLiteral("--json");
+const CommandOption kDryRunOption{
+    "dry-run", nullptr,
+    "only read the station and list the properties the write would change (secrets hidden "
+    "unless --reveal-secrets, --json for JSON): exit 1 when something would change, 0 when "
+    "nothing would; nothing is sent"};
+const CommandOption kBackupOption{"backup", "FILE.cfg",
+                                  "first save the station's configuration there (owner-only); nothing is "
+                                  "written when it cannot be saved"};
 
-// Parses "HOST[:PORT] [FILE]" with the options every station command takes, resolves the host and asks for
-// the password. False with the exit status in `code`.
-bool PrepareStation(const QStringList& words, int files, const QSet<QString>& flags,
-                    const QSet<QString>& valued, CliIo& io, Arguments& arguments, StationTarget& target,
-                    int& code) {
-    QString error;
-    QSet<QString> options = valued;
-    options.insert(kPasswordFileOption);
-    options.insert(kTimeoutOption);
-    if (!arguments.Parse(words, flags, options, error, {kWaitOption}) ||
-        !ParseStationTimes(arguments, target, error)) {
+// The times and "HOST[:PORT] [FILE]" of a station command; resolves the host. False with the exit status in
+// `code`.
+bool PrepareStation(const CommandLine& arguments, int files, CliIo& io, StationTarget& target, int& code) {
+    if (QString error; !ParseStationTimes(arguments, target, error)) {
         code = UsageError(io, error);
         return false;
     }
@@ -66,34 +61,38 @@ int RunRestarting(CliIo& io, const StationTarget& target, const std::function<in
                   const std::function<int()>& whenBack = {}) {
     return RunInterruptible(io, [&]() -> int {
         const auto asked = std::chrono::steady_clock::now();
-        if (const Outcome done = AttemptOperation(target, io.interruptFd, operation); !done.ok())
+        if (const Outcome done = AttemptOperation(target, io.interruptFd, operation); !done.ok()) {
             return Report(io, done);
-        if (target.restartWait.count() == 0)
+        }
+        if (target.restartWait.count() == 0) {
             return kExitSuccess;
+        }
         TerminalProgress progress(io.err, io.errIsTerminal);
         const Outcome back = AwaitRestart(target, io.interruptFd, asked, [&] {
             progress.Show(QStringLiteral("Waiting for %1 to come back").arg(target.host));
         });
         progress.Clear();
-        if (!back.ok())
+        if (!back.ok()) {
             return Report(io, back);
+        }
         return whenBack ? whenBack() : int(kExitSuccess);
     });
 }
 
 // write --dry-run: what the write would change, as diff shows it; nothing is sent.
-int ShowPlannedChanges(CliIo& io, const Arguments& arguments, const StationTarget& target,
+int ShowPlannedChanges(CliIo& io, const CommandLine& arguments, const StationTarget& target,
                        const ConfigRecord& current, const ConfigRecord& planned) {
     const auto differing = DifferingProperties(current, planned);
-    const bool reveal = arguments.Has(kReveal);
-    if (arguments.Has(kJson))
+    const bool reveal = arguments.Has(kRevealSecretsOption);
+    if (arguments.Has(kJsonOption)) {
         io.out << TerminalJson(
             QJsonDocument(QJsonObject{{QStringLiteral("host"), target.host},
                                       {QStringLiteral("changes"),
                                        PropertyDiffJson(current, planned, differing, reveal)}})
                 .toJson(QJsonDocument::Indented));
-    else
+    } else {
         PrintPropertyDiff(io.out, current, planned, differing, reveal);
+    }
     return differing.empty() ? kExitSuccess : kExitDifferent;
 }
 
@@ -103,24 +102,24 @@ QString MacText(const MacAddress& mac) {
 
 } // namespace
 
-int RunDiscover(const QStringList& words, CliIo& io) {
-    Arguments arguments;
-    QString error;
-    const QString json = QStringLiteral("--json");
-    if (!arguments.Parse(words, {json}, {kTargetOption}, error))
-        return UsageError(io, error);
-    if (!arguments.positional().isEmpty())
-        return UsageError(io, QStringLiteral("discover takes no file or host"));
-    ScanTarget target;
-    if (!ParseScanTarget(arguments, target, error))
-        return UsageError(io, error);
-    std::vector<std::unique_ptr<ConfigRecord>> stations;
-    if (const int status = ScanStations(target, stations); status != 0)
-        return Fail(io, kExitStationFailed, StationFailureText(status));
+namespace {
 
-    if (arguments.Has(json)) {
+int RunDiscover(const CommandLine& arguments, CliIo& io) {
+    if (!arguments.positional().isEmpty()) {
+        return UsageError(io, QStringLiteral("discover takes no file or host"));
+    }
+    ScanTarget target;
+    if (QString error; !ParseScanTarget(arguments, target, error)) {
+        return UsageError(io, error);
+    }
+    std::vector<std::unique_ptr<ConfigRecord>> stations;
+    if (const int status = ScanStations(target, stations); status != 0) {
+        return Fail(io, kExitStationFailed, StationFailureText(status));
+    }
+
+    if (arguments.Has(kJsonOption)) {
         QJsonArray list;
-        for (const auto& station : stations)
+        for (const auto& station : stations) {
             list.append(QJsonObject{
                 {QStringLiteral("name"), FromStationText(station->syNm)},
                 {QStringLiteral("description"), FromStationText(station->syDs)},
@@ -133,6 +132,7 @@ int RunDiscover(const QStringList& words, CliIo& io) {
                 {QStringLiteral("reset"), (station->stationFlags & kStationFlagReset) != 0},
                 {QStringLiteral("restarted"), QString::fromStdString(RestartTimeText(*station))},
             });
+        }
         io.out << TerminalJson(QJsonDocument(list).toJson(QJsonDocument::Indented));
         return kExitSuccess;
     }
@@ -144,7 +144,7 @@ int RunDiscover(const QStringList& words, CliIo& io) {
                   .arg(QStringLiteral("WAN MAC"), -17)
                   .arg(QStringLiteral("Flags"), -6)
                   .arg(QStringLiteral("Restarted"));
-    for (const auto& station : stations)
+    for (const auto& station : stations) {
         io.out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7%8\n")
                       .arg(TerminalText(FromStationText(station->syNm)), -31)
                       .arg(QString::fromStdString(FormatDottedQuad(station->stationAddress)), -15)
@@ -156,64 +156,79 @@ int RunDiscover(const QStringList& words, CliIo& io) {
                       .arg((station->stationFlags & kStationFlagReset)
                                ? QStringLiteral("  (reset, not configured)")
                                : QString());
+    }
     io.out << stations.size() << " base station(s) found\n";
     return kExitSuccess;
 }
 
-int RunRead(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunRead(const CommandLine& arguments, CliIo& io) {
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(words, 0, {}, {kOutput}, io, arguments, target, code))
+    if (!PrepareStation(arguments, 0, io, target, code)) {
         return code;
-    if (!arguments.Has(kOutput) || arguments.Value(kOutput).isEmpty())
+    }
+    if (!arguments.Has(kOutputOption) || arguments.Value(kOutputOption).isEmpty()) {
         return UsageError(io, QStringLiteral("read needs -o FILE.cfg"));
-    if (arguments.Has(kWaitOption))
+    }
+    if (arguments.Has(kWaitOption)) {
         return UsageError(io, QStringLiteral("--wait goes with write, restart and upload"));
-    if (!AskPassword(io, arguments, target.station.password, code))
+    }
+    if (!AskPassword(io, arguments, target.station.password, code)) {
         return code;
+    }
     ConfigRecord record;
     if (const int exit = RunInterruptible(
             io, [&] { return Report(io, ReadConfigurationOf(target, io.interruptFd, record)); });
-        exit != kExitSuccess)
+        exit != kExitSuccess) {
         return exit;
-    return SaveOutput(io, arguments.Value(kOutput), record);
+    }
+    return SaveOutput(io, arguments.Value(kOutputOption), record);
 }
 
-int RunWrite(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunWrite(const CommandLine& arguments, CliIo& io) {
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(words, 1, {kDryRun, kReveal, kJson}, {kBackup}, io, arguments, target, code))
+    if (!PrepareStation(arguments, 1, io, target, code)) {
         return code;
-    const bool dryRun = arguments.Has(kDryRun);
-    if (!dryRun && arguments.Has(kJson))
+    }
+    const bool dryRun = arguments.Has(kDryRunOption);
+    if (!dryRun && arguments.Has(kJsonOption)) {
         return UsageError(io, QStringLiteral("--json goes with --dry-run"));
-    if (!dryRun && arguments.Has(kReveal) && !arguments.Has(kWaitOption))
+    }
+    if (!dryRun && arguments.Has(kRevealSecretsOption) && !arguments.Has(kWaitOption)) {
         return UsageError(io, QStringLiteral("--reveal-secrets goes with --dry-run or --wait"));
-    if (dryRun && arguments.Has(kWaitOption))
+    }
+    if (dryRun && arguments.Has(kWaitOption)) {
         return UsageError(io, QStringLiteral("a dry run writes nothing to wait for"));
-    if (arguments.Has(kBackup) && arguments.Value(kBackup).isEmpty())
+    }
+    if (arguments.Has(kBackupOption) && arguments.Value(kBackupOption).isEmpty()) {
         return UsageError(io, QStringLiteral("--backup needs a file name"));
+    }
     ConfigRecord record;
-    if (!LoadInput(io, arguments.positional()[1], record, code))
+    if (!LoadInput(io, arguments.positional()[1], record, code)) {
         return code;
+    }
     WarnAboutLongStationPassword(io, record);
-    if (!AskPassword(io, arguments, target.station.password, code))
+    if (!AskPassword(io, arguments, target.station.password, code)) {
         return code;
-    if (dryRun || arguments.Has(kBackup)) {
+    }
+    if (dryRun || arguments.Has(kBackupOption)) {
         ConfigRecord current;
         if (const int exit = RunInterruptible(
                 io, [&] { return Report(io, ReadConfigurationOf(target, io.interruptFd, current)); });
-            exit != kExitSuccess)
+            exit != kExitSuccess) {
             return exit;
+        }
         // No copy, no change: a backup that cannot be kept stops the write.
-        if (arguments.Has(kBackup))
-            if (const int exit = SaveOutput(io, arguments.Value(kBackup), current, true);
-                exit != kExitSuccess)
+        if (arguments.Has(kBackupOption)) {
+            if (const int exit = SaveOutput(io, arguments.Value(kBackupOption), current, true);
+                exit != kExitSuccess) {
                 return Fail(io, exit, QStringLiteral("%1: nothing was written").arg(target.host));
-        if (dryRun)
+            }
+        }
+        if (dryRun) {
             return ShowPlannedChanges(io, arguments, target, current, record);
+        }
     }
     const auto write = [&](SocketCell* cell) {
         return WriteStationConfiguration(target.station, record, cell);
@@ -221,43 +236,106 @@ int RunWrite(const QStringList& words, CliIo& io) {
     return RunRestarting(io, target, write, [&] {
         ConfigRecord readBack;
         const Outcome checked = CheckWritten(target, io.interruptFd, record, readBack);
-        if (checked.exit == kExitMismatch)
+        if (checked.exit == kExitMismatch) {
             PrintPropertyDiff(io.out, record, readBack, DifferingProperties(record, readBack),
-                              arguments.Has(kReveal));
+                              arguments.Has(kRevealSecretsOption));
+        }
         return Report(io, checked);
     });
 }
 
-int RunRestart(const QStringList& words, CliIo& io) {
-    Arguments arguments;
+int RunRestart(const CommandLine& arguments, CliIo& io) {
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(words, 0, {}, {}, io, arguments, target, code) ||
-        !AskPassword(io, arguments, target.station.password, code))
+    if (!PrepareStation(arguments, 0, io, target, code) ||
+        !AskPassword(io, arguments, target.station.password, code)) {
         return code;
+    }
     return RunRestarting(io, target,
                          [&](SocketCell* cell) { return RestartStationOperation(target.station, cell); });
 }
 
-int RunUpload(const QStringList& words, CliIo& io) {
-    if (UploadIsForAFleet(words))
-        return RunFleetUpload(words, io);
-    Arguments arguments;
+int RunUpload(const CommandLine& arguments, CliIo& io) {
+    if (UploadIsForAFleet(arguments)) {
+        return RunFleetUpload(arguments, io);
+    }
+    // For one station, the options that only several stations take are unknown.
+    if (const CommandOption* fleetOnly =
+            arguments.FirstOptionOutside({&kWaitOption, &kPasswordFileOption, &kTimeoutOption})) {
+        return UsageError(io, QStringLiteral("unknown option %1").arg(fleetOnly->Spelling()));
+    }
     StationTarget target;
     int code = 0;
-    if (!PrepareStation(words, 1, {}, {}, io, arguments, target, code))
+    if (!PrepareStation(arguments, 1, io, target, code)) {
         return code;
+    }
     QByteArray image;
-    if (!ReadSoftwareImage(io, arguments.positional()[1], image, code))
+    if (!ReadSoftwareImage(io, arguments.positional()[1], image, code)) {
         return code;
+    }
     const auto imageSize = std::uint32_t(image.size());
-    if (!AskPassword(io, arguments, target.station.password, code))
+    if (!AskPassword(io, arguments, target.station.password, code)) {
         return code;
+    }
     return RunRestarting(io, target, [&](SocketCell* cell) {
         return UploadStationSoftwareOperation(target.station, cell, imageSize,
                                               reinterpret_cast<const std::uint8_t*>(image.constData()),
                                               kUploadRestart);
     });
 }
+
+} // namespace
+
+const Command kDiscoverCommand{"discover",
+                               {"[--json] [--target ADDR[:PORT]]"},
+                               "list the base stations that answer one scan",
+                               {"One scan: the name, address, MAC addresses, flags and restart time of every "
+                                "base station that answers."},
+                               {&kJsonOption, &kTargetOption},
+                               {},
+                               RunDiscover};
+
+const Command kReadCommand{"read",
+                           {"HOST[:PORT] -o FILE.cfg [OPTIONS]"},
+                           "read a station's configuration into a file",
+                           {"Reads a station's configuration into a file.", kHostHelp},
+                           {&kOutputOption, &kPasswordFileOption, &kTimeoutOption},
+                           {&kWaitOption},
+                           RunRead};
+
+const Command kWriteCommand{
+    "write",
+    {"HOST[:PORT] FILE.cfg [OPTIONS]"},
+    "write a configuration file to a station (it then restarts)",
+    {"Writes a configuration file to a station, which then restarts. With --wait it then reads the station "
+     "back and compares what it sent: exit 9 when the station holds other settings than written (the "
+     "properties are listed).",
+     kHostHelp},
+    {&kDryRunOption, &kJsonOption, &kRevealSecretsOption, &kBackupOption, &kWaitOption, &kPasswordFileOption,
+     &kTimeoutOption},
+    {},
+    RunWrite};
+
+const Command kRestartCommand{"restart",
+                              {"HOST[:PORT] [OPTIONS]"},
+                              "restart a station",
+                              {"Restarts a station.", kHostHelp},
+                              {&kWaitOption, &kPasswordFileOption, &kTimeoutOption},
+                              {},
+                              RunRestart};
+
+const Command kUploadCommand{
+    "upload",
+    {"HOST[:PORT] IMAGE.bin [OPTIONS]", "HOST[:PORT]... IMAGE.bin [OPTIONS]",
+     "--all [--target ADDR[:PORT]] IMAGE.bin [OPTIONS]"},
+    "upload base-station software to a station or several (they then restart)",
+    {"Uploads base-station software to a station, which then restarts. --all scans first and updates every "
+     "station that answers. With --wait the first of several stations goes alone, and none begins after a "
+     "station that did not come back unless --keep-going.",
+     kHostHelp, kFleetHelp},
+    {&kAllOption, &kTargetOption, &kWaitOption, &kKeepGoingOption, &kJsonOption, &kPasswordFileOption,
+     &kTimeoutOption},
+    {},
+    RunUpload};
 
 } // namespace corvane::cli

@@ -24,15 +24,18 @@ int MillisecondsLeft(Clock::time_point deadline) {
 class DonePipe {
 public:
     DonePipe() {
-        if (::pipe2(ends_, O_CLOEXEC) != 0)
+        if (::pipe2(ends_, O_CLOEXEC) != 0) {
             ends_[0] = ends_[1] = -1;
+        }
     }
     DonePipe(const DonePipe&) = delete;
     DonePipe& operator=(const DonePipe&) = delete;
     ~DonePipe() {
-        for (const int end : ends_)
-            if (end >= 0)
+        for (const int end : ends_) {
+            if (end >= 0) {
                 ::close(end);
+            }
+        }
     }
 
     bool IsOpen() const { return ends_[0] >= 0; }
@@ -59,10 +62,12 @@ void WaitForWorker(CellWorker& worker, const DonePipe& done, int interruptFd, st
             wait = wait < 0 ? kTickMs : std::min(wait, kTickMs);
         }
         const int ready = ::poll(fds, interruptFd >= 0 ? 2 : 1, wait);
-        if (ready < 0 && errno == EINTR)
+        if (ready < 0 && errno == EINTR) {
             continue;
-        if (ready > 0 && (fds[0].revents & POLLIN))
+        }
+        if (ready > 0 && (fds[0].revents & POLLIN)) {
             return;
+        }
         if (ready > 0 && (fds[1].revents & POLLIN) && !aborted) {
             end.interrupted = true;
             worker.Abort();
@@ -74,8 +79,9 @@ void WaitForWorker(CellWorker& worker, const DonePipe& done, int interruptFd, st
             worker.Abort();
             continue;
         }
-        if (ready < 0)
+        if (ready < 0) {
             return; // poll itself failed: the caller's join waits for the worker either way
+        }
     }
 }
 
@@ -91,15 +97,18 @@ int RunStationOperation(const std::function<int(SocketCell*)>& operation, int in
     const int started = worker.Start(
         [&](SocketCell* cell) {
             status = operation(cell);
-            if (done.IsOpen())
+            if (done.IsOpen()) {
                 done.Signal();
+            }
         },
         cellKind);
-    if (started != 0)
+    if (started != 0) {
         return started;
+    }
     // Without the pipe nothing can wait for an interrupt: the operation just runs to its end.
-    if (done.IsOpen())
+    if (done.IsOpen()) {
         WaitForWorker(worker, done, interruptFd, limit, end, tick);
+    }
     worker.Join();
     return status;
 }

@@ -12,12 +12,11 @@
 
 namespace corvane::cli {
 
-const QString kTargetOption = QStringLiteral("--target");
-
-bool ParseScanTarget(const Arguments& arguments, ScanTarget& target, QString& error) {
+bool ParseScanTarget(const CommandLine& arguments, ScanTarget& target, QString& error) {
     target = {kDiscoveryTarget, kDiscoveryPort};
-    if (!arguments.Has(kTargetOption))
+    if (!arguments.Has(kTargetOption)) {
         return true;
+    }
     std::uint32_t address = 0;
     std::uint16_t port = 0;
     const QByteArray text = arguments.Value(kTargetOption).toUtf8();
@@ -36,16 +35,18 @@ int ScanStations(const ScanTarget& target, std::vector<std::unique_ptr<ConfigRec
         discovery,
         [&stations, &listed](std::unique_ptr<ConfigRecord>& record) {
             try {
-                if (listed.insert(KeyOf(*record)).second)
+                if (listed.insert(KeyOf(*record)).second) {
                     stations.push_back(std::move(record));
+                }
             } catch (const std::bad_alloc&) {
                 return false; // the scan ends with what was listed
             }
             return true;
         },
         target.address, target.port);
-    if (status != 0)
+    if (status != 0) {
         return status;
+    }
     WaitForScanEnd(discovery); // the one scan that StartDiscovery asked for
     StopDiscovery(discovery);
     std::sort(stations.begin(), stations.end(),

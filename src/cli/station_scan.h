@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/arguments.h"
+#include "cli/command_line.h"
 #include "config/config_record.h"
 
 #include <QString>
@@ -11,8 +11,6 @@
 
 namespace corvane::cli {
 
-extern const QString kTargetOption;
-
 // Where one scan sends its request: --target ADDR[:PORT], else 255.255.255.255:192.
 struct ScanTarget {
     std::string address;
@@ -20,7 +18,7 @@ struct ScanTarget {
 };
 
 // False with a message when --target is not a dotted quad with an optional port.
-bool ParseScanTarget(const Arguments& arguments, ScanTarget& target, QString& error);
+bool ParseScanTarget(const CommandLine& arguments, ScanTarget& target, QString& error);
 
 // One scan: every station that answered, once per WAN MAC address and station address (as the chooser lists
 // them), in address order. 0, or the status of a discovery that could not start.

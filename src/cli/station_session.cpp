@@ -15,10 +15,6 @@
 
 namespace corvane::cli {
 
-const QString kPasswordFileOption = QStringLiteral("--password-file");
-const QString kTimeoutOption = QStringLiteral("--timeout");
-const QString kWaitOption = QStringLiteral("--wait");
-
 namespace {
 
 constexpr double kMaxSeconds = 24 * 3600;
@@ -28,8 +24,9 @@ constexpr std::chrono::seconds kDefaultRestartWait{60};
 std::optional<std::chrono::milliseconds> ParseSeconds(const QString& text) {
     bool ok = false;
     const double seconds = text.toDouble(&ok);
-    if (!ok || !(seconds > 0) || seconds > kMaxSeconds)
+    if (!ok || !(seconds > 0) || seconds > kMaxSeconds) {
         return std::nullopt;
+    }
     return std::max(std::chrono::milliseconds(1), std::chrono::milliseconds(qint64(seconds * 1000)));
 }
 
@@ -38,10 +35,11 @@ QString Seconds(std::chrono::milliseconds time) {
 }
 
 Outcome FailureOutcome(const StationTarget& target, int status, const OperationEnd& end) {
-    if (end.timedOut && status == socket_status::kAborted)
+    if (end.timedOut && status == socket_status::kAborted) {
         return {kExitStationFailed,
                 QStringLiteral("%1: %2\nThe base station did not finish within %3 s (see --timeout).")
                     .arg(target.host, StationFailureText(socket_status::kTimedOut), Seconds(target.timeout))};
+    }
     const int code = status == session_status::kWrongPassword               ? kExitWrongPassword
                      : end.interrupted && status == socket_status::kAborted ? kExitInterrupted
                                                                             : kExitStationFailed;
@@ -50,7 +48,7 @@ Outcome FailureOutcome(const StationTarget& target, int status, const OperationE
 
 } // namespace
 
-bool ParseStationTimes(const Arguments& arguments, StationTarget& target, QString& error) {
+bool ParseStationTimes(const CommandLine& arguments, StationTarget& target, QString& error) {
     if (arguments.Has(kTimeoutOption)) {
         const auto timeout = ParseSeconds(arguments.Value(kTimeoutOption));
         if (!timeout) {
@@ -76,14 +74,17 @@ Outcome ResolveTarget(const QString& host, StationTarget& target) {
     target.host = host;
     TypedHost typed;
     QString error;
-    if (!ParseTypedHost(host, typed, error))
+    if (!ParseTypedHost(host, typed, error)) {
         return {kExitUsage, error};
+    }
     if (!typed.name.isEmpty()) {
         const QByteArray name = typed.name.toUtf8();
         AddressRecord address;
         std::uint16_t ignored = 0; // a name's port is the one typed, read above
-        if (const int status = ResolveHost(nullptr, name.constData(), 0, 0, &address, &ignored); status != 0)
+        if (const int status = ResolveHost(nullptr, name.constData(), 0, 0, &address, &ignored);
+            status != 0) {
             return FailureOutcome(target, status, {});
+        }
         typed.address = address.address;
     }
     target.station.address = typed.address;
@@ -91,7 +92,7 @@ Outcome ResolveTarget(const QString& host, StationTarget& target) {
     return {};
 }
 
-bool AskPassword(CliIo& io, const Arguments& arguments, std::string& password, int& code) {
+bool AskPassword(CliIo& io, const CommandLine& arguments, std::string& password, int& code) {
     QString error;
     const auto secret = ReadSecret(io, arguments.Value(kPasswordFileOption),
                                    QStringLiteral("Base station password: "), error);
@@ -126,12 +127,14 @@ Outcome IdentifyStation(const StationTarget& target, int interruptFd, std::chron
             return AskStation(cell, target.station.address, target.discoveryPort, std::nullopt, answer);
         },
         interruptFd, limit, end, kCellDatagram);
-    if (status == 0)
+    if (status == 0) {
         return {};
-    if (end.timedOut)
+    }
+    if (end.timedOut) {
         return {kExitStationFailed,
                 QStringLiteral("%1: the base station did not answer discovery within %2 s")
                     .arg(target.host, Seconds(limit))};
+    }
     return FailureOutcome(target, status, end);
 }
 
@@ -144,12 +147,14 @@ Outcome AwaitRestart(const StationTarget& target, int interruptFd,
             return AskStation(cell, target.station.address, target.discoveryPort, asked, answer);
         },
         interruptFd, target.restartWait, end, kCellDatagram, tick);
-    if (status == 0)
+    if (status == 0) {
         return {};
-    if (end.timedOut)
+    }
+    if (end.timedOut) {
         return {kExitNotBack, QStringLiteral("%1: the base station did not come back within %2 s of its "
                                              "restart (see --wait=SECONDS)")
                                   .arg(target.host, Seconds(target.restartWait))};
+    }
     return FailureOutcome(target, status, end);
 }
 
@@ -158,11 +163,13 @@ Outcome CheckWritten(const StationTarget& target, int interruptFd, const ConfigR
     // From now on the station asks for the password just written; an empty one leaves its factory password.
     StationTarget restarted = target;
     restarted.station.password = written.syPW.empty() ? kFactoryPassword : written.syPW;
-    if (Outcome read = ReadConfigurationOf(restarted, interruptFd, readBack); !read.ok())
+    if (Outcome read = ReadConfigurationOf(restarted, interruptFd, readBack); !read.ok()) {
         return read;
+    }
     const auto differing = DifferingProperties(written, readBack);
-    if (differing.empty())
+    if (differing.empty()) {
         return {};
+    }
     return {kExitMismatch,
             QStringLiteral("%1: the base station came back with %2 propert%3 other than written")
                 .arg(target.host)
@@ -175,11 +182,13 @@ int Report(CliIo& io, const Outcome& outcome) {
 }
 
 int RunInterruptible(CliIo& io, const std::function<int()>& work) {
-    if (io.interruptible)
+    if (io.interruptible) {
         io.interruptible(true);
+    }
     const int exit = work();
-    if (io.interruptible)
+    if (io.interruptible) {
         io.interruptible(false);
+    }
     return exit;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/arguments.h"
 #include "cli/cli_io.h"
+#include "cli/command_line.h"
 #include "cli/station_runner.h"
 #include "config/config_record.h"
 #include "protocol/discovery_datagrams.h"
@@ -13,11 +13,6 @@
 #include <functional>
 
 namespace corvane::cli {
-
-// The options every command that talks to base stations shares.
-extern const QString kPasswordFileOption;
-extern const QString kTimeoutOption;
-extern const QString kWaitOption;
 
 // One base station to talk to: its address, TCP port and session password, the UDP port it answers discovery
 // on, the time one operation may take and, with --wait, the time it may take to come back after it has been
@@ -38,11 +33,11 @@ struct Outcome {
 };
 
 // --timeout and --wait into `target`; false with the message for a bad value.
-bool ParseStationTimes(const Arguments& arguments, StationTarget& target, QString& error);
+bool ParseStationTimes(const CommandLine& arguments, StationTarget& target, QString& error);
 // The address and port of "HOST[:PORT]" into `target` (the password stays).
 Outcome ResolveTarget(const QString& host, StationTarget& target);
 // The base station password, once for the whole command: --password-file, the terminal or standard input.
-bool AskPassword(CliIo& io, const Arguments& arguments, std::string& password, int& code);
+bool AskPassword(CliIo& io, const CommandLine& arguments, std::string& password, int& code);
 
 // Runs one operation on the target within its --timeout; nothing is printed. A worker thread may call it.
 Outcome AttemptOperation(const StationTarget& target, int interruptFd,

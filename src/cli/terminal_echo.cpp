@@ -14,8 +14,9 @@ volatile std::sig_atomic_t echoOffFd = -1;
 bool (*interruptHandler)() = nullptr;
 
 extern "C" void OnTerminatingSignal(int signal) {
-    if (signal == SIGINT && interruptHandler != nullptr && interruptHandler())
+    if (signal == SIGINT && interruptHandler != nullptr && interruptHandler()) {
         return;
+    }
     RestoreTerminalEcho();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -24,14 +25,16 @@ extern "C" void OnTerminatingSignal(int signal) {
 } // namespace
 
 EchoOff::EchoOff(int fd) {
-    if (::tcgetattr(fd, &savedSettings) != 0)
+    if (::tcgetattr(fd, &savedSettings) != 0) {
         return;
+    }
     termios quiet = savedSettings;
     quiet.c_lflag &= ~tcflag_t(ECHO);
     quiet.c_lflag |= ECHONL;
     echoOffFd = fd;
-    if (::tcsetattr(fd, TCSAFLUSH, &quiet) != 0)
+    if (::tcsetattr(fd, TCSAFLUSH, &quiet) != 0) {
         echoOffFd = -1;
+    }
 }
 
 EchoOff::~EchoOff() {
@@ -40,8 +43,9 @@ EchoOff::~EchoOff() {
 
 void RestoreTerminalEcho() {
     const int fd = echoOffFd;
-    if (fd < 0)
+    if (fd < 0) {
         return;
+    }
     ::tcsetattr(fd, TCSAFLUSH, &savedSettings);
     echoOffFd = -1;
 }
@@ -51,8 +55,9 @@ void InstallTerminatingSignalHandlers(bool (*interrupt)()) {
     struct sigaction action {};
     action.sa_handler = OnTerminatingSignal;
     ::sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         ::sigaction(signal, &action, nullptr);
+    }
 }
 
 } // namespace corvane::cli

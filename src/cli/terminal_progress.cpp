@@ -7,15 +7,17 @@ constexpr char kSpinner[] = {'|', '/', '-', '\\'};
 } // namespace
 
 void TerminalProgress::Show(const QString& text) {
-    if (!shown_)
+    if (!shown_) {
         return;
+    }
     err_ << "\r\x1b[K" << text << ' ' << kSpinner[frame_++ % sizeof kSpinner] << Qt::flush;
     drawn_ = true;
 }
 
 void TerminalProgress::Clear() {
-    if (!drawn_)
+    if (!drawn_) {
         return;
+    }
     err_ << "\r\x1b[K" << Qt::flush;
     drawn_ = false;
 }

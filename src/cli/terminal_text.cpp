@@ -14,12 +14,13 @@ QString TerminalText(const QString& text) {
     QString shown;
     shown.reserve(text.size());
     for (const QChar c : text) {
-        if (c == QLatin1Char('\\'))
+        if (c == QLatin1Char('\\')) {
             shown += QStringLiteral("\\\\");
-        else if (IsControl(c.unicode()))
+        } else if (IsControl(c.unicode())) {
             shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
+        } else {
             shown += c;
+        }
     }
     return shown;
 }

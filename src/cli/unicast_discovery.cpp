@@ -15,8 +15,9 @@ using Clock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds kAskAgain{500};
 
 bool Counts(const ConfigRecord& answer, std::optional<Clock::time_point> restartedSince) {
-    if (!restartedSince)
+    if (!restartedSince) {
         return true;
+    }
     const auto upFor = std::chrono::milliseconds(std::int64_t(answer.uptimeTicks) * 10);
     return upFor < Clock::now() - *restartedSince;
 }
@@ -30,16 +31,19 @@ int AskStation(SocketCell* cell, std::uint32_t address, std::uint16_t discoveryP
         const Clock::time_point askAgain = Clock::now() + kAskAgain;
         // A station that is down may make the send fail (an ICMP answer); the next turn asks again.
         if (const int sent = SendDiscoveryRequest(cell, 0, host.c_str(), discoveryPort);
-            sent == socket_status::kAborted)
+            sent == socket_status::kAborted) {
             return sent;
+        }
         for (Clock::time_point now = Clock::now(); now < askAgain; now = Clock::now()) {
             DiscoveryDatagram datagram{};
             const auto left = std::chrono::ceil<std::chrono::milliseconds>(askAgain - now);
             const int status = ReceiveDiscoveryAnswer(cell, 0, std::int32_t(left.count()), &datagram);
-            if (status == socket_status::kAborted)
+            if (status == socket_status::kAborted) {
                 return status;
-            if (status != 0)
+            }
+            if (status != 0) {
                 continue; // a time-out, or an error the socket reports once
+            }
             auto record = RecordFromAnswer(datagram);
             if (record && record->stationAddress == address && Counts(*record, restartedSince)) {
                 answer = *record;

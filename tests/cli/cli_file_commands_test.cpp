@@ -136,15 +136,17 @@ TEST_F(CliFileTest, UnwritableOutputShowsMessage148) {
 
 // A full disk: the save fails with the system's reason, and the file that was there keeps every byte.
 TEST_F(CliFileTest, AFullDiskNeverEmptiesThePreviousFile) {
-    if (::geteuid() != 0)
+    if (::geteuid() != 0) {
         GTEST_SKIP() << "a small tmpfs needs root";
+    }
     const QString disk = Path("disk");
     ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("disk")));
     const QByteArray mountPoint = QFile::encodeName(disk);
     // A mount namespace of this test's own, so the small disk is seen by nobody else.
     if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-        ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=16k") != 0)
+        ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=16k") != 0) {
         GTEST_SKIP() << "cannot mount a tmpfs here";
+    }
     const QString target = disk + QStringLiteral("/station.cfg");
     WriteAll(Path("in.json"), "{\"syNm\": \"before\"}");
     ASSERT_EQ(RunTool({"import", Path("in.json"), "-o", target}).exit, kExitSuccess);
@@ -354,6 +356,28 @@ TEST_F(CliFileTest, ImportRefusesWhatWindows1252CannotHold) {
         EXPECT_FALSE(QFile::exists(Path("out.cfg")));
     }
     EXPECT_TRUE(Import(R"({"syNm": "Ā"})").err.contains("\"Ā\" cannot be used"));
+}
+
+// A value import cannot take names its property and what it expected, whatever the property's kind.
+TEST_F(CliFileTest, ImportTellsWhichValueItRefusesAndWhy) {
+    const std::pair<QByteArray, QString> cases[] = {
+        {R"({"syNm": 5})", "syNm: expected a string"},
+        {R"({"raCh": -1})", "raCh: expected a whole number from 0 to 4294967295"},
+        {R"({"waIP": "10.0.1"})", "waIP: expected an address like \"10.0.1.1\""},
+        {R"({"raWE": "abc"})", "raWE: expected an even number of hexadecimal digits"},
+        {R"({"pmTa": {}})", "pmTa: expected an array"},
+        {R"({"pmTa": [1]})", "pmTa: expected objects with privateAddress, privatePort and publicPort"},
+        {R"({"acTa": [{"corvaneId": "00:11"}]})",
+         "acTa: expected objects with a corvaneId like \"00:11:22:33:44:55\" and a description of at most 34 "
+         "characters"},
+    };
+    for (const auto& [json, message] : cases) {
+        const CliRun run = Import(json);
+        EXPECT_EQ(run.exit, kExitInvalidInput) << json.constData();
+        EXPECT_EQ(run.err, QStringLiteral("corvane: %1: %2\n").arg(Path("in.json"), message))
+            << json.constData();
+        EXPECT_FALSE(QFile::exists(Path("out.cfg")));
+    }
 }
 
 // Writes the record as a station's configuration file, exports it, imports the export: both files.

@@ -59,8 +59,9 @@ TEST(CliFleetTest, FleetRunsAtMostItsParallelismAtOnce) {
     EXPECT_EQ(most, int(kFleetParallelism));
     std::sort(finished.begin(), finished.end());
     ASSERT_EQ(finished.size(), 30u);
-    for (std::size_t i = 0; i < finished.size(); ++i)
+    for (std::size_t i = 0; i < finished.size(); ++i) {
         EXPECT_EQ(finished[i], i);
+    }
 }
 
 TEST(CliFleetTest, AJobThatSaysStopLeavesTheRestUnbegun) {
@@ -84,10 +85,11 @@ TEST(CliFleetTest, ProgressIsDrawnOnATerminalOnly) {
             progress.Show(TerminalProgress::Count(12, 40));
             progress.Show(TerminalProgress::Count(13, 40));
         }
-        if (terminal)
+        if (terminal) {
             EXPECT_EQ(text, "\r\x1b[K12/40 stations |\r\x1b[K13/40 stations /\r\x1b[K");
-        else
+        } else {
             EXPECT_TRUE(text.isEmpty());
+        }
     }
 }
 

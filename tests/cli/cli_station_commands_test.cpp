@@ -129,8 +129,9 @@ TEST_F(CliStationTest, InterruptAbortsTheWaitWithMinus5) {
     options.faults.push_back({1, sim::Fault::Stall});
     options.stateDir = stateDir_.string();
     sim::Fleet fleet(options, [&](const std::string& line) {
-        if (line.find("stalling") == std::string::npos)
+        if (line.find("stalling") == std::string::npos) {
             return;
+        }
         std::lock_guard lock(mutex);
         isStalled = true;
         stalled.notify_all();
@@ -259,8 +260,9 @@ TEST_F(CliStationTest, EveryOperationEndsAtItsDeadline) {
         testing::ReadBytes(connection, kTransferCount * kElementHeaderSize);
         ReplyHeader(connection, 0);
         const std::uint8_t byte = 0;
-        while (testing::WriteAll(connection, &byte, 1))
+        while (testing::WriteAll(connection, &byte, 1)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
     };
     struct Case {
         const char* what;
@@ -288,8 +290,9 @@ TEST_F(CliStationTest, EveryOperationEndsAtItsDeadline) {
         EXPECT_FALSE(QFile::exists(Path("never.cfg")));
         holding.Release();
     }
-    for (const char* bad : {"0", "-1", "soon", "1e9"})
+    for (const char* bad : {"0", "-1", "soon", "1e9"}) {
         EXPECT_EQ(RunTool({"restart", "127.0.0.1", "--timeout", bad}, "orchid\n").exit, kExitUsage) << bad;
+    }
 }
 
 TEST_F(CliStationTest, AStationStatusNoLayerDefinesIsShownAsUnknown) {

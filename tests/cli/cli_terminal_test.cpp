@@ -18,8 +18,9 @@ class PseudoTerminal {
 public:
     PseudoTerminal() {
         master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0)
+        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) {
             terminal_ = ::open(::ptsname(master_), O_RDWR | O_NOCTTY);
+        }
     }
     ~PseudoTerminal() {
         ::close(terminal_);

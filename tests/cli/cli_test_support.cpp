@@ -25,8 +25,9 @@ QByteArray ReadAll(const QString& path) {
 
 void WriteAll(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
+    if (file.open(QIODevice::WriteOnly)) {
         file.write(bytes);
+    }
 }
 
 } // namespace corvane::cli::test

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/station_session.h"
+#include "config/config_record.h"
+
+#include <QString>
+
+namespace corvane::cli {
+
+// One station of a fleet command and what became of it.
+struct FleetStation {
+    StationTarget target;
+    ConfigRecord answer;     // its discovery answer (name, WAN MAC address) once it is known
+    bool identified = false; // found by the scan, or asked since
+    bool begun = false;
+    Outcome outcome;
+    QString result; // what a success did
+};
+
+} // namespace corvane::cli
