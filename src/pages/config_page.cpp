@@ -22,7 +22,9 @@ QWidget* SheetHost(QWidget* sheet) {
 
 } // namespace
 
-ConfigPage::ConfigPage(unsigned templateId, QWidget* parent) : QWidget(parent), templateId_(templateId) {}
+ConfigPage::ConfigPage(unsigned templateId, QWidget* parent) : QWidget(parent), templateId_(templateId) {
+    MarkControlScope(this);
+}
 
 void ConfigPage::showEvent(QShowEvent* event) {
     GuardStationTexts(this);

@@ -79,6 +79,16 @@ template <typename Control> Control* GetControlOf(QWidget* dialog, int id) {
 
 } // namespace
 
+namespace {
+
+constexpr char kControlScopeProperty[] = "controlScope";
+
+} // namespace
+
+void MarkControlScope(QWidget* widget) {
+    widget->setProperty(kControlScopeProperty, true);
+}
+
 QWidget* FindControl(QWidget* dialog, int id) {
     for (QObject* child : dialog->children()) {
         auto* widget = qobject_cast<QWidget*>(child);
@@ -90,7 +100,7 @@ QWidget* FindControl(QWidget* dialog, int id) {
             return widget;
         }
         // A nested page is a dialog of its own: its controls are not the surrounding window's.
-        if (widget->inherits("corvane::ConfigPage")) {
+        if (widget->property(kControlScopeProperty).toBool()) {
             continue;
         }
         if (QWidget* found = FindControl(widget, id)) {

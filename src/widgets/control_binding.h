@@ -18,6 +18,10 @@ namespace corvane {
 
 inline constexpr char kControlIdProperty[] = "controlId";
 
+// Makes `widget` a dialog of its own inside another (a nested settings page): its controls are no longer the
+// surrounding window's.
+void MarkControlScope(QWidget* widget);
+
 QWidget* FindControl(QWidget* dialog, int id); // null when absent; throws nothing
 QWidget* GetControl(QWidget* dialog, int id);  // throws ControlError when absent
 

@@ -98,6 +98,12 @@ private slots:
         // The top-level window has no list of its own; the Internet page's list belongs to that page.
         QCOMPARE(host.connectionType->currentIndex(), 1);
     }
+
+    void aPageKeepsItsControlsFromTheWindowAroundIt() {
+        Host host;
+        QVERIFY(FindControl(&host.window, internet_page::kConnectionType) == nullptr);
+        QCOMPARE(FindControl(host.internet, internet_page::kConnectionType), host.connectionType);
+    }
 };
 
 } // namespace corvane

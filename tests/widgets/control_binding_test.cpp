@@ -1,6 +1,5 @@
 #include "config/status_codes.h"
 #include "gui_test_case.h"
-#include "pages/config_page.h"
 #include "widgets/control_binding.h"
 #include "widgets/control_error.h"
 #include "widgets/ip_address_control.h"
@@ -82,7 +81,8 @@ private slots:
         new QVBoxLayout(group);
         dialog->layout()->addWidget(group);
         Add<QLineEdit>(group, kGrouped);
-        auto* page = new ConfigPage(0, dialog.get());
+        auto* page = new QWidget(dialog.get());
+        MarkControlScope(page);
         new QVBoxLayout(page);
         dialog->layout()->addWidget(page);
         Add<QLineEdit>(page, kNested);
