@@ -12,8 +12,9 @@ namespace {
 
 void ReadAndRoundTrip(const std::uint8_t* data, std::size_t size) {
     corvane::ConfigRecord record;
-    if (corvane::ReadConfigFile(record, size, data) == 0)
+    if (corvane::ReadConfigFile(record, size, data) == 0) {
         CheckFileRoundTrip(record);
+    }
 }
 
 } // namespace
@@ -22,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace corvane;
     ReadAndRoundTrip(data, size);
     // Mutations seldom keep both checksums right; a resealed copy takes them on to the element walk.
-    if (size < kConfigFileHeaderSize)
+    if (size < kConfigFileHeaderSize) {
         return 0;
+    }
     // Header bytes 20-23: header checksum, 24-27: body checksum, 28-31: body length.
     std::vector<std::uint8_t> sealed(data, data + size);
     const std::uint32_t body = std::uint32_t(std::min<std::size_t>(LoadBigEndian32(data + 28), size - 128));

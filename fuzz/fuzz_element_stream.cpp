@@ -11,10 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::uint32_t kFuzzBound = 1 << 16; // keeps each run small; the bound itself is what is tested
     std::size_t position = 0;
     const ByteSource source = [&](std::uint8_t* buffer, std::size_t length) {
-        if (length > size - position)
+        if (length > size - position) {
             return socket_status::kConnectionLost; // as a peer that closed
-        if (length > 0)
+        }
+        if (length > 0) {
             std::memcpy(buffer, data + position, length);
+        }
         position += length;
         return 0;
     };

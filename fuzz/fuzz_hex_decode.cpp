@@ -9,16 +9,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace corvane;
-    if (size == 0)
+    if (size == 0) {
         return 0;
+    }
     std::vector<std::uint8_t> bytes(data[0]);
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
     TextScan scan;
     const bool ok = HexDecode(text, bytes, &scan);
     FUZZ_CHECK(scan.count <= bytes.size() && scan.stop <= text.size() &&
                scan.stop + scan.left == text.size());
-    if (!ok)
+    if (!ok) {
         return 0;
+    }
     bytes.resize(scan.count);
     std::string encoded(2 * bytes.size(), '?');
     FUZZ_CHECK(HexEncode(bytes, encoded) == encoded.size());

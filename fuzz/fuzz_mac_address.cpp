@@ -13,8 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TextScan scan;
     const bool ok = ParseMacAddress(text, mac, &scan);
     FUZZ_CHECK(scan.stop <= text.size() && scan.stop + scan.left == text.size());
-    if (!ok)
+    if (!ok) {
         return 0;
+    }
     const std::string formatted = FormatMacAddress(mac);
     FUZZ_CHECK(formatted.size() == 17);
     MacAddress again{};

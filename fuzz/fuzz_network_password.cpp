@@ -11,13 +11,15 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace corvane;
-    if (size == 0)
+    if (size == 0) {
         return 0;
+    }
     const std::uint32_t mode = data[0] % 3;
     const std::string_view password(reinterpret_cast<const char*>(data + 1), size - 1);
     std::vector<std::uint8_t> key;
-    if (!ParseNetworkPassword(password, mode, key))
+    if (!ParseNetworkPassword(password, mode, key)) {
         return 0;
+    }
     FUZZ_CHECK(key.size() == WepKeySize(mode));
     std::string equivalent(1 + 2 * key.size(), '$');
     FUZZ_CHECK(HexEncode(key, std::span<char>(equivalent).subspan(1)) == 2 * key.size());

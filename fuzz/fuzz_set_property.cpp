@@ -9,17 +9,20 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace corvane;
-    if (size == 0)
+    if (size == 0) {
         return 0;
+    }
     const PropertyDescriptor& row = PropertyCatalogue[data[0] % kPropertyCount];
     const std::uint32_t length = std::uint32_t(size - 1);
     ConfigRecord record;
-    if (SetProperty(record, row.tag, length, data + 1) != 0)
+    if (SetProperty(record, row.tag, length, data + 1) != 0) {
         return 0;
+    }
     std::vector<std::uint8_t> encoded, again;
     FUZZ_CHECK(GetProperty(record, row.tag, encoded) == 0);
-    if (row.kind != PropertyKind::Table) // a table drops its header fill and trailing bytes
+    if (row.kind != PropertyKind::Table) { // a table drops its header fill and trailing bytes
         FUZZ_CHECK(encoded == std::vector<std::uint8_t>(data + 1, data + size));
+    }
     ConfigRecord fresh;
     FUZZ_CHECK(SetProperty(fresh, row.tag, std::uint32_t(encoded.size()), encoded.data()) == 0);
     FUZZ_CHECK(GetProperty(fresh, row.tag, again) == 0);

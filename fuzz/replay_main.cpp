@@ -23,14 +23,16 @@ int main(int argc, char** argv) {
     std::size_t inputs = 0;
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path path = argv[i];
-        if (argv[i][0] == '-')
+        if (argv[i][0] == '-') {
             continue;
+        }
         if (std::filesystem::is_directory(path)) {
-            for (const auto& entry : std::filesystem::directory_iterator(path))
+            for (const auto& entry : std::filesystem::directory_iterator(path)) {
                 if (entry.is_regular_file()) {
                     Run(entry.path());
                     ++inputs;
                 }
+            }
         } else {
             Run(path);
             ++inputs;

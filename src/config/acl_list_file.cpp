@@ -14,8 +14,9 @@ std::string TextModeContent(std::string_view bytes) {
     std::string text;
     text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n'))
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) {
             text += bytes[i];
+        }
     }
     return text;
 }
@@ -54,15 +55,19 @@ std::vector<AclEntry> ParseAclListFile(std::string_view bytes) {
         const std::string_view line = NextPiece(text, at);
         MacAddress id;
         TextScan scan;
-        if (!ParseMacAddress(line, id, &scan))
+        if (!ParseMacAddress(line, id, &scan)) {
             continue;
+        }
         std::string_view rest = line.substr(scan.stop);
-        if (rest.empty())
+        if (rest.empty()) {
             continue;
-        if (rest.front() == '\t')
+        }
+        if (rest.front() == '\t') {
             rest.remove_prefix(1);
-        while (!rest.empty() && rest.back() == '\n')
+        }
+        while (!rest.empty() && rest.back() == '\n') {
             rest.remove_suffix(1);
+        }
         entries.push_back(MakeAclEntry(id, rest));
     }
     return entries;

@@ -68,8 +68,9 @@ void SumChunks(const std::uint8_t*& p, std::uint32_t chunks, std::uint32_t& s1, 
 std::uint32_t ComputeChecksum(std::uint32_t start, std::uint32_t blockSize, const void* data,
                               std::uint32_t length) {
     // A larger block would overflow the sums; clamping keeps the result the true Adler-32.
-    if (blockSize == 0 || blockSize > kLargestBlock)
+    if (blockSize == 0 || blockSize > kLargestBlock) {
         blockSize = kLargestBlock;
+    }
     std::uint32_t s1 = start & 0xFFFF;
     std::uint32_t s2 = start >> 16;
     auto p = static_cast<const std::uint8_t*>(data);

@@ -47,8 +47,9 @@ int WriteConfigFile(const ConfigRecord& record, std::vector<std::uint8_t>& image
                 file.insert(file.end(), element.begin(), element.end());
                 return 0;
             });
-        if (status != 0)
+        if (status != 0) {
             return status;
+        }
         const std::uint32_t bodyLength = std::uint32_t(file.size() - kConfigFileHeaderSize);
         std::memcpy(file.data(), kMagic, kMagicSize);
         StoreBigEndian32(file.data() + offset::kVersion, kFormatVersion);
@@ -119,18 +120,23 @@ int ReadConfigFile(ConfigRecord& record, std::size_t size, const std::uint8_t* b
 }
 
 int GetFileSize(std::FILE* file, std::uint64_t* size) {
-    if (file == nullptr || size == nullptr)
+    if (file == nullptr || size == nullptr) {
         return kFileSizeUnavailable;
+    }
     const off_t position = ftello(file);
-    if (position < 0)
+    if (position < 0) {
         return kFileSizeUnavailable;
-    if (const int status = fseeko(file, 0, SEEK_END); status != 0)
+    }
+    if (const int status = fseeko(file, 0, SEEK_END); status != 0) {
         return status;
+    }
     const off_t end = ftello(file);
-    if (const int status = fseeko(file, position, SEEK_SET); status != 0)
+    if (const int status = fseeko(file, position, SEEK_SET); status != 0) {
         return status;
-    if (end < 0)
+    }
+    if (end < 0) {
         return kFileSizeUnavailable;
+    }
     *size = std::uint64_t(end);
     return 0;
 }

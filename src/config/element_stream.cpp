@@ -37,13 +37,15 @@ void AppendElement(std::vector<std::uint8_t>& out, const ElementHeader& header,
     StoreElementHeader(out.data() + start, header);
     std::uint8_t* copy = out.data() + start + kElementHeaderSize;
     std::copy(value.begin(), value.end(), copy);
-    if (header.flags & ELEMENT_SCRAMBLED)
+    if (header.flags & ELEMENT_SCRAMBLED) {
         ScrambleBytes(std::uint32_t(value.size()), copy);
+    }
 }
 
 int ApplyElement(ConfigRecord& record, const ElementHeader& header, std::span<std::uint8_t> value) {
-    if (header.flags & ELEMENT_SCRAMBLED)
+    if (header.flags & ELEMENT_SCRAMBLED) {
         ScrambleBytes(std::uint32_t(value.size()), value.data());
+    }
     return SetProperty(record, header.tag, std::uint32_t(value.size()), value.data());
 }
 
@@ -54,14 +56,16 @@ int WriteElementSequence(const ConfigRecord& record, OnPropertyFailure onFailure
         for (const ElementHeader& entry : TransferList) {
             const int status = GetProperty(record, entry.tag, value);
             if (status != 0) {
-                if (onFailure == OnPropertyFailure::Stop)
+                if (onFailure == OnPropertyFailure::Stop) {
                     return status;
+                }
                 continue;
             }
             element.clear();
             AppendElement(element, {entry.tag, entry.flags, std::uint32_t(value.size())}, value);
-            if (const int sent = sink(element); sent != 0)
+            if (const int sent = sink(element); sent != 0) {
                 return sent;
+            }
         }
         return 0;
     } catch (const std::bad_alloc&) {

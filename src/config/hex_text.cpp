@@ -7,12 +7,15 @@ namespace corvane {
 namespace {
 
 int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9')
+    if (c >= '0' && c <= '9') {
         return c - '0';
-    if (c >= 'a' && c <= 'f')
+    }
+    if (c >= 'a' && c <= 'f') {
         return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
+    }
+    if (c >= 'A' && c <= 'F') {
         return c - 'A' + 10;
+    }
     return -1;
 }
 
@@ -22,14 +25,16 @@ bool IsBlank(char c) {
 
 std::size_t SkipBlanks(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
+    while (i < text.size() && IsBlank(text[i])) {
         ++i;
+    }
     return i;
 }
 
 void Report(TextScan* scan, std::size_t count, std::size_t stop, std::size_t size) {
-    if (scan)
+    if (scan) {
         *scan = {count, stop, size - stop};
+    }
 }
 
 } // namespace
@@ -39,8 +44,9 @@ std::size_t HexEncode(std::span<const std::uint8_t> source, std::span<char> dest
     std::size_t written = 0;
     for (std::uint8_t byte : source) {
         for (int nibble : {byte >> 4, byte & 0xF}) {
-            if (written == destination.size())
+            if (written == destination.size()) {
                 return written;
+            }
             destination[written++] = kDigits[nibble];
         }
     }
@@ -57,8 +63,9 @@ bool HexDecode(std::string_view text, std::span<std::uint8_t> destination, TextS
             Report(scan, stored, i, text.size());
             return false;
         }
-        if (stored < destination.size())
+        if (stored < destination.size()) {
             destination[stored++] = std::uint8_t(high << 4 | low);
+        }
     }
     Report(scan, stored, i, text.size());
     return true;
@@ -71,10 +78,12 @@ bool ParseMacAddress(std::string_view text, MacAddress& destination, TextScan* s
     std::size_t i = SkipBlanks(text);
     for (; i < text.size() && held < kDigits; ++i) {
         const char c = text[i];
-        if (c == ':' || c == '-' || c == ' ')
+        if (c == ':' || c == '-' || c == ' ') {
             continue;
-        if (HexDigitValue(c) < 0)
+        }
+        if (HexDigitValue(c) < 0) {
             break;
+        }
         digits[held++] = c;
     }
     if (held < kDigits) {

@@ -29,9 +29,10 @@ constexpr std::uint32_t RotateLeft(std::uint32_t x, int n) {
 
 void Transform(std::uint32_t state[4], const std::uint8_t block[64]) {
     std::uint32_t m[16];
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < 16; ++i) {
         m[i] = std::uint32_t(block[4 * i]) | (std::uint32_t(block[4 * i + 1]) << 8) |
                (std::uint32_t(block[4 * i + 2]) << 16) | (std::uint32_t(block[4 * i + 3]) << 24);
+    }
     std::uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
     for (int i = 0; i < 64; ++i) {
         std::uint32_t f;
@@ -64,8 +65,9 @@ void Transform(std::uint32_t state[4], const std::uint8_t block[64]) {
 // Zeroing that the optimiser keeps even when the context is not read again.
 void Wipe(void* data, std::size_t length) {
     volatile auto* p = static_cast<volatile std::uint8_t*>(data);
-    while (length--)
+    while (length--) {
         *p++ = 0;
+    }
 }
 
 } // namespace
@@ -102,12 +104,15 @@ void Md5Final(Md5Context& context, Md5Digest& digest) {
     const std::size_t used = context.count % 64;
     Md5Update(context, kPadding, used < 56 ? 56 - used : 120 - used);
     std::uint8_t length[8];
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 8; ++i) {
         length[i] = std::uint8_t(bits >> (8 * i));
+    }
     Md5Update(context, length, sizeof length);
-    for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j)
+    for (int i = 0; i < 4; ++i) {
+        for (int j = 0; j < 4; ++j) {
             digest[4 * i + j] = std::uint8_t(context.state[i] >> (8 * j));
+        }
+    }
     Wipe(&context, sizeof context);
 }
 

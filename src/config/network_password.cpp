@@ -23,8 +23,9 @@ static_assert(std::find(kDerivationSuffix.begin(), kDerivationSuffix.end(), 0) =
 bool DecodeHexKey(std::string_view digits, std::size_t size, std::vector<std::uint8_t>& key) {
     std::vector<std::uint8_t> bytes(size);
     TextScan scan;
-    if (!HexDecode(digits, bytes, &scan) || scan.count != size)
+    if (!HexDecode(digits, bytes, &scan) || scan.count != size) {
         return false;
+    }
     key.swap(bytes);
     return true;
 }
@@ -39,8 +40,9 @@ int DeriveWepKey(std::string_view text, bool is128Bit, std::uint8_t* key) {
     text = text.substr(0, text.find('\0'));
     const std::size_t length = text.size() + kDerivationSuffix.size();
     std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow) std::uint8_t[length + 1]);
-    if (!buffer)
+    if (!buffer) {
         return kKeyBufferUnavailable;
+    }
     std::copy(text.begin(), text.end(), buffer.get());
     std::copy(kDerivationSuffix.begin(), kDerivationSuffix.end(), buffer.get() + text.size());
     buffer[length] = 0;
@@ -63,19 +65,23 @@ int DeriveWepKey(std::string_view text, bool is128Bit, std::uint8_t* key) {
 bool ParseNetworkPassword(std::string_view password, std::uint32_t mode, std::vector<std::uint8_t>& key) {
     const std::size_t size = WepKeySize(mode);
     const std::size_t n = password.size();
-    if (n == 0)
+    if (n == 0) {
         return false;
+    }
     if (n == size + 2 && password.front() == '"' && password.back() == '"') {
         key.assign(password.begin() + 1, password.end() - 1);
         return true;
     }
-    if (n == 2 * size + 1 && password[0] == '$')
+    if (n == 2 * size + 1 && password[0] == '$') {
         return DecodeHexKey(password.substr(1), size, key);
-    if (n == 2 * size + 2 && password[0] == '0' && (password[1] == 'x' || password[1] == 'X'))
+    }
+    if (n == 2 * size + 2 && password[0] == '0' && (password[1] == 'x' || password[1] == 'X')) {
         return DecodeHexKey(password.substr(2), size, key);
+    }
     std::vector<std::uint8_t> derived(size);
-    if (DeriveWepKey(password, size == kWep128KeySize, derived.data()) != 0)
+    if (DeriveWepKey(password, size == kWep128KeySize, derived.data()) != 0) {
         return false;
+    }
     key.swap(derived);
     return true;
 }

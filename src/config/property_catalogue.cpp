@@ -154,8 +154,9 @@ constinit const std::array<ElementHeader, kTransferCount> TransferList = MakeTra
 
 int FindProperty(PropertyTag tag, const PropertyDescriptor*& row) {
     for (const PropertyDescriptor& candidate : PropertyCatalogue) {
-        if (candidate.tag == 0)
+        if (candidate.tag == 0) {
             break;
+        }
         if (candidate.tag == tag) {
             row = &candidate;
             return 0;

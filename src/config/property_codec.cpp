@@ -16,8 +16,9 @@ template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 int Encode(const ConfigRecord& record, const PropertyDescriptor& row, std::vector<std::uint8_t>& out) {
-    if (row.kind == PropertyKind::Table)
+    if (row.kind == PropertyKind::Table) {
         return EncodeTable(record, row.tag, out);
+    }
     return std::visit(Overloaded{
                           [](std::monostate) { return kUnknownProperty; },
                           [&](std::string ConfigRecord::*text) {
@@ -33,8 +34,9 @@ int Encode(const ConfigRecord& record, const PropertyDescriptor& row, std::vecto
                           [&](auto ConfigRecord::*integer) {
                               const std::uint32_t value = record.*integer;
                               std::vector<std::uint8_t> bytes(row.width);
-                              for (std::size_t i = 0; i < bytes.size(); ++i)
+                              for (std::size_t i = 0; i < bytes.size(); ++i) {
                                   bytes[i] = std::uint8_t(value >> (8 * (bytes.size() - 1 - i)));
+                              }
                               out.swap(bytes);
                               return 0;
                           },
@@ -44,8 +46,9 @@ int Encode(const ConfigRecord& record, const PropertyDescriptor& row, std::vecto
 
 int Decode(ConfigRecord& record, const PropertyDescriptor& row, std::uint32_t length,
            const std::uint8_t* bytes) {
-    if (row.kind == PropertyKind::Table)
+    if (row.kind == PropertyKind::Table) {
         return DecodeTable(record, row.tag, length, bytes);
+    }
     return std::visit(Overloaded{
                           [](std::monostate) { return kUnknownProperty; },
                           [&](std::string ConfigRecord::*text) {
@@ -59,11 +62,13 @@ int Decode(ConfigRecord& record, const PropertyDescriptor& row, std::uint32_t le
                               return 0;
                           },
                           [&]<class T>(T ConfigRecord::*integer) {
-                              if (length != sizeof(T) || length != row.width)
+                              if (length != sizeof(T) || length != row.width) {
                                   return kMalformedValue;
+                              }
                               std::uint32_t value = 0;
-                              for (std::uint32_t i = 0; i < length; ++i)
+                              for (std::uint32_t i = 0; i < length; ++i) {
                                   value = (value << 8) | bytes[i];
+                              }
                               record.*integer = T(value);
                               return 0;
                           },
@@ -75,8 +80,9 @@ int Decode(ConfigRecord& record, const PropertyDescriptor& row, std::uint32_t le
 
 int GetProperty(const ConfigRecord& record, PropertyTag tag, std::vector<std::uint8_t>& out) {
     const PropertyDescriptor* row = nullptr;
-    if (FindProperty(tag, row) != 0)
+    if (FindProperty(tag, row) != 0) {
         return kUnknownProperty;
+    }
     try {
         return Encode(record, *row, out);
     } catch (...) {
@@ -86,10 +92,12 @@ int GetProperty(const ConfigRecord& record, PropertyTag tag, std::vector<std::ui
 
 int SetProperty(ConfigRecord& record, PropertyTag tag, std::uint32_t length, const std::uint8_t* bytes) {
     const PropertyDescriptor* row = nullptr;
-    if (FindProperty(tag, row) != 0)
+    if (FindProperty(tag, row) != 0) {
         return kUnknownProperty;
-    if (length > 0 && bytes == nullptr)
+    }
+    if (length > 0 && bytes == nullptr) {
         return kMalformedValue;
+    }
     try {
         return Decode(record, *row, length, bytes);
     } catch (...) {
@@ -98,8 +106,9 @@ int SetProperty(ConfigRecord& record, PropertyTag tag, std::uint32_t length, con
 }
 
 void ReverseBytes(std::size_t count, std::uint8_t* bytes) {
-    if (count > 1)
+    if (count > 1) {
         std::reverse(bytes, bytes + count);
+    }
 }
 
 } // namespace corvane

@@ -7,8 +7,9 @@ const std::array<std::uint8_t, 16> kScrambleKey = {0x3c, 0x91, 0xe0, 0x7a, 0x5d,
 
 void ScrambleBytes(std::uint32_t length, void* data) {
     auto p = static_cast<std::uint8_t*>(data);
-    for (std::uint32_t i = 0; i < length; ++i)
+    for (std::uint32_t i = 0; i < length; ++i) {
         p[i] ^= kScrambleKey[i % kScrambleKey.size()] ^ std::uint8_t(i + 85);
+    }
 }
 
 } // namespace corvane

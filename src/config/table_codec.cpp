@@ -23,8 +23,9 @@ std::size_t EntryCount(const ConfigRecord& record, PropertyTag tag) {
 } // namespace
 
 int EncodeTable(const ConfigRecord& record, PropertyTag tag, std::vector<std::uint8_t>& out) {
-    if (tag != kAccessListTag && tag != kPortMapTag)
+    if (tag != kAccessListTag && tag != kPortMapTag) {
         return kUnknownProperty;
+    }
     const std::size_t count = EntryCount(record, tag);
     std::vector<std::uint8_t> bytes(kTableHeaderSize + count * EntrySize(tag), 0);
     StoreBigEndian32(bytes.data() + 4, std::uint32_t(count));

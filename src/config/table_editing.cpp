@@ -33,27 +33,31 @@ std::size_t StoreAclEntry(std::vector<AclEntry>& list, const MacAddress& key, co
 void StoreAclEntries(std::vector<AclEntry>& list, std::span<const AclEntry> entries) {
     const auto key = [](const MacAddress& id) {
         std::uint64_t value = 0;
-        for (std::uint8_t byte : id)
+        for (std::uint8_t byte : id) {
             value = value << 8 | byte;
+        }
         return value;
     };
     // The first row of each ID, as StoreAclEntry finds it.
     std::unordered_map<std::uint64_t, std::size_t> firstRow;
     firstRow.reserve(list.size() + entries.size());
-    for (std::size_t row = 0; row < list.size(); ++row)
+    for (std::size_t row = 0; row < list.size(); ++row) {
         firstRow.emplace(key(list[row].corvaneId), row);
+    }
     for (const AclEntry& entry : entries) {
         const auto [found, added] = firstRow.emplace(key(entry.corvaneId), list.size());
-        if (added)
+        if (added) {
             list.push_back(entry);
-        else
+        } else {
             list[found->second] = entry;
+        }
     }
 }
 
 bool AddPortMapping(std::vector<PortMapEntry>& table, const PortMapEntry& mapping) {
-    if (std::find(table.begin(), table.end(), mapping) != table.end())
+    if (std::find(table.begin(), table.end(), mapping) != table.end()) {
         return false;
+    }
     table.push_back(mapping);
     return true;
 }

@@ -131,10 +131,12 @@ bool ReadFirstLine(const QString& path, qint64 limit, QByteArray& line, QString&
         return false;
     }
     const bool ended = read.endsWith('\n');
-    if (ended)
+    if (ended) {
         read.chop(1);
-    if (ended && read.endsWith('\r'))
+    }
+    if (ended && read.endsWith('\r')) {
         read.chop(1);
+    }
     if (read.size() > limit || (!ended && !file.atEnd())) {
         reason = QStringLiteral("the first line is longer than %1 bytes").arg(limit);
         return false;

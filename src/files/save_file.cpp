@@ -21,10 +21,12 @@ bool WriteAll(int descriptor, QByteArrayView bytes) {
     const char* next = bytes.data();
     for (qsizetype left = bytes.size(); left > 0;) {
         const ssize_t written = ::write(descriptor, next, std::size_t(left));
-        if (written < 0 && errno == EINTR)
+        if (written < 0 && errno == EINTR) {
             continue;
-        if (written <= 0)
+        }
+        if (written <= 0) {
             return false;
+        }
         next += written;
         left -= written;
     }

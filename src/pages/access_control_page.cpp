@@ -60,8 +60,9 @@ AccessControlPage::AccessControlPage(QWidget* parent)
     for (const auto& [id, command] : commands) {
         OnClicked(this, id, [this, command = command](bool) { (this->*command)(); });
     }
-    for (int id : {kEditButton, kRemoveButton, kExportButton, kRevertButton})
+    for (int id : {kEditButton, kRemoveButton, kExportButton, kRevertButton}) {
         EnableControl(this, id, false);
+    }
 }
 
 AccessControlPage::~AccessControlPage() = default;
@@ -81,8 +82,9 @@ bool AccessControlPage::SaveSettings() {
 
 void AccessControlPage::OnAdd() {
     AclEntry entry;
-    if (!AddClientDialog().Run(entry))
+    if (!AddClientDialog().Run(entry)) {
         return;
+    }
     clients_->Store({&entry, 1});
     ++changeCount_;
     RefreshButtons();
@@ -90,11 +92,13 @@ void AccessControlPage::OnAdd() {
 
 void AccessControlPage::OnEdit() {
     const int row = SelectedRow();
-    if (row < 0)
+    if (row < 0) {
         return;
+    }
     AclEntry entry;
-    if (!AddClientDialog().Run(entry, &clients_->Entries()[std::size_t(row)]))
+    if (!AddClientDialog().Run(entry, &clients_->Entries()[std::size_t(row)])) {
         return;
+    }
     clients_->Replace(row, entry);
     ++changeCount_;
     RefreshButtons();
@@ -102,8 +106,9 @@ void AccessControlPage::OnEdit() {
 
 void AccessControlPage::OnRemove() {
     const int row = SelectedRow();
-    if (row < 0)
+    if (row < 0) {
         return;
+    }
     clients_->Remove(row);
     // Nothing is selected after a removal, so that a second click does not remove the next client.
     ui_->clientList->selectionModel()->clearSelection();
@@ -114,8 +119,9 @@ void AccessControlPage::OnRemove() {
 
 void AccessControlPage::OnImport() {
     const std::optional<QString> path = AskFileName(this, ListFileRequest(FileDialogRequest::Kind::Open));
-    if (!path)
+    if (!path) {
         return;
+    }
     // A folder or a device has no size to read whole: only a regular file is a list file.
     QByteArray bytes;
     if (!QFileInfo(*path).isFile() || ReadWholeFile(*path, bytes) != 0) {
@@ -130,12 +136,14 @@ void AccessControlPage::OnImport() {
 
 void AccessControlPage::OnExport() {
     const std::optional<QString> path = AskFileName(this, ListFileRequest(FileDialogRequest::Kind::Save));
-    if (!path)
+    if (!path) {
         return;
+    }
     const std::string text = FormatAclListFile(clients_->Entries());
     QString reason;
-    if (!SaveFileAtomically(*path, QByteArrayView(text.data(), qsizetype(text.size())), reason))
+    if (!SaveFileAtomically(*path, QByteArrayView(text.data(), qsizetype(text.size())), reason)) {
         ShowMessage(kStrAclFileError, 0, false);
+    }
 }
 
 void AccessControlPage::RefreshButtons() {

@@ -20,13 +20,16 @@ void AclListModel::Store(std::span<const AclEntry> entries) {
     StoreAclEntries(stored, entries);
     const int kept = rowCount();
     const bool grows = stored.size() > entries_.size();
-    if (grows)
+    if (grows) {
         beginInsertRows({}, kept, int(stored.size()) - 1);
+    }
     entries_ = std::move(stored);
-    if (grows)
+    if (grows) {
         endInsertRows();
-    if (kept > 0)
+    }
+    if (kept > 0) {
         emit dataChanged(index(0, 0), index(kept - 1, 1));
+    }
 }
 
 void AclListModel::Replace(int row, const AclEntry& entry) {
@@ -49,17 +52,20 @@ int AclListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant AclListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (role != Qt::DisplayRole || !index.isValid()) {
         return {};
+    }
     const AclEntry& entry = entries_[std::size_t(index.row())];
-    if (index.column() == 0)
+    if (index.column() == 0) {
         return QString::fromLatin1(FormatMacAddress(entry.corvaneId));
+    }
     return FromStationText(AclDescription(entry));
 }
 
 QVariant AclListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1) {
         return {};
+    }
     return captions_[section];
 }
 

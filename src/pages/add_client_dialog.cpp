@@ -26,8 +26,9 @@ bool AddClientDialog::Run(AclEntry& entry, const AclEntry* edited) {
         corvaneId_ = edited->corvaneId;
         description_ = AclDescription(*edited);
     }
-    if (exec() != kOk)
+    if (exec() != kOk) {
         return false;
+    }
     entry = MakeAclEntry(corvaneId_, description_);
     return true;
 }

@@ -49,12 +49,14 @@ bool AuthenticationPage::SaveSettings() {
     SetRadiusBit(record.raFl, on);
     SetRadiusBit(record.raF2, on);
     // A blank address control keeps the stored address: address 0 cannot be stored from here.
-    if (const std::uint32_t address = GetIPAddress(this, kPrimaryAddress); address != 0)
+    if (const std::uint32_t address = GetIPAddress(this, kPrimaryAddress); address != 0) {
         record.raI1 = address;
+    }
     record.raAu = std::uint32_t(GetControlNumber(this, kPrimaryPortEdit));
     GetControlText(this, kPrimarySecretEdit, record.raSe);
-    if (const std::uint32_t address = GetIPAddress(this, kSecondaryAddress); address != 0)
+    if (const std::uint32_t address = GetIPAddress(this, kSecondaryAddress); address != 0) {
         record.raI2 = address;
+    }
     record.raU2 = std::uint32_t(GetControlNumber(this, kSecondaryPortEdit));
     GetControlText(this, kSecondarySecretEdit, record.raS2);
     return true;

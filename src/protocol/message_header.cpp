@@ -32,8 +32,9 @@ void BuildMessageHeaderWithChecksum(std::uint32_t reserved1, std::uint32_t reser
     // A bounded copy: at most 32 bytes, up to the first NUL, zero-filled (the field is already zero).
     const char* text = password ? password : kFactoryPassword;
     std::uint8_t* field = out.data() + kPassword;
-    for (std::size_t i = 0; i < kPasswordFieldSize && text[i] != '\0'; ++i)
+    for (std::size_t i = 0; i < kPasswordFieldSize && text[i] != '\0'; ++i) {
         field[i] = std::uint8_t(text[i]);
+    }
     ScrambleBytes(kPasswordFieldSize, field);
 
     StoreBigEndian32(out.data() + kBodyChecksum, bodyChecksum);

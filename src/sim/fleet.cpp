@@ -54,8 +54,9 @@ std::uint16_t BoundPort(int fd) {
 }
 
 void CloseFd(int& fd) {
-    if (fd >= 0)
+    if (fd >= 0) {
         ::close(fd);
+    }
     fd = -1;
 }
 
@@ -91,34 +92,40 @@ bool Fleet::Start(std::string& error) {
     sessionSettings_.restartTime = std::chrono::milliseconds(options_.restartMs);
     sessionSettings_.restarted = [this](Station&) { Wake(); };
     sessionSettings_.log = log_;
-    if (!PrepareStateDirectory(options_.stateDir, error))
+    if (!PrepareStateDirectory(options_.stateDir, error)) {
         return false;
+    }
 
     stations_.resize(options_.stationCount);
     for (std::uint32_t i = 0; i < options_.stationCount; ++i) {
         const std::uint32_t index = i + 1;
         const std::uint32_t address = options_.firstAddress + i;
         FaultSet faults = 0;
-        for (const FaultRule& rule : options_.faults)
-            if (rule.station == 0 || rule.station == index)
+        for (const FaultRule& rule : options_.faults) {
+            if (rule.station == 0 || rule.station == index) {
                 faults |= std::uint32_t(rule.fault);
+            }
+        }
         stations_[i].station = std::make_unique<Station>(
             index, address, options_.stateDir + "/station-" + FormatDottedQuad(address) + ".cfg", faults,
             StationListed(options_.resetStations, index));
-        if (!stations_[i].station->LoadState(error))
+        if (!stations_[i].station->LoadState(error)) {
             return false;
+        }
     }
 
     // Broadcasts reach only a socket bound to the wildcard address; each station answers from its own.
     broadcastFd_ = BindSocket(SOCK_DGRAM, INADDR_ANY, options_.discoveryPort, error);
-    if (broadcastFd_ < 0)
+    if (broadcastFd_ < 0) {
         return false;
+    }
     discoveryPort_ = BoundPort(broadcastFd_);
     sessionPort_ = options_.sessionPort;
     for (StationSockets& sockets : stations_) {
         sockets.datagramFd = BindSocket(SOCK_DGRAM, sockets.station->Address(), discoveryPort_, error);
-        if (sockets.datagramFd < 0 || !OpenListener(sockets, error))
+        if (sockets.datagramFd < 0 || !OpenListener(sockets, error)) {
             return false;
+        }
         sessionPort_ = BoundPort(sockets.listenFd);
     }
     return true;
@@ -126,8 +133,9 @@ bool Fleet::Start(std::string& error) {
 
 bool Fleet::OpenListener(StationSockets& sockets, std::string& error) {
     sockets.listenFd = BindSocket(SOCK_STREAM, sockets.station->Address(), sessionPort_, error);
-    if (sockets.listenFd < 0)
+    if (sockets.listenFd < 0) {
         return false;
+    }
     if (::listen(sockets.listenFd, kListenBacklog) != 0) {
         error = SystemError("listen");
         CloseFd(sockets.listenFd);
@@ -143,15 +151,17 @@ void Fleet::CloseListener(StationSockets& sockets) {
 void Fleet::Stop() {
     stopping_.store(true);
     const char byte = 0;
-    if (stopPipe_[1] >= 0) [[maybe_unused]]
-        const auto ignored = ::write(stopPipe_[1], &byte, 1);
+    if (stopPipe_[1] >= 0) {
+        [[maybe_unused]] const auto ignored = ::write(stopPipe_[1], &byte, 1);
+    }
     Wake();
 }
 
 void Fleet::Wake() {
     const char byte = 0;
-    if (wakePipe_[1] >= 0) [[maybe_unused]]
-        const auto ignored = ::write(wakePipe_[1], &byte, 1); // a full pipe already wakes
+    if (wakePipe_[1] >= 0) {
+        [[maybe_unused]] const auto ignored = ::write(wakePipe_[1], &byte, 1); // a full pipe already wakes
+    }
 }
 
 void Fleet::SendDueAnswers(Clock::time_point now) {
@@ -160,8 +170,9 @@ void Fleet::SendDueAnswers(Clock::time_point now) {
         answers_.pop_front();
         answering_.erase({answer.station, answer.to.sin_addr.s_addr, answer.to.sin_port});
         StationSockets& sockets = stations_[answer.station];
-        if (sockets.station->IsDown())
+        if (sockets.station->IsDown()) {
             continue;
+        }
         const DiscoveryDatagram datagram = BuildDiscoveryAnswer(*sockets.station, now);
         ::sendto(sockets.datagramFd, datagram.data(), datagram.size(), 0,
                  reinterpret_cast<const sockaddr*>(&answer.to), sizeof answer.to);
@@ -175,26 +186,31 @@ void Fleet::HandleDatagram(int fd, std::size_t onlyStation, bool toEveryStation)
         socklen_t size = sizeof from;
         const ssize_t got =
             ::recvfrom(fd, request, sizeof request, 0, reinterpret_cast<sockaddr*>(&from), &size);
-        if (got < 0)
+        if (got < 0) {
             return; // drained (or an error that the next poll reports again)
-        if (!IsDiscoveryRequest(request, std::size_t(got)))
+        }
+        if (!IsDiscoveryRequest(request, std::size_t(got))) {
             continue;
+        }
         // This request's answers start after those already planned, in bursts (or all at once, unpaced).
         const bool paced = options_.answersPerBurst != 0;
         const std::chrono::milliseconds pause(paced ? options_.burstPauseMs : 0);
         const Clock::time_point start = answers_.empty() ? Clock::now() : answers_.back().due + pause;
         std::size_t planned = 0;
         for (std::size_t i = 0; i < stations_.size(); ++i) {
-            if (!toEveryStation && i != onlyStation)
+            if (!toEveryStation && i != onlyStation) {
                 continue;
+            }
             const Station& station = *stations_[i].station;
-            if (station.IsDown() || HasFault(station.Faults(), Fault::DropDiscovery))
+            if (station.IsDown() || HasFault(station.Faults(), Fault::DropDiscovery)) {
                 continue;
+            }
             // One answer waiting per station and asker is enough, and the queue has a bound: a flood of
             // requests (from one asker or many) cannot push other askers' answers far back.
             if (answers_.size() >= std::max<std::size_t>(kMaxPendingAnswers, 2 * stations_.size()) ||
-                !answering_.insert({i, from.sin_addr.s_addr, from.sin_port}).second)
+                !answering_.insert({i, from.sin_addr.s_addr, from.sin_port}).second) {
                 continue;
+            }
             const std::int64_t burst = paced ? std::int64_t(planned++ / options_.answersPerBurst) : 0;
             answers_.push_back({i, from, start + pause * burst});
         }
@@ -204,8 +220,9 @@ void Fleet::HandleDatagram(int fd, std::size_t onlyStation, bool toEveryStation)
 void Fleet::Accept(std::size_t station) {
     for (;;) {
         const int fd = ::accept4(stations_[station].listenFd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-        if (fd < 0)
+        if (fd < 0) {
             return;
+        }
         const std::size_t live = std::size_t(
             std::count_if(sessions_.begin(), sessions_.end(), [](const Session& s) { return !s.dropped; }));
         if (stations_[station].station->IsDown() || (live >= options_.maxSessions && !DropIdlestSession())) {
@@ -226,16 +243,20 @@ void Fleet::Accept(std::size_t station) {
 
 bool Fleet::DropIdlestSession() {
     Session* idlest = nullptr;
-    for (Session& session : sessions_)
+    for (Session& session : sessions_) {
         if (!session.dropped && !session.finished.load() &&
-            (idlest == nullptr || session.lastActive.load() < idlest->lastActive.load()))
+            (idlest == nullptr || session.lastActive.load() < idlest->lastActive.load())) {
             idlest = &session;
-    if (idlest == nullptr)
+        }
+    }
+    if (idlest == nullptr) {
         return false;
+    }
     ::shutdown(idlest->fd, SHUT_RDWR); // its waits end at once; the descriptor stays open until it is reaped
     idlest->dropped = true;
-    if (log_)
+    if (log_) {
         log_("dropped the session idle longest to make room");
+    }
     return true;
 }
 
@@ -253,12 +274,14 @@ void Fleet::ReapSessions(bool all) {
 
 int Fleet::UpdateStations(Clock::time_point now) {
     std::optional<Clock::time_point> next;
-    if (!answers_.empty())
+    if (!answers_.empty()) {
         next = answers_.front().due;
+    }
     for (StationSockets& sockets : stations_) {
         const auto downUntil = sockets.station->DownUntil();
-        if (!downUntil)
+        if (!downUntil) {
             continue;
+        }
         if (HasFault(sockets.station->Faults(), Fault::StayDown)) {
             CloseListener(sockets); // never back: nothing to plan
             continue;
@@ -270,16 +293,19 @@ int Fleet::UpdateStations(Clock::time_point now) {
         }
         std::string error;
         if (sockets.listenFd < 0 && !OpenListener(sockets, error)) {
-            if (log_)
+            if (log_) {
                 log_("station " + std::to_string(sockets.station->Index()) + ": " + error);
+            }
             continue; // tried again on the next wake-up
         }
         sockets.station->ComeBack(now);
-        if (log_)
+        if (log_) {
             log_("station " + std::to_string(sockets.station->Index()) + ": up again");
+        }
     }
-    if (!next)
+    if (!next) {
         return -1;
+    }
     const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - now).count();
     return int(std::clamp<decltype(wait)>(wait, 0, 60000));
 }
@@ -304,25 +330,30 @@ void Fleet::Run() {
             }
         }
         const int ready = ::poll(fds.data(), fds.size(), timeoutMs);
-        if (ready < 0 && errno != EINTR)
+        if (ready < 0 && errno != EINTR) {
             break;
-        if (ready <= 0)
+        }
+        if (ready <= 0) {
             continue;
+        }
         if (fds[0].revents) {
             char drain[256];
             while (::read(wakePipe_[0], drain, sizeof drain) > 0) {
             }
         }
-        if (fds[1].revents)
+        if (fds[1].revents) {
             HandleDatagram(broadcastFd_, 0, true);
+        }
         for (std::size_t k = 2; k < fds.size(); ++k) {
-            if (!fds[k].revents)
+            if (!fds[k].revents) {
                 continue;
+            }
             const std::size_t station = owners[k - 2];
-            if (fds[k].fd == stations_[station].datagramFd)
+            if (fds[k].fd == stations_[station].datagramFd) {
                 HandleDatagram(fds[k].fd, station, false);
-            else if (fds[k].fd == stations_[station].listenFd)
+            } else if (fds[k].fd == stations_[station].listenFd) {
                 Accept(station);
+            }
         }
     }
     ReapSessions(true);

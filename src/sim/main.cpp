@@ -15,8 +15,9 @@ namespace {
 corvane::sim::Fleet* runningFleet = nullptr;
 
 extern "C" void StopOnSignal(int) {
-    if (runningFleet)
+    if (runningFleet) {
         runningFleet->Stop();
+    }
 }
 
 // A fleet holds two descriptors per station and one per session.
@@ -33,8 +34,9 @@ bool WriteReadyFile(const std::string& path, const corvane::sim::Fleet& fleet) {
     const std::string line =
         "ready " + std::to_string(fleet.DiscoveryPort()) + " " + std::to_string(fleet.SessionPort()) + "\n";
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
+    if (fd < 0) {
         return false;
+    }
     const bool written = ::write(fd, line.data(), line.size()) == ssize_t(line.size());
     return ::close(fd) == 0 && written;
 }
@@ -58,11 +60,12 @@ int main(int argc, char** argv) {
 
     std::mutex logMutex;
     Fleet::Log log;
-    if (!options.quiet)
+    if (!options.quiet) {
         log = [&logMutex](const std::string& line) {
             std::lock_guard lock(logMutex);
             std::cout << line << std::endl;
         };
+    }
     Fleet fleet(options, log);
     if (!fleet.Start(error)) {
         std::cerr << "corvane-sim: " << error << "\n";
@@ -79,9 +82,10 @@ int main(int argc, char** argv) {
         std::cerr << "corvane-sim: cannot write " << options.readyFile << "\n";
         return 1;
     }
-    if (log) // after the ready file: whoever waits for this line finds that file whole
+    if (log) { // after the ready file: whoever waits for this line finds that file whole
         log("corvane-sim: " + std::to_string(fleet.StationCount()) + " station(s), discovery port " +
             std::to_string(fleet.DiscoveryPort()) + ", session port " + std::to_string(fleet.SessionPort()));
+    }
     fleet.Run();
     runningFleet = nullptr;
     return 0;

@@ -56,8 +56,9 @@ public:
 
 private:
     void Log(const std::string& text) const {
-        if (settings_.log)
+        if (settings_.log) {
             settings_.log("station " + std::to_string(station_.Index()) + ": " + text);
+        }
     }
     bool Has(Fault fault) const { return HasFault(station_.Faults(), fault); }
     bool SendReplyHeader(std::uint32_t command, int status);
@@ -89,8 +90,9 @@ bool Session::SendReplyHeader(std::uint32_t command, int status) {
     StoreBigEndian32(
         reply.data() + message_offset::kHeaderChecksum,
         ComputeChecksum(kChecksumStart, kChecksumBlock, reply.data(), std::uint32_t(reply.size())));
-    if (Has(Fault::BadReplyChecksum))
+    if (Has(Fault::BadReplyChecksum)) {
         reply[message_offset::kHeaderChecksum + 3] ^= 0x5A;
+    }
     return io_.WriteAll(reply.data(), reply.size());
 }
 
@@ -111,8 +113,9 @@ bool Session::ReadBody(const MessageHeader& request, std::vector<std::uint8_t>& 
         SendReplyHeader(command, kMalformedValue);
         return false;
     }
-    if (!io_.ReadGrowing(body, length))
+    if (!io_.ReadGrowing(body, length)) {
         return false;
+    }
     const std::uint32_t announced = LoadBigEndian32(request.data() + message_offset::kBodyChecksum);
     if (ComputeChecksum(kChecksumStart, kChecksumBlock, body.data(), length) != announced) {
         Log("body checksum mismatch");
@@ -124,8 +127,9 @@ bool Session::ReadBody(const MessageHeader& request, std::vector<std::uint8_t>& 
 
 void Session::Run() {
     MessageHeader request{};
-    if (!io_.ReadExactly(request.data(), request.size()))
+    if (!io_.ReadExactly(request.data(), request.size())) {
         return;
+    }
     if (Has(Fault::Stall)) {
         Log("stalling");
         io_.WaitForPeerClose(-1);
@@ -142,8 +146,9 @@ void Session::Run() {
         // The software block is taken in whole first, as a station does, so that a client still sending it
         // hears the refusal instead of a broken connection.
         std::vector<std::uint8_t> ignored;
-        if (command != kCommandUpload || ReadBody(request, ignored, kSoftwareBlockSize, command))
+        if (command != kCommandUpload || ReadBody(request, ignored, kSoftwareBlockSize, command)) {
             SendReplyHeader(command, kWrongPassword);
+        }
         return;
     }
     switch (command) {
@@ -165,14 +170,16 @@ void Session::Run() {
 
 void Session::ServeRead(const MessageHeader& request) {
     std::vector<std::uint8_t> body;
-    if (!ReadBody(request, body, kMaxRequestEntries * kElementHeaderSize, kCommandRead))
+    if (!ReadBody(request, body, kMaxRequestEntries * kElementHeaderSize, kCommandRead)) {
         return;
+    }
     if (body.size() % kElementHeaderSize != 0) {
         SendReplyHeader(kCommandRead, kMalformedValue);
         return;
     }
-    if (!SendReplyHeader(kCommandRead, 0))
+    if (!SendReplyHeader(kCommandRead, 0)) {
         return;
+    }
     if (Has(Fault::GiantLength)) {
         std::uint8_t header[kElementHeaderSize];
         StoreElementHeader(header, {MakeTag("syNm"), 0, kGiantLength});
@@ -184,8 +191,9 @@ void Session::ServeRead(const MessageHeader& request) {
     const ConfigRecord configuration = station_.Configuration();
     std::vector<std::uint8_t> stream;
     const std::uint32_t statusLength = Has(Fault::LyingStatusLength) ? kLyingLength : kCodeSize;
-    if (Has(Fault::LyingStatusLength))
+    if (Has(Fault::LyingStatusLength)) {
         AppendElement(stream, {MakeTag("syVs"), ELEMENT_STATUS, statusLength}, CodeBytes(kStationFailure));
+    }
     std::vector<std::uint8_t> value;
     std::size_t sent = 0;
     ByteReader entries(body);
@@ -204,8 +212,9 @@ void Session::ServeRead(const MessageHeader& request) {
         Log("closed the connection in the middle of a read");
         return;
     }
-    if (io_.WriteAll(stream.data(), stream.size()))
+    if (io_.WriteAll(stream.data(), stream.size())) {
         Log("read " + std::to_string(sent) + " properties");
+    }
 }
 
 void StagedWrite::Take(const ElementHeader& header, std::span<std::uint8_t> value) {
@@ -283,8 +292,9 @@ void Session::ServeUpload(const MessageHeader& request) {
         SendReplyHeader(kCommandUpload, kMalformedValue);
         return;
     }
-    if (!ReadBody(request, block, kSoftwareBlockSize, kCommandUpload))
+    if (!ReadBody(request, block, kSoftwareBlockSize, kCommandUpload)) {
         return;
+    }
     if (ComputeChecksum(kChecksumStart, kChecksumBlock, block.data(), kSoftwareTrailer) !=
         LoadBigEndian32(block.data() + kSoftwareTrailer)) {
         Log("software trailer checksum mismatch");

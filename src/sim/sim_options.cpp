@@ -103,8 +103,9 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
         } else if (name == "--fault") {
             const auto rule = ParseFaultRule(value);
             ok = rule.has_value();
-            if (ok)
+            if (ok) {
                 options.faults.push_back(*rule);
+            }
         } else if (name == "--answer-bursts") {
             ok = ParseBursts(value, options);
         } else if (name == "--ready-file") {

@@ -19,10 +19,12 @@ std::string SystemError(const std::string& what, const std::string& path) {
 bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(fd, bytes, size);
-        if (written < 0 && errno == EINTR)
+        if (written < 0 && errno == EINTR) {
             continue;
-        if (written <= 0)
+        }
+        if (written <= 0) {
             return false;
+        }
         bytes += written;
         size -= std::size_t(written);
     }
@@ -45,8 +47,9 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8
     const bool keepMode = ::stat(path.c_str(), &existing) == 0;
     bool written = WriteAll(fd, bytes.data(), bytes.size()) &&
                    (!keepMode || ::fchmod(fd, existing.st_mode & 07777) == 0) && ::fsync(fd) == 0;
-    if (!written)
+    if (!written) {
         error = SystemError("cannot write", temporary);
+    }
     if (::close(fd) != 0 && written) {
         error = SystemError("cannot write", temporary);
         written = false;
@@ -55,8 +58,9 @@ bool ReplaceFileAtomically(const std::string& path, const std::vector<std::uint8
         error = SystemError("cannot replace", path);
         written = false;
     }
-    if (!written)
+    if (!written) {
         ::unlink(temporary.c_str());
+    }
     return written;
 }
 
@@ -85,8 +89,9 @@ bool PrepareStateDirectory(const std::string& path, std::string& error) {
 LoadResult LoadStationConfiguration(const std::string& path, ConfigRecord& record, std::string& error) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT)
+        if (errno == ENOENT) {
             return LoadResult::Missing;
+        }
         error = SystemError("cannot open", path);
         return LoadResult::Failed;
     }
@@ -94,15 +99,17 @@ LoadResult LoadStationConfiguration(const std::string& path, ConfigRecord& recor
     std::uint8_t chunk[65536];
     for (;;) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR)
+        if (got < 0 && errno == EINTR) {
             continue;
+        }
         if (got < 0) {
             error = SystemError("cannot read", path);
             ::close(fd);
             return LoadResult::Failed;
         }
-        if (got == 0)
+        if (got == 0) {
             break;
+        }
         bytes.insert(bytes.end(), chunk, chunk + got);
     }
     ::close(fd);

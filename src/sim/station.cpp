@@ -64,10 +64,12 @@ std::uint32_t Station::UptimeTicks(Clock::time_point now) const {
 
 bool Station::Commit(const ConfigRecord& configuration, std::string& error) {
     std::lock_guard lock(mutex_);
-    if (HasFault(faults_, Fault::ForgetWrites))
+    if (HasFault(faults_, Fault::ForgetWrites)) {
         return true;
-    if (!SaveStationConfiguration(statePath_, configuration, error))
+    }
+    if (!SaveStationConfiguration(statePath_, configuration, error)) {
         return false;
+    }
     // The description is the station's own, not part of a configuration.
     const std::string description = configuration_.syDs;
     configuration_ = configuration;
@@ -77,8 +79,9 @@ bool Station::Commit(const ConfigRecord& configuration, std::string& error) {
 }
 
 bool Station::KeepImage(std::vector<std::uint8_t> block, std::string& error) {
-    if (!ReplaceFileAtomically(statePath_ + ".image", block, error))
+    if (!ReplaceFileAtomically(statePath_ + ".image", block, error)) {
         return false;
+    }
     std::lock_guard lock(mutex_);
     imagePending_ = true;
     return true;

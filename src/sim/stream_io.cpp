@@ -12,17 +12,20 @@ bool StreamIo::WaitFor(short events, int timeoutMs) {
     pollfd fds[2] = {{fd_, events, 0}, {stopFd_, POLLIN, 0}};
     for (;;) {
         const int ready = ::poll(fds, 2, timeoutMs);
-        if (ready < 0 && errno == EINTR)
+        if (ready < 0 && errno == EINTR) {
             continue;
-        if (ready <= 0 || (fds[1].revents & POLLIN))
+        }
+        if (ready <= 0 || (fds[1].revents & POLLIN)) {
             return false;
+        }
         return fds[0].revents != 0;
     }
 }
 
 void StreamIo::Moved() {
-    if (activity_ != nullptr)
+    if (activity_ != nullptr) {
         activity_->store(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
 }
 
 bool StreamIo::ReadGrowing(std::vector<std::uint8_t>& bytes, std::size_t length) {
@@ -31,8 +34,9 @@ bool StreamIo::ReadGrowing(std::vector<std::uint8_t>& bytes, std::size_t length)
     while (bytes.size() < length) {
         const std::size_t at = bytes.size();
         bytes.resize(at + std::min(kPiece, length - at));
-        if (!ReadExactly(bytes.data() + at, bytes.size() - at))
+        if (!ReadExactly(bytes.data() + at, bytes.size() - at)) {
             return false;
+        }
     }
     return true;
 }
@@ -47,12 +51,15 @@ bool StreamIo::ReadExactly(void* buffer, std::size_t length) {
             Moved();
             continue;
         }
-        if (got == 0)
+        if (got == 0) {
             return false;
-        if (errno == EINTR)
+        }
+        if (errno == EINTR) {
             continue;
-        if ((errno != EAGAIN && errno != EWOULDBLOCK) || !WaitFor(POLLIN, timeoutMs_))
+        }
+        if ((errno != EAGAIN && errno != EWOULDBLOCK) || !WaitFor(POLLIN, timeoutMs_)) {
             return false;
+        }
     }
     return true;
 }
@@ -67,10 +74,12 @@ bool StreamIo::WriteAll(const void* buffer, std::size_t length) {
             Moved();
             continue;
         }
-        if (sent < 0 && errno == EINTR)
+        if (sent < 0 && errno == EINTR) {
             continue;
-        if (sent == 0 || (errno != EAGAIN && errno != EWOULDBLOCK) || !WaitFor(POLLOUT, timeoutMs_))
+        }
+        if (sent == 0 || (errno != EAGAIN && errno != EWOULDBLOCK) || !WaitFor(POLLOUT, timeoutMs_)) {
             return false;
+        }
     }
     return true;
 }
@@ -79,8 +88,9 @@ void StreamIo::WaitForPeerClose(int timeoutMs) {
     std::uint8_t sink[4096];
     while (WaitFor(POLLIN, timeoutMs)) {
         const ssize_t got = ::recv(fd_, sink, sizeof sink, 0);
-        if (got == 0 || (got < 0 && errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK))
+        if (got == 0 || (got < 0 && errno != EINTR && errno != EAGAIN && errno != EWOULDBLOCK)) {
             return;
+        }
     }
 }
 

@@ -96,8 +96,9 @@ void IpAddressControl::showEvent(QShowEvent* event) {
     QFrame::showEvent(event);
     const QAccessibleInterface* control = QAccessible::queryAccessibleInterface(this);
     QString name = control ? control->text(QAccessible::Name).trimmed() : QString();
-    if (name.endsWith(QLatin1Char(':')))
+    if (name.endsWith(QLatin1Char(':'))) {
         name.chop(1);
+    }
     for (int i = 0; i < 4; ++i) {
         fields_[static_cast<std::size_t>(i)]->setAccessibleName(
             name.isEmpty() ? QString() : tr("%1, number %2 of 4").arg(name).arg(i + 1));

@@ -83,8 +83,9 @@ bool HasMnemonic(const QString& text) {
 
 // The child of `ancestor` that holds `widget` (or `widget` itself when it is a child).
 const QWidget* ChildHolding(const QWidget* ancestor, const QWidget* widget) {
-    while (widget->parentWidget() != ancestor)
+    while (widget->parentWidget() != ancestor) {
         widget = widget->parentWidget();
+    }
     return widget;
 }
 
@@ -93,12 +94,14 @@ const QWidget* ChildHolding(const QWidget* ancestor, const QWidget* widget) {
 bool GoesBackwards(const QWidget* from, const QWidget* to) {
     constexpr int kTolerance = 3;
     const QWidget* common = from->parentWidget();
-    while (!common->isAncestorOf(to))
+    while (!common->isAncestorOf(to)) {
         common = common->parentWidget();
+    }
     const QRect a = ChildHolding(common, from)->geometry();
     const QRect b = ChildHolding(common, to)->geometry();
-    if (b.bottom() <= a.top() + kTolerance)
+    if (b.bottom() <= a.top() + kTolerance) {
         return true;
+    }
     const bool sameRow = b.top() < a.bottom() - kTolerance && a.top() < b.bottom() - kTolerance;
     return sameRow && b.right() <= a.left() + kTolerance;
 }
@@ -121,33 +124,39 @@ QStringList Faults(QWidget* window) {
     QStringList faults;
     QSet<const QWidget*> labelled;
     for (const QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->buddy() && HasMnemonic(label->text()))
+        if (label->buddy() && HasMnemonic(label->text())) {
             labelled << label->buddy();
+        }
     }
     for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (!widget->isVisible() || !IsInput(widget) || IsInnerPart(widget, window))
+        if (!widget->isVisible() || !IsInput(widget) || IsInnerPart(widget, window)) {
             continue;
-        if (AccessibleName(widget).isEmpty())
+        }
+        if (AccessibleName(widget).isEmpty()) {
             faults << Describe(widget) + QStringLiteral(" has no accessible name");
+        }
         // A field is named by its label; a companion beside a labelled field (a unit, say) by a name of its
         // own.
         const bool fieldOfAddress = qobject_cast<IpAddressControl*>(widget->parentWidget()) != nullptr;
         if (TakesText(widget) && !fieldOfAddress && !labelled.contains(widget) &&
-            widget->accessibleName().isEmpty())
+            widget->accessibleName().isEmpty()) {
             faults << Describe(widget) +
                           QStringLiteral(" has neither a label with a mnemonic nor a name of its own");
+        }
     }
     for (const QMenuBar* menuBar : window->findChildren<QMenuBar*>()) {
         for (const QAction* popup : menuBar->actions()) {
-            if (!HasMnemonic(popup->text()))
+            if (!HasMnemonic(popup->text())) {
                 faults << QStringLiteral("menu \"%1\" cannot be opened with Alt").arg(popup->text());
+            }
         }
     }
     const QList<QWidget*> chain = TabChain(window);
     for (qsizetype i = 1; i < chain.size(); ++i) {
-        if (GoesBackwards(chain[i - 1], chain[i]))
+        if (GoesBackwards(chain[i - 1], chain[i])) {
             faults << QStringLiteral("Tab goes back from %1 to %2")
                           .arg(Describe(chain[i - 1]), Describe(chain[i]));
+        }
     }
     return faults;
 }
@@ -156,12 +165,14 @@ QStringList Faults(QWidget* window) {
 void Reveal(QWidget* widget, QWidget* window) {
     for (QWidget* branch = widget; branch != window; branch = branch->parentWidget()) {
         auto* stack = qobject_cast<QStackedWidget*>(branch->parentWidget());
-        if (!stack)
+        if (!stack) {
             continue;
-        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+        }
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) {
             tabs->setCurrentWidget(branch);
-        else
+        } else {
             stack->setCurrentWidget(branch);
+        }
     }
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
@@ -174,8 +185,9 @@ QStringList FaultsOfEveryState(QWidget* window) {
         for (int i = 0; i < stack->count(); ++i) {
             QWidget* page = stack->widget(i);
             Reveal(page, window);
-            for (const QString& fault : Faults(window))
+            for (const QString& fault : Faults(window)) {
                 faults << QStringLiteral("%1 in front: %2").arg(Describe(page), fault);
+            }
         }
     }
     faults.removeDuplicates();
@@ -189,8 +201,9 @@ QSet<QString> TemplateNames() {
     const QRegularExpression topWidget(QStringLiteral("<widget class=\"[^\"]+\" name=\"([^\"]+)\""));
     for (const QString& name : resources.entryList({QStringLiteral("template_*.ui")})) {
         QFile file(resources.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
+        if (file.open(QIODevice::ReadOnly)) {
             names << topWidget.match(QString::fromUtf8(file.readAll())).captured(1);
+        }
     }
     return names;
 }
@@ -234,11 +247,13 @@ private slots:
         const auto walk = [&](const char* title, QWidget& window) {
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            for (const QString& fault : FaultsOfEveryState(&window))
+            for (const QString& fault : FaultsOfEveryState(&window)) {
                 faults << QStringLiteral("%1: %2").arg(QString::fromLatin1(title), fault);
+            }
             walked << window.objectName();
-            for (const QWidget* child : window.findChildren<QWidget*>())
+            for (const QWidget* child : window.findChildren<QWidget*>()) {
                 walked << child->objectName();
+            }
             window.hide();
         };
         walk("chooser", host.chooser());

@@ -80,13 +80,16 @@ TEST(ConfigAclListFile, StoringManyEqualsStoringOneByOne) {
     for (int round = 0; round < 200; ++round) {
         std::vector<AclEntry> list, stored;
         std::vector<AclEntry> added;
-        for (int i = int(random() % 20); i > 0; --i)
+        for (int i = int(random() % 20); i > 0; --i) {
             list.push_back(Client(std::uint8_t(random() % 8), std::to_string(random() % 100)));
-        for (int i = int(random() % 20); i > 0; --i)
+        }
+        for (int i = int(random() % 20); i > 0; --i) {
             added.push_back(Client(std::uint8_t(random() % 12), std::to_string(random() % 100)));
+        }
         stored = list;
-        for (const AclEntry& entry : added)
+        for (const AclEntry& entry : added) {
             StoreAclEntry(list, entry.corvaneId, entry);
+        }
         StoreAclEntries(stored, added);
         ASSERT_EQ(stored, list) << "round " << round;
     }

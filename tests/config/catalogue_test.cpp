@@ -23,8 +23,9 @@ const std::vector<std::string> kCatalogueOrder = {
 
 TEST(ConfigCatalogue, SixtyTwoRowsInRecordOrderThenTheEndRow) {
     ASSERT_EQ(kCatalogueOrder.size(), kPropertyCount);
-    for (std::size_t i = 0; i < kPropertyCount; ++i)
+    for (std::size_t i = 0; i < kPropertyCount; ++i) {
         EXPECT_EQ(TagText(PropertyCatalogue[i].tag), kCatalogueOrder[i]) << i;
+    }
     EXPECT_EQ(PropertyCatalogue[kPropertyCount].tag, 0u);
 }
 
@@ -59,9 +60,11 @@ TEST(ConfigCatalogue, FindProperty) {
 
 TEST(ConfigTransferList, SixtyEntriesInCatalogueOrderWithTablesFirst) {
     std::vector<std::string> expected;
-    for (const auto& tag : kCatalogueOrder)
-        if (tag != "syDs" && tag != "syVs")
+    for (const auto& tag : kCatalogueOrder) {
+        if (tag != "syDs" && tag != "syVs") {
             expected.push_back(tag);
+        }
+    }
     std::swap(expected[50], expected[51]); // acTa before acEn
     ASSERT_EQ(expected[50], "acTa");
     ASSERT_EQ(TransferList.size(), 60u);

@@ -25,12 +25,14 @@ TEST(Checksum, EmptyInputGivesStartValue) {
 TEST(Checksum, EqualsReferenceAdler32ForAllBlockSizes) {
     std::mt19937 random(20261209);
     std::vector<std::uint8_t> data(20000);
-    for (auto& b : data)
+    for (auto& b : data) {
         b = std::uint8_t(random());
+    }
     std::vector<std::uint32_t> lengths = {0,   1,    15,   16,   17,   31,   32,    33,   64,
                                           255, 5000, 5001, 5551, 5552, 5553, 11104, 20000};
-    for (int i = 0; i < 40; ++i)
+    for (int i = 0; i < 40; ++i) {
         lengths.push_back(random() % 20001);
+    }
     for (std::uint32_t block : {0u, 1u, 16u, 5000u, 5552u}) {
         for (std::uint32_t length : lengths) {
             const auto expected = std::uint32_t(adler32(1, data.data(), length));
@@ -53,8 +55,9 @@ TEST(Checksum, AllOnesBytesDoNotOverflowTheLargestBlock) {
 TEST(Checksum, ContinuesFromAnEarlierChecksumAndOverZeros) {
     std::mt19937 random(7);
     std::vector<std::uint8_t> data(70000);
-    for (auto& b : data)
+    for (auto& b : data) {
         b = std::uint8_t(random());
+    }
     const std::vector<std::uint8_t> zeros(200000, 0);
     for (std::uint32_t split : {0u, 1u, 33u, 5000u, 65521u, 70000u}) {
         const std::uint32_t prefix = ComputeChecksum(1, 5000, data.data(), split);
@@ -71,8 +74,9 @@ TEST(Checksum, ContinuesFromAnEarlierChecksumAndOverZeros) {
 TEST(Scrambling, IsItsOwnInverseAcrossTheCounterWrap) {
     for (std::uint32_t length : {0u, 1u, 16u, 17u, 255u, 256u, 257u, 1000u}) {
         std::vector<std::uint8_t> data(length);
-        for (std::uint32_t i = 0; i < length; ++i)
+        for (std::uint32_t i = 0; i < length; ++i) {
             data[i] = std::uint8_t(i * 7 + 3);
+        }
         const auto original = data;
         ScrambleBytes(length, data.data());
         if (length > 0) {
@@ -87,8 +91,9 @@ TEST(Scrambling, KeyRestartsEvery16BytesWhileCounterRunsOn) {
     std::vector<std::uint8_t> zeros(300, 0);
     ScrambleBytes(std::uint32_t(zeros.size()), zeros.data());
     EXPECT_EQ(zeros[0], 0x3c ^ 85);
-    for (std::size_t i = 0; i < zeros.size(); ++i)
+    for (std::size_t i = 0; i < zeros.size(); ++i) {
         ASSERT_EQ(zeros[i], kScrambleKey[i % 16] ^ std::uint8_t(i + 85)) << i;
+    }
 }
 
 } // namespace

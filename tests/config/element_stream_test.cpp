@@ -21,8 +21,9 @@ public:
 
     ByteSource AsSource() {
         return [this](std::uint8_t* buffer, std::size_t length) {
-            if (length > bytes_.size() - position_)
+            if (length > bytes_.size() - position_) {
                 return kClosed;
+            }
             std::copy_n(bytes_.data() + position_, length, buffer);
             position_ += length;
             return 0;
@@ -44,8 +45,9 @@ Bytes Element(PropertyTag tag, std::uint32_t flags, std::uint32_t length, const 
 
 Bytes Concat(std::initializer_list<Bytes> parts) {
     Bytes out;
-    for (const auto& p : parts)
+    for (const auto& p : parts) {
         out.insert(out.end(), p.begin(), p.end());
+    }
     return out;
 }
 
@@ -61,8 +63,9 @@ Bytes WrittenSequence(const ConfigRecord& record, std::size_t* elements = nullpt
                                        return 0;
                                    }),
               0);
-    if (elements)
+    if (elements) {
         *elements = count;
+    }
     return out;
 }
 

@@ -39,8 +39,9 @@ TEST(ConfigMd5, Rfc1321TestSuite) {
         Md5Digest digest;
         Md5Init(context);
         // Fed in uneven pieces so that buffering across blocks is exercised too.
-        for (std::size_t at = 0; at < c.message.size(); at += 7)
+        for (std::size_t at = 0; at < c.message.size(); at += 7) {
             Md5Update(context, c.message.data() + at, std::min<std::size_t>(7, c.message.size() - at));
+        }
         Md5Final(context, digest);
         EXPECT_EQ(Hex(digest), c.digest) << c.message;
     }

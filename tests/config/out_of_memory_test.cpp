@@ -21,10 +21,12 @@ long allocationsLeft = -1; // -1: no failure armed
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 
 void* operator new(std::size_t size) {
-    if (allocationsLeft >= 0 && allocationsLeft-- == 0)
+    if (allocationsLeft >= 0 && allocationsLeft-- == 0) {
         throw std::bad_alloc();
-    if (void* p = std::malloc(size ? size : 1))
+    }
+    if (void* p = std::malloc(size ? size : 1)) {
         return p;
+    }
     throw std::bad_alloc();
 }
 void operator delete(void* p) noexcept {

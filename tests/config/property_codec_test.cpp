@@ -94,8 +94,9 @@ TEST(ConfigSetProperty, EveryPropertyRoundTrips) {
         Bytes value;
         switch (row.kind) {
         case PropertyKind::Integer:
-            for (std::uint32_t b = 0; b < row.width; ++b)
+            for (std::uint32_t b = 0; b < row.width; ++b) {
                 value.push_back(std::uint8_t(0x81 + b));
+            }
             break;
         case PropertyKind::Table:
             value.assign(16 + (row.tag == MakeTag("acTa") ? 40 : 8), 0x5A);

@@ -51,8 +51,9 @@ TEST(ConfigTableCodec, PortMappingEntryBytes) {
 
 TEST(ConfigTableCodec, AccessEntriesAreCopiedAsTheyAre) {
     Bytes entry(40);
-    for (std::size_t i = 0; i < entry.size(); ++i)
+    for (std::size_t i = 0; i < entry.size(); ++i) {
         entry[i] = std::uint8_t(0x41 + i); // no zero byte in the description
+    }
     ConfigRecord r;
     ASSERT_EQ(Decode(r, "acTa", TableValue(1, entry)), 0);
     ASSERT_EQ(r.acTa.size(), 1u);
@@ -88,17 +89,20 @@ TEST(ConfigTableCodec, MalformedValuesLeaveTheTable) {
 TEST(ConfigTableCodec, CountDecidesAndHeaderFillIsIgnored) {
     ConfigRecord r;
     Bytes five, three;
-    for (std::uint8_t i = 0; i < 5; ++i)
+    for (std::uint8_t i = 0; i < 5; ++i) {
         five.insert(five.end(), {10, 0, 0, i, 0, i, 0, 80});
+    }
     ASSERT_EQ(Decode(r, "pmTa", TableValue(5, five)), 0);
     ASSERT_EQ(r.pmTa.size(), 5u);
-    for (std::uint8_t i = 7; i < 10; ++i)
+    for (std::uint8_t i = 7; i < 10; ++i) {
         three.insert(three.end(), {10, 0, 0, i, 0, i, 0, 80});
+    }
     three.insert(three.end(), {0xEE, 0xEE}); // bytes beyond 16 + n * s are ignored
     ASSERT_EQ(Decode(r, "pmTa", TableValue(3, three, 0xFF)), 0);
     ASSERT_EQ(r.pmTa.size(), 3u);
-    for (std::uint16_t i = 0; i < 3; ++i)
+    for (std::uint16_t i = 0; i < 3; ++i) {
         EXPECT_EQ(r.pmTa[i], (PortMapEntry{0x0A000007u + i, std::uint16_t(7 + i), 80}));
+    }
 }
 
 TEST(ConfigTableCodec, OtherTagsAreNotTables) {

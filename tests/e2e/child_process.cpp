@@ -20,16 +20,18 @@ namespace {
 pid_t Spawn(const std::vector<std::string>& argv, int& in, int& out, int& err, bool mergeErrors) {
     int inPipe[2], outPipe[2], errPipe[2];
     if (::pipe2(inPipe, O_CLOEXEC) != 0 || ::pipe2(outPipe, O_CLOEXEC) != 0 ||
-        ::pipe2(errPipe, O_CLOEXEC) != 0)
+        ::pipe2(errPipe, O_CLOEXEC) != 0) {
         throw std::runtime_error("pipe");
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, inPipe[0], 0);
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
     posix_spawn_file_actions_adddup2(&actions, mergeErrors ? outPipe[1] : errPipe[1], 2);
     std::vector<char*> args;
-    for (const std::string& arg : argv)
+    for (const std::string& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
+    }
     args.push_back(nullptr);
     pid_t pid = -1;
     const int status = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
@@ -37,8 +39,9 @@ pid_t Spawn(const std::vector<std::string>& argv, int& in, int& out, int& err, b
     ::close(inPipe[0]);
     ::close(outPipe[1]);
     ::close(errPipe[1]);
-    if (status != 0)
+    if (status != 0) {
         throw std::runtime_error("cannot start " + argv[0]);
+    }
     in = inPipe[1];
     out = outPipe[0];
     err = errPipe[0];
@@ -49,8 +52,9 @@ void WriteInput(int fd, const std::string& input) {
     std::size_t at = 0;
     while (at < input.size()) {
         const ssize_t written = ::write(fd, input.data() + at, input.size() - at);
-        if (written <= 0)
+        if (written <= 0) {
             break;
+        }
         at += std::size_t(written);
     }
     ::close(fd);
@@ -74,11 +78,13 @@ Finished RunProgram(const std::vector<std::string>& argv, const std::string& inp
     std::string* sinks[2] = {&finished.out, &finished.err};
     int open = 2;
     while (open > 0) {
-        if (::poll(fds, 2, -1) < 0 && errno != EINTR)
+        if (::poll(fds, 2, -1) < 0 && errno != EINTR) {
             break;
+        }
         for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || !fds[i].revents)
+            if (fds[i].fd < 0 || !fds[i].revents) {
                 continue;
+            }
             char buffer[4096];
             const ssize_t got = ::read(fds[i].fd, buffer, sizeof buffer);
             if (got > 0) {
@@ -103,8 +109,9 @@ RunningProgram::RunningProgram(const std::vector<std::string>& argv, const std::
         char buffer[4096];
         for (;;) {
             const ssize_t got = ::read(out, buffer, sizeof buffer);
-            if (got < 0 && errno == EINTR)
+            if (got < 0 && errno == EINTR) {
                 continue;
+            }
             std::lock_guard lock(mutex_);
             if (got <= 0) {
                 ended_ = true;
@@ -128,8 +135,9 @@ RunningProgram::~RunningProgram() {
 namespace {
 int Occurrences(const std::string& haystack, const std::string& needle) {
     int count = 0;
-    for (auto at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1))
+    for (auto at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) {
         ++count;
+    }
     return count;
 }
 } // namespace

@@ -80,8 +80,9 @@ Finished Tool(std::vector<std::string> args, const std::string& input = "orchid\
 class CliSimTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        if (Env("CORVANE_LAN_NS").empty())
+        if (Env("CORVANE_LAN_NS").empty()) {
             return;
+        }
         stateDir_ = fs::temp_directory_path() / ("corvane-e2e-" + std::to_string(::getpid()));
         fs::create_directories(stateDir_ / "fleet");
         fleet_ = new Simulator(stateDir_ / "fleet", kRoleCount,
@@ -96,12 +97,14 @@ protected:
     static void TearDownTestSuite() {
         delete fleet_;
         fleet_ = nullptr;
-        if (!stateDir_.empty())
+        if (!stateDir_.empty()) {
             fs::remove_all(stateDir_);
+        }
     }
     void SetUp() override {
-        if (Env("CORVANE_LAN_NS").empty())
+        if (Env("CORVANE_LAN_NS").empty()) {
             GTEST_SKIP() << "runs inside scripts/privnet.sh only";
+        }
         ASSERT_TRUE(fleet_->ready()) << fleet_->program().Output();
         dir_ = stateDir_ / ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::create_directories(dir_);
@@ -118,8 +121,9 @@ Simulator* CliSimTest::fleet_ = nullptr;
 
 int CountAddresses(const std::string& json) {
     int count = 0;
-    for (auto at = json.find("\"address\""); at != std::string::npos; at = json.find("\"address\"", at + 1))
+    for (auto at = json.find("\"address\""); at != std::string::npos; at = json.find("\"address\"", at + 1)) {
         ++count;
+    }
     return count;
 }
 
@@ -192,8 +196,9 @@ TEST_F(CliSimTest, RestartAndUpload) {
     EXPECT_TRUE(one.program().WaitForLine("up again"));
 
     std::vector<char> image(684528);
-    for (std::size_t i = 0; i < image.size(); ++i)
+    for (std::size_t i = 0; i < image.size(); ++i) {
         image[i] = char(i * 7);
+    }
     std::ofstream(File("image.bin"), std::ios::binary).write(image.data(), std::streamsize(image.size()));
     const Finished upload = Tool({"upload", StationAddress(211), File("image.bin")});
     ASSERT_EQ(upload.exit, 0) << upload.err;
@@ -326,9 +331,10 @@ TEST_F(CliSimTest, FleetBackupContinuesPastFailuresAndSaysSo) {
         << run.out;
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), kStations + 1) << "a line each, a summary";
     EXPECT_EQ(run.err.find('\r'), std::string::npos) << "no progress when standard error is no terminal";
-    for (const auto& file : fs::directory_iterator(File("backups")))
+    for (const auto& file : fs::directory_iterator(File("backups"))) {
         EXPECT_EQ(file.status().permissions() & fs::perms::all,
                   fs::perms::owner_read | fs::perms::owner_write);
+    }
     const Finished shown = Tool({"show", File("backups") + "/Base_Station_2-02CB02000002.cfg"});
     EXPECT_NE(shown.out.find("\"Base Station 2\""), std::string::npos) << shown.out;
 
@@ -360,8 +366,9 @@ TEST_F(CliSimTest, FleetUploadStopsAtTheFirstStationThatDoesNotComeBack) {
         ASSERT_TRUE(fleet.ready());
         std::vector<std::string> args = {"upload",   "--all",    File("image.bin"),
                                          "--target", kFleetScan, "--wait=1"};
-        if (c.keepGoing)
+        if (c.keepGoing) {
             args.push_back("--keep-going");
+        }
         const Finished run = Tool(args);
         EXPECT_EQ(run.exit, 10) << run.err;
         EXPECT_NE(run.out.find(c.summary), std::string::npos) << run.out;

@@ -27,8 +27,9 @@ protected:
 // Qt buffers writes: a full disk shows only when the buffer is pushed out, which must happen before commit.
 TEST(WriteAndFlushTest, AFullDeviceIsReportedWithTheSystemsReason) {
     QFile full(QStringLiteral("/dev/full"));
-    if (!full.open(QIODevice::WriteOnly))
+    if (!full.open(QIODevice::WriteOnly)) {
         GTEST_SKIP() << "no /dev/full here";
+    }
     QString reason;
     EXPECT_FALSE(WriteAndFlush(full, QByteArray(100, 'x'), reason));
     EXPECT_TRUE(reason.contains(QStringLiteral("No space left on device"))) << reason.toStdString();

@@ -7,8 +7,9 @@
 namespace corvane::testing {
 
 void ApplyPaletteFromEnvironment() {
-    if (qEnvironmentVariable("CORVANE_PALETTE") != QLatin1String("dark"))
+    if (qEnvironmentVariable("CORVANE_PALETTE") != QLatin1String("dark")) {
         return;
+    }
     const QColor window(0x2d, 0x2d, 0x30), base(0x1e, 0x1e, 0x20), text(0xe8, 0xe8, 0xea),
         disabled(0x80, 0x80, 0x86), highlight(0x3d, 0x8f, 0xd6);
     QPalette palette;
@@ -31,8 +32,9 @@ void ApplyPaletteFromEnvironment() {
     palette.setColor(QPalette::Mid, window.darker(130));
     palette.setColor(QPalette::Dark, window.darker(160));
     palette.setColor(QPalette::Shadow, Qt::black);
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(QPalette::Disabled, role, disabled);
+    }
     palette.setColor(QPalette::Disabled, QPalette::Base, window);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(palette);

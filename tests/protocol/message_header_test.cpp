@@ -30,8 +30,9 @@ TEST(ProtocolMessageHeader, RequestLayout) {
     EXPECT_EQ(WordAt(header, 24), 0x22u);
     EXPECT_EQ(WordAt(header, 28), 20u);
     EXPECT_EQ(WordAt(header, 32), 0u);
-    for (std::size_t i : {36u, 47u, 80u, 127u})
+    for (std::size_t i : {36u, 47u, 80u, 127u}) {
         EXPECT_EQ(header[i], 0) << i;
+    }
     // 48: the password, scrambled over the whole 32-byte field
     std::uint8_t field[32] = {'s', 'e', 'c', 'r', 'e', 't'};
     ScrambleBytes(32, field);
@@ -81,8 +82,9 @@ TEST(ProtocolMessageHeader, EveryByteOutsideTheChecksumIsCovered) {
     MessageHeader header;
     BuildMessageHeader(0, 0, 20, kNoBody, nullptr, "pw", header);
     for (std::size_t i = 0; i < kMessageHeaderSize; ++i) {
-        if (i >= 8 && i < 12)
+        if (i >= 8 && i < 12) {
             continue;
+        }
         MessageHeader changed = header;
         changed[i] ^= 0x01;
         EXPECT_FALSE(VerifyMessageHeader(changed)) << "byte " << i;

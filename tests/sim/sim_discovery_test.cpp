@@ -31,8 +31,9 @@ public:
             std::uint32_t received = 0;
             AddressRecord from;
             if (NetSocketReceiveFrom(socket_, 0, quietMs, std::uint32_t(datagram.size()), datagram.data(),
-                                     &received, &from, nullptr) != 0)
+                                     &received, &from, nullptr) != 0) {
                 return answers;
+            }
             EXPECT_EQ(received, kDiscoveryDatagramSize);
             EXPECT_TRUE(answers.emplace(from.address, datagram).second) << "one answer per station";
         }
@@ -98,8 +99,9 @@ TEST_F(SimDiscoveryTest, OtherDatagramsAreIgnored) {
 TEST_F(SimDiscoveryTest, AFloodOfRequestsDoesNotSilenceDiscovery) {
     RunningFleet running(Options(), stateDir_);
     DiscoveryProbe flood;
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 3000; ++i) {
         flood.Send(running.DiscoveryHost(1));
+    }
     // A datagram may be lost while the flood fills the receive buffer, so the asker asks again, as clients
     // do.
     DiscoveryProbe asker;

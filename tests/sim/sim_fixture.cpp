@@ -17,8 +17,9 @@ RunningFleet::RunningFleet(SimOptions options, const std::filesystem::path& stat
     options.stateDir = stateDir.string();
     fleet_ = std::make_unique<Fleet>(std::move(options), nullptr);
     std::string error;
-    if (!fleet_->Start(error))
+    if (!fleet_->Start(error)) {
         throw std::runtime_error(error);
+    }
     loop_ = std::thread([this] { fleet_->Run(); });
 }
 
@@ -63,13 +64,15 @@ SimOptions SimTest::Options(std::uint32_t stations) const {
 
 StationConnection::StationConnection(const std::string& host) {
     connectStatus_ = NetSocketCreate(kFamilyInternet, kSocketStream, 0, &socket_);
-    if (connectStatus_ == 0)
+    if (connectStatus_ == 0) {
         connectStatus_ = NetSocketConnect(socket_, host.c_str(), 5009, 0, 5000);
+    }
 }
 
 StationConnection::~StationConnection() {
-    if (socket_)
+    if (socket_) {
         NetSocketClose(socket_, 0);
+    }
 }
 
 int StationConnection::Send(const std::vector<std::uint8_t>& bytes) {
@@ -88,8 +91,9 @@ int StationConnection::SendRequest(std::uint32_t command, std::uint32_t bodyLeng
 int StationConnection::SendHeaderAndBody(const MessageHeader& header, std::span<const std::uint8_t> body) {
     std::uint32_t sent = 0;
     if (const int status =
-            NetSocketSend(socket_, std::uint32_t(header.size()), header.data(), &sent, 0, 5000))
+            NetSocketSend(socket_, std::uint32_t(header.size()), header.data(), &sent, 0, 5000)) {
         return status;
+    }
     return NetSocketSend(socket_, std::uint32_t(body.size()), body.data(), &sent, 0, 5000);
 }
 
@@ -109,8 +113,9 @@ std::int32_t ReplyStatus(const MessageHeader& header) {
 
 std::vector<std::uint8_t> ReadRequestBody() {
     std::vector<std::uint8_t> body(TransferList.size() * kElementHeaderSize);
-    for (std::size_t i = 0; i < TransferList.size(); ++i)
+    for (std::size_t i = 0; i < TransferList.size(); ++i) {
         StoreElementHeader(body.data() + i * kElementHeaderSize, TransferList[i]);
+    }
     return body;
 }
 
@@ -120,10 +125,12 @@ std::vector<std::uint8_t> WriteStream(const ConfigRecord& record, bool finish, b
         stream.insert(stream.end(), element.begin(), element.end());
         return 0;
     });
-    if (finish)
+    if (finish) {
         AppendElement(stream, {MakeTag("acFN"), 0, 0}, {});
-    if (restart)
+    }
+    if (restart) {
         AppendElement(stream, {MakeTag("acRB"), 0, 0}, {});
+    }
     const std::uint8_t code[4] = {};
     AppendElement(stream, {0, 0, 4}, code);
     return stream;

@@ -23,21 +23,27 @@ constexpr std::uint32_t kUpload = 3;
 int ReadConfiguration(const std::string& host, ConfigRecord& record, const char* password = "orchid",
                       bool* headerValid = nullptr) {
     StationConnection connection(host);
-    if (connection.connectStatus() != 0)
+    if (connection.connectStatus() != 0) {
         return connection.connectStatus();
+    }
     const std::vector<std::uint8_t> body = ReadRequestBody();
     if (const int sent = connection.SendRequest(kRead, std::uint32_t(body.size()), body.data(), password);
-        sent != 0)
+        sent != 0) {
         return sent;
+    }
     MessageHeader reply{};
-    if (const int received = connection.ReceiveHeader(reply); received != 0)
+    if (const int received = connection.ReceiveHeader(reply); received != 0) {
         return received;
-    if (headerValid)
+    }
+    if (headerValid) {
         *headerValid = VerifyMessageHeader(reply);
-    if (!VerifyMessageHeader(reply))
+    }
+    if (!VerifyMessageHeader(reply)) {
         return kChecksumMismatch;
-    if (const int status = ReplyStatus(reply); status != 0)
+    }
+    if (const int status = ReplyStatus(reply); status != 0) {
         return status;
+    }
     return ReadElementStream(record, [&](std::uint8_t* buffer, std::size_t length) {
         std::vector<std::uint8_t> bytes(length);
         const int status = connection.Receive(bytes);
@@ -50,40 +56,51 @@ int ReadConfiguration(const std::string& host, ConfigRecord& record, const char*
 int WriteConfiguration(const std::string& host, const ConfigRecord& record, bool finish = true,
                        bool restart = true, const char* password = "orchid") {
     StationConnection connection(host);
-    if (connection.connectStatus() != 0)
+    if (connection.connectStatus() != 0) {
         return connection.connectStatus();
-    if (const int sent = connection.SendRequest(kWrite, kNoBody, nullptr, password); sent != 0)
+    }
+    if (const int sent = connection.SendRequest(kWrite, kNoBody, nullptr, password); sent != 0) {
         return sent;
+    }
     MessageHeader reply{};
-    if (const int received = connection.ReceiveHeader(reply); received != 0)
+    if (const int received = connection.ReceiveHeader(reply); received != 0) {
         return received;
-    if (const int status = ReplyStatus(reply); status != 0)
+    }
+    if (const int status = ReplyStatus(reply); status != 0) {
         return status;
-    if (const int sent = connection.Send(WriteStream(record, finish, restart)); sent != 0)
+    }
+    if (const int sent = connection.Send(WriteStream(record, finish, restart)); sent != 0) {
         return sent;
+    }
     for (;;) {
         std::vector<std::uint8_t> result(16);
-        if (const int received = connection.Receive(result); received != 0)
+        if (const int received = connection.Receive(result); received != 0) {
             return received;
-        if (const auto code = std::int32_t(LoadBigEndian32(result.data() + 12)); code != 0)
+        }
+        if (const auto code = std::int32_t(LoadBigEndian32(result.data() + 12)); code != 0) {
             return code;
-        if (LoadBigEndian32(result.data()) == 0)
+        }
+        if (LoadBigEndian32(result.data()) == 0) {
             return 0;
+        }
     }
 }
 
 int UploadBlock(const std::string& host, const std::vector<std::uint8_t>& block,
                 std::uint32_t announcedLength) {
     StationConnection connection(host);
-    if (connection.connectStatus() != 0)
+    if (connection.connectStatus() != 0) {
         return connection.connectStatus();
+    }
     MessageHeader header{};
     BuildMessageHeader(0, 0, kUpload, announcedLength, block.data(), "orchid", header);
-    if (const int sent = connection.SendHeaderAndBody(header, block); sent != 0)
+    if (const int sent = connection.SendHeaderAndBody(header, block); sent != 0) {
         return sent;
+    }
     MessageHeader reply{};
-    if (const int received = connection.ReceiveHeader(reply); received != 0)
+    if (const int received = connection.ReceiveHeader(reply); received != 0) {
         return received;
+    }
     return ReplyStatus(reply);
 }
 
@@ -92,8 +109,9 @@ bool WaitUntilReachable(const std::string& host) {
     const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < limit) {
         ConfigRecord record;
-        if (ReadConfiguration(host, record) == 0)
+        if (ReadConfiguration(host, record) == 0) {
             return true;
+        }
     }
     return false;
 }
@@ -143,8 +161,9 @@ TEST_F(SimSessionTest, WritesThatAreNotKept) {
     for (const bool forgets : {false, true}) {
         const std::filesystem::path fresh = stateDir_ / (forgets ? "forgets" : "unfinished");
         SimOptions options = Options();
-        if (forgets)
+        if (forgets) {
             options.faults.push_back({1, Fault::ForgetWrites});
+        }
         RunningFleet running(options, fresh);
         ConfigRecord changed;
         changed.syNm = "Never kept";
@@ -170,8 +189,9 @@ TEST_F(SimSessionTest, AStationThatStaysDownNeverComesBack) {
     SimOptions options = Options(2);
     options.faults.push_back({2, Fault::StayDown});
     RunningFleet running(options, stateDir_);
-    for (std::uint32_t station : {1u, 2u})
+    for (std::uint32_t station : {1u, 2u}) {
         ASSERT_EQ(WriteConfiguration(running.SessionHost(station), ConfigRecord{}, false, true), 0);
+    }
     // Both were due back at the same moment; the event loop brings back every station that is due at once.
     ASSERT_TRUE(WaitUntilReachable(running.SessionHost(1)));
     EXPECT_TRUE(running.fleet().StationAt(1).IsDown());
@@ -305,8 +325,9 @@ TEST_F(SimSessionTest, StateIsOwnerOnlyAndWrittenThroughAFreshTemporaryFile) {
 }
 
 TEST_F(SimSessionTest, AStateDirectoryOfAnotherUserIsRefused) {
-    if (::geteuid() != 0)
+    if (::geteuid() != 0) {
         GTEST_SKIP() << "giving a directory to another user needs root";
+    }
     ASSERT_EQ(::chown(stateDir_.c_str(), 65534, 65534), 0);
     SimOptions options = Options();
     options.stateDir = stateDir_.string();
