@@ -449,6 +449,27 @@ private slots:
         QVERIFY((record.pmTa == std::vector{Mapping(80, 1, 80), Mapping(82, 3, 82)}));
     }
 
+    // After a removal nothing is selected: a second click on Remove takes nothing more.
+    void aSecondRemoveClickRemovesNothing() {
+        ConfigRecord record;
+        record.pmTa = {Mapping(80, 1, 80), Mapping(81, 2, 81), Mapping(82, 3, 82)};
+        OnNextModal([](QDialog& dialog) {
+            auto* list = qobject_cast<QTreeWidget*>(GetControl(&dialog, port_mapping::kList));
+            const QPoint cell = list->visualItemRect(list->topLevelItem(0)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
+            ClickControl(&dialog, port_mapping::kRemove);
+            QVERIFY(list->selectedItems().isEmpty());
+            QVERIFY(!GetControl(&dialog, port_mapping::kEdit)->isEnabled());
+            QVERIFY(!GetControl(&dialog, port_mapping::kRemove)->isEnabled());
+            ClickControl(&dialog, port_mapping::kRemove);
+            QCOMPARE(list->topLevelItemCount(), 2);
+            ClickControl(&dialog, port_mapping::kDone);
+        });
+        PortMappingDialog dialog(&record);
+        dialog.exec();
+        QVERIFY((record.pmTa == std::vector{Mapping(81, 2, 81), Mapping(82, 3, 82)}));
+    }
+
     void entryDialogRefusesBlankFields_data() {
         QTest::addColumn<QString>("publicPort");
         QTest::addColumn<QString>("address");
