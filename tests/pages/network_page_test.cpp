@@ -13,6 +13,7 @@
 #include "strings/ids/port_mapping_controls.h"
 #include "strings/ids/string_ids.h"
 #include "widgets/control_binding.h"
+#include "widgets/ip_address_control.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -273,6 +274,23 @@ private slots:
         QCOMPARE(stored.dhBg, std::uint32_t(storedBeginning));
         QCOMPARE(stored.dhEn, std::uint32_t(storedEnding));
         QCOMPARE(stored.raNA, std::uint8_t(0));
+    }
+
+    // Loaded again (Import Settings) from a record without a range, the controls show no address, so storing
+    // cannot bring the previous record's range back.
+    void aRangeAddressOf0LoadsBlank() {
+        NetworkHost host(RangeRecord());
+        ConfigRecord imported = RangeRecord();
+        imported.dhBg = 0;
+        imported.dhEn = 0;
+        host.record = imported;
+        host.page->LoadSettings();
+        for (int id : {kBeginning, kEnding}) {
+            QVERIFY(qobject_cast<IpAddressControl*>(GetControl(host.page, id))->IsBlank());
+        }
+        const ConfigRecord stored = host.Stored();
+        QCOMPARE(stored.dhBg, 0u);
+        QCOMPARE(stored.dhEn, 0u);
     }
 
     void sharingASingleAddressKeepsTheRange() {
