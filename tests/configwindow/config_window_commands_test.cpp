@@ -392,6 +392,27 @@ private slots:
         QVERIFY(window != nullptr && window->isVisible());
     }
 
+    // The station's Windows-1252 name, made the name of one file in the folder the dialog shows.
+    void saveAsProposesAPlainFileName_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("plain") << QByteArray("Home") << QStringLiteral("Home.cfg");
+        QTest::newRow("Windows-1252") << QByteArray("Caf\xE9 \x80") << QStringLiteral("Caf\u00E9 \u20AC.cfg");
+        QTest::newRow("up a folder") << QByteArray("../escaped") << QStringLiteral("_._escaped.cfg");
+        QTest::newRow("absolute") << QByteArray("/etc/passwd") << QStringLiteral("_etc_passwd.cfg");
+        QTest::newRow("hidden") << QByteArray(".profile") << QStringLiteral("_profile.cfg");
+        QTest::newRow("control characters") << QByteArray("a\tb\nc\x7F\x81") << QStringLiteral("a_b_c__.cfg");
+        QTest::newRow("backslash") << QByteArray("a\\b") << QStringLiteral("a_b.cfg");
+    }
+    void saveAsProposesAPlainFileName() {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, proposed);
+        QPointer<ConfigWindow> window = Open(StationRecord(name.constData()), MakeSettingsPages);
+        fileAnswers.push_back(std::nullopt);
+        RunMenuCommand(window, kMenuSaveAs);
+        QCOMPARE(fileRequests.constLast().initialName, proposed);
+    }
+
     void saveAsWritesSecretsForTheOwnerOnlyAndKeepsAnExistingFilesPermissions() {
         QPointer<ConfigWindow> window = Open(StationRecord("Home"));
         const QString fresh = dir_.filePath(QStringLiteral("fresh.cfg"));
