@@ -39,8 +39,10 @@
 #include <QTest>
 #include <csignal>
 #include <deque>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvane {
 
@@ -433,6 +435,40 @@ private slots:
         QCOMPARE(ModeOf(shared), groupToo);
         ConfigRecord saved;
         QVERIFY(ReadConfigurationFile(shared, saved));
+    }
+
+    // Save As may do what a plain write may. "May not write" is the system's answer for this process (root
+    // may write a read-only file, as with any other program), so the case holds under any user.
+    void saveAsDoesWhatAPlainWriteMay() {
+        QPointer<ConfigWindow> window = Open(StationRecord("Home"));
+        const QTemporaryDir dir;
+        const QString readOnly = dir.filePath(QStringLiteral("read-only.cfg"));
+        QVERIFY(QFile(readOnly).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
+        const bool mayWrite =
+            ::faccessat(AT_FDCWD, QFile::encodeName(readOnly).constData(), W_OK, AT_EACCESS) == 0;
+        Shown shown;
+        if (!mayWrite) {
+            AnswerNext(shown);
+        }
+        fileAnswers.push_back(readOnly);
+        RunMenuCommand(window, kMenuSaveAs);
+        QCOMPARE(shown.message, mayWrite ? QString() : ResourceText(kStrConfigFileWriteError));
+        ConfigRecord saved;
+        QCOMPARE(ReadConfigurationFile(readOnly, saved), mayWrite);
+        QCOMPARE(ModeOf(readOnly), QFile::Permissions(QFile::ReadOwner));
+
+        // A writable file in a folder that takes no new file is written where it is.
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+        const QString inLocked = locked + QStringLiteral("/open.cfg");
+        QVERIFY(QFile(inLocked).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+        fileAnswers.push_back(inLocked);
+        RunMenuCommand(window, kMenuSaveAs);
+        QVERIFY(ReadConfigurationFile(inLocked, saved));
+        QCOMPARE(QString::fromStdString(saved.syNm), QStringLiteral("Home"));
+        QVERIFY(QFile::setPermissions(locked, Owner() | QFile::ExeOwner));
     }
 
     void aSaveThatFailsHalfWayKeepsThePreviousFile() {
