@@ -3,6 +3,7 @@
 #include "config/config_file.h"
 #include "config/config_record.h"
 #include "config/network_password.h"
+#include "config/property_catalogue.h"
 #include "config/status_codes.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
@@ -502,6 +503,31 @@ private slots:
         QCOMPARE(previous.readAll(), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"previous.cfg"});
         QVERIFY(window != nullptr && window->isVisible());
+    }
+
+    // Opened and saved unchanged, every text a file holds keeps its bytes, however much longer than an edit's
+    // usual limit.
+    void saveAsKeepsEveryLongTextWhole() {
+        ConfigRecord source = StationRecord("Home");
+        std::vector<std::pair<QString, std::string ConfigRecord::*>> texts;
+        char letter = 'a';
+        for (const PropertyDescriptor& property : PropertyCatalogue) {
+            const auto* field = std::get_if<std::string ConfigRecord::*>(&property.field);
+            if (field != nullptr && property.transferOrder != kNotTransferred) {
+                texts.emplace_back(QString::fromLatin1(property.label), *field);
+                source.*(*field) = std::string(40000, letter++);
+            }
+        }
+        QVERIFY(texts.size() > 10);
+        QPointer<ConfigWindow> window = Open(source, MakeSettingsPages);
+        const QString path = dir_.filePath(QStringLiteral("long.cfg"));
+        fileAnswers.push_back(path);
+        RunMenuCommand(window, kMenuSaveAs);
+        ConfigRecord saved;
+        QVERIFY(ReadConfigurationFile(path, saved));
+        for (const auto& [label, text] : texts) {
+            QVERIFY2(saved.*text == source.*text, qPrintable(label));
+        }
     }
 
     void importReplacesTheSettingsButNotTheStation() {
