@@ -17,6 +17,10 @@ QString SystemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+QString NotARegularFile() {
+    return QStringLiteral("not a regular file; it is left as it is");
+}
+
 bool WriteAll(int descriptor, QByteArrayView bytes) {
     const char* next = bytes.data();
     for (qsizetype left = bytes.size(); left > 0;) {
@@ -73,12 +77,13 @@ bool OverwriteInPlace(const QByteArray& target, QByteArrayView bytes, QString& r
         return false;
     }
     struct stat opened {};
-    bool written = ::fstat(descriptor, &opened) == 0 && S_ISREG(opened.st_mode);
-    if (!written) {
-        errno = EINVAL;
+    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(descriptor);
+        reason = NotARegularFile();
+        return false;
     }
-    written = written && WriteAll(descriptor, bytes) && ::ftruncate(descriptor, bytes.size()) == 0 &&
-              ::fsync(descriptor) == 0;
+    const bool written =
+        WriteAll(descriptor, bytes) && ::ftruncate(descriptor, bytes.size()) == 0 && ::fsync(descriptor) == 0;
     const int writeError = errno;
     if (::close(descriptor) != 0 || !written) {
         reason = SystemReason(written ? errno : writeError);
@@ -106,7 +111,7 @@ bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reas
         return ReplaceWhole(target, S_IRUSR | S_IWUSR, bytes, reason);
     }
     if (!S_ISREG(existing.st_mode)) {
-        reason = QStringLiteral("not a regular file; it is left as it is");
+        reason = NotARegularFile();
         return false;
     }
     const std::unique_ptr<char, decltype(&std::free)> real(::realpath(target.constData(), nullptr),
