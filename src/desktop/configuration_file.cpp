@@ -2,7 +2,9 @@
 
 #include "config/config_file.h"
 #include "files/bounded_read.h"
+#include "files/file_name.h"
 #include "files/save_file.h"
+#include "files/station_text.h"
 #include "strings/ids/string_ids.h"
 #include "strings/message_format.h"
 #include "strings/string_table.h"
@@ -28,10 +30,11 @@ bool WriteConfigurationFile(const QString& path, const ConfigRecord& record) {
 }
 
 FileDialogRequest ConfigurationFileRequest(FileDialogRequest::Kind kind, std::string_view stationName) {
-    return {
-        kind, QString::fromUtf8(ResourceString(kStrConfigFileFilter)),
-        QString::fromUtf8(ResourceString(kStrConfigFileExtension)),
-        QString::fromStdString(FormatResourceText(ResourceString(kStrConfigFileNamePattern), stationName))};
+    return {kind, QString::fromUtf8(ResourceString(kStrConfigFileFilter)),
+            QString::fromUtf8(ResourceString(kStrConfigFileExtension)),
+            QString::fromStdString(
+                FormatResourceText(ResourceString(kStrConfigFileNamePattern),
+                                   PlainFileName(FromStationText(stationName)).toStdString()))};
 }
 
 } // namespace corvane

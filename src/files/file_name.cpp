@@ -71,6 +71,23 @@ QByteArray FileNameBytes(const QString& name) {
     return bytes + QStringView(name).sliced(start).toUtf8();
 }
 
+QString PlainFileName(const QString& text) {
+    constexpr qsizetype kMaxNameBytes = 240; // below the usual 255, for the extension
+    QString name;
+    qsizetype bytes = 0;
+    for (const QChar c : text) {
+        const bool unsafe =
+            c == '/' || c == '\\' || c.category() == QChar::Other_Control || (name.isEmpty() && c == '.');
+        const QChar plain = unsafe ? QChar('_') : c;
+        bytes += QString(plain).toUtf8().size();
+        if (bytes > kMaxNameBytes) {
+            break;
+        }
+        name += plain;
+    }
+    return name;
+}
+
 QStringList ProgramArguments(int argc, char** argv) {
     QStringList words;
     for (int i = 1; i < argc; ++i) {

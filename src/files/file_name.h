@@ -15,6 +15,11 @@ namespace corvane {
 QString FileNameFromBytes(QByteArrayView bytes);
 QByteArray FileNameBytes(const QString& name);
 
+// `text` (a station's name, say) as the name of one file in the folder a file dialog shows: path separators
+// and control characters become '_', and so does a leading dot, so that the name is never a path, never a
+// ".." step and never hidden. It is cut to fit the system's limit on a name, with room left for an extension.
+QString PlainFileName(const QString& text);
+
 // The words after the program name on a command line, each read as FileNameFromBytes reads a name.
 QStringList ProgramArguments(int argc, char** argv);
 

@@ -14,6 +14,9 @@ bool WriteAndFlush(QFileDevice& file, QByteArrayView bytes, QString& reason);
 // Something there that is not a regular file (a directory, a device, a pipe) is refused, never replaced; a
 // symbolic link to a regular file is followed. A new file is readable by its owner only (it may hold
 // secrets); an existing one keeps its permissions. The file is reached by FileNameBytes(path).
+// The save may do what a plain write may, judged by the process's effective ids: an existing file it may not
+// write is refused; one it may write in a folder it may not is written over in place (flushed and checked,
+// but then a failure part-way can no longer keep the previous contents).
 bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reason);
 
 } // namespace corvane

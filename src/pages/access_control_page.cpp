@@ -82,7 +82,7 @@ bool AccessControlPage::SaveSettings() {
 
 void AccessControlPage::OnAdd() {
     AclEntry entry;
-    if (!AddClientDialog().Run(entry)) {
+    if (!AddClientDialog(this).Run(entry)) {
         return;
     }
     clients_->Store({&entry, 1});
@@ -96,7 +96,7 @@ void AccessControlPage::OnEdit() {
         return;
     }
     AclEntry entry;
-    if (!AddClientDialog().Run(entry, &clients_->Entries()[std::size_t(row)])) {
+    if (!AddClientDialog(this).Run(entry, &clients_->Entries()[std::size_t(row)])) {
         return;
     }
     clients_->Replace(row, entry);

@@ -151,14 +151,19 @@ void CorvanePage::ChangeNetworkPassword() {
 void CorvanePage::EncryptionClicked(bool checked) {
     if (!checked) {
         wepMode_ = kWepOff;
-    } else if (!keyEntered_) {
+        return;
+    }
+    // The box must never show encryption on while the record would receive it off, and encryption is never on
+    // without a key: re-checking takes the mode of a usable key entered here, or asks for one.
+    if (keyEntered_ && networkKey_.size() == kWep128KeySize) {
+        wepMode_ = kWep128;
+    } else if (keyEntered_ && networkKey_.size() == kWep40KeySize) {
+        wepMode_ = kWep40;
+    } else {
         ChangeNetworkPassword();
         if (wepMode_ == kWepOff) {
             SetCheck(this, kEncryption, kUnchecked);
         }
-    } else {
-        // The box must never show encryption on while the record would receive it off.
-        wepMode_ = networkKey_.size() == kWep128KeySize ? kWep128 : kWep40;
     }
 }
 

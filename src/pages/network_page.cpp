@@ -7,6 +7,7 @@
 #include "strings/ids/template_ids.h"
 #include "strings/string_table.h"
 #include "ui_template_140_network_page.h"
+#include "widgets/address_or_blank.h"
 #include "widgets/control_binding.h"
 #include "widgets/control_notifications.h"
 
@@ -56,12 +57,8 @@ void NetworkPage::LoadSettings() {
     SetCheck(this, kDistributeAddresses, configuration->raDS != 0 ? kChecked : kUnchecked);
     // Checking one radio button unchecks the other; unchecking alone is refused by Qt.
     SetCheck(this, configuration->raNA != 0 ? kShareSingleAddress : kShareRange, kChecked);
-    if (configuration->dhBg != 0) {
-        SetIPAddress(this, kBeginning, configuration->dhBg);
-    }
-    if (configuration->dhEn != 0) {
-        SetIPAddress(this, kEnding, configuration->dhEn);
-    }
+    SetAddressOrBlank(this, kBeginning, configuration->dhBg);
+    SetAddressOrBlank(this, kEnding, configuration->dhEn);
     // The largest unit that still gives two whole units.
     const std::uint32_t seconds = configuration->dhLe;
     int unit = static_cast<int>(kUnitSeconds.size()) - 1;

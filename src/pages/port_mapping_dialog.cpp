@@ -119,6 +119,8 @@ void PortMappingDialog::Remove() {
     }
     delete list_->takeTopLevelItem(row);
     record_->pmTa.erase(record_->pmTa.begin() + row);
+    // Nothing is selected after a removal, so that a second click does not remove the next mapping.
+    list_->clearSelection();
 }
 
 } // namespace corvane

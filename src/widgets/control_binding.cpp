@@ -123,7 +123,17 @@ void GetControlText(QWidget* dialog, int id, std::string& text) {
 }
 
 void SetControlText(QWidget* dialog, int id, const std::string& text) {
-    SetWindowText(GetControl(dialog, id), FromStationText(text));
+    QWidget* control = GetControl(dialog, id);
+    const QString shown = FromStationText(text);
+    // An edit cuts what is longer than its limit without a word, and a record's text may be longer than Qt's
+    // default limit: such an edit grows to the text, so that storing it unedited keeps every byte. A limit
+    // set on purpose (below the default) stays.
+    constexpr int kQtDefaultLimit = 32767;
+    if (auto* edit = qobject_cast<QLineEdit*>(control);
+        edit != nullptr && edit->maxLength() >= kQtDefaultLimit && shown.size() > edit->maxLength()) {
+        edit->setMaxLength(static_cast<int>(shown.size()));
+    }
+    SetWindowText(control, shown);
 }
 
 std::int32_t GetControlNumber(QWidget* dialog, int id) {

@@ -24,13 +24,16 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
@@ -178,14 +181,16 @@ void Reveal(QWidget* widget, QWidget* window) {
     QCoreApplication::processEvents();
 }
 
+using WindowCheck = QStringList (*)(QWidget* window);
+
 // Checks the window as it first shows, then with each page of each tab widget and stack in front.
-QStringList FaultsOfEveryState(QWidget* window) {
-    QStringList faults = Faults(window);
+QStringList FaultsOfEveryState(QWidget* window, WindowCheck check) {
+    QStringList faults = check(window);
     for (QStackedWidget* stack : window->findChildren<QStackedWidget*>()) {
         for (int i = 0; i < stack->count(); ++i) {
             QWidget* page = stack->widget(i);
             Reveal(page, window);
-            for (const QString& fault : Faults(window)) {
+            for (const QString& fault : check(window)) {
                 faults << QStringLiteral("%1 in front: %2").arg(Describe(page), fault);
             }
         }
@@ -208,6 +213,60 @@ QSet<QString> TemplateNames() {
     return names;
 }
 
+// The letter Alt and `text`'s underlined character reach ("&Channel:" gives C), or a null character.
+QChar AccessKey(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != '&') {
+            continue;
+        }
+        if (text[i + 1] != '&') {
+            return text[i + 1].toUpper();
+        }
+        ++i; // "&&" shows an ampersand
+    }
+    return {};
+}
+
+// Access keys that two things of the window take as it shows now: two controls, or a control and a menu of
+// the menu bar (Alt and a control's letter goes to the control, so the menu could no longer be opened by it).
+QStringList AccessKeyClashes(QWidget* window) {
+    QMap<QChar, QStringList> owners;
+    const auto take = [&owners](const QString& text, const QString& owner) {
+        if (const QChar key = AccessKey(text); !key.isNull()) {
+            owners[key] << owner;
+        }
+    };
+    for (const QMenuBar* menuBar : window->findChildren<QMenuBar*>()) {
+        for (const QAction* popup : menuBar->actions()) {
+            take(popup->text(), QStringLiteral("menu \"%1\"").arg(popup->text()));
+        }
+    }
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisible()) {
+            continue;
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            take(label->text(), Describe(widget));
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            take(button->text(), Describe(widget));
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(widget)) {
+            take(group->title(), Describe(widget));
+        } else if (const auto* tabs = qobject_cast<const QTabBar*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                take(tabs->tabText(i), QStringLiteral("tab \"%1\"").arg(tabs->tabText(i)));
+            }
+        }
+    }
+    QStringList clashes;
+    for (auto key = owners.cbegin(); key != owners.cend(); ++key) {
+        if (key->size() > 1) {
+            clashes
+                << QStringLiteral("Alt+%1 is taken by %2").arg(key.key(), key->join(QStringLiteral(", ")));
+        }
+    }
+    return clashes;
+}
+
 std::unique_ptr<QWidget> Message() {
     auto dialog = std::make_unique<ErrorDialog>();
     dialog->message = "Message text.";
@@ -216,15 +275,13 @@ std::unique_ptr<QWidget> Message() {
     return dialog;
 }
 
-} // namespace
+// Every window and dialog of the program, each made on its own, and the chooser of `host`, shown one after
+// another and checked by `check` in every state; the faults found, and every template walked.
+struct WindowWalk {
+    QStringList faults;
+    QSet<QString> walked;
 
-class KeyboardAccessTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void everyWindowDialogAndPageIsLabelledAndTabsInReadingOrder() {
-        ChooserHost host;
-        QVERIFY(host.WaitForStations());
+    WindowWalk(ChooserHost& host, WindowCheck check) {
         ConfigRecord record;
         const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> windows[] = {
             {"configuration window", [] { return std::make_unique<ConfigWindow>(); }},
@@ -242,31 +299,52 @@ private slots:
             {"Port Mapping", [&record] { return std::make_unique<PortMappingDialog>(&record); }},
             {"Edit Port Mapping", [] { return std::make_unique<PortMapEntryDialog>(); }},
         };
-        QSet<QString> walked;
-        QStringList faults;
-        const auto walk = [&](const char* title, QWidget& window) {
-            window.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&window));
-            for (const QString& fault : FaultsOfEveryState(&window)) {
-                faults << QStringLiteral("%1: %2").arg(QString::fromLatin1(title), fault);
-            }
-            walked << window.objectName();
-            for (const QWidget* child : window.findChildren<QWidget*>()) {
-                walked << child->objectName();
-            }
-            window.hide();
-        };
-        walk("chooser", host.chooser());
+        Walk("chooser", host.chooser(), check);
         for (const auto& [title, make] : windows) {
             const std::unique_ptr<QWidget> window = make();
-            walk(title, *window);
+            Walk(title, *window, check);
         }
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
 
-        const QSet<QString> missed = TemplateNames() - walked;
+    void Walk(const char* title, QWidget& window, WindowCheck check) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (const QString& fault : FaultsOfEveryState(&window, check)) {
+            faults << QStringLiteral("%1: %2").arg(QString::fromLatin1(title), fault);
+        }
+        walked << window.objectName();
+        for (const QWidget* child : window.findChildren<QWidget*>()) {
+            walked << child->objectName();
+        }
+        window.hide();
+    }
+};
+
+} // namespace
+
+class KeyboardAccessTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWindowDialogAndPageIsLabelledAndTabsInReadingOrder() {
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        const WindowWalk walk(host, Faults);
+        QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join(QLatin1Char('\n'))));
+
+        const QSet<QString> missed = TemplateNames() - walk.walked;
         QVERIFY2(missed.isEmpty(),
                  qPrintable(QStringLiteral("templates this test does not walk yet: ") +
                             QStringList(missed.begin(), missed.end()).join(QStringLiteral(", "))));
+    }
+
+    // In every window, dialog and page, each access key reaches one thing: no two controls share a letter,
+    // and no control takes a letter of the menu bar.
+    void noTwoThingsShareAnAccessKey() {
+        ChooserHost host;
+        QVERIFY(host.WaitForStations());
+        const WindowWalk walk(host, AccessKeyClashes);
+        QVERIFY2(walk.faults.isEmpty(), qPrintable(walk.faults.join(QLatin1Char('\n'))));
     }
 
     // The four fields of an address are named after the control's label, for a screen reader to read out.

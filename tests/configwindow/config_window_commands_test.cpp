@@ -3,6 +3,7 @@
 #include "config/config_file.h"
 #include "config/config_record.h"
 #include "config/network_password.h"
+#include "config/property_catalogue.h"
 #include "config/status_codes.h"
 #include "config_windows.h"
 #include "configwindow/config_window.h"
@@ -39,8 +40,10 @@
 #include <QTest>
 #include <csignal>
 #include <deque>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvane {
 
@@ -392,6 +395,27 @@ private slots:
         QVERIFY(window != nullptr && window->isVisible());
     }
 
+    // The station's Windows-1252 name, made the name of one file in the folder the dialog shows.
+    void saveAsProposesAPlainFileName_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("plain") << QByteArray("Home") << QStringLiteral("Home.cfg");
+        QTest::newRow("Windows-1252") << QByteArray("Caf\xE9 \x80") << QStringLiteral("Caf\u00E9 \u20AC.cfg");
+        QTest::newRow("up a folder") << QByteArray("../escaped") << QStringLiteral("_._escaped.cfg");
+        QTest::newRow("absolute") << QByteArray("/etc/passwd") << QStringLiteral("_etc_passwd.cfg");
+        QTest::newRow("hidden") << QByteArray(".profile") << QStringLiteral("_profile.cfg");
+        QTest::newRow("control characters") << QByteArray("a\tb\nc\x7F\x81") << QStringLiteral("a_b_c__.cfg");
+        QTest::newRow("backslash") << QByteArray("a\\b") << QStringLiteral("a_b.cfg");
+    }
+    void saveAsProposesAPlainFileName() {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, proposed);
+        QPointer<ConfigWindow> window = Open(StationRecord(name.constData()), MakeSettingsPages);
+        fileAnswers.push_back(std::nullopt);
+        RunMenuCommand(window, kMenuSaveAs);
+        QCOMPARE(fileRequests.constLast().initialName, proposed);
+    }
+
     void saveAsWritesSecretsForTheOwnerOnlyAndKeepsAnExistingFilesPermissions() {
         QPointer<ConfigWindow> window = Open(StationRecord("Home"));
         const QString fresh = dir_.filePath(QStringLiteral("fresh.cfg"));
@@ -412,6 +436,40 @@ private slots:
         QCOMPARE(ModeOf(shared), groupToo);
         ConfigRecord saved;
         QVERIFY(ReadConfigurationFile(shared, saved));
+    }
+
+    // Save As may do what a plain write may. "May not write" is the system's answer for this process (root
+    // may write a read-only file, as with any other program), so the case holds under any user.
+    void saveAsDoesWhatAPlainWriteMay() {
+        QPointer<ConfigWindow> window = Open(StationRecord("Home"));
+        const QTemporaryDir dir;
+        const QString readOnly = dir.filePath(QStringLiteral("read-only.cfg"));
+        QVERIFY(QFile(readOnly).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner));
+        const bool mayWrite =
+            ::faccessat(AT_FDCWD, QFile::encodeName(readOnly).constData(), W_OK, AT_EACCESS) == 0;
+        Shown shown;
+        if (!mayWrite) {
+            AnswerNext(shown);
+        }
+        fileAnswers.push_back(readOnly);
+        RunMenuCommand(window, kMenuSaveAs);
+        QCOMPARE(shown.message, mayWrite ? QString() : ResourceText(kStrConfigFileWriteError));
+        ConfigRecord saved;
+        QCOMPARE(ReadConfigurationFile(readOnly, saved), mayWrite);
+        QCOMPARE(ModeOf(readOnly), QFile::Permissions(QFile::ReadOwner));
+
+        // A writable file in a folder that takes no new file is written where it is.
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+        const QString inLocked = locked + QStringLiteral("/open.cfg");
+        QVERIFY(QFile(inLocked).open(QIODevice::WriteOnly));
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+        fileAnswers.push_back(inLocked);
+        RunMenuCommand(window, kMenuSaveAs);
+        QVERIFY(ReadConfigurationFile(inLocked, saved));
+        QCOMPARE(QString::fromStdString(saved.syNm), QStringLiteral("Home"));
+        QVERIFY(QFile::setPermissions(locked, Owner() | QFile::ExeOwner));
     }
 
     void aSaveThatFailsHalfWayKeepsThePreviousFile() {
@@ -445,6 +503,31 @@ private slots:
         QCOMPARE(previous.readAll(), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"previous.cfg"});
         QVERIFY(window != nullptr && window->isVisible());
+    }
+
+    // Opened and saved unchanged, every text a file holds keeps its bytes, however much longer than an edit's
+    // usual limit.
+    void saveAsKeepsEveryLongTextWhole() {
+        ConfigRecord source = StationRecord("Home");
+        std::vector<std::pair<QString, std::string ConfigRecord::*>> texts;
+        char letter = 'a';
+        for (const PropertyDescriptor& property : PropertyCatalogue) {
+            const auto* field = std::get_if<std::string ConfigRecord::*>(&property.field);
+            if (field != nullptr && property.transferOrder != kNotTransferred) {
+                texts.emplace_back(QString::fromLatin1(property.label), *field);
+                source.*(*field) = std::string(40000, letter++);
+            }
+        }
+        QVERIFY(texts.size() > 10);
+        QPointer<ConfigWindow> window = Open(source, MakeSettingsPages);
+        const QString path = dir_.filePath(QStringLiteral("long.cfg"));
+        fileAnswers.push_back(path);
+        RunMenuCommand(window, kMenuSaveAs);
+        ConfigRecord saved;
+        QVERIFY(ReadConfigurationFile(path, saved));
+        for (const auto& [label, text] : texts) {
+            QVERIFY2(saved.*text == source.*text, qPrintable(label));
+        }
     }
 
     void importReplacesTheSettingsButNotTheStation() {

@@ -79,5 +79,13 @@ TEST(FileNameTest, FilesAreReachedByTheBytesOfTheirNames) {
     std::filesystem::remove_all(folder);
 }
 
+// A long name is cut to leave room for an extension within the system's 255 bytes, never inside a character.
+TEST(FileNameTest, APlainFileNameFitsTheSystemsLimit) {
+    EXPECT_EQ(PlainFileName(QString(300, 'n')), QString(240, 'n'));
+    const QString cut = PlainFileName(QString(200, QChar(0x00E9)));
+    EXPECT_EQ(cut, QString(120, QChar(0x00E9)));
+    EXPECT_EQ(PlainFileName(QStringLiteral("Home")), QStringLiteral("Home"));
+}
+
 } // namespace
 } // namespace corvane

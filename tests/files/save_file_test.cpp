@@ -3,8 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace corvane {
 namespace {
@@ -62,6 +66,65 @@ TEST_F(SaveFileTest, OnlyRegularFilesAreReplaced) {
     }
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), 4)
         << "no temporary file is left behind";
+}
+
+// Runs `save` as an ordinary user: this one, or under root, who may write whatever the mode bits say, a child
+// process as "nobody", so that what this process may not write is tried either way.
+bool SavedAsAnOrdinaryUser(const std::function<bool()>& save) {
+    if (::geteuid() != 0) {
+        return save();
+    }
+    constexpr uid_t kNobody = 65534;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = ::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
+        ::_exit(dropped && save() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+// A save may do what a plain write may, no more and no less.
+TEST_F(SaveFileTest, ASaveDoesWhatAPlainWriteMay) {
+    const auto make = [this](const char* name, const QByteArray& bytes, mode_t mode) {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        ASSERT_EQ(::chmod(QFile::encodeName(Path(name)).constData(), mode), 0);
+    };
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("locked")));
+    make("locked/open.cfg", "a longer previous text", 0666);
+    make("read-only.cfg", "previous", 0444);
+    ASSERT_EQ(::chmod(QFile::encodeName(Path("locked")).constData(), 0555), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0777), 0);
+    struct stat before {};
+    ASSERT_EQ(::stat(QFile::encodeName(Path("locked/open.cfg")).constData(), &before), 0);
+    QString reason;
+
+    // A file the user may not write is refused and kept as it was.
+    EXPECT_FALSE(
+        SavedAsAnOrdinaryUser([&] { return SaveFileAtomically(Path("read-only.cfg"), "new", reason); }));
+    EXPECT_EQ(Read(Path("read-only.cfg")), "previous");
+    EXPECT_EQ(Mode(Path("read-only.cfg")) & 0777, 0444u);
+
+    // A writable file in a folder the user may not write is written where it is, whole, permissions kept.
+    EXPECT_TRUE(
+        SavedAsAnOrdinaryUser([&] { return SaveFileAtomically(Path("locked/open.cfg"), "new", reason); }));
+    EXPECT_EQ(Read(Path("locked/open.cfg")), "new");
+    struct stat after {};
+    ASSERT_EQ(::stat(QFile::encodeName(Path("locked/open.cfg")).constData(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mode & 0777, 0666u);
+
+    // A new file there cannot be made, as a plain write could not.
+    EXPECT_FALSE(
+        SavedAsAnOrdinaryUser([&] { return SaveFileAtomically(Path("locked/new.cfg"), "new", reason); }));
+    EXPECT_EQ(QDir(Path("locked")).entryList(QDir::Files), QStringList{"open.cfg"});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"read-only.cfg"})
+        << "nothing left behind";
+    ASSERT_EQ(::chmod(QFile::encodeName(Path("locked")).constData(), 0755), 0);
 }
 
 TEST_F(SaveFileTest, ASymbolicLinkToARegularFileReplacesWhatItNames) {

@@ -211,6 +211,22 @@ private slots:
                  (QStringList{"02:00:00:00:00:01|a", "02:00:00:00:00:03|moved", "02:00:00:00:00:03|third"}));
     }
 
+    // The Add Client dialog belongs to the page's window, so it opens over it as every other dialog does.
+    void theClientDialogBelongsToThePagesWindow() {
+        ClientsHost host({Client(1, "a")});
+        host.ClickRow(0);
+        for (int button : {kAddButton, kEditButton}) {
+            QWidget* owner = nullptr;
+            OnNextModal([&owner](QDialog& dialog) {
+                owner = dialog.parentWidget();
+                ClickControl(&dialog, add_client::kCancelButton);
+            });
+            ClickControl(&host.page, button);
+            QVERIFY(owner != nullptr);
+            QCOMPARE(owner->window(), host.page.window());
+        }
+    }
+
     void savingStoresTheListAndItsSwitch() {
         ClientsHost host({Client(1, "a")});
         host.ClickRow(0);

@@ -323,6 +323,33 @@ private slots:
         QVERIFY(GetWepKey(stored) == (mode == kWep128 ? kKey128 : kKey40));
     }
 
+    // A key entered, then Import Settings of a record without one: checking the box must ask for a key, never
+    // store encryption on with an empty key.
+    void recheckingWithoutAUsableKeyAsksForOne() {
+        WirelessHost host;
+        EnterNetworkPassword(kHex40, 0);
+        ClickControl(host.page, kChangeNetworkPassword);
+        host.record = ConfigRecord();
+        host.page->LoadSettings(); // as after Import Settings
+        QVERIFY(host.page->NetworkKey().empty());
+        bool asked = false;
+        OnNextModal([&asked](QDialog& dialog) {
+            asked = true;
+            ClickControl(&dialog, network_password::kCancel);
+        });
+        ClickControl(host.page, kEncryption);
+        QVERIFY(asked);
+        QCOMPARE(GetCheck(host.page, kEncryption), int(kUnchecked));
+        QCOMPARE(host.Stored().raWM, std::uint32_t(kWepOff));
+
+        EnterNetworkPassword(kHex128, 1);
+        ClickControl(host.page, kEncryption);
+        QCOMPARE(GetCheck(host.page, kEncryption), int(kChecked));
+        const ConfigRecord stored = host.Stored();
+        QCOMPARE(stored.raWM, std::uint32_t(kWep128));
+        QVERIFY(GetWepKey(stored) == kKey128);
+    }
+
     void networkPasswordDialog_data() {
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("confirmation");

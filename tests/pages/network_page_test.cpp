@@ -13,6 +13,7 @@
 #include "strings/ids/port_mapping_controls.h"
 #include "strings/ids/string_ids.h"
 #include "widgets/control_binding.h"
+#include "widgets/ip_address_control.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -275,6 +276,23 @@ private slots:
         QCOMPARE(stored.raNA, std::uint8_t(0));
     }
 
+    // Loaded again (Import Settings) from a record without a range, the controls show no address, so storing
+    // cannot bring the previous record's range back.
+    void aRangeAddressOf0LoadsBlank() {
+        NetworkHost host(RangeRecord());
+        ConfigRecord imported = RangeRecord();
+        imported.dhBg = 0;
+        imported.dhEn = 0;
+        host.record = imported;
+        host.page->LoadSettings();
+        for (int id : {kBeginning, kEnding}) {
+            QVERIFY(qobject_cast<IpAddressControl*>(GetControl(host.page, id))->IsBlank());
+        }
+        const ConfigRecord stored = host.Stored();
+        QCOMPARE(stored.dhBg, 0u);
+        QCOMPARE(stored.dhEn, 0u);
+    }
+
     void sharingASingleAddressKeepsTheRange() {
         NetworkHost host(RangeRecord());
         TypeAddress(host.page, kBeginning, QStringLiteral("10.9.9.9"));
@@ -447,6 +465,27 @@ private slots:
         PortMappingDialog dialog(&record);
         dialog.exec();
         QVERIFY((record.pmTa == std::vector{Mapping(80, 1, 80), Mapping(82, 3, 82)}));
+    }
+
+    // After a removal nothing is selected: a second click on Remove takes nothing more.
+    void aSecondRemoveClickRemovesNothing() {
+        ConfigRecord record;
+        record.pmTa = {Mapping(80, 1, 80), Mapping(81, 2, 81), Mapping(82, 3, 82)};
+        OnNextModal([](QDialog& dialog) {
+            auto* list = qobject_cast<QTreeWidget*>(GetControl(&dialog, port_mapping::kList));
+            const QPoint cell = list->visualItemRect(list->topLevelItem(0)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell);
+            ClickControl(&dialog, port_mapping::kRemove);
+            QVERIFY(list->selectedItems().isEmpty());
+            QVERIFY(!GetControl(&dialog, port_mapping::kEdit)->isEnabled());
+            QVERIFY(!GetControl(&dialog, port_mapping::kRemove)->isEnabled());
+            ClickControl(&dialog, port_mapping::kRemove);
+            QCOMPARE(list->topLevelItemCount(), 2);
+            ClickControl(&dialog, port_mapping::kDone);
+        });
+        PortMappingDialog dialog(&record);
+        dialog.exec();
+        QVERIFY((record.pmTa == std::vector{Mapping(81, 2, 81), Mapping(82, 3, 82)}));
     }
 
     void entryDialogRefusesBlankFields_data() {

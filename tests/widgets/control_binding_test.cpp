@@ -145,6 +145,7 @@ private slots:
         QTest::newRow("unassigned bytes")
             << QByteArray("\x81\x8D\x8F\x90\x9D") << QStringLiteral("\u0081\u008D\u008F\u0090\u009D");
         QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("beyond an edit's usual limit") << QByteArray(40000, 'x') << QString(40000, 'x');
     }
     void textIsWindows1252() {
         QFETCH(QByteArray, bytes);
@@ -163,6 +164,13 @@ private slots:
         std::string text;
         GetComboText(dialog.get(), kCombo, text);
         QCOMPARE(text, station);
+    }
+
+    // A limit an edit was given on purpose still holds.
+    void anEditsOwnLimitStays() {
+        edit->setMaxLength(33);
+        SetControlText(dialog.get(), kEdit, std::string(40, 'd'));
+        QCOMPARE(edit->text(), QString(33, 'd'));
     }
 
     void textWindows1252CannotHoldReadsAsQuestionMark() {
