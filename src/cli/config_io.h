@@ -16,9 +16,9 @@ bool ReadInputFile(CliIo& io, const QString& path, qint64 limit, QByteArray& byt
 // of a problem (a file problem, found before anything is sent) and the exit status in `code`.
 bool ReadSoftwareImage(CliIo& io, const QString& path, QByteArray& image, int& code);
 
-// Writes the record as a configuration file, atomically (a failure leaves the previous file as it was). An
-// owner-only file (a copy of a station's secrets) is made 0600 even when it existed before, ahead of the new
-// contents.
+// Writes the record as a configuration file, atomically (a failure leaves the previous file as it was, its
+// permissions too). An owner-only file (a copy of a station's secrets) is made 0600 even when it existed
+// before, ahead of the new contents.
 bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason,
                        bool ownerOnly = false);
 

@@ -1,11 +1,11 @@
 #include "files/save_file.h"
 
 #include "files/file_name.h"
+#include "files/temporary_files.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,7 +63,7 @@ bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reas
     }
     // A new file beside the old one, renamed over it only once every byte has reached the disk.
     QByteArray temporary = target + ".XXXXXX";
-    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
+    const int descriptor = CreateTemporaryFile(temporary);
     if (descriptor < 0) {
         reason = SystemReason(errno);
         return false;
@@ -72,9 +72,9 @@ bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reas
     const bool written =
         ::fchmod(descriptor, mode) == 0 && WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
     const int writeError = errno;
-    if (::close(descriptor) != 0 || !written || ::rename(temporary.constData(), target.constData()) != 0) {
+    if (::close(descriptor) != 0 || !written || !RenameTemporaryFile(temporary, target)) {
         reason = SystemReason(written ? errno : writeError);
-        ::unlink(temporary.constData());
+        RemoveTemporaryFile(temporary);
         return false;
     }
     return true;

@@ -1,3 +1,4 @@
+#include "cli/config_io.h"
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
 #include "config/byte_order.h"
@@ -192,6 +193,29 @@ TEST_F(CliFileTest, NewConfigurationFilesAreOwnerOnly) {
     struct stat status {};
     ASSERT_EQ(::stat(QFile::encodeName(Path("new.cfg")).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+// An owner-only save narrows the permissions of the file it replaces, but only when it succeeds: a save that
+// fails (here the temporary's name is too long for the file system) leaves them as they were.
+TEST_F(CliFileTest, AnOwnerOnlySaveChangesPermissionsOnlyWhenItSucceeds) {
+    struct Case {
+        QString name;
+        bool saved;
+        unsigned mode;
+    };
+    const Case cases[] = {{QStringLiteral("backup.cfg"), true, 0600},
+                          {QString(250, QLatin1Char('b')) + QStringLiteral(".cfg"), false, 0644}};
+    for (const Case& c : cases) {
+        const QString path = dir_.filePath(c.name);
+        WriteAll(path, "old");
+        const QByteArray name = QFile::encodeName(path);
+        ASSERT_EQ(::chmod(name.constData(), 0644), 0);
+        QString reason;
+        EXPECT_EQ(SaveConfiguration(path, ConfigRecord{}, reason, true), c.saved) << reason.toStdString();
+        struct stat status {};
+        ASSERT_EQ(::stat(name.constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, c.mode) << c.name.size();
+    }
 }
 
 // Inputs that never end or are far too large end with a clear error, never an abort or the OOM killer.
