@@ -22,6 +22,9 @@ bool ReadSoftwareImage(CliIo& io, const QString& path, QByteArray& image, int& c
 bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason,
                        bool ownerOnly = false);
 
+// True when both names reach one existing file (through a link or another spelling too).
+bool NameOneFile(const QString& first, const QString& second);
+
 // Reads a whole configuration file ("-": standard input) into `record`, which a rejected file leaves as it
 // was; false with the tool's report of a failure (message 149, exit status in `code`).
 bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code);

@@ -34,7 +34,7 @@ const CommandOption kDryRunOption{
     "nothing would; nothing is sent"};
 const CommandOption kBackupOption{"backup", "FILE.cfg",
                                   "first save the station's configuration there (owner-only); nothing is "
-                                  "written when it cannot be saved"};
+                                  "written when it cannot be saved; refused when it is FILE.cfg itself"};
 
 // The times and "HOST[:PORT] [FILE]" of a station command; resolves the host. False with the exit status in
 // `code`.
@@ -203,6 +203,12 @@ int RunWrite(const CommandLine& arguments, CliIo& io) {
     }
     if (arguments.Has(kBackupOption) && arguments.Value(kBackupOption).isEmpty()) {
         return UsageError(io, QStringLiteral("--backup needs a file name"));
+    }
+    // The station's old configuration would replace the new one before it is sent.
+    if (arguments.Has(kBackupOption) && arguments.positional()[1] != QLatin1String("-") &&
+        NameOneFile(arguments.positional()[1], arguments.Value(kBackupOption))) {
+        return UsageError(io, QStringLiteral("--backup %1 is the file to write; name another file")
+                                  .arg(arguments.Value(kBackupOption)));
     }
     ConfigRecord record;
     if (!LoadInput(io, arguments.positional()[1], record, code)) {

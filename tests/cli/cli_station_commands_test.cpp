@@ -218,6 +218,25 @@ TEST_F(CliStationTest, ABackupThatCannotBeSavedStopsTheWrite) {
     }
 }
 
+// --backup naming the file to be written (by any name) is refused before the station is asked anything.
+TEST_F(CliStationTest, ABackupOverTheFileToWriteIsRefused) {
+    RunningFleet running(Options(), stateDir_);
+    const QString host = QString::fromStdString(running.SessionHost(1));
+    WriteAll(Path("new.json"), R"({"syNm": "Cellar"})");
+    ASSERT_EQ(RunTool({"import", Path("new.json"), "-o", Path("new.cfg")}).exit, kExitSuccess);
+    const QByteArray written = ReadAll(Path("new.cfg"));
+    ASSERT_TRUE(QFile::link(Path("new.cfg"), Path("link.cfg")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("sub")));
+    for (const QString& backup : {Path("new.cfg"), Path("link.cfg"), Path("sub/../new.cfg")}) {
+        const CliRun run = RunTool({"write", host, Path("new.cfg"), "--backup", backup}, "orchid\n");
+        EXPECT_EQ(run.exit, kExitUsage) << backup.toStdString();
+        EXPECT_TRUE(run.err.contains("is the file to write")) << run.err.toStdString();
+        EXPECT_EQ(ReadAll(Path("new.cfg")), written);
+        EXPECT_EQ(running.fleet().StationAt(0).Configuration().syNm, "Base Station 1");
+        EXPECT_FALSE(running.fleet().StationAt(0).IsDown());
+    }
+}
+
 // The station's side of an exchange that never ends: it holds the connection until the test lets it go (a
 // client that gave up may still have data queued before its close).
 class Holding {
