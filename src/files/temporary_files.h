@@ -8,8 +8,8 @@ namespace corvane {
 // can remove them first. While a thread creates, renames or removes one it holds off SIGINT, SIGTERM and
 // SIGHUP, so the handler of such a signal never waits on a thread it interrupted.
 
-// mkostemp on `nameTemplate` (ending in XXXXXX), the name kept until it is renamed or removed; the descriptor,
-// or -1 with errno set.
+// mkostemp on `nameTemplate` (ending in XXXXXX), the name kept until it is renamed or removed; the
+// descriptor, or -1 with errno set.
 int CreateTemporaryFile(QByteArray& nameTemplate);
 
 // Renames a kept temporary file over `target`; false with errno set, the file still kept (remove it).
