@@ -59,7 +59,8 @@ bool ReadSoftwareImage(CliIo& io, const QString& path, QByteArray& image, int& c
     return false;
 }
 
-bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason, bool ownerOnly) {
+bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason, bool ownerOnly,
+                       LinkAtPath links) {
     std::vector<std::uint8_t> image;
     if (const int status = WriteConfigFile(record, image); status != 0) {
         reason = QStringLiteral("the configuration cannot be encoded (status %1)").arg(status);
@@ -70,14 +71,17 @@ bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString&
     const QByteArray name = FileNameBytes(path);
     struct stat existing {};
     const mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
-    const bool narrowed = ownerOnly && ::stat(name.constData(), &existing) == 0 &&
-                          S_ISREG(existing.st_mode) && (existing.st_mode & 07777) != kOwnerOnly;
+    const bool found = (links == LinkAtPath::Follow ? ::stat(name.constData(), &existing)
+                                                    : ::lstat(name.constData(), &existing)) == 0;
+    const bool narrowed =
+        ownerOnly && found && S_ISREG(existing.st_mode) && (existing.st_mode & 07777) != kOwnerOnly;
     if (narrowed && ::chmod(name.constData(), kOwnerOnly) != 0) {
         reason = QStringLiteral("its permissions cannot be made owner-only");
         return false;
     }
     const bool saved = SaveFileAtomically(
-        path, QByteArrayView(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())), reason);
+        path, QByteArrayView(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())), reason,
+        links);
     if (!saved && narrowed) {
         ::chmod(name.constData(), existing.st_mode & 07777);
     }

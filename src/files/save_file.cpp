@@ -43,11 +43,14 @@ bool WriteAndFlush(QFileDevice& file, QByteArrayView bytes, QString& reason) {
     return true;
 }
 
-bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reason) {
-    // By the bytes of the name, which need not be UTF-8; a symbolic link is followed to what it names.
+bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reason, LinkAtPath links) {
+    // By the bytes of the name, which need not be UTF-8; a symbolic link is followed to what it names, or
+    // counts as no file at all (the rename below replaces the link, not what it names).
     QByteArray target = FileNameBytes(path);
     struct stat existing {};
-    const bool existed = ::stat(target.constData(), &existing) == 0;
+    const bool found = (links == LinkAtPath::Follow ? ::stat(target.constData(), &existing)
+                                                    : ::lstat(target.constData(), &existing)) == 0;
+    const bool existed = found && !S_ISLNK(existing.st_mode);
     if (existed && !S_ISREG(existing.st_mode)) {
         reason = QStringLiteral("not a regular file; it is left as it is");
         return false;

@@ -219,6 +219,36 @@ TEST_F(CliFileTest, AnOwnerOnlySaveChangesPermissionsOnlyWhenItSucceeds) {
     }
 }
 
+// A backup's save replaces a symbolic link planted under its name by a file of its own: what the link named,
+// outside the folder, keeps its contents and permissions. Other saves follow a link, as ever.
+TEST_F(CliFileTest, ABackupReplacesALinkPlantedUnderItsName) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("backups")));
+    for (const LinkAtPath links : {LinkAtPath::Replace, LinkAtPath::Follow}) {
+        WriteAll(Path("outside"), "not a configuration");
+        const QByteArray outside = QFile::encodeName(Path("outside"));
+        ASSERT_EQ(::chmod(outside.constData(), 0644), 0);
+        const QString path = Path("backups/Lobby-02CB02000001.cfg");
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::link(Path("outside"), path));
+        QString reason;
+        ASSERT_TRUE(SaveConfiguration(path, ConfigRecord{}, reason, true, links)) << reason.toStdString();
+        struct stat status {};
+        ASSERT_EQ(::stat(outside.constData(), &status), 0);
+        if (links == LinkAtPath::Replace) {
+            EXPECT_FALSE(QFileInfo(path).isSymLink());
+            EXPECT_EQ(ReadAll(Path("outside")), "not a configuration");
+            EXPECT_EQ(status.st_mode & 0777, 0644u);
+            ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+            EXPECT_EQ(status.st_mode & 0777, 0600u);
+            EXPECT_EQ(RunTool({"show", path}).exit, kExitSuccess);
+        } else {
+            EXPECT_TRUE(QFileInfo(path).isSymLink());
+            EXPECT_EQ(status.st_mode & 0777, 0600u);
+            EXPECT_EQ(RunTool({"show", Path("outside")}).exit, kExitSuccess);
+        }
+    }
+}
+
 // Inputs that never end or are far too large end with a clear error, never an abort or the OOM killer.
 TEST_F(CliFileTest, OversizedInputsAreRefused) {
     WriteAll(Path("sparse"), {});
