@@ -237,6 +237,31 @@ TEST_F(CliStationTest, ABackupOverTheFileToWriteIsRefused) {
     }
 }
 
+// Stations that do not answer discovery (here nothing listens on their discovery port) but can be read are
+// saved all the same, named by their configuration's name and their address; a link planted under such a
+// name is replaced by the backup, and what it named is left alone.
+TEST_F(CliStationTest, BackupSavesStationsThatDoNotAnswerDiscovery) {
+    RunningFleet running(Options(2), stateDir_);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("backups")));
+    WriteAll(Path("outside"), "not a configuration");
+    ASSERT_TRUE(QFile::link(Path("outside"), Path("backups/Base_Station_1-127.0.0.1.cfg")));
+    const CliRun run = RunTool({"backup", QString::fromStdString(running.SessionHost(1)),
+                                QString::fromStdString(running.SessionHost(2)), Path("backups")},
+                               "orchid\n");
+    ASSERT_EQ(run.exit, kExitSuccess) << run.err.toStdString() << run.out.toStdString();
+    EXPECT_EQ(run.err.count("did not answer discovery; its file is named by its configuration's name"), 2)
+        << run.err.toStdString();
+    EXPECT_EQ(ReadAll(Path("outside")), "not a configuration");
+    for (const char* file :
+         {"backups/Base_Station_1-127.0.0.1.cfg", "backups/Base_Station_2-127.0.0.2.cfg"}) {
+        EXPECT_FALSE(QFileInfo(Path(file)).isSymLink()) << file;
+        EXPECT_EQ(QFile::permissions(Path(file)), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ReadUser | QFileDevice::WriteUser)
+            << file;
+        EXPECT_TRUE(RunTool({"show", Path(file)}).out.contains("\"Base Station")) << file;
+    }
+}
+
 // The station's side of an exchange that never ends: it holds the connection until the test lets it go (a
 // client that gave up may still have data queued before its close).
 class Holding {
