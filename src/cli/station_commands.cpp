@@ -100,6 +100,21 @@ QString MacText(const MacAddress& mac) {
     return QString::fromStdString(FormatMacAddress(mac));
 }
 
+struct TableCell {
+    QString text;
+    int width; // at least this many characters, padded with spaces
+};
+
+// A line of a text table, its cells apart by a space. The cells' text is never read as a format: a station
+// name holding "%1" stays in its column.
+QString TableLine(std::initializer_list<TableCell> cells) {
+    QStringList line;
+    for (const TableCell& cell : cells) {
+        line << cell.text.leftJustified(cell.width);
+    }
+    return line.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 namespace {
@@ -136,26 +151,23 @@ int RunDiscover(const CommandLine& arguments, CliIo& io) {
         io.out << TerminalJson(QJsonDocument(list).toJson(QJsonDocument::Indented));
         return kExitSuccess;
     }
-    io.out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
-                  .arg(QStringLiteral("Name"), -31)
-                  .arg(QStringLiteral("Address"), -15)
-                  .arg(QStringLiteral("Corvane MAC"), -17)
-                  .arg(QStringLiteral("LAN MAC"), -17)
-                  .arg(QStringLiteral("WAN MAC"), -17)
-                  .arg(QStringLiteral("Flags"), -6)
-                  .arg(QStringLiteral("Restarted"));
+    io.out << TableLine({{QStringLiteral("Name"), 31},
+                         {QStringLiteral("Address"), 15},
+                         {QStringLiteral("Corvane MAC"), 17},
+                         {QStringLiteral("LAN MAC"), 17},
+                         {QStringLiteral("WAN MAC"), 17},
+                         {QStringLiteral("Flags"), 6},
+                         {QStringLiteral("Restarted"), 0}})
+           << "\n";
     for (const auto& station : stations) {
-        io.out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7%8\n")
-                      .arg(TerminalText(FromStationText(station->syNm)), -31)
-                      .arg(QString::fromStdString(FormatDottedQuad(station->stationAddress)), -15)
-                      .arg(MacText(station->wirelessMac), -17)
-                      .arg(MacText(station->lanMac), -17)
-                      .arg(MacText(station->wanMac), -17)
-                      .arg(QStringLiteral("0x%1").arg(station->stationFlags, 4, 16, QLatin1Char('0')), -6)
-                      .arg(QString::fromStdString(RestartTimeText(*station)))
-                      .arg((station->stationFlags & kStationFlagReset)
-                               ? QStringLiteral("  (reset, not configured)")
-                               : QString());
+        io.out << TableLine({{TerminalText(FromStationText(station->syNm)), 31},
+                             {QString::fromStdString(FormatDottedQuad(station->stationAddress)), 15},
+                             {MacText(station->wirelessMac), 17},
+                             {MacText(station->lanMac), 17},
+                             {MacText(station->wanMac), 17},
+                             {QStringLiteral("0x%1").arg(station->stationFlags, 4, 16, QLatin1Char('0')), 6},
+                             {QString::fromStdString(RestartTimeText(*station)), 0}})
+               << ((station->stationFlags & kStationFlagReset) ? "  (reset, not configured)" : "") << "\n";
     }
     io.out << stations.size() << " base station(s) found\n";
     return kExitSuccess;

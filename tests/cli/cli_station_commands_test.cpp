@@ -23,6 +23,14 @@ using sim::test::RunningFleet;
 class CliStationTest : public sim::test::SimTest {
 protected:
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    // The first simulated station starts with the configuration `json` gives.
+    void StartFirstStationWith(const QByteArray& json) {
+        WriteAll(Path("first.json"), json);
+        ASSERT_EQ(RunTool({"import", Path("first.json"), "-o",
+                           QString::fromStdString((stateDir_ / "station-127.0.0.1.cfg").string())})
+                      .exit,
+                  kExitSuccess);
+    }
     QTemporaryDir dir_;
 };
 
@@ -383,12 +391,22 @@ TEST_F(CliStationTest, DiscoverListsTheStationsThatAnswer) {
     EXPECT_FALSE(json.out.contains("127.0.0.3"));
 }
 
+// A station's name is printed as text, never read as a format: every column stays where it belongs.
+TEST_F(CliStationTest, DiscoverPrintsANameHoldingPlaceholdersAsText) {
+    StartFirstStationWith(R"({"syNm": "%1%2%3"})");
+    RunningFleet running(Options(), stateDir_);
+    const CliRun text = RunTool({"discover", "--target", QString::fromStdString(running.DiscoveryHost(1))});
+    ASSERT_EQ(text.exit, kExitSuccess) << text.err.toStdString();
+    const QStringList lines = text.out.split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("%1%2%3").leftJustified(31) + " 127.0.0.1       02:"))
+        << text.out.toStdString();
+    EXPECT_FALSE(lines[1].contains("%8")) << text.out.toStdString();
+    EXPECT_EQ(lines[0].indexOf("Address"), lines[1].indexOf("127.0.0.1"));
+}
+
 TEST_F(CliStationTest, DiscoverShowsStationNamesEscaped) {
-    WriteAll(Path("hostile.json"), R"({"syNm": "\u001b[2J\r\nForged  10.9.9.9\u009d"})");
-    ASSERT_EQ(RunTool({"import", Path("hostile.json"), "-o",
-                       QString::fromStdString((stateDir_ / "station-127.0.0.1.cfg").string())})
-                  .exit,
-              kExitSuccess);
+    StartFirstStationWith(R"({"syNm": "\u001b[2J\r\nForged  10.9.9.9\u009d"})");
     RunningFleet running(Options(), stateDir_);
     const CliRun text = RunTool({"discover", "--target", QString::fromStdString(running.DiscoveryHost(1))});
     ASSERT_EQ(text.exit, kExitSuccess) << text.err.toStdString();
