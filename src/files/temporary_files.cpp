@@ -18,9 +18,11 @@ struct KeptNames {
     std::set<QByteArray> names;
 };
 
-// Never destroyed: a signal may come while the program's static objects are going away.
+// Made before main and never destroyed, so the thread that ends the program on a signal never allocates (the
+// thread it interrupted may hold the allocator's lock) and never finds it gone.
+KeptNames* const kept = new KeptNames;
+
 KeptNames& Kept() {
-    static KeptNames* const kept = new KeptNames;
     return *kept;
 }
 
@@ -82,7 +84,6 @@ void RemoveTemporaryFilesForExit() {
     for (const QByteArray& name : Kept().names) {
         ::unlink(name.constData());
     }
-    Kept().names.clear();
 }
 
 } // namespace corvane
