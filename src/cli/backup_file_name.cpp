@@ -2,6 +2,12 @@
 
 #include "config/hex_text.h"
 #include "files/station_text.h"
+#include "protocol/dotted_quad.h"
+
+#include <algorithm>
+#include <numeric>
+#include <set>
+#include <tuple>
 
 namespace corvane::cli {
 
@@ -16,11 +22,10 @@ bool Kept(QChar c) {
            c == QLatin1Char('_') || c == QLatin1Char('.');
 }
 
-} // namespace
-
-QString BackupFileName(const ConfigRecord& answer) {
+// The station's name (Windows-1252) as a part of a file name; see BackupFileName.
+QString SafeName(const std::string& stationName) {
     QString name;
-    for (const QChar c : FromStationText(answer.syNm)) {
+    for (const QChar c : FromStationText(stationName)) {
         const QChar kept = Kept(c) ? c : QLatin1Char('_');
         if (kept != QLatin1Char('_') || !name.endsWith(QLatin1Char('_'))) {
             name += kept;
@@ -33,8 +38,47 @@ QString BackupFileName(const ConfigRecord& answer) {
     if (name.isEmpty() || name == QLatin1String("_")) {
         name = QStringLiteral("station");
     }
+    return name;
+}
+
+} // namespace
+
+QString BackupFileName(const ConfigRecord& answer) {
     const QString mac = QString::fromStdString(FormatMacAddress(answer.wanMac)).remove(QLatin1Char(':'));
-    return QStringLiteral("%1-%2.cfg").arg(name, mac);
+    return SafeName(answer.syNm) + QLatin1Char('-') + mac + QStringLiteral(".cfg");
+}
+
+QString BackupFileNameByAddress(const ConfigRecord& configuration, std::uint32_t address) {
+    return SafeName(configuration.syNm) + QLatin1Char('-') +
+           QString::fromStdString(FormatDottedQuad(address)) + QStringLiteral(".cfg");
+}
+
+std::vector<QString> BackupFileNames(const std::vector<FleetStation>& stations) {
+    std::vector<std::size_t> order(stations.size());
+    std::iota(order.begin(), order.end(), 0);
+    const auto byAddress = [&](std::size_t a, std::size_t b) {
+        const StationAccess& first = stations[a].target.station;
+        const StationAccess& second = stations[b].target.station;
+        return std::tie(first.address, first.port, a) < std::tie(second.address, second.port, b);
+    };
+    std::sort(order.begin(), order.end(), byAddress);
+    std::vector<QString> names(stations.size());
+    std::set<QString> taken; // folded to lower case
+    for (const std::size_t index : order) {
+        if (!stations[index].identified) {
+            continue;
+        }
+        const FleetStation& station = stations[index];
+        const QString name = station.namedByAddress
+                                 ? BackupFileNameByAddress(station.answer, station.target.station.address)
+                                 : BackupFileName(station.answer);
+        QString claimed = name;
+        for (int n = 2; !taken.insert(claimed.toLower()).second; ++n) {
+            claimed = name.chopped(4) + QLatin1Char('-') + QString::number(n) + QStringLiteral(".cfg");
+        }
+        names[index] = claimed;
+    }
+    return names;
 }
 
 } // namespace corvane::cli

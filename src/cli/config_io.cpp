@@ -59,22 +59,41 @@ bool ReadSoftwareImage(CliIo& io, const QString& path, QByteArray& image, int& c
     return false;
 }
 
-bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason, bool ownerOnly) {
-    // A replacement keeps the permissions of the file it replaces: those go first.
-    const QByteArray name = FileNameBytes(path);
-    struct stat existing {};
-    if (ownerOnly && ::stat(name.constData(), &existing) == 0 && S_ISREG(existing.st_mode) &&
-        ::chmod(name.constData(), S_IRUSR | S_IWUSR) != 0) {
-        reason = QStringLiteral("its permissions cannot be made owner-only");
-        return false;
-    }
+bool SaveConfiguration(const QString& path, const ConfigRecord& record, QString& reason, bool ownerOnly,
+                       LinkAtPath links) {
     std::vector<std::uint8_t> image;
     if (const int status = WriteConfigFile(record, image); status != 0) {
         reason = QStringLiteral("the configuration cannot be encoded (status %1)").arg(status);
         return false;
     }
-    return SaveFileAtomically(
-        path, QByteArrayView(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())), reason);
+    // A replacement keeps the permissions of the file it replaces, so an owner-only copy narrows them first,
+    // and puts them back when the save fails.
+    const QByteArray name = FileNameBytes(path);
+    struct stat existing {};
+    const mode_t kOwnerOnly = S_IRUSR | S_IWUSR;
+    const bool found = (links == LinkAtPath::Follow ? ::stat(name.constData(), &existing)
+                                                    : ::lstat(name.constData(), &existing)) == 0;
+    const bool narrowed =
+        ownerOnly && found && S_ISREG(existing.st_mode) && (existing.st_mode & 07777) != kOwnerOnly;
+    if (narrowed && ::chmod(name.constData(), kOwnerOnly) != 0) {
+        reason = QStringLiteral("its permissions cannot be made owner-only");
+        return false;
+    }
+    const bool saved = SaveFileAtomically(
+        path, QByteArrayView(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())), reason,
+        links);
+    if (!saved && narrowed) {
+        ::chmod(name.constData(), existing.st_mode & 07777);
+    }
+    return saved;
+}
+
+bool NameOneFile(const QString& first, const QString& second) {
+    struct stat one {};
+    struct stat other {};
+    return ::stat(FileNameBytes(first).constData(), &one) == 0 &&
+           ::stat(FileNameBytes(second).constData(), &other) == 0 && one.st_dev == other.st_dev &&
+           one.st_ino == other.st_ino;
 }
 
 bool LoadInput(CliIo& io, const QString& path, ConfigRecord& record, int& code) {

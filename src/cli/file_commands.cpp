@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/property_diff.h"
 #include "cli/property_view.h"
+#include "cli/strict_json.h"
 #include "cli/terminal_text.h"
 #include "files/bounded_read.h"
 
@@ -94,6 +95,9 @@ int RunImport(const CommandLine& arguments, CliIo& io) {
                                        ? parseError.errorString()
                                        : QStringLiteral("wrong type")));
     }
+    if (QString problem; !KeepsEveryJsonValue(text, problem)) {
+        return Fail(io, kExitInvalidInput, QStringLiteral("%1: %2").arg(path, problem));
+    }
     ConfigRecord record;
     const QJsonObject json = document.object();
     for (auto it = json.begin(); it != json.end(); ++it) {
@@ -162,7 +166,8 @@ const Command kImportCommand{
     "make a configuration file from JSON",
     {"Makes a configuration file from a JSON object; properties the JSON leaves out keep their defaults, so "
      "{} gives the default configuration. A value not valid for its property is refused, and nothing is "
-     "written."},
+     "written; so is what could not be kept exactly: a key given twice, a \\u escape of half a surrogate "
+     "pair, NUL in text, and a line break (CR, LF) or NUL in an access-control description (exit 7)."},
     {&kOutputOption},
     {},
     RunImport};

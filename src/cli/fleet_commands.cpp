@@ -20,8 +20,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <mutex>
-#include <set>
 #include <sys/stat.h>
 
 namespace corvane::cli {
@@ -120,22 +118,58 @@ int RunForFleet(CliIo& io, const FleetCommand& command, std::vector<FleetStation
     return report.Finish(stations, succeeded);
 }
 
-// Backup file names claimed so far: two stations never share one.
-class ClaimedNames {
-public:
-    QString Claim(const QString& name) {
-        const std::lock_guard lock(mutex_);
-        QString claimed = name;
-        for (int n = 2; !names_.insert(claimed).second; ++n) {
-            claimed = QStringLiteral("%1-%2.cfg").arg(name.chopped(4)).arg(n);
+// Asks each station not found by a scan for its discovery answer, which names its file, a few at a time. A
+// station that does not answer (UDP filtered, a forwarded TCP port) but whose configuration can be read is
+// named by that configuration's name and its address; its configuration is kept in `read`. The exit status:
+// an interrupt stops the command.
+int IdentifyStations(CliIo& io, std::vector<FleetStation>& stations, std::vector<ConfigRecord>& read) {
+    read.resize(stations.size());
+    std::vector<std::size_t> unknown;
+    for (std::size_t i = 0; i < stations.size(); ++i) {
+        if (!stations[i].identified && stations[i].outcome.ok()) {
+            unknown.push_back(i);
         }
-        return claimed;
     }
-
-private:
-    std::mutex mutex_;
-    std::set<QString> names_;
-};
+    TerminalProgress progress(io.err, io.errIsTerminal);
+    RunInterruptible(io, [&] {
+        RunFleet(
+            unknown.size(), kFleetParallelism,
+            [&](std::size_t n) {
+                FleetStation& station = stations[unknown[n]];
+                // Within --timeout too, as every exchange with a station.
+                const auto limit = std::min<std::chrono::milliseconds>(kIdentifyTime, station.target.timeout);
+                station.outcome = IdentifyStation(station.target, io.interruptFd, limit, station.answer);
+                if (!station.outcome.ok() && station.outcome.exit != kExitInterrupted) {
+                    const Outcome unanswered = station.outcome;
+                    station.outcome = ReadConfigurationOf(station.target, io.interruptFd, read[unknown[n]]);
+                    station.answer.syNm = read[unknown[n]].syNm;
+                    station.namedByAddress = station.outcome.ok();
+                    if (!station.outcome.ok() && station.outcome.exit != kExitInterrupted) {
+                        station.outcome.message =
+                            unanswered.message + QLatin1Char('\n') + station.outcome.message;
+                    }
+                }
+                station.identified = station.outcome.ok();
+                return station.outcome.exit != kExitInterrupted;
+            },
+            [](std::size_t) {},
+            [&] { progress.Show(QStringLiteral("Asking the base stations their names")); });
+        return 0;
+    });
+    for (const FleetStation& station : stations) {
+        if (station.namedByAddress) {
+            io.err << QStringLiteral(
+                          "corvane: warning: %1: the base station did not answer discovery; its file "
+                          "is named by its configuration's name and its address")
+                          .arg(station.target.host)
+                   << Qt::endl;
+        }
+    }
+    const auto interrupted = std::find_if(stations.begin(), stations.end(), [](const FleetStation& station) {
+        return station.outcome.exit == kExitInterrupted;
+    });
+    return interrupted == stations.end() ? kExitSuccess : Report(io, interrupted->outcome);
+}
 
 // The backup directory, made owner-only when it is new (its parent must exist). False with the reason.
 bool PrepareDirectory(const QString& path, QString& reason) {
@@ -175,26 +209,30 @@ int RunBackup(const CommandLine& arguments, CliIo& io) {
         return Fail(io, kExitWriteFailed, QStringLiteral("%1: %2").arg(command.last, reason));
     }
 
-    ClaimedNames names;
+    // Every name is known before the first file is written, so that names go by address, not by which
+    // station happened to answer first.
+    std::vector<ConfigRecord> read;
+    if (const int exit = IdentifyStations(io, stations, read); exit != kExitSuccess) {
+        return exit;
+    }
+    const std::vector<QString> names = BackupFileNames(stations);
     return RunForFleet(
         io, command, stations,
         [&](FleetStation& station) {
             if (!station.identified) {
-                // Within --timeout too, as every exchange with a station.
-                const auto limit = std::min<std::chrono::milliseconds>(kIdentifyTime, station.target.timeout);
-                station.outcome = IdentifyStation(station.target, io.interruptFd, limit, station.answer);
-                station.identified = station.outcome.ok();
-                if (!station.identified) {
+                return true; // its outcome tells why
+            }
+            const std::size_t index = std::size_t(&station - stations.data());
+            ConfigRecord& record = read[index];
+            if (!station.namedByAddress) {
+                station.outcome = ReadConfigurationOf(station.target, io.interruptFd, record);
+                if (!station.outcome.ok()) {
                     return true;
                 }
             }
-            ConfigRecord record;
-            station.outcome = ReadConfigurationOf(station.target, io.interruptFd, record);
-            if (!station.outcome.ok()) {
-                return true;
-            }
-            const QString path = QDir(command.last).filePath(names.Claim(BackupFileName(station.answer)));
-            if (QString reason; !SaveConfiguration(path, record, reason, true)) {
+            const QString path = QDir(command.last).filePath(names[index]);
+            // A link planted under a station's file name is replaced, never followed out of the folder.
+            if (QString reason; !SaveConfiguration(path, record, reason, true, LinkAtPath::Replace)) {
                 station.outcome = {kExitWriteFailed,
                                    QStringLiteral("%1: %2: %3").arg(station.target.host, path, reason)};
             } else {
@@ -216,7 +254,10 @@ const Command kBackupCommand{
     {"HOST[:PORT]... DIR [OPTIONS]", "--all [--target ADDR[:PORT]] DIR [OPTIONS]"},
     "save the configuration of several stations into a directory",
     {"Saves each station's configuration as DIR/NAME-WANMAC.cfg (owner-only; the name made safe for any file "
-     "system); --all scans first and saves every station that answers.",
+     "system); --all scans first and saves every station that answers. Names equal but for case get -2, -3 "
+     "and so on by address, so every run puts a station in the same file. A HOST that does not answer "
+     "discovery but can be read is saved as DIR/NAME-ADDRESS.cfg, NAME from its configuration, with a "
+     "warning. A symbolic link under a station's file name is replaced, never followed.",
      kHostHelp, kFleetHelp},
     {&kAllOption, &kTargetOption, &kJsonOption, &kPasswordFileOption, &kTimeoutOption},
     {&kWaitOption},

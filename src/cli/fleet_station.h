@@ -12,6 +12,8 @@ struct FleetStation {
     StationTarget target;
     ConfigRecord answer;     // its discovery answer (name, WAN MAC address) once it is known
     bool identified = false; // found by the scan, or asked since
+    // backup: it did not answer discovery, but its configuration could be read (and gave `answer` its name)
+    bool namedByAddress = false;
     bool begun = false;
     Outcome outcome;
     QString result; // what a success did

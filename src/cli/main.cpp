@@ -1,5 +1,5 @@
 #include "cli/cli.h"
-#include "cli/terminal_echo.h"
+#include "cli/terminating_signals.h"
 #include "files/file_name.h"
 
 #include <QCoreApplication>

@@ -21,8 +21,7 @@ std::optional<std::string> PasswordFromLine(QByteArray& read, const QString& sou
     // What a terminal or a file holds is text in the system's encoding; the station's is Windows-1252.
     if (line.size() > kMaxPasswordLineSize) {
         error = QStringLiteral("the password in %1 is longer than %2 bytes")
-                    .arg(source)
-                    .arg(kMaxPasswordLineSize);
+                    .arg(source, QString::number(kMaxPasswordLineSize));
     } else if (line.contains('\0')) {
         error = QStringLiteral("the password in %1 holds a NUL byte").arg(source);
     } else if (!ToStationText(QString::fromLocal8Bit(line), secret, &refused)) {

@@ -107,6 +107,11 @@ bool TextFromJson(ConfigRecord& record, const PropertyView& view, const QJsonVal
                     .arg(refused);
         return false;
     }
+    // A station reads text up to its first NUL: what followed would be lost.
+    if (bytes.find('\0') != std::string::npos) {
+        error = QStringLiteral("text cannot hold NUL");
+        return false;
+    }
     return SetProperty(record, view.tag, std::uint32_t(bytes.size()),
                        reinterpret_cast<const std::uint8_t*>(bytes.data())) == 0;
 }
@@ -261,6 +266,10 @@ bool AccessListFromJson(ConfigRecord& record, const PropertyView&, const QJsonVa
             error = QStringLiteral(
                 "expected objects with a corvaneId like \"00:11:22:33:44:55\" and a description "
                 "of at most 34 characters");
+            return false;
+        }
+        if (!AclDescriptionAllowed(description)) {
+            error = QStringLiteral("a description cannot hold a line break (CR, LF) or NUL");
             return false;
         }
         // As it is: all 34 bytes, and duplicate IDs too; the adding rules are for editing.

@@ -34,7 +34,7 @@ const CommandOption kDryRunOption{
     "nothing would; nothing is sent"};
 const CommandOption kBackupOption{"backup", "FILE.cfg",
                                   "first save the station's configuration there (owner-only); nothing is "
-                                  "written when it cannot be saved"};
+                                  "written when it cannot be saved; refused when it is FILE.cfg itself"};
 
 // The times and "HOST[:PORT] [FILE]" of a station command; resolves the host. False with the exit status in
 // `code`.
@@ -100,6 +100,21 @@ QString MacText(const MacAddress& mac) {
     return QString::fromStdString(FormatMacAddress(mac));
 }
 
+struct TableCell {
+    QString text;
+    int width; // at least this many characters, padded with spaces
+};
+
+// A line of a text table, its cells apart by a space. The cells' text is never read as a format: a station
+// name holding "%1" stays in its column.
+QString TableLine(std::initializer_list<TableCell> cells) {
+    QStringList line;
+    for (const TableCell& cell : cells) {
+        line << cell.text.leftJustified(cell.width);
+    }
+    return line.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 namespace {
@@ -136,26 +151,23 @@ int RunDiscover(const CommandLine& arguments, CliIo& io) {
         io.out << TerminalJson(QJsonDocument(list).toJson(QJsonDocument::Indented));
         return kExitSuccess;
     }
-    io.out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7\n")
-                  .arg(QStringLiteral("Name"), -31)
-                  .arg(QStringLiteral("Address"), -15)
-                  .arg(QStringLiteral("Corvane MAC"), -17)
-                  .arg(QStringLiteral("LAN MAC"), -17)
-                  .arg(QStringLiteral("WAN MAC"), -17)
-                  .arg(QStringLiteral("Flags"), -6)
-                  .arg(QStringLiteral("Restarted"));
+    io.out << TableLine({{QStringLiteral("Name"), 31},
+                         {QStringLiteral("Address"), 15},
+                         {QStringLiteral("Corvane MAC"), 17},
+                         {QStringLiteral("LAN MAC"), 17},
+                         {QStringLiteral("WAN MAC"), 17},
+                         {QStringLiteral("Flags"), 6},
+                         {QStringLiteral("Restarted"), 0}})
+           << "\n";
     for (const auto& station : stations) {
-        io.out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7%8\n")
-                      .arg(TerminalText(FromStationText(station->syNm)), -31)
-                      .arg(QString::fromStdString(FormatDottedQuad(station->stationAddress)), -15)
-                      .arg(MacText(station->wirelessMac), -17)
-                      .arg(MacText(station->lanMac), -17)
-                      .arg(MacText(station->wanMac), -17)
-                      .arg(QStringLiteral("0x%1").arg(station->stationFlags, 4, 16, QLatin1Char('0')), -6)
-                      .arg(QString::fromStdString(RestartTimeText(*station)))
-                      .arg((station->stationFlags & kStationFlagReset)
-                               ? QStringLiteral("  (reset, not configured)")
-                               : QString());
+        io.out << TableLine({{TerminalText(FromStationText(station->syNm)), 31},
+                             {QString::fromStdString(FormatDottedQuad(station->stationAddress)), 15},
+                             {MacText(station->wirelessMac), 17},
+                             {MacText(station->lanMac), 17},
+                             {MacText(station->wanMac), 17},
+                             {QStringLiteral("0x%1").arg(station->stationFlags, 4, 16, QLatin1Char('0')), 6},
+                             {QString::fromStdString(RestartTimeText(*station)), 0}})
+               << ((station->stationFlags & kStationFlagReset) ? "  (reset, not configured)" : "") << "\n";
     }
     io.out << stations.size() << " base station(s) found\n";
     return kExitSuccess;
@@ -203,6 +215,12 @@ int RunWrite(const CommandLine& arguments, CliIo& io) {
     }
     if (arguments.Has(kBackupOption) && arguments.Value(kBackupOption).isEmpty()) {
         return UsageError(io, QStringLiteral("--backup needs a file name"));
+    }
+    // The station's old configuration would replace the new one before it is sent.
+    if (arguments.Has(kBackupOption) && arguments.positional()[1] != QLatin1String("-") &&
+        NameOneFile(arguments.positional()[1], arguments.Value(kBackupOption))) {
+        return UsageError(io, QStringLiteral("--backup %1 is the file to write; name another file")
+                                  .arg(arguments.Value(kBackupOption)));
     }
     ConfigRecord record;
     if (!LoadInput(io, arguments.positional()[1], record, code)) {

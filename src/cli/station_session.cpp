@@ -172,9 +172,8 @@ Outcome CheckWritten(const StationTarget& target, int interruptFd, const ConfigR
     }
     return {kExitMismatch,
             QStringLiteral("%1: the base station came back with %2 propert%3 other than written")
-                .arg(target.host)
-                .arg(differing.size())
-                .arg(differing.size() == 1 ? QStringLiteral("y") : QStringLiteral("ies"))};
+                .arg(target.host, QString::number(differing.size()),
+                     differing.size() == 1 ? QStringLiteral("y") : QStringLiteral("ies"))};
 }
 
 int Report(CliIo& io, const Outcome& outcome) {

@@ -1,26 +1,15 @@
 #include "cli/terminal_echo.h"
 
-#include <csignal>
-#include <initializer_list>
+#include <atomic>
 #include <termios.h>
 
 namespace corvane::cli {
 
 namespace {
 
-// What the signal handlers may read: set before echo goes off, cleared after it is back.
+// What the signal thread reads: set before echo goes off, cleared after it is back.
 termios savedSettings{};
-volatile std::sig_atomic_t echoOffFd = -1;
-bool (*interruptHandler)() = nullptr;
-
-extern "C" void OnTerminatingSignal(int signal) {
-    if (signal == SIGINT && interruptHandler != nullptr && interruptHandler()) {
-        return;
-    }
-    RestoreTerminalEcho();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
-}
+std::atomic<int> echoOffFd = -1;
 
 } // namespace
 
@@ -42,22 +31,11 @@ EchoOff::~EchoOff() {
 }
 
 void RestoreTerminalEcho() {
-    const int fd = echoOffFd;
+    const int fd = echoOffFd.exchange(-1);
     if (fd < 0) {
         return;
     }
     ::tcsetattr(fd, TCSAFLUSH, &savedSettings);
-    echoOffFd = -1;
-}
-
-void InstallTerminatingSignalHandlers(bool (*interrupt)()) {
-    interruptHandler = interrupt;
-    struct sigaction action {};
-    action.sa_handler = OnTerminatingSignal;
-    ::sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        ::sigaction(signal, &action, nullptr);
-    }
 }
 
 } // namespace corvane::cli

@@ -12,11 +12,7 @@ public:
     EchoOff& operator=(const EchoOff&) = delete;
 };
 
-// Restores the terminal that an EchoOff holds now, if any; safe inside a signal handler.
+// Restores the terminal that an EchoOff holds now, if any.
 void RestoreTerminalEcho();
-
-// SIGINT, SIGTERM and SIGHUP restore the terminal's echo, then end the program as they would have. SIGINT
-// goes to `interrupt` instead while it returns true (a wait that an interrupt aborts).
-void InstallTerminatingSignalHandlers(bool (*interrupt)());
 
 } // namespace corvane::cli

@@ -39,9 +39,9 @@ std::string FormatAclListFile(std::span<const AclEntry> entries) {
     for (const AclEntry& entry : entries) {
         text += FormatMacAddress(entry.corvaneId);
         text += '\t';
-        // Text mode writes every line feed as CR LF, one inside a description too.
-        for (char c : AclDescription(entry)) {
-            text += c == '\n' ? std::string_view("\r\n") : std::string_view(&c, 1);
+        // A line break inside a description (a station may send one) would start a line of its own.
+        for (const char c : AclDescription(entry)) {
+            text += c == '\n' || c == '\r' ? ' ' : c;
         }
         text += "\r\n";
     }

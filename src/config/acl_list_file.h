@@ -12,6 +12,7 @@ namespace corvane {
 // The access-control list file: tab-delimited text, one client a line, each line ended by CR LF on disk.
 
 // One line per entry in list order: "%02X:%02X:%02X:%02X:%02X:%02X\t%s" and CR LF; nothing before or after.
+// CR and LF inside a description are written as spaces.
 std::string FormatAclListFile(std::span<const AclEntry> entries);
 
 // The clients a file names, in file order and with repeated IDs kept: the caller stores them as added ones.

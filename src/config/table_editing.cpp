@@ -19,6 +19,10 @@ std::string_view AclDescription(const AclEntry& entry) {
     return {entry.description.data(), std::size_t(end - entry.description.begin())};
 }
 
+bool AclDescriptionAllowed(std::string_view description) {
+    return description.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
 std::size_t StoreAclEntry(std::vector<AclEntry>& list, const MacAddress& key, const AclEntry& entry) {
     const auto found =
         std::find_if(list.begin(), list.end(), [&](const AclEntry& e) { return e.corvaneId == key; });

@@ -17,6 +17,10 @@ AclEntry MakeAclEntry(const MacAddress& corvaneId, std::string_view description)
 // The description as text, read no further than the entry's last byte.
 std::string_view AclDescription(const AclEntry& entry);
 
+// Whether a person may give a client this description: no CR, LF or NUL, so that it never starts a new line
+// of an access-control list file. A station or a configuration file may still hold them.
+bool AclDescriptionAllowed(std::string_view description);
+
 // Add: replaces the first entry whose ID is `key` (the new entry's own ID), else appends. Returns the index
 // of the stored entry.
 std::size_t StoreAclEntry(std::vector<AclEntry>& list, const MacAddress& key, const AclEntry& entry);

@@ -1,6 +1,7 @@
 #include "files/save_file.h"
 
 #include "files/file_name.h"
+#include "files/temporary_files.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -52,7 +53,7 @@ QByteArray Folder(const QByteArray& path) {
 // never lost.
 bool ReplaceWhole(const QByteArray& target, mode_t mode, QByteArrayView bytes, QString& reason) {
     QByteArray temporary = target + ".XXXXXX";
-    const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
+    const int descriptor = CreateTemporaryFile(temporary);
     if (descriptor < 0) {
         reason = SystemReason(errno);
         return false;
@@ -60,9 +61,9 @@ bool ReplaceWhole(const QByteArray& target, mode_t mode, QByteArrayView bytes, Q
     const bool written =
         ::fchmod(descriptor, mode) == 0 && WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
     const int writeError = errno;
-    if (::close(descriptor) != 0 || !written || ::rename(temporary.constData(), target.constData()) != 0) {
+    if (::close(descriptor) != 0 || !written || !RenameTemporaryFile(temporary, target)) {
         reason = SystemReason(written ? errno : writeError);
-        ::unlink(temporary.constData());
+        RemoveTemporaryFile(temporary);
         return false;
     }
     return true;
@@ -102,12 +103,14 @@ bool WriteAndFlush(QFileDevice& file, QByteArrayView bytes, QString& reason) {
     return true;
 }
 
-bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reason) {
-    // By the bytes of the name, which need not be UTF-8; a symbolic link is followed to what it names.
+bool SaveFileAtomically(const QString& path, QByteArrayView bytes, QString& reason, LinkAtPath links) {
+    // By the bytes of the name, which need not be UTF-8; a symbolic link is followed to what it names, or
+    // counts as no file at all (the rename replaces the link, not what it names).
     QByteArray target = FileNameBytes(path);
     struct stat existing {};
-    const bool existed = ::stat(target.constData(), &existing) == 0;
-    if (!existed) {
+    const bool found = (links == LinkAtPath::Follow ? ::stat(target.constData(), &existing)
+                                                    : ::lstat(target.constData(), &existing)) == 0;
+    if (!found || S_ISLNK(existing.st_mode)) {
         return ReplaceWhole(target, S_IRUSR | S_IWUSR, bytes, reason);
     }
     if (!S_ISREG(existing.st_mode)) {

@@ -51,7 +51,14 @@ void AddClientDialog::OnOK() {
         ShowMessage(kStrInvalidCorvaneId, 0, false);
         return;
     }
-    GetControlText(this, kDescriptionEdit, description_);
+    std::string description;
+    GetControlText(this, kDescriptionEdit, description);
+    // A pasted line break would start a line of its own in an exported list file.
+    if (!AclDescriptionAllowed(description)) {
+        ShowMessage(kStrDescriptionLineBreak, 0, false);
+        return;
+    }
+    description_ = description;
     done(kOk);
 }
 

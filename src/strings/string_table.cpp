@@ -168,6 +168,9 @@ constexpr Entry kStrings[] = {
      "Make sure only acceptable characters are used and try again."},
     {kStrLeaseNotNumeric,
      "The DHCP lease time must only contain numbers. Make sure only numbers are entered and try again."},
+    {kStrDescriptionLineBreak,
+     "The description cannot contain line breaks or null characters. Make sure the description is on a "
+     "single line and try again."},
 };
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id));

@@ -1,3 +1,4 @@
+#include "cli/config_io.h"
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
 #include "config/byte_order.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
@@ -194,6 +196,59 @@ TEST_F(CliFileTest, NewConfigurationFilesAreOwnerOnly) {
     EXPECT_EQ(status.st_mode & 0777, 0600u);
 }
 
+// An owner-only save narrows the permissions of the file it replaces, but only when it succeeds: a save that
+// fails (here the temporary's name is too long for the file system) leaves them as they were.
+TEST_F(CliFileTest, AnOwnerOnlySaveChangesPermissionsOnlyWhenItSucceeds) {
+    struct Case {
+        QString name;
+        bool saved;
+        unsigned mode;
+    };
+    const Case cases[] = {{QStringLiteral("backup.cfg"), true, 0600},
+                          {QString(250, QLatin1Char('b')) + QStringLiteral(".cfg"), false, 0644}};
+    for (const Case& c : cases) {
+        const QString path = dir_.filePath(c.name);
+        WriteAll(path, "old");
+        const QByteArray name = QFile::encodeName(path);
+        ASSERT_EQ(::chmod(name.constData(), 0644), 0);
+        QString reason;
+        EXPECT_EQ(SaveConfiguration(path, ConfigRecord{}, reason, true), c.saved) << reason.toStdString();
+        struct stat status {};
+        ASSERT_EQ(::stat(name.constData(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, c.mode) << c.name.size();
+    }
+}
+
+// A backup's save replaces a symbolic link planted under its name by a file of its own: what the link named,
+// outside the folder, keeps its contents and permissions. Other saves follow a link, as ever.
+TEST_F(CliFileTest, ABackupReplacesALinkPlantedUnderItsName) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("backups")));
+    for (const LinkAtPath links : {LinkAtPath::Replace, LinkAtPath::Follow}) {
+        WriteAll(Path("outside"), "not a configuration");
+        const QByteArray outside = QFile::encodeName(Path("outside"));
+        ASSERT_EQ(::chmod(outside.constData(), 0644), 0);
+        const QString path = Path("backups/Lobby-02CB02000001.cfg");
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::link(Path("outside"), path));
+        QString reason;
+        ASSERT_TRUE(SaveConfiguration(path, ConfigRecord{}, reason, true, links)) << reason.toStdString();
+        struct stat status {};
+        ASSERT_EQ(::stat(outside.constData(), &status), 0);
+        if (links == LinkAtPath::Replace) {
+            EXPECT_FALSE(QFileInfo(path).isSymLink());
+            EXPECT_EQ(ReadAll(Path("outside")), "not a configuration");
+            EXPECT_EQ(status.st_mode & 0777, 0644u);
+            ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &status), 0);
+            EXPECT_EQ(status.st_mode & 0777, 0600u);
+            EXPECT_EQ(RunTool({"show", path}).exit, kExitSuccess);
+        } else {
+            EXPECT_TRUE(QFileInfo(path).isSymLink());
+            EXPECT_EQ(status.st_mode & 0777, 0600u);
+            EXPECT_EQ(RunTool({"show", Path("outside")}).exit, kExitSuccess);
+        }
+    }
+}
+
 // Inputs that never end or are far too large end with a clear error, never an abort or the OOM killer.
 TEST_F(CliFileTest, OversizedInputsAreRefused) {
     WriteAll(Path("sparse"), {});
@@ -370,6 +425,23 @@ TEST_F(CliFileTest, ImportTellsWhichValueItRefusesAndWhy) {
         {R"({"acTa": [{"corvaneId": "00:11"}]})",
          "acTa: expected objects with a corvaneId like \"00:11:22:33:44:55\" and a description of at most 34 "
          "characters"},
+        {R"({"acTa": [{"corvaneId": "02:00:00:00:00:01", "description": "Lobby\n02:00:00:00:00:66\tEVIL"}]})",
+         "acTa: a description cannot hold a line break (CR, LF) or NUL"},
+        {R"({"acTa": [{"corvaneId": "02:00:00:00:00:01", "description": "a\rb"}]})",
+         "acTa: a description cannot hold a line break (CR, LF) or NUL"},
+        {R"({"acTa": [{"corvaneId": "02:00:00:00:00:01", "description": "ab\u0000cd"}]})",
+         "acTa: a description cannot hold a line break (CR, LF) or NUL"},
+        {R"({"syNm": "a\u0000b"})", "syNm: text cannot hold NUL"},
+        {R"({"syPW": "\u0000"})", "syPW: text cannot hold NUL"},
+        {QByteArray("{\"syNm\": \"a\0b\"}", 15), "syNm: text cannot hold NUL"},
+        {R"({"syNm": "\ud800"})", "a \\u escape of half a surrogate pair cannot be kept"},
+        {R"({"syNm": "\udc00x"})", "a \\u escape of half a surrogate pair cannot be kept"},
+        {R"({"syNm": "\ud800x\udc00"})", "a \\u escape of half a surrogate pair cannot be kept"},
+        {R"({"syNm": "\ud800\n"})", "a \\u escape of half a surrogate pair cannot be kept"},
+        {R"({"syNm": "one", "raCh": 3, "syNm": "two"})", "the key \"syNm\" is given twice"},
+        {R"({"syNm": "one", "sy\u004em": "two"})", "the key \"syNm\" is given twice"},
+        {R"({"acTa": [{"corvaneId": "02:00:00:00:00:01", "description": "a", "description": "b"}]})",
+         "the key \"description\" is given twice"},
     };
     for (const auto& [json, message] : cases) {
         const CliRun run = Import(json);
@@ -401,13 +473,35 @@ AclEntry RawAclEntry(std::uint8_t last, std::string_view bytes) {
     return entry;
 }
 
+// What a station may hold but a person may not give (NUL in text, a line break or NUL inside a description)
+// is exported as it is, and its import is refused with no file written.
+TEST_F(CliFileTest, ImportRefusesWhatAStationMayHoldButAPersonMayNotGive) {
+    const std::pair<const char*, std::function<void(ConfigRecord&)>> cases[] = {
+        {"bytes after a zero in a description",
+         [](ConfigRecord& r) { r.acTa = {RawAclEntry(1, std::string("ab\0cd\0\0e", 8))}; }},
+        {"a line feed in a description", [](ConfigRecord& r) { r.acTa = {RawAclEntry(1, "Lobby\nEVIL")}; }},
+        {"NUL in text", [](ConfigRecord& r) { r.syNm = std::string("\x81\x00\x9D", 3); }},
+    };
+    for (const auto& [name, make] : cases) {
+        ConfigRecord record;
+        make(record);
+        std::vector<std::uint8_t> image;
+        ASSERT_EQ(WriteConfigFile(record, image), 0);
+        WriteAll(Path("sent.cfg"),
+                 QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())));
+        const CliRun exported = RunTool({"export", Path("sent.cfg")});
+        ASSERT_EQ(exported.exit, kExitSuccess) << name;
+        const CliRun imported = Import(exported.out.toUtf8());
+        EXPECT_EQ(imported.exit, kExitInvalidInput) << name;
+        EXPECT_FALSE(QFile::exists(Path("out.cfg"))) << name;
+    }
+}
+
 // Tables and keys as stations send them: the adding rules are for editing, and import rebuilds what it reads.
 TEST_F(CliFileTest, ExportThenImportKeepsWhatAStationMaySend) {
     const std::pair<const char*, std::function<void(ConfigRecord&)>> cases[] = {
         {"34-byte description without a zero",
          [](ConfigRecord& r) { r.acTa = {RawAclEntry(1, std::string(34, 'd'))}; }},
-        {"bytes after a zero",
-         [](ConfigRecord& r) { r.acTa = {RawAclEntry(1, std::string("ab\0cd\0\0e", 8))}; }},
         {"duplicate access IDs",
          [](ConfigRecord& r) {
              r.acTa = {RawAclEntry(1, "one"), RawAclEntry(2, "x"), RawAclEntry(1, "two")};
@@ -421,8 +515,8 @@ TEST_F(CliFileTest, ExportThenImportKeepsWhatAStationMaySend) {
              SetWepKey(r, std::vector<std::uint8_t>{1, 2, 3});
          }},
         {"16-byte key", [](ConfigRecord& r) { SetWepKey(r, std::vector<std::uint8_t>(16, 0xA5)); }},
-        {"text with every kind of byte",
-         [](ConfigRecord& r) { r.syNm = std::string("\x81\x00\x9D\xFF\x80 \x01\"\\", 10); }},
+        {"text with every kind of byte but NUL",
+         [](ConfigRecord& r) { r.syNm = std::string("\x81\r\n\x9D\xFF\x80 \x01\"\\", 10); }},
     };
     for (const auto& [name, make] : cases) {
         ConfigRecord record;
@@ -457,13 +551,23 @@ TEST_F(CliFileTest, RandomStationRecordsSurviveExportAndImport) {
                 const std::size_t count = random() % 5;
                 value = std::vector<std::uint8_t>(16, 0);
                 StoreBigEndian32(value.data() + 4, std::uint32_t(count));
-                const std::vector<std::uint8_t> entries =
+                std::vector<std::uint8_t> entries =
                     bytes(count * (element.tag == MakeTag("acTa") ? sizeof(AclEntry) : 8));
+                for (std::size_t at = 0; element.tag == MakeTag("acTa") && at < entries.size(); ++at) {
+                    // A description holds no CR, LF or NUL inside (zeros may pad its end).
+                    const std::uint8_t byte = entries[at];
+                    if (at % sizeof(AclEntry) >= 6 && (byte == 0 || byte == '\r' || byte == '\n')) {
+                        entries[at] = ' ';
+                    }
+                }
                 value.insert(value.end(), entries.begin(), entries.end());
                 break;
             }
             default:
                 value = bytes(random() % 40);
+                if (element.tag != MakeTag("raWE")) {
+                    std::replace(value.begin(), value.end(), std::uint8_t(0), std::uint8_t(1)); // text
+                }
                 break;
             }
             ASSERT_EQ(SetProperty(record, element.tag, std::uint32_t(value.size()), value.data()), 0);

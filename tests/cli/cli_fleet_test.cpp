@@ -37,6 +37,45 @@ TEST(CliFleetTest, BackupFileNamesAreSafeOnEveryFileSystem) {
     }
 }
 
+// Names equal but for case get suffixes by address, whatever order the stations come in, so a second run puts
+// each station in the same file on any file system.
+TEST(CliFleetTest, BackupFileNamesNeverCollideAndGoByAddress) {
+    struct Case {
+        std::uint32_t address;
+        std::string name;
+        std::uint8_t mac;
+        bool identified;
+        const char* file;
+    };
+    const Case cases[] = {
+        {0x0A000009, "Lobby", 1, true, "Lobby-020000000001-3.cfg"},
+        {0x0A000003, "LOBBY", 1, true, "LOBBY-020000000001.cfg"},
+        {0x0A000005, "lobby", 1, true, "lobby-020000000001-2.cfg"},
+        {0x0A000001, "Lobby", 1, false, ""},
+        {0x0A000004, "Lobby", 2, true, "Lobby-020000000002.cfg"},
+        {0x0A000002, "Other", 1, true, "Other-020000000001.cfg"},
+    };
+    for (const bool reversed : {false, true}) {
+        std::vector<FleetStation> stations;
+        for (const Case& c : cases) {
+            FleetStation& station = stations.emplace_back();
+            station.target.station.address = c.address;
+            station.answer.syNm = c.name;
+            station.answer.wanMac = {0x02, 0, 0, 0, 0, c.mac};
+            station.identified = c.identified;
+        }
+        if (reversed) {
+            std::reverse(stations.begin(), stations.end());
+        }
+        const std::vector<QString> names = BackupFileNames(stations);
+        ASSERT_EQ(names.size(), std::size(cases));
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const Case& c = cases[reversed ? std::size(cases) - 1 - i : i];
+            EXPECT_EQ(names[i].toStdString(), c.file) << c.name << " at " << c.address;
+        }
+    }
+}
+
 // Never more stations at once than allowed, and all of them at once when there are as many: the first eight
 // jobs only end once eight are running together.
 TEST(CliFleetTest, FleetRunsAtMostItsParallelismAtOnce) {

@@ -23,6 +23,14 @@ using sim::test::RunningFleet;
 class CliStationTest : public sim::test::SimTest {
 protected:
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    // The first simulated station starts with the configuration `json` gives.
+    void StartFirstStationWith(const QByteArray& json) {
+        WriteAll(Path("first.json"), json);
+        ASSERT_EQ(RunTool({"import", Path("first.json"), "-o",
+                           QString::fromStdString((stateDir_ / "station-127.0.0.1.cfg").string())})
+                      .exit,
+                  kExitSuccess);
+    }
     QTemporaryDir dir_;
 };
 
@@ -218,6 +226,50 @@ TEST_F(CliStationTest, ABackupThatCannotBeSavedStopsTheWrite) {
     }
 }
 
+// --backup naming the file to be written (by any name) is refused before the station is asked anything.
+TEST_F(CliStationTest, ABackupOverTheFileToWriteIsRefused) {
+    RunningFleet running(Options(), stateDir_);
+    const QString host = QString::fromStdString(running.SessionHost(1));
+    WriteAll(Path("new.json"), R"({"syNm": "Cellar"})");
+    ASSERT_EQ(RunTool({"import", Path("new.json"), "-o", Path("new.cfg")}).exit, kExitSuccess);
+    const QByteArray written = ReadAll(Path("new.cfg"));
+    ASSERT_TRUE(QFile::link(Path("new.cfg"), Path("link.cfg")));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("sub")));
+    for (const QString& backup : {Path("new.cfg"), Path("link.cfg"), Path("sub/../new.cfg")}) {
+        const CliRun run = RunTool({"write", host, Path("new.cfg"), "--backup", backup}, "orchid\n");
+        EXPECT_EQ(run.exit, kExitUsage) << backup.toStdString();
+        EXPECT_TRUE(run.err.contains("is the file to write")) << run.err.toStdString();
+        EXPECT_EQ(ReadAll(Path("new.cfg")), written);
+        EXPECT_EQ(running.fleet().StationAt(0).Configuration().syNm, "Base Station 1");
+        EXPECT_FALSE(running.fleet().StationAt(0).IsDown());
+    }
+}
+
+// Stations that do not answer discovery (here nothing listens on their discovery port) but can be read are
+// saved all the same, named by their configuration's name and their address; a link planted under such a
+// name is replaced by the backup, and what it named is left alone.
+TEST_F(CliStationTest, BackupSavesStationsThatDoNotAnswerDiscovery) {
+    RunningFleet running(Options(2), stateDir_);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("backups")));
+    WriteAll(Path("outside"), "not a configuration");
+    ASSERT_TRUE(QFile::link(Path("outside"), Path("backups/Base_Station_1-127.0.0.1.cfg")));
+    const CliRun run = RunTool({"backup", QString::fromStdString(running.SessionHost(1)),
+                                QString::fromStdString(running.SessionHost(2)), Path("backups")},
+                               "orchid\n");
+    ASSERT_EQ(run.exit, kExitSuccess) << run.err.toStdString() << run.out.toStdString();
+    EXPECT_EQ(run.err.count("did not answer discovery; its file is named by its configuration's name"), 2)
+        << run.err.toStdString();
+    EXPECT_EQ(ReadAll(Path("outside")), "not a configuration");
+    for (const char* file :
+         {"backups/Base_Station_1-127.0.0.1.cfg", "backups/Base_Station_2-127.0.0.2.cfg"}) {
+        EXPECT_FALSE(QFileInfo(Path(file)).isSymLink()) << file;
+        EXPECT_EQ(QFile::permissions(Path(file)), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ReadUser | QFileDevice::WriteUser)
+            << file;
+        EXPECT_TRUE(RunTool({"show", Path(file)}).out.contains("\"Base Station")) << file;
+    }
+}
+
 // The station's side of an exchange that never ends: it holds the connection until the test lets it go (a
 // client that gave up may still have data queued before its close).
 class Holding {
@@ -339,12 +391,22 @@ TEST_F(CliStationTest, DiscoverListsTheStationsThatAnswer) {
     EXPECT_FALSE(json.out.contains("127.0.0.3"));
 }
 
+// A station's name is printed as text, never read as a format: every column stays where it belongs.
+TEST_F(CliStationTest, DiscoverPrintsANameHoldingPlaceholdersAsText) {
+    StartFirstStationWith(R"({"syNm": "%1%2%3"})");
+    RunningFleet running(Options(), stateDir_);
+    const CliRun text = RunTool({"discover", "--target", QString::fromStdString(running.DiscoveryHost(1))});
+    ASSERT_EQ(text.exit, kExitSuccess) << text.err.toStdString();
+    const QStringList lines = text.out.split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("%1%2%3").leftJustified(31) + " 127.0.0.1       02:"))
+        << text.out.toStdString();
+    EXPECT_FALSE(lines[1].contains("%8")) << text.out.toStdString();
+    EXPECT_EQ(lines[0].indexOf("Address"), lines[1].indexOf("127.0.0.1"));
+}
+
 TEST_F(CliStationTest, DiscoverShowsStationNamesEscaped) {
-    WriteAll(Path("hostile.json"), R"({"syNm": "\u001b[2J\r\nForged  10.9.9.9\u009d"})");
-    ASSERT_EQ(RunTool({"import", Path("hostile.json"), "-o",
-                       QString::fromStdString((stateDir_ / "station-127.0.0.1.cfg").string())})
-                  .exit,
-              kExitSuccess);
+    StartFirstStationWith(R"({"syNm": "\u001b[2J\r\nForged  10.9.9.9\u009d"})");
     RunningFleet running(Options(), stateDir_);
     const CliRun text = RunTool({"discover", "--target", QString::fromStdString(running.DiscoveryHost(1))});
     ASSERT_EQ(text.exit, kExitSuccess) << text.err.toStdString();

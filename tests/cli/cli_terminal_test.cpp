@@ -1,13 +1,19 @@
 #include "cli/exit_codes.h"
 #include "cli/terminal_echo.h"
+#include "cli/terminating_signals.h"
 #include "cli_test_support.h"
+#include "files/temporary_files.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace corvane::cli::test {
@@ -55,6 +61,41 @@ TEST(CliTerminalTest, EchoComesBackWhenASignalEndsThePrompt) {
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
         EXPECT_TRUE(terminal.Echoes()) << "signal " << signal;
+    }
+}
+
+// A save under way when a signal ends the tool leaves no temporary file behind, whichever thread made it and
+// whichever thread the signal reaches; the process still ends by that signal.
+TEST(CliTerminalTest, ASignalRemovesTheTemporaryFilesOfSavesUnderWay) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        for (const bool toTheProcess : {true, false}) {
+            QTemporaryDir dir;
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                InstallTerminatingSignalHandlers([] { return false; });
+                std::thread saver([&] {
+                    QByteArray name = QFile::encodeName(dir.filePath("Lobby.cfg.XXXXXX"));
+                    if (CreateTemporaryFile(name) < 0) {
+                        ::_exit(1);
+                    }
+                });
+                saver.join();
+                if (toTheProcess) {
+                    ::kill(::getpid(), signal);
+                } else {
+                    ::raise(signal);
+                }
+                for (;;) {
+                    ::pause(); // the signal ends the process
+                }
+            }
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList())
+                << "signal " << signal << (toTheProcess ? " to the process" : " to the thread");
+        }
     }
 }
 

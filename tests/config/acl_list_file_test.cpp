@@ -18,7 +18,29 @@ TEST(ConfigAclListFile, ExportWritesOneTabbedLineWithCrLfPerEntry) {
     const AclEntry entries[] = {MakeAclEntry({0x00, 0x1a, 0x2b, 0xcc, 0xfe, 0x0f}, "Front desk"),
                                 Client(1, ""), Client(2, "two\nlines")};
     EXPECT_EQ(FormatAclListFile(entries),
-              "00:1A:2B:CC:FE:0F\tFront desk\r\n02:00:00:00:00:01\t\r\n02:00:00:00:00:02\ttwo\r\nlines\r\n");
+              "00:1A:2B:CC:FE:0F\tFront desk\r\n02:00:00:00:00:01\t\r\n02:00:00:00:00:02\ttwo lines\r\n");
+}
+
+// A description a station sent with line breaks in it stays one client's line: read back, it is that client
+// and no other.
+TEST(ConfigAclListFile, LineBreaksInADescriptionAreWrittenAsSpaces) {
+    const AclEntry entries[] = {Client(1, "Lobby\n02:00:00:00:00:66\tEVIL"), Client(2, "a\r\nb\rc")};
+    const std::string file = FormatAclListFile(entries);
+    EXPECT_EQ(file, "02:00:00:00:00:01\tLobby 02:00:00:00:00:66\tEVIL\r\n02:00:00:00:00:02\ta  b c\r\n");
+    const std::vector<AclEntry> back = ParseAclListFile(file);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].corvaneId, entries[0].corvaneId);
+    EXPECT_EQ(back[1].corvaneId, entries[1].corvaneId);
+}
+
+TEST(ConfigAclListFile, APersonsDescriptionHoldsNoLineBreakOrNul) {
+    const std::pair<std::string, bool> cases[] = {
+        {"Front desk", true}, {"", true},        {"a\tb \x80\xFF", true},         {"Lobby\n", false},
+        {"\rLobby", false},   {"a\r\nb", false}, {std::string("a\0b", 3), false},
+    };
+    for (const auto& [description, allowed] : cases) {
+        EXPECT_EQ(AclDescriptionAllowed(description), allowed) << description;
+    }
 }
 
 struct ImportCase {

@@ -121,6 +121,7 @@ int main(int argc, char** argv) {
         {"error-165-dhcp-range-needs-static-ethernet",
          [] { return Message(kStrDhcpRangeNeedsStaticEthernet, 0, false); }},
         {"error-166-network-name", [] { return Message(kStrIllegalNetworkName, 0, false); }},
+        {"error-168-description-line-break", [] { return Message(kStrDescriptionLineBreak, 0, false); }},
         {"note-151-equivalent-password",
          [] {
              auto note = Note(kStrEquivalentPasswordCaption,

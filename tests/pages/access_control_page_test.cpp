@@ -18,8 +18,10 @@
 #include "widgets/control_binding.h"
 #include "widgets/file_dialog.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -321,6 +323,38 @@ private slots:
         QCOMPARE(entry.description.back(), '\0');
         ClientsHost host({entry});
         QCOMPARE(host.Rows(), QStringList{"02:00:00:00:00:01|" + kept});
+    }
+
+    void addClientRefusesALineBreakInAPastedDescription_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("line feed") << QStringLiteral("Lobby\n02:00:00:00:00:66\tEVIL");
+        QTest::newRow("carriage return") << QStringLiteral("Lobby\r");
+        QTest::newRow("NUL") << QStringLiteral("Lo") + QChar(0) + QStringLiteral("bby");
+    }
+    void addClientRefusesALineBreakInAPastedDescription() {
+        QFETCH(QString, pasted);
+        QString shown;
+        QString inEdit;
+        bool stayedOpen = false;
+        OnNextModal([&](QDialog& dialog) {
+            TypeInto(&dialog, add_client::kCorvaneIdEdit, "02:00:00:00:00:01");
+            auto* edit = qobject_cast<QLineEdit*>(GetControl(&dialog, add_client::kDescriptionEdit));
+            QGuiApplication::clipboard()->setText(pasted);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            inEdit = edit->text();
+            ExpectMessage(&shown);
+            ClickControl(&dialog, add_client::kOkButton);
+            stayedOpen = dialog.isVisible();
+            if (stayedOpen) {
+                ClickControl(&dialog, add_client::kCancelButton);
+            }
+        });
+        AclEntry entry = Client(0xee, "kept");
+        QVERIFY(!AddClientDialog().Run(entry));
+        QCOMPARE(inEdit, pasted);
+        QVERIFY(stayedOpen);
+        QCOMPARE(shown, ResourceText(kStrDescriptionLineBreak));
+        QCOMPARE(std::string(AclDescription(entry)), std::string("kept"));
     }
 
     void fileDialogsUseTheListFileStrings() {

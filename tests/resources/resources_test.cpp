@@ -84,7 +84,8 @@ private slots:
                                              kStrPppNeedsDhcp,
                                              kStrDhcpRangeNeedsStaticEthernet,
                                              kStrIllegalNetworkName,
-                                             kStrLeaseNotNumeric};
+                                             kStrLeaseNotNumeric,
+                                             kStrDescriptionLineBreak};
         for (unsigned id = 90; id <= 180; ++id) {
             const bool expected = std::ranges::find(named, StringId(id)) != named.end();
             QVERIFY2(ResourceString(StringId(id)).empty() != expected, qPrintable(QString::number(id)));

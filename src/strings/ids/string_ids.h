@@ -67,6 +67,7 @@ enum StringId : unsigned {
     kStrDhcpRangeNeedsStaticEthernet = 165,
     kStrIllegalNetworkName = 166,
     kStrLeaseNotNumeric = 167,
+    kStrDescriptionLineBreak = 168, // a client's description holds CR, LF or NUL
 };
 
 } // namespace corvane
