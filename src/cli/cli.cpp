@@ -46,6 +46,7 @@ const char* const kGeneralHelp =
     "  8    --wait: the station did not come back after its restart\n"
     "  9    --wait: the station came back with settings other than those written\n"
     "  10   a command for several stations failed for some of them (their lines say why)\n"
+    "  11   the configuration breaks the base station's rules (each broken rule is printed)\n"
     "  130  interrupted while waiting for a base station (status -5)\n"
     "  128+N  ended by signal N (SIGHUP 129, SIGINT 130, SIGTERM 143); no partial file is left\n";
 

@@ -15,6 +15,8 @@ enum ExitCode : int {
     kExitNotBack = 8,       // --wait: the base station did not come back after its restart
     kExitMismatch = 9,      // --wait: the base station came back with a configuration other than written
     kExitSomeFailed = 10,   // a command for several base stations failed for some of them
+    kExitRulesBroken =
+        11, // a configuration breaks the device's rules (check; import, write, set without --no-check)
     kExitInterrupted = 130, // interrupted while waiting for a base station (-5)
 };
 
