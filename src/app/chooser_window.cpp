@@ -138,7 +138,10 @@ void ChooserWindow::AddStations(std::vector<std::unique_ptr<ConfigRecord>> recor
     list.addTopLevelItems(rows);
     if (wasEmpty && !rows.isEmpty()) {
         list.setCurrentItem(rows.constFirst());
-        list.setFocus();
+        // A keyboard user on Re-scan or Other... keeps their place, scan after scan.
+        if (focusWidget() == nullptr) {
+            list.setFocus();
+        }
     }
 }
 

@@ -192,6 +192,39 @@ private slots:
         delete chooser;
     }
 
+    void theFirstStationIsMadeCurrentAndTheKeyboardStaysWhereItIs_data() {
+        QTest::addColumn<int>("control"); // where the keyboard is when the first station arrives; 0: nowhere
+        QTest::newRow("on Re-scan, just pressed") << int(chooser::kRescan);
+        QTest::newRow("on Other...") << int(chooser::kOther);
+        QTest::newRow("nowhere: the list takes it") << 0;
+    }
+    void theFirstStationIsMadeCurrentAndTheKeyboardStaysWhereItIs() {
+        QFETCH(int, control);
+        auto* chooser = SilentChooser();
+        chooser->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(chooser));
+        QTreeWidget& list = chooser->StationList();
+        QWidget* keyboard = &list;
+        if (control != 0) {
+            keyboard = GetControl(chooser, control);
+            keyboard->setFocus(Qt::TabFocusReason);
+        } else {
+            QApplication::focusWidget()->clearFocus();
+            QCOMPARE(chooser->focusWidget(), nullptr);
+        }
+        if (control == chooser::kRescan) {
+            QTest::keyClick(keyboard, Qt::Key_Space);
+        }
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000103u, 2, "Office")));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        QCOMPARE(list.currentItem(), list.topLevelItem(0));
+        QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{list.topLevelItem(0)});
+        QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Home"));
+        QCOMPARE(QApplication::focusWidget(), keyboard);
+        delete chooser;
+    }
+
     void namesFromTheNetworkShowAsTheyAre() {
         auto* chooser = SilentChooser();
         auto record = Answer(0x0A000102u, 1, "<b>Bold</b> &amp;");
