@@ -5,6 +5,7 @@
 #include "chooser_fixture.h"
 #include "config/config_file.h"
 #include "config_windows.h"
+#include "files/bounded_read.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
 #include "protocol/dotted_quad.h"
@@ -484,14 +485,20 @@ private slots:
     void uploadSoftwareReportsTheFileOrTheStationsVerdict_data() {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<bool>("exists");
+        QTest::addColumn<qint64>("size");  // the file's, its contents followed by a hole; 0: the contents'
         QTest::addColumn<QString>("code"); // empty: success, a countdown
-        QTest::newRow("an image") << QByteArray(40000, '\x5A') << true << QString();
-        QTest::newRow("a file that cannot be opened") << QByteArray() << false << QStringLiteral("-6703");
-        QTest::newRow("an empty file") << QByteArray() << true << QStringLiteral("-4");
+        QTest::newRow("an image") << QByteArray(40000, '\x5A') << true << qint64(0) << QString();
+        QTest::newRow("a file that cannot be opened")
+            << QByteArray() << false << qint64(0) << QStringLiteral("-6703");
+        QTest::newRow("an empty file") << QByteArray() << true << qint64(0) << QStringLiteral("-4");
+        // Refused unread, as an image too large for the station, before any connection.
+        QTest::newRow("a file larger than the program reads")
+            << QByteArray() << true << kMaxConfigurationFileSize + 1 << QStringLiteral("-15");
     }
     void uploadSoftwareReportsTheFileOrTheStationsVerdict() {
         QFETCH(QByteArray, contents);
         QFETCH(bool, exists);
+        QFETCH(qint64, size);
         QFETCH(QString, code);
         ChooserHost host;
         QVERIFY(host.WaitForStations());
@@ -502,6 +509,7 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contents);
+            QVERIFY(size == 0 || file.resize(size));
         }
         FileDialogRequest asked{};
         SetFileDialogHook([&](const FileDialogRequest& request) -> std::optional<QString> {
