@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
   qt6-base-dev qt6-qpa-plugins libqt6svg6 libxkbcommon-dev libgl-dev
   clang-14 clang-format-14 libclang-rt-14-dev
-  iproute2 procps
+  iproute2 procps stress-ng
   xvfb xauth xdotool imagemagick openbox x11-utils fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream
 )

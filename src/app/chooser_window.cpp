@@ -105,8 +105,11 @@ QTreeWidget& ChooserWindow::StationList() const {
 
 bool ChooserWindow::event(QEvent* event) {
     if (event->type() == kStationFoundEvent) {
-        const std::size_t answers = static_cast<StationFoundEvent*>(event)->records.size();
-        AddStations(mailbox_.Take(*static_cast<StationFoundEvent*>(event)));
+        // Counted from what Take hands over under the lock: answers may still join the event until then.
+        std::vector<std::unique_ptr<ConfigRecord>> records =
+            mailbox_.Take(*static_cast<StationFoundEvent*>(event));
+        const std::size_t answers = records.size();
+        AddStations(std::move(records));
         for (std::size_t i = 0; i < answers; ++i) {
             emit stationAnswered();
         }
@@ -135,7 +138,10 @@ void ChooserWindow::AddStations(std::vector<std::unique_ptr<ConfigRecord>> recor
     list.addTopLevelItems(rows);
     if (wasEmpty && !rows.isEmpty()) {
         list.setCurrentItem(rows.constFirst());
-        list.setFocus();
+        // A keyboard user on Re-scan or Other... keeps their place, scan after scan.
+        if (focusWidget() == nullptr) {
+            list.setFocus();
+        }
     }
 }
 

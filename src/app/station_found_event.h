@@ -1,10 +1,10 @@
 #pragma once
 
 #include "config/config_record.h"
+#include "protocol/record_mailbox.h"
 
 #include <QEvent>
 #include <memory>
-#include <vector>
 
 namespace corvane {
 
@@ -13,13 +13,11 @@ namespace corvane {
 // burst of answers (see StationMailbox).
 inline constexpr QEvent::Type kStationFoundEvent = static_cast<QEvent::Type>(QEvent::User + 0x100);
 
-class StationFoundEvent : public QEvent {
+class StationFoundEvent : public QEvent, public RecordBatch {
 public:
     explicit StationFoundEvent(std::unique_ptr<ConfigRecord> found) : QEvent(kStationFoundEvent) {
         records.push_back(std::move(found));
     }
-
-    std::vector<std::unique_ptr<ConfigRecord>> records;
 };
 
 } // namespace corvane

@@ -7,7 +7,6 @@
 #include "widgets/control_binding.h"
 
 namespace corvane {
-namespace {} // namespace
 
 ChooseOtherDialog::ChooseOtherDialog(QWidget* parent)
     : TemplateDialog(parent), ui_(std::make_unique<Ui::ChooseOtherTemplate>()) {

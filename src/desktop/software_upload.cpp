@@ -1,5 +1,6 @@
 #include "desktop/software_upload.h"
 
+#include "config/status_codes.h"
 #include "desktop/software_image.h"
 #include "files/bounded_read.h"
 #include "runner/operation_runner.h"
@@ -35,7 +36,8 @@ std::optional<QString> AskSoftwareFile(QWidget* parent) {
 
 int UploadImageFile(OperationRunner& runner, ConfigRecord& record, const QString& path) {
     QByteArray image;
-    if (const int status = ReadWholeFile(path, image); status != 0) {
+    // A file too large to read is too large an image as well, refused before any connection.
+    if (const int status = ReadWholeFile(path, image, session_status::kTooLarge); status != 0) {
         return status;
     }
     return Upload(runner, record,

@@ -20,7 +20,8 @@ FileDialogRequest SoftwareFileRequest();
 std::optional<QString> AskSoftwareFile(QWidget* parent);
 
 // Reads the file whole and uploads it: the file's failure (file_status::kNotOpened, kOutOfMemory, kIncomplete
-// or the file-size status) or the upload's status.
+// or the file-size status; session_status::kTooLarge for a file larger than the programs read) or the
+// upload's status.
 int UploadImageFile(OperationRunner& runner, ConfigRecord& record, const QString& path);
 
 // Uploads the image the program carries: software_status::kDefaultImageMissing or kDefaultImageEmpty, or the

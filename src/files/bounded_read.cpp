@@ -82,7 +82,7 @@ bool ReadDeviceBounded(QIODevice& device, qint64 limit, QByteArray& bytes, QStri
     return true;
 }
 
-int ReadWholeFile(const QString& path, QByteArray& bytes) {
+int ReadWholeFile(const QString& path, QByteArray& bytes, int tooLarge) {
     // In binary mode as a stream, which the file-size operation takes; `file` reads through it and closes it.
     std::FILE* const stream = std::fopen(FileNameBytes(path).constData(), "rbe"); // e: closed on exec
     if (stream == nullptr) {
@@ -97,9 +97,9 @@ int ReadWholeFile(const QString& path, QByteArray& bytes) {
     if (const int status = GetFileSize(stream, &size); status != 0) {
         return status;
     }
-    // A file far larger than any configuration or software image is refused as memory it would take.
+    // A file far larger than any configuration or software image is refused unread.
     if (size > std::uint64_t(kMaxConfigurationFileSize)) {
-        return file_status::kOutOfMemory;
+        return tooLarge;
     }
     QByteArray read;
     QString reason; // the status says it all

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config/status_codes.h"
+
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
@@ -20,10 +22,11 @@ bool ReadFileBounded(const QString& path, qint64 limit, QByteArray& bytes, QStri
 bool ReadDeviceBounded(QIODevice& device, qint64 limit, QByteArray& bytes, QString& reason);
 
 // The desktop utility's whole-file read, giving the status codes its messages show: 0;
-// file_status::kNotOpened; the failing status of the file-size operation (GetFileSize);
-// file_status::kOutOfMemory for a file larger than kMaxConfigurationFileSize or one there is no memory for;
-// file_status::kIncomplete when fewer bytes than the size can be read. An empty file gives 0 and no bytes.
-int ReadWholeFile(const QString& path, QByteArray& bytes);
+// file_status::kNotOpened; the failing status of the file-size operation (GetFileSize); `tooLarge` for a
+// file larger than kMaxConfigurationFileSize, before reading any of it; file_status::kOutOfMemory for one
+// there is no memory for; file_status::kIncomplete when fewer bytes than the size can be read. An empty
+// file gives 0 and no bytes.
+int ReadWholeFile(const QString& path, QByteArray& bytes, int tooLarge = file_status::kOutOfMemory);
 
 // Reads the first line of the file at `path` without its line end ("\n" or "\r\n"); a first line longer than
 // `limit` bytes is refused, and so is an empty file (it has no first line). False with the reason.

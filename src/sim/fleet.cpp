@@ -223,8 +223,10 @@ void Fleet::Accept(std::size_t station) {
         if (fd < 0) {
             return;
         }
-        const std::size_t live = std::size_t(
-            std::count_if(sessions_.begin(), sessions_.end(), [](const Session& s) { return !s.dropped; }));
+        // A session whose thread has ended holds no room, even before this loop reaps it.
+        const std::size_t live =
+            std::size_t(std::count_if(sessions_.begin(), sessions_.end(),
+                                      [](const Session& s) { return !s.dropped && !s.finished.load(); }));
         if (stations_[station].station->IsDown() || (live >= options_.maxSessions && !DropIdlestSession())) {
             ::close(fd); // restarting (its listener closes on this loop's next turn), or no room
             continue;

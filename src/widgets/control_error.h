@@ -9,8 +9,9 @@
 namespace corvane {
 
 // Raised when a dialog lacks a control that the code asks for, or a window cannot load a resource it needs.
-// Only a template and its code disagreeing causes it. A window that cannot be set up throws it to its opener,
-// which reports the failure and goes on; nothing else catches it.
+// Only a template and its code disagreeing causes it. The chooser catches it where it opens a configuration
+// window, as it catches running out of memory there; raised anywhere else, nothing catches it and the program
+// ends.
 class ControlError {
 public:
     std::int32_t status() const { return kControlMissing; }

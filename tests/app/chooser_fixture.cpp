@@ -14,7 +14,6 @@ ChooserSetup LoopbackDiscovery(std::uint16_t port, const std::string& target) {
     ChooserSetup setup;
     setup.discoveryTarget = target;
     setup.discoveryPort = port;
-    setup.discoveryAnswerWait = kLoopbackAnswerWait;
     return setup;
 }
 
@@ -52,7 +51,7 @@ bool ChooserHost::StationIsDown(std::uint32_t station) {
 
 bool ChooserHost::WaitForStations() {
     return QTest::qWaitFor([this] { return chooser_->StationList().topLevelItemCount() == kListedStations; },
-                           15000);
+                           kScanWaitMs);
 }
 
 void ChooserHost::SelectRow(int row) {

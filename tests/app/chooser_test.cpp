@@ -5,6 +5,7 @@
 #include "chooser_fixture.h"
 #include "config/config_file.h"
 #include "config_windows.h"
+#include "files/bounded_read.h"
 #include "mock_peer.h"
 #include "modal_driver.h"
 #include "protocol/dotted_quad.h"
@@ -112,23 +113,20 @@ class ChooserTest : public testing::ConfigWindowTestCase {
     Q_OBJECT
 
 private slots:
+    // Two passes, each answered by the three stations that answer discovery: once all six answers are in,
+    // the list holds each station once. (An answer later than its pass joins the next scan, so the answers
+    // are waited for, not counted within a pass.)
     void listsEachStationOnceAcrossBothPassesAndARescan() {
         ChooserHost host;
         QSignalSpy answers(&host.chooser(), &ChooserWindow::stationAnswered);
-        // Two passes, each answered by the three stations that answer discovery.
-        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 2 * kListedStations, 15000);
-        QCOMPARE(host.chooser().StationList().topLevelItemCount(), kListedStations);
-        QStringList addresses;
-        for (int row = 0; row < kListedStations; ++row) {
-            addresses << host.RowText(row, 1);
-        }
-        addresses.sort();
-        QCOMPARE(addresses, (QStringList{"127.0.0.1", "127.0.0.2", "127.0.0.3"}));
+        const QStringList answering{"127.0.0.1", "127.0.0.2", "127.0.0.3"};
+        QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= 2 * kListedStations, kScanWaitMs);
+        QCOMPARE(ListedAddresses(host), answering);
 
         host.chooser().Rescan();
         QCOMPARE(host.chooser().StationList().topLevelItemCount(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 4 * kListedStations, 15000);
-        QCOMPARE(host.chooser().StationList().topLevelItemCount(), kListedStations);
+        QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= 4 * kListedStations, kScanWaitMs);
+        QCOMPARE(ListedAddresses(host), answering);
         QCOMPARE(host.chooser().StationCount(), std::size_t(kListedStations));
     }
 
@@ -189,6 +187,39 @@ private slots:
             QVERIFY2(TextOf(chooser, id).isEmpty(), qPrintable(QString::number(id)));
         }
         QVERIFY(!GetControl(chooser, chooser::kConfigure)->isEnabled());
+        delete chooser;
+    }
+
+    void theFirstStationIsMadeCurrentAndTheKeyboardStaysWhereItIs_data() {
+        QTest::addColumn<int>("control"); // where the keyboard is when the first station arrives; 0: nowhere
+        QTest::newRow("on Re-scan, just pressed") << int(chooser::kRescan);
+        QTest::newRow("on Other...") << int(chooser::kOther);
+        QTest::newRow("nowhere: the list takes it") << 0;
+    }
+    void theFirstStationIsMadeCurrentAndTheKeyboardStaysWhereItIs() {
+        QFETCH(int, control);
+        auto* chooser = SilentChooser();
+        chooser->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(chooser));
+        QTreeWidget& list = chooser->StationList();
+        QWidget* keyboard = &list;
+        if (control != 0) {
+            keyboard = GetControl(chooser, control);
+            keyboard->setFocus(Qt::TabFocusReason);
+        } else {
+            QApplication::focusWidget()->clearFocus();
+            QCOMPARE(chooser->focusWidget(), nullptr);
+        }
+        if (control == chooser::kRescan) {
+            QTest::keyClick(keyboard, Qt::Key_Space);
+        }
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
+        QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000103u, 2, "Office")));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        QCOMPARE(list.currentItem(), list.topLevelItem(0));
+        QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{list.topLevelItem(0)});
+        QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Home"));
+        QCOMPARE(QApplication::focusWidget(), keyboard);
         delete chooser;
     }
 
@@ -268,8 +299,9 @@ private slots:
         host.now() += 1;
         QTRY_COMPARE(emptied.count(), 1);
         QVERIFY(!host.chooser().CountdownRunning());
-        QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= kListedStations, 15000);
-        QTRY_COMPARE_WITH_TIMEOUT(host.chooser().StationList().topLevelItemCount(), kListedStations, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= kListedStations, kScanWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(host.chooser().StationList().topLevelItemCount(), kListedStations,
+                                  kScanWaitMs);
         QVERIFY(!host.RowText(0, 1).startsWith(QStringLiteral("Restarting")));
     }
 
@@ -451,14 +483,20 @@ private slots:
     void uploadSoftwareReportsTheFileOrTheStationsVerdict_data() {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<bool>("exists");
+        QTest::addColumn<qint64>("size");  // the file's, its contents followed by a hole; 0: the contents'
         QTest::addColumn<QString>("code"); // empty: success, a countdown
-        QTest::newRow("an image") << QByteArray(40000, '\x5A') << true << QString();
-        QTest::newRow("a file that cannot be opened") << QByteArray() << false << QStringLiteral("-6703");
-        QTest::newRow("an empty file") << QByteArray() << true << QStringLiteral("-4");
+        QTest::newRow("an image") << QByteArray(40000, '\x5A') << true << qint64(0) << QString();
+        QTest::newRow("a file that cannot be opened")
+            << QByteArray() << false << qint64(0) << QStringLiteral("-6703");
+        QTest::newRow("an empty file") << QByteArray() << true << qint64(0) << QStringLiteral("-4");
+        // Refused unread, as an image too large for the station, before any connection.
+        QTest::newRow("a file larger than the program reads")
+            << QByteArray() << true << kMaxConfigurationFileSize + 1 << QStringLiteral("-15");
     }
     void uploadSoftwareReportsTheFileOrTheStationsVerdict() {
         QFETCH(QByteArray, contents);
         QFETCH(bool, exists);
+        QFETCH(qint64, size);
         QFETCH(QString, code);
         ChooserHost host;
         QVERIFY(host.WaitForStations());
@@ -469,6 +507,7 @@ private slots:
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(contents);
+            QVERIFY(size == 0 || file.resize(size));
         }
         FileDialogRequest asked{};
         SetFileDialogHook([&](const FileDialogRequest& request) -> std::optional<QString> {
@@ -605,6 +644,16 @@ private:
         auto* chooser = new ChooserWindow(LoopbackDiscovery(silent_.Port()));
         chooser->show();
         return chooser;
+    }
+
+    // The addresses the list shows, sorted, a station listed twice twice.
+    static QStringList ListedAddresses(ChooserHost& host) {
+        QStringList addresses;
+        for (int row = 0; row < host.chooser().StationList().topLevelItemCount(); ++row) {
+            addresses << host.RowText(row, 1);
+        }
+        addresses.sort();
+        return addresses;
     }
 
     // Selects the row of fleet station N; its row.

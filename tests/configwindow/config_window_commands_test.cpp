@@ -10,6 +10,7 @@
 #include "configwindow/settings_pages.h"
 #include "desktop/configuration_file.h"
 #include "desktop/qt_operation_ui.h"
+#include "files/bounded_read.h"
 #include "modal_driver.h"
 #include "pages/config_page.h"
 #include "pages/property_sheet.h"
@@ -647,17 +648,33 @@ private slots:
         }
     }
 
-    void uploadSoftwareReportsAFileItCannotRead() {
+    void uploadSoftwareReportsAFileItCannotReadBeforeAnyExchange_data() {
+        QTest::addColumn<qint64>("size"); // -1: no such file
+        QTest::addColumn<QString>("code");
+        QTest::newRow("a file that cannot be opened") << qint64(-1) << QStringLiteral("-6703");
+        // Larger than any file the program reads: an image too large for the station, not lack of memory.
+        QTest::newRow("a file larger than the program reads")
+            << kMaxConfigurationFileSize + 1 << QStringLiteral("-15");
+    }
+    void uploadSoftwareReportsAFileItCannotReadBeforeAnyExchange() {
+        QFETCH(qint64, size);
+        QFETCH(QString, code);
+        const QString path = dir_.filePath(QStringLiteral("image.bin"));
+        QFile::remove(path);
+        if (size >= 0) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size)); // a hole, taking no disk
+        }
         QPointer<ConfigWindow> window = Open(StationRecord("Home"));
         Confirm();
-        fileAnswers.push_back(dir_.filePath(QStringLiteral("absent.bin")));
+        fileAnswers.push_back(path);
         Shown shown;
         AnswerNext(shown);
         RunMenuCommand(window, kMenuUploadSoftware);
         QCOMPARE(fileRequests.constLast().filter, ResourceText(kStrSoftwareFileFilter));
         QCOMPARE(fileRequests.constLast().initialName, QStringLiteral("*.bin"));
         QCOMPARE(shown.message, ResourceText(kStrStationAccessError));
-        QCOMPARE(shown.code, QStringLiteral("-6703"));
+        QCOMPARE(shown.code, code);
         QVERIFY(station_.exchanges.isEmpty());
 
         // A cancelled file dialog sends nothing and says nothing.

@@ -51,7 +51,12 @@ int SelectStation(ChooserWindow& chooser, int station) {
 
 bool CountdownStarted(const ChooserWindow& chooser, int row) {
     const QString text = RowText(chooser, row, 1);
-    return text == QStringLiteral("Restarting...20") || text == QStringLiteral("Restarting...19");
+    for (int count = 20; count >= 1; --count) {
+        if (text == QStringLiteral("Restarting...%1").arg(count)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void AnswerPassword(const QString& password) {

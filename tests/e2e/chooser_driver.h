@@ -15,6 +15,8 @@ namespace corvane::e2e {
 
 // A scan's two passes and a slow answer or two.
 constexpr int kScanWaitMs = 30000;
+// The restart countdown's 20 seconds, and what a busy machine adds to them.
+constexpr int kCountdownEndWaitMs = 20000 + kScanWaitMs;
 
 std::set<QString> ListedAddresses(const ChooserWindow& chooser);
 QString RowText(const ChooserWindow& chooser, int row, int column);
@@ -24,7 +26,8 @@ int RowOf(const ChooserWindow& chooser, int station);
 bool WaitForStation(const ChooserWindow& chooser, int station);
 // Makes the station's row the only selected one; its row, or -1.
 int SelectStation(ChooserWindow& chooser, int station);
-// The first tick shows 20, or 19 when a second of the calendar clock turned since the countdown began.
+// Whether the row shows the restart countdown, at any count: on a busy machine the first look may come
+// seconds after it began. (The counts themselves are the chooser's own tests', on a clock of theirs.)
 bool CountdownStarted(const ChooserWindow& chooser, int row);
 // Answers the next password dialog with `password`.
 void AnswerPassword(const QString& password);

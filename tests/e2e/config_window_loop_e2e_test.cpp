@@ -221,7 +221,7 @@ private slots:
         // The chooser counts the station down while it restarts, then scans afresh and lists it again.
         const int row = RowOf(*chooser_, kEditedStation);
         QTRY_VERIFY(CountdownStarted(*chooser_, row));
-        QTRY_VERIFY_WITH_TIMEOUT(!chooser_->CountdownRunning(), 25000);
+        QTRY_VERIFY_WITH_TIMEOUT(!chooser_->CountdownRunning(), kCountdownEndWaitMs);
         QVERIFY(WaitForStation(*chooser_, kEditedStation));
         QCOMPARE(RowText(*chooser_, RowOf(*chooser_, kEditedStation), 0), kLoopEdits.name);
 

@@ -54,17 +54,19 @@ public:
                                            std::to_string(kHiddenStation) + ":drop-discovery"}) {}
 
 private slots:
+    // Counts what the list shows once every station has answered both passes. The answers themselves are
+    // not counted within a scan: on a busy machine one may come after its pass and join the next scan.
     void aFleetOfTwentyIsListedOnceEachAcrossTwoPassesAndARescan() {
         QSignalSpy answers(chooser_, &ChooserWindow::stationAnswered);
-        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 2 * kAnswering, kScanWaitMs);
-        QCOMPARE(Addresses().size(), std::size_t(kAnswering));
+        QTRY_COMPARE_WITH_TIMEOUT(Addresses(), AnsweringAddresses(), kScanWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= 2 * kAnswering, kScanWaitMs);
         QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
 
         ClickControl(chooser_, chooser::kRescan); // Re-scan
-        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 4 * kAnswering, kScanWaitMs);
-        QCOMPARE(Addresses().size(), std::size_t(kAnswering));
+        QCOMPARE(chooser_->StationList().topLevelItemCount(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(Addresses(), AnsweringAddresses(), kScanWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= 4 * kAnswering, kScanWaitMs);
         QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
-        QVERIFY(!Addresses().contains(StationAddress(kHiddenStation)));
     }
 
     void configureReadsWithTheRightPasswordAndRefusesTheWrongOne() {
@@ -98,13 +100,10 @@ private slots:
         chooser_->RestartSelectedStation();
         QVERIFY(chooser_->CountdownRunning());
         QTRY_VERIFY(CountdownStarted(row));
-        QTRY_COMPARE_WITH_TIMEOUT(RowText(row, 1), QStringLiteral("Restarting...1"), kScanWaitMs);
         // At 20 seconds the list empties and a new scan finds the station, back from its restart.
-        QSignalSpy answers(chooser_, &ChooserWindow::stationAnswered);
-        QTRY_VERIFY_WITH_TIMEOUT(!chooser_->CountdownRunning(), 2000);
-        QTRY_COMPARE_WITH_TIMEOUT(answers.count(), 2 * kAnswering, kScanWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!chooser_->CountdownRunning(), kCountdownEndWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(Addresses(), AnsweringAddresses(), kScanWaitMs);
         QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
-        QVERIFY(Addresses().contains(StationAddress(2)));
     }
 
     void uploadSoftwareFromAFile() {
@@ -184,6 +183,14 @@ private slots:
 
 private:
     std::set<QString> Addresses() const { return ListedAddresses(*chooser_); }
+    // Stations 1 to 20, not the hidden one.
+    static std::set<QString> AnsweringAddresses() {
+        std::set<QString> addresses;
+        for (int station = 1; station <= kAnswering; ++station) {
+            addresses.insert(StationAddress(station));
+        }
+        return addresses;
+    }
     bool CountdownStarted(int row) const { return e2e::CountdownStarted(*chooser_, row); }
     QString RowText(int row, int column) const { return e2e::RowText(*chooser_, row, column); }
     void WaitForStation(int station) { QVERIFY(e2e::WaitForStation(*chooser_, station)); }

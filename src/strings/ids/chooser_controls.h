@@ -13,7 +13,7 @@ enum Control : int {
     kWanMac = 1044, // the Ethernet ("WAN") address
     kLanMac = 1045,
     kWirelessMac = 1046,
-    kRestartTime = 1048, // uptime, or the restart countdown
+    kRestartTime = 1048, // when the station last started (a restart counts down in the list instead)
     kConfigure = 1049,
 };
 
