@@ -15,9 +15,10 @@ int RefuseBrokenRules(CliIo& io, const CommandLine& line, const ConfigRecord& re
     const std::vector<RuleBreak> broken = CheckConfiguration(record);
     for (const RuleBreak& rule : broken) {
         const PropertyView* view = FindPropertyView(rule.property);
-        const QString property = view == nullptr ? TagText(rule.property)
-                                                 : QStringLiteral("%1 (%2)").arg(TagText(rule.property),
-                                                                                 QString::fromLatin1(view->meaning));
+        const QString property =
+            view == nullptr
+                ? TagText(rule.property)
+                : QStringLiteral("%1 (%2)").arg(TagText(rule.property), QString::fromLatin1(view->meaning));
         io.err << source << ": " << property << ": " << MessageText(rule.message) << '\n';
     }
     io.err.flush();

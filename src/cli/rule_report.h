@@ -12,8 +12,8 @@ namespace corvane::cli {
 // Sends a configuration that breaks the device's rules anyway: for a station that already holds such values.
 extern const CommandOption kNoCheckOption;
 
-// Every rule `record` breaks as "SOURCE: TAG (meaning): message" on the error stream. Returns kExitRulesBroken
-// when it breaks any and the command line has no --no-check, else kExitSuccess.
+// Every rule `record` breaks as "SOURCE: TAG (meaning): message" on the error stream. Returns
+// kExitRulesBroken when it breaks any and the command line has no --no-check, else kExitSuccess.
 int RefuseBrokenRules(CliIo& io, const CommandLine& line, const ConfigRecord& record, const QString& source);
 
 } // namespace corvane::cli

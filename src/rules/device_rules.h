@@ -9,7 +9,8 @@ namespace corvane {
 
 class ConfigRecord;
 
-// One rule a configuration breaks: the message the desktop utility shows for it, and the property it concerns.
+// One rule a configuration breaks: the message the desktop utility shows for it, and the property it
+// concerns.
 struct RuleBreak {
     StringId message;
     PropertyTag property;
