@@ -36,7 +36,8 @@ RuleBreaks CheckPppoeUser(std::string_view userName, std::string_view password) 
 }
 
 RuleBreaks CheckModemUser(std::string_view mainNumber, std::string_view userName, std::string_view password) {
-    return MissingFields({{mainNumber, MakeTag("moPN")}, {userName, MakeTag("moUN")}, {password, MakeTag("moPW")}});
+    return MissingFields(
+        {{mainNumber, MakeTag("moPN")}, {userName, MakeTag("moUN")}, {password, MakeTag("moPW")}});
 }
 
 RuleBreaks CheckAolUser(std::string_view mainNumber) {

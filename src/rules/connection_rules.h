@@ -18,16 +18,16 @@ enum class ConnectionKind { Ethernet, Modem, Pppoe, Aol };
 ConnectionKind ConnectionKindOf(const ConfigRecord& record);
 
 // Each empty field a connection needs, in the order its page checks them (message 163): PPPoE's user name
-// (peUN) and password (pePW); the modem's main number (moPN), user name (moUN) and password (moPW); AOL's main
-// number (moPN). Ethernet needs none.
+// (peUN) and password (pePW); the modem's main number (moPN), user name (moUN) and password (moPW); AOL's
+// main number (moPN). Ethernet needs none.
 RuleBreaks CheckPppoeUser(std::string_view userName, std::string_view password);
 RuleBreaks CheckModemUser(std::string_view mainNumber, std::string_view userName, std::string_view password);
 RuleBreaks CheckAolUser(std::string_view mainNumber);
 // The same for the record's connection kind.
 RuleBreaks CheckConnectionUser(const ConfigRecord& record);
 
-// A PPP connection (modem, AOL or PPPoE, as ConnectionKindOf reads the record) needs the base station to distribute addresses (raDS, message 164)
-// and to share one address by DHCP and NAT (raNA, message 165).
+// A PPP connection (modem, AOL or PPPoE, as ConnectionKindOf reads the record) needs the base station to
+// distribute addresses (raDS, message 164) and to share one address by DHCP and NAT (raNA, message 165).
 RuleBreaks CheckPppSharing(const ConfigRecord& record);
 
 } // namespace corvane

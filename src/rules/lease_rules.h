@@ -21,8 +21,8 @@ std::optional<std::uint32_t> LeaseSeconds(std::string_view count, std::uint32_t 
 // than 10 minutes or does not fit 32 bits; nothing when it is a lease the station takes.
 std::optional<StringId> CheckLeaseText(std::string_view count, std::uint32_t unitSeconds);
 
-// The network page's rule over a record: while it distributes addresses (raDS), a lease (dhLe) of 10 minutes or
-// more (message 159).
+// The network page's rule over a record: while it distributes addresses (raDS), a lease (dhLe) of 10 minutes
+// or more (message 159).
 RuleBreaks CheckLease(const ConfigRecord& record);
 
 } // namespace corvane

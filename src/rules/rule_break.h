@@ -7,7 +7,8 @@
 
 namespace corvane {
 
-// One rule a configuration breaks: the message the desktop utility shows for it, and the property it concerns.
+// One rule a configuration breaks: the message the desktop utility shows for it, and the property it
+// concerns.
 struct RuleBreak {
     StringId message;
     PropertyTag property;

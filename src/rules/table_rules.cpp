@@ -57,7 +57,8 @@ RuleBreaks CheckAccessList(std::span<const AclEntry> list) {
     if (std::ranges::any_of(list, [](const AclEntry& entry) { return entry.description.back() != '\0'; })) {
         breaks.push_back({kStrDescriptionTooLong, MakeTag("acTa")});
     }
-    if (std::ranges::any_of(list, [](const AclEntry& entry) { return !AclDescriptionAllowed(AclDescription(entry)); })) {
+    if (std::ranges::any_of(
+            list, [](const AclEntry& entry) { return !AclDescriptionAllowed(AclDescription(entry)); })) {
         breaks.push_back({kStrDescriptionLineBreak, MakeTag("acTa")});
     }
     return breaks;

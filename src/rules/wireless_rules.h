@@ -17,7 +17,8 @@ class ConfigRecord;
 // Letters, digits, space and "'(),-./:=? in any order and number; the empty name too (message 166).
 bool NetworkNameAllowed(std::string_view name);
 
-// The channels a legal-channel mask (raLC) offers, lowest first: bit n offers channel n + 1, for bits 0 to 14.
+// The channels a legal-channel mask (raLC) offers, lowest first: bit n offers channel n + 1, for bits 0
+// to 14.
 std::vector<std::uint32_t> LegalChannels(std::uint16_t mask);
 
 // Entries of the multicast rate list ("1", "2", "5.5", "11") and the raMu codes stored for them.

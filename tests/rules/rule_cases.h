@@ -145,19 +145,31 @@ inline const std::array kRuleCases = {
              PageRoute::Update},
     RuleCase{"lease of 0 seconds", [](ConfigRecord& r) { r.dhLe = 0; }, kStrLeaseTooShort, MakeTag("dhLe"),
              PageRoute::Update},
-    RuleCase{"port mapping without a private address", [](ConfigRecord& r) { r.pmTa = {{0, 80, 8080}}; },
+    RuleCase{"port mapping without a private address",
+             [](ConfigRecord& r) {
+                 r.pmTa = {{0, 80, 8080}};
+             },
              kStrFieldsBlank, MakeTag("pmTa"), PageRoute::PortMapEntry},
-    RuleCase{"port mapping without a public port", [](ConfigRecord& r) { r.pmTa = {{kPrivateHost, 80, 0}}; },
+    RuleCase{"port mapping without a public port",
+             [](ConfigRecord& r) {
+                 r.pmTa = {{kPrivateHost, 80, 0}};
+             },
              kStrFieldsBlank, MakeTag("pmTa"), PageRoute::PortMapEntry},
-    RuleCase{"port mapping without a private port", [](ConfigRecord& r) { r.pmTa = {{kPrivateHost, 0, 8080}}; },
+    RuleCase{"port mapping without a private port",
+             [](ConfigRecord& r) {
+                 r.pmTa = {{kPrivateHost, 0, 8080}};
+             },
              kStrFieldsBlank, MakeTag("pmTa"), PageRoute::PortMapEntry},
     RuleCase{"the same port mapping twice",
-             [](ConfigRecord& r) { r.pmTa = {{kPrivateHost, 80, 8080}, {kPrivateHost, 22, 22}, {kPrivateHost, 80, 8080}}; },
+             [](ConfigRecord& r) {
+                 r.pmTa = {{kPrivateHost, 80, 8080}, {kPrivateHost, 22, 22}, {kPrivateHost, 80, 8080}};
+             },
              kStrDuplicatePortMapping, MakeTag("pmTa"), PageRoute::PortMapAdd},
     RuleCase{"client description with a line feed", [](ConfigRecord& r) { r.acTa = {Client("Lap\ntop")}; },
              kStrDescriptionLineBreak, MakeTag("acTa"), PageRoute::AddClient},
-    RuleCase{"client description with a carriage return", [](ConfigRecord& r) { r.acTa = {Client("Office\r")}; },
-             kStrDescriptionLineBreak, MakeTag("acTa"), PageRoute::AddClient},
+    RuleCase{"client description with a carriage return",
+             [](ConfigRecord& r) { r.acTa = {Client("Office\r")}; }, kStrDescriptionLineBreak,
+             MakeTag("acTa"), PageRoute::AddClient},
     RuleCase{"client description of 34 characters",
              [](ConfigRecord& r) {
                  AclEntry entry = Client("");

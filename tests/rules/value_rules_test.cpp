@@ -6,7 +6,6 @@
 #include "rules/wireless_rules.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <string>
 
@@ -16,9 +15,8 @@ namespace {
 TEST(NetworkName, TakesLettersDigitsAndTwelveMarks) {
     EXPECT_TRUE(NetworkNameAllowed(""));
     EXPECT_TRUE(NetworkNameAllowed("azAZ09\"'(),-./:=? "));
-    for (const std::string& name :
-         {std::string("a\\b"), std::string("a_b"), std::string("a\tb"), std::string("a\x80", 2),
-          std::string("a\0b", 3), std::string("a;b")}) {
+    for (const std::string& name : {std::string("a\\b"), std::string("a_b"), std::string("a\tb"),
+                                    std::string("a\x80", 2), std::string("a\0b", 3), std::string("a;b")}) {
         EXPECT_FALSE(NetworkNameAllowed(name)) << name;
     }
 }
@@ -37,7 +35,8 @@ TEST(Multicast, EachDensityAllowsRatesUpToItsOwn) {
     };
     for (const Case c : {Case{-1, 1}, Case{0, 1}, Case{1, 2}, Case{2, 3}, Case{3, 3}}) {
         for (int rate = 0; rate < 4; ++rate) {
-            EXPECT_EQ(MulticastRateAllowed(c.density, rate), rate <= c.highestRate) << c.density << " " << rate;
+            EXPECT_EQ(MulticastRateAllowed(c.density, rate), rate <= c.highestRate)
+                << c.density << " " << rate;
         }
     }
     EXPECT_EQ(MulticastIndex(0x55), 2);
@@ -60,11 +59,11 @@ TEST(LeaseText, DigitsOfTenMinutesOrMore) {
         std::uint32_t unit;
         std::optional<StringId> message;
     };
-    for (const Case c : {Case{"10", 60, std::nullopt}, Case{"9", 60, kStrLeaseTooShort},
-                         Case{"", 60, kStrLeaseTooShort}, Case{"1h", 3600, kStrLeaseNotNumeric},
-                         Case{" 20", 60, kStrLeaseNotNumeric}, Case{"-20", 60, kStrLeaseNotNumeric},
-                         Case{"49711", 86400, kStrLeaseTooShort}, Case{"49710", 86400, std::nullopt},
-                         Case{"99999999999999999999999", 1, kStrLeaseTooShort}}) {
+    for (const Case c :
+         {Case{"10", 60, std::nullopt}, Case{"9", 60, kStrLeaseTooShort}, Case{"", 60, kStrLeaseTooShort},
+          Case{"1h", 3600, kStrLeaseNotNumeric}, Case{" 20", 60, kStrLeaseNotNumeric},
+          Case{"-20", 60, kStrLeaseNotNumeric}, Case{"49711", 86400, kStrLeaseTooShort},
+          Case{"49710", 86400, std::nullopt}, Case{"99999999999999999999999", 1, kStrLeaseTooShort}}) {
         EXPECT_EQ(CheckLeaseText(c.count, c.unit), c.message) << c.count;
     }
     EXPECT_EQ(LeaseSeconds("4", 3600), 14400u);
@@ -87,10 +86,11 @@ TEST(ConnectionKind, AsTheInternetPageShowsIt) {
         std::uint32_t waIn, waCV, moMF;
         ConnectionKind kind;
     };
-    for (const Case c : {Case{4, 0x400, 0, ConnectionKind::Modem}, Case{4, 0x900, 1, ConnectionKind::Aol},
-                         Case{16, 0x900, 1, ConnectionKind::Pppoe}, Case{16, 0x800, 0, ConnectionKind::Pppoe},
-                         Case{16, 0x300, 0, ConnectionKind::Ethernet}, Case{16, 0xC00, 0, ConnectionKind::Ethernet},
-                         Case{7, 0x900, 0, ConnectionKind::Pppoe}}) {
+    for (const Case c :
+         {Case{4, 0x400, 0, ConnectionKind::Modem}, Case{4, 0x900, 1, ConnectionKind::Aol},
+          Case{16, 0x900, 1, ConnectionKind::Pppoe}, Case{16, 0x800, 0, ConnectionKind::Pppoe},
+          Case{16, 0x300, 0, ConnectionKind::Ethernet}, Case{16, 0xC00, 0, ConnectionKind::Ethernet},
+          Case{7, 0x900, 0, ConnectionKind::Pppoe}}) {
         ConfigRecord record;
         record.waIn = c.waIn;
         record.waCV = c.waCV;
