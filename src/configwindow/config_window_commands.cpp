@@ -3,12 +3,12 @@
 // key as the hexadecimal password other wireless clients take.
 #include "config/config_record.h"
 #include "config/hex_text.h"
-#include "config/wan_connection.h"
 #include "configwindow/config_window.h"
 #include "desktop/configuration_file.h"
 #include "desktop/software_upload.h"
 #include "pages/config_page.h"
 #include "pages/corvane_page.h"
+#include "rules/connection_rules.h"
 #include "runner/operation_runner.h"
 #include "strings/ids/network_page_controls.h"
 #include "strings/ids/string_ids.h"
@@ -36,12 +36,12 @@ bool ConfigWindow::ValidateAndStore() {
     if (!StoreAllPages()) {
         return false;
     }
-    if (IsPppConnection(*record_) && record_->raDS == 0) {
-        RefuseConnection(kStrPppNeedsDhcp, network_page::kDistributeAddresses);
-        return false;
-    }
-    if (IsPppConnection(*record_) && record_->raNA == 0) {
-        RefuseConnection(kStrDhcpRangeNeedsStaticEthernet, network_page::kShareSingleAddress);
+    // What every page stored, across pages: how a PPP connection's addresses are shared.
+    const RuleBreaks sharing = CheckPppSharing(*record_);
+    if (!sharing.empty()) {
+        const bool distribute = sharing.front().property == MakeTag("raDS");
+        RefuseConnection(sharing.front().message,
+                         distribute ? network_page::kDistributeAddresses : network_page::kShareSingleAddress);
         return false;
     }
     return true;

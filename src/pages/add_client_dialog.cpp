@@ -2,6 +2,7 @@
 
 #include "config/hex_text.h"
 #include "config/table_editing.h"
+#include "rules/table_rules.h"
 #include "strings/ids/add_client_controls.h"
 #include "strings/ids/string_ids.h"
 #include "ui_template_152_add_client.h"
@@ -43,19 +44,15 @@ void AddClientDialog::OnInitDialog() {
 void AddClientDialog::OnOK() {
     std::string id;
     GetControlText(this, kCorvaneIdEdit, id);
-    if (id.empty()) {
-        ShowMessage(kStrFieldsBlank, 0, false);
-        return;
-    }
-    if (!ParseMacAddress(id, corvaneId_)) {
-        ShowMessage(kStrInvalidCorvaneId, 0, false);
+    if (const std::optional<StringId> refused = CheckCorvaneIdText(id, corvaneId_)) {
+        ShowMessage(*refused, 0, false);
         return;
     }
     std::string description;
     GetControlText(this, kDescriptionEdit, description);
     // A pasted line break would start a line of its own in an exported list file.
-    if (!AclDescriptionAllowed(description)) {
-        ShowMessage(kStrDescriptionLineBreak, 0, false);
+    if (const std::optional<StringId> refused = CheckDescriptionText(description)) {
+        ShowMessage(*refused, 0, false);
         return;
     }
     description_ = description;

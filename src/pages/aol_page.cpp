@@ -3,7 +3,7 @@
 #include "config/config_record.h"
 #include "config/wan_connection.h"
 #include "pages/dial_up_options.h"
-#include "pages/missing_user_information.h"
+#include "rules/connection_rules.h"
 #include "strings/ids/aol_page_controls.h"
 #include "strings/ids/template_ids.h"
 #include "ui_template_139_aol_page.h"
@@ -34,7 +34,7 @@ void AOLPage::LoadSettings() {
 bool AOLPage::Validate() {
     std::string mainNumber;
     GetControlText(this, kMainNumber, mainNumber);
-    return !mainNumber.empty() || RefuseMissingUserInformation(*this, kMainNumber);
+    return RejectFirstBreak(CheckAolUser(mainNumber), {{MakeTag("moPN"), kMainNumber}});
 }
 
 bool AOLPage::SaveSettings() {

@@ -7,6 +7,7 @@
 #include "widgets/station_text_guard.h"
 
 #include <QComboBox>
+#include <algorithm>
 
 namespace corvane {
 namespace {
@@ -67,6 +68,17 @@ bool ConfigPage::RejectInput(StringId messageId, int control) {
     Reveal();
     FocusControl(this, control);
     return false;
+}
+
+bool ConfigPage::RejectFirstBreak(const RuleBreaks& broken, std::initializer_list<PropertyControl> controls) {
+    if (broken.empty()) {
+        return true;
+    }
+    const auto* shown = std::find_if(controls.begin(), controls.end(), [&](const PropertyControl& c) {
+        return c.property == broken.front().property;
+    });
+    return RejectInput(broken.front().message,
+                       shown != controls.end() ? shown->control : controls.begin()->control);
 }
 
 void ConfigPage::OnSetActive() {

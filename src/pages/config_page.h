@@ -1,8 +1,10 @@
 #pragma once
 
+#include "rules/rule_break.h"
 #include "strings/ids/string_ids.h"
 
 #include <QWidget>
+#include <initializer_list>
 
 namespace corvane {
 
@@ -40,6 +42,15 @@ protected:
     // The answer to bad input: shows the message, brings this page to the front and focuses the control.
     // Returns false, for Validate to pass on.
     bool RejectInput(StringId messageId, int control);
+
+    // A control of the page and the property it shows.
+    struct PropertyControl {
+        PropertyTag property;
+        int control;
+    };
+    // The first of the rules broken by what the page's controls hold, rejected as RejectInput does on the
+    // control that shows its property. True when none is broken.
+    bool RejectFirstBreak(const RuleBreaks& broken, std::initializer_list<PropertyControl> controls);
 
     ConfigRecord* configuration = nullptr;
     PropertySheet* sheet = nullptr;

@@ -4,6 +4,7 @@
 #include "config/network_password.h"
 #include "pages/change_password_dialog.h"
 #include "pages/network_password_dialog.h"
+#include "rules/wireless_rules.h"
 #include "strings/ids/corvane_page_controls.h"
 #include "strings/ids/string_ids.h"
 #include "strings/ids/template_ids.h"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string_view>
 
 namespace corvane {
 
@@ -24,31 +24,11 @@ namespace {
 
 // Entries of the density list: Low, Medium, High; what follows them asks for the default.
 constexpr int kLow = 0;
-constexpr int kMedium = 1;
-constexpr int kHigh = 2;
 constexpr int kFirstDensityDefault = 3;
 
-// Entries of the multicast list, and the codes stored for them; anything else stores rate 2.
+// Entries of the multicast list ("1", "2", "5.5", "11", then defaults); anything but the four stores rate 2.
 constexpr int kRate2 = 1;
-constexpr int kRate5_5 = 2;
 constexpr int kFirstRateDefault = 4;
-constexpr std::uint32_t kMulticastCodes[] = {1, 2, 0x55, 0x11};
-
-int MulticastIndex(std::uint32_t code) {
-    for (int index = 0; index < kFirstRateDefault; ++index) {
-        if (kMulticastCodes[index] == code) {
-            return index;
-        }
-    }
-    return kRate2;
-}
-
-// Letters, digits, space and "'(),-./:=?
-bool IsNetworkNameCharacter(char c) {
-    constexpr std::string_view kPunctuation = "\"'(),-./:=? ";
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           kPunctuation.find(c) != std::string_view::npos;
-}
 
 } // namespace
 
@@ -89,13 +69,9 @@ void CorvanePage::LoadSettings() {
 void CorvanePage::LoadChannels() {
     ClearCombo(this, kChannel);
     int selected = -1;
-    for (int bit = 0; bit < 15; ++bit) {
-        if ((configuration->raLC & (1u << bit)) == 0) {
-            continue;
-        }
-        const int channel = bit + 1;
+    for (const std::uint32_t channel : LegalChannels(configuration->raLC)) {
         const int entry = AddComboString(this, kChannel, std::to_string(channel));
-        if (static_cast<std::uint32_t>(channel) == configuration->raCh) {
+        if (channel == configuration->raCh) {
             selected = entry;
         }
     }
@@ -116,7 +92,8 @@ bool CorvanePage::SaveSettings() {
     }
     configuration->raDe = static_cast<std::uint32_t>(GetComboSelection(this, kDensity) + 1);
     const int multicast = GetComboSelection(this, kMulticastRate);
-    configuration->raMu = multicast >= 0 && multicast < kFirstRateDefault ? kMulticastCodes[multicast] : 2;
+    configuration->raMu =
+        multicast >= 0 && multicast < kFirstRateDefault ? kMulticastCodes[std::size_t(multicast)] : 2;
     configuration->raCl = GetCheck(this, kClosedNetwork) != kUnchecked ? 1 : 0;
     configuration->raRo = GetCheck(this, kInterferenceRobustness) != kUnchecked ? 1 : 0;
     configuration->raWM = wepMode_;
@@ -129,7 +106,7 @@ bool CorvanePage::SaveSettings() {
 bool CorvanePage::Validate() {
     std::string name;
     GetControlText(this, kNetworkName, name);
-    if (!std::ranges::all_of(name, IsNetworkNameCharacter)) {
+    if (!NetworkNameAllowed(name)) {
         return RejectInput(kStrIllegalNetworkName, kNetworkName);
     }
     return true;
@@ -179,7 +156,7 @@ void CorvanePage::DensityChanged(int density) {
         return;
     }
     const int multicast = GetComboSelection(this, kMulticastRate);
-    if ((density == kLow && multicast > kRate2) || (density <= kMedium && multicast > kRate5_5)) {
+    if (!MulticastRateAllowed(density, multicast)) {
         SetComboSelection(this, kMulticastRate, kRate2);
     }
 }
@@ -190,7 +167,7 @@ void CorvanePage::MulticastChanged(int multicast) {
         return;
     }
     const int density = GetComboSelection(this, kDensity);
-    if ((multicast > kRate2 && density < kMedium) || (multicast > kRate5_5 && density < kHigh)) {
+    if (!MulticastRateAllowed(density, multicast)) {
         ShowMessage(kStrMulticastNeedsDensity, 0, false);
         SetComboSelection(this, kMulticastRate, kRate2);
     } else if (multicast > kRate2 &&

@@ -7,6 +7,7 @@
 #include "pages/modem_page.h"
 #include "pages/pppoe_page.h"
 #include "pages/property_sheet.h"
+#include "rules/connection_rules.h"
 #include "strings/ids/internet_page_controls.h"
 #include "strings/ids/string_ids.h"
 #include "strings/ids/template_ids.h"
@@ -62,11 +63,18 @@ void InternetPage::SetConfig(ConfigRecord* record) {
 }
 
 InternetPage::Connection InternetPage::ConnectionOf(const ConfigRecord& record) {
-    if (record.waIn == kWanModem) {
-        const Connection v90 = (record.moMF & kModemAolFlag) != 0 ? kAolV90 : kModemV90;
-        return record.moMP == kModemV90 ? v90 : static_cast<Connection>(v90 + 1);
+    const bool v90 = record.moMP == kModemV90;
+    switch (ConnectionKindOf(record)) {
+    case ConnectionKind::Modem:
+        return v90 ? kModemV90 : kModemV34;
+    case ConnectionKind::Aol:
+        return v90 ? kAolV90 : kAolV34;
+    case ConnectionKind::Pppoe:
+        return kPppoe;
+    case ConnectionKind::Ethernet:
+        break;
     }
-    return (record.waCV & ~kWanDhcpBit) == kWanPppBit ? kPppoe : kEthernet;
+    return kEthernet;
 }
 
 void InternetPage::LoadSettings() {

@@ -4,8 +4,8 @@
 #include "config/wan_connection.h"
 #include "pages/change_password_dialog.h"
 #include "pages/dial_up_options.h"
-#include "pages/missing_user_information.h"
 #include "pages/ppp_addresses.h"
+#include "rules/connection_rules.h"
 #include "strings/ids/modem_page_controls.h"
 #include "strings/ids/template_ids.h"
 #include "ui_template_137_modem_page.h"
@@ -45,17 +45,13 @@ void ModemPage::LoadSettings() {
 }
 
 bool ModemPage::Validate() {
-    for (const int required : {int{kMainNumber}, int{kUserName}}) {
-        std::string text;
-        GetControlText(this, required, text);
-        if (text.empty()) {
-            return RefuseMissingUserInformation(*this, required);
-        }
-    }
-    if (pendingPassword_.empty()) {
-        return RefuseMissingUserInformation(*this, kChangePassword);
-    }
-    return true;
+    std::string mainNumber;
+    std::string userName;
+    GetControlText(this, kMainNumber, mainNumber);
+    GetControlText(this, kUserName, userName);
+    return RejectFirstBreak(
+        CheckModemUser(mainNumber, userName, pendingPassword_),
+        {{MakeTag("moPN"), kMainNumber}, {MakeTag("moUN"), kUserName}, {MakeTag("moPW"), kChangePassword}});
 }
 
 bool ModemPage::SaveSettings() {

@@ -2,6 +2,7 @@
 
 #include "config/config_record.h"
 #include "pages/port_mapping_dialog.h"
+#include "rules/lease_rules.h"
 #include "strings/ids/network_page_controls.h"
 #include "strings/ids/string_ids.h"
 #include "strings/ids/template_ids.h"
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 
 namespace corvane {
 
@@ -23,14 +23,9 @@ namespace {
 
 // Seconds in one second(s), minute(s), hour(s), day(s): the entries of the unit list.
 constexpr std::array<std::int64_t, 4> kUnitSeconds = {1, 60, 3600, 86400};
-constexpr std::int64_t kShortestLease = 600;
 
 std::int64_t UnitSeconds(int unit) {
     return kUnitSeconds[static_cast<std::size_t>(std::clamp(unit, 0, int(kUnitSeconds.size()) - 1))];
-}
-
-bool AllDigits(const std::string& text) {
-    return std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
 } // namespace
@@ -77,13 +72,10 @@ bool NetworkPage::Validate() {
     }
     std::string count;
     GetControlText(this, kLeaseTime, count);
-    if (!AllDigits(count)) {
-        return RejectInput(kStrLeaseNotNumeric, kLeaseTime);
-    }
     // A lease that does not fit 32 bits of seconds is refused like a short one, never wrapped.
-    const std::optional<std::uint32_t> seconds = LeaseSeconds(currentUnit_);
-    if (!seconds || *seconds < kShortestLease) {
-        return RejectInput(kStrLeaseTooShort, kLeaseTime);
+    if (const std::optional<StringId> refused =
+            CheckLeaseText(count, std::uint32_t(UnitSeconds(currentUnit_)))) {
+        return RejectInput(*refused, kLeaseTime);
     }
     return true;
 }
@@ -151,19 +143,7 @@ void NetworkPage::UnitChanged(int unit) {
 std::optional<std::uint32_t> NetworkPage::LeaseSeconds(int unit) {
     std::string text;
     GetControlText(this, kLeaseTime, text);
-    if (!AllDigits(text)) {
-        return std::nullopt;
-    }
-    constexpr std::int64_t kLongest = std::numeric_limits<std::uint32_t>::max();
-    std::int64_t seconds = 0;
-    for (const char digit : text) {
-        seconds = std::min(seconds * 10 + (digit - '0'), kLongest + 1);
-    }
-    seconds = std::min(seconds * UnitSeconds(unit), kLongest + 1);
-    if (seconds > kLongest) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(seconds);
+    return corvane::LeaseSeconds(text, std::uint32_t(UnitSeconds(unit)));
 }
 
 void NetworkPage::EditPortMappings() {

@@ -1,5 +1,6 @@
 #include "pages/port_map_entry_dialog.h"
 
+#include "rules/table_rules.h"
 #include "strings/ids/port_map_entry_controls.h"
 #include "strings/ids/string_ids.h"
 #include "ui_template_151_port_map_entry.h"
@@ -13,10 +14,10 @@ using namespace port_map_entry;
 
 namespace {
 
-bool IsEmpty(QWidget* dialog, int control) {
+std::string TextOf(QWidget* dialog, int control) {
     std::string text;
     GetControlText(dialog, control, text);
-    return text.empty();
+    return text;
 }
 
 } // namespace
@@ -58,7 +59,7 @@ void PortMapEntryDialog::OnInitDialog() {
 
 void PortMapEntryDialog::OnOK() {
     const auto* address = qobject_cast<IpAddressControl*>(GetControl(this, kPrivateAddress));
-    if (IsEmpty(this, kPublicPort) || address->IsBlank() || IsEmpty(this, kPrivatePort)) {
+    if (!PortMapFieldsFilled(TextOf(this, kPublicPort), address->IsBlank(), TextOf(this, kPrivatePort))) {
         ShowMessage(kStrFieldsBlank, 0, false);
         return;
     }

@@ -4,8 +4,8 @@
 #include "config/wan_connection.h"
 #include "pages/change_password_dialog.h"
 #include "pages/idle_time_list.h"
-#include "pages/missing_user_information.h"
 #include "pages/ppp_addresses.h"
+#include "rules/connection_rules.h"
 #include "strings/ids/pppoe_page_controls.h"
 #include "strings/ids/template_ids.h"
 #include "ui_template_138_pppoe_page.h"
@@ -48,13 +48,8 @@ void PPPoEPage::LoadSettings() {
 bool PPPoEPage::Validate() {
     std::string userName;
     GetControlText(this, kUserName, userName);
-    if (userName.empty()) {
-        return RefuseMissingUserInformation(*this, kUserName);
-    }
-    if (pendingPassword_.empty()) {
-        return RefuseMissingUserInformation(*this, kChangePassword);
-    }
-    return true;
+    return RejectFirstBreak(CheckPppoeUser(userName, pendingPassword_),
+                            {{MakeTag("peUN"), kUserName}, {MakeTag("pePW"), kChangePassword}});
 }
 
 bool PPPoEPage::SaveSettings() {
