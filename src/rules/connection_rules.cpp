@@ -60,7 +60,8 @@ RuleBreaks CheckConnectionUser(const ConfigRecord& record) {
 
 RuleBreaks CheckPppSharing(const ConfigRecord& record) {
     RuleBreaks breaks;
-    if (ConnectionKindOf(record) == ConnectionKind::Ethernet) {
+    // By the PPP bit alone, as the window's own check reads the record, not by the page the record opens on.
+    if (!IsPppConnection(record)) {
         return breaks;
     }
     if (record.raDS == 0) {

@@ -26,8 +26,9 @@ RuleBreaks CheckAolUser(std::string_view mainNumber);
 // The same for the record's connection kind.
 RuleBreaks CheckConnectionUser(const ConfigRecord& record);
 
-// A PPP connection (modem, AOL or PPPoE, as ConnectionKindOf reads the record) needs the base station to
-// distribute addresses (raDS, message 164) and to share one address by DHCP and NAT (raNA, message 165).
+// A PPP connection (the modem or AOL, or the Ethernet port with the PPP bit: IsPppConnection) needs the base
+// station to distribute addresses (raDS, message 164) and to share one address by DHCP and NAT (raNA, message
+// 165).
 RuleBreaks CheckPppSharing(const ConfigRecord& record);
 
 } // namespace corvane

@@ -1,6 +1,6 @@
 // The shared table of rule cases met through the real controls of a configuration window: every record that
-// breaks a rule is refused with the message the rules report for it (the same table drives the rules' own test
-// and corvane check), or, where a control never takes such a value, that control cannot be given it.
+// breaks a rule is refused with the message the rules report for it (the same table drives the rules' own
+// test and corvane check), or, where a control never takes such a value, that control cannot be given it.
 #include "config/hex_text.h"
 #include "config/table_editing.h"
 #include "config_windows.h"
@@ -87,7 +87,8 @@ private:
     }
     static QWidget* Page(ConfigWindow* window, int index) { return window->Sheet().Page(index); }
 
-    // Save As validates every page and the rules across them first; the file dialog, if it comes, is cancelled.
+    // Save As validates every page and the rules across them first; the file dialog, if it comes, is
+    // cancelled.
     static QString MessageOfSaveAs(ConfigWindow* window) {
         QString shown;
         TakeNextMessage(shown);
@@ -194,7 +195,8 @@ private slots:
         }
         case PageRoute::ChannelList: {
             QPointer<ConfigWindow> window = Open(source);
-            const auto* list = qobject_cast<QComboBox*>(GetControl(Page(window, kCorvanePage), corvane_page::kChannel));
+            const auto* list =
+                qobject_cast<QComboBox*>(GetControl(Page(window, kCorvanePage), corvane_page::kChannel));
             QCOMPARE(list->findText(QString::number(broken.raCh)), -1);
             QCOMPARE(list->count(), qsizetype(LegalChannels(broken.raLC).size()));
             break;

@@ -99,6 +99,25 @@ TEST(ConnectionKind, AsTheInternetPageShowsIt) {
     }
 }
 
+// The window's own reading: the modem, or the Ethernet port with the PPP bit, whatever page the record opens
+// on.
+TEST(PppSharing, GoesByThePppBitNotByThePage) {
+    struct Case {
+        std::uint32_t waIn, waCV;
+        bool ppp;
+    };
+    for (const Case c : {Case{4, 0x400, true}, Case{16, 0x900, true}, Case{16, 0xC00, true},
+                         Case{16, 0x300, false}, Case{7, 0x900, false}}) {
+        ConfigRecord record;
+        record.waIn = c.waIn;
+        record.waCV = c.waCV;
+        record.raDS = 0;
+        record.raNA = 1;
+        const RuleBreaks expected = c.ppp ? RuleBreaks{{kStrPppNeedsDhcp, MakeTag("raDS")}} : RuleBreaks{};
+        EXPECT_EQ(CheckPppSharing(record), expected) << c.waIn << " " << c.waCV;
+    }
+}
+
 TEST(PortMapEntryText, EveryFieldFilled) {
     EXPECT_TRUE(PortMapFieldsFilled("80", false, "8080"));
     EXPECT_TRUE(PortMapFieldsFilled("abc", false, "0"));
