@@ -19,6 +19,8 @@ extern const Command kExportCommand;
 extern const Command kImportCommand;
 extern const Command kDiffCommand;
 extern const Command kKeyCommand;
+extern const Command kGetCommand;
+extern const Command kSetCommand;
 
 // upload for several stations: go on after a station that did not come back.
 extern const CommandOption kKeepGoingOption;

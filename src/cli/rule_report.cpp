@@ -11,17 +11,26 @@ const CommandOption kNoCheckOption{"no-check", nullptr,
                                    "send a configuration that breaks the base station's rules anyway (for a "
                                    "station that already holds such values)"};
 
-int RefuseBrokenRules(CliIo& io, const CommandLine& line, const ConfigRecord& record, const QString& source) {
-    const std::vector<RuleBreak> broken = CheckConfiguration(record);
-    for (const RuleBreak& rule : broken) {
+QStringList BrokenRules(const ConfigRecord& record) {
+    QStringList lines;
+    for (const RuleBreak& rule : CheckConfiguration(record)) {
         const PropertyView* view = FindPropertyView(rule.property);
-        const QString property = view == nullptr ? TagText(rule.property)
-                                                 : QStringLiteral("%1 (%2)").arg(TagText(rule.property),
-                                                                                 QString::fromLatin1(view->meaning));
-        io.err << source << ": " << property << ": " << MessageText(rule.message) << '\n';
+        const QString property =
+            view == nullptr
+                ? TagText(rule.property)
+                : QStringLiteral("%1 (%2)").arg(TagText(rule.property), QString::fromLatin1(view->meaning));
+        lines << property + QStringLiteral(": ") + MessageText(rule.message);
+    }
+    return lines;
+}
+
+int RefuseBrokenRules(CliIo& io, const CommandLine& line, const ConfigRecord& record, const QString& source) {
+    const QStringList broken = BrokenRules(record);
+    for (const QString& rule : broken) {
+        io.err << source << ": " << rule << '\n';
     }
     io.err.flush();
-    return broken.empty() || line.Has(kNoCheckOption) ? kExitSuccess : kExitRulesBroken;
+    return broken.isEmpty() || line.Has(kNoCheckOption) ? kExitSuccess : kExitRulesBroken;
 }
 
 } // namespace corvane::cli
