@@ -21,8 +21,8 @@ const CommandOption kNetworkPasswordFileOption{
     "network-password-file", "FILE",
     "with --bits: a new network password, from FILE or - as above, turned into the network key (raWE) as "
     "the desktop utility does, encryption on (raWM) at that size"};
-const CommandOption kRadiusSecretFileOption{"radius-secret-file", "FILE",
-                                            "the new primary RADIUS shared secret (raSe), from FILE or - as above"};
+const CommandOption kRadiusSecretFileOption{
+    "radius-secret-file", "FILE", "the new primary RADIUS shared secret (raSe), from FILE or - as above"};
 const CommandOption kRadiusSecret2FileOption{
     "radius-secret2-file", "FILE", "the new secondary RADIUS shared secret (raS2), from FILE or - as above"};
 
@@ -95,8 +95,9 @@ QString SecretOptionUsage(PropertyTag tag) {
     if (found == std::end(kSources)) {
         return {};
     }
-    return found->option->Syntax() +
-           (found->option == &kNetworkPasswordFileOption ? QLatin1Char(' ') + kBitsOption.Syntax() : QString());
+    return found->option->Syntax() + (found->option == &kNetworkPasswordFileOption
+                                          ? QLatin1Char(' ') + kBitsOption.Syntax()
+                                          : QString());
 }
 
 NewSecrets::~NewSecrets() {
@@ -165,7 +166,8 @@ bool NewSecrets::Read(CliIo& io, const CommandLine& line, int& code) {
 
 void NewSecrets::ApplyTo(ConfigRecord& record) const {
     for (const auto& [tag, text] : texts_) {
-        SetProperty(record, tag, std::uint32_t(text.size()), reinterpret_cast<const std::uint8_t*>(text.data()));
+        SetProperty(record, tag, std::uint32_t(text.size()),
+                    reinterpret_cast<const std::uint8_t*>(text.data()));
     }
     if (key_) {
         SetWepKey(record, *key_);

@@ -23,7 +23,8 @@ extern const CommandOption kRadiusSecret2FileOption;   // raS2
 
 // The options above, and --bits.
 std::vector<const CommandOption*> NewSecretOptions();
-// How the secret property `tag` is given to set ("--station-password-file FILE"); empty when it has no option.
+// How the secret property `tag` is given to set ("--station-password-file FILE"); empty when it has no
+// option.
 QString SecretOptionUsage(PropertyTag tag);
 
 // The new secrets a command line names, once read.

@@ -19,8 +19,10 @@ namespace {
 // The configuration `target` names: a file, or a station read with the command's password and times.
 bool ReadTarget(const CommandLine& line, CliIo& io, const QString& target, ConfigRecord& record, int& code) {
     if (NamesConfigurationFile(target)) {
-        if (const CommandOption* stationOnly = line.FirstOptionOutside({&kJsonOption, &kRevealSecretsOption})) {
-            code = UsageError(io, QStringLiteral("%1 goes with a station, not with a file").arg(stationOnly->Spelling()));
+        if (const CommandOption* stationOnly =
+                line.FirstOptionOutside({&kJsonOption, &kRevealSecretsOption})) {
+            code = UsageError(
+                io, QStringLiteral("%1 goes with a station, not with a file").arg(stationOnly->Spelling()));
             return false;
         }
         return LoadInput(io, target, record, code);
@@ -37,7 +39,8 @@ bool ReadTarget(const CommandLine& line, CliIo& io, const QString& target, Confi
     if (!AskPassword(io, line, station.station.password, code)) {
         return false;
     }
-    code = RunInterruptible(io, [&] { return Report(io, ReadConfigurationOf(station, io.interruptFd, record)); });
+    code = RunInterruptible(io,
+                            [&] { return Report(io, ReadConfigurationOf(station, io.interruptFd, record)); });
     return code == kExitSuccess;
 }
 
@@ -49,7 +52,8 @@ int RunGet(const CommandLine& line, CliIo& io) {
     for (const QString& word : line.positional().mid(1)) {
         PropertyTag tag = 0;
         if (!ParseTagText(word, tag)) {
-            return UsageError(io, QStringLiteral("%1 is not a property (corvane show FILE.cfg lists them)").arg(word));
+            return UsageError(
+                io, QStringLiteral("%1 is not a property (corvane show FILE.cfg lists them)").arg(word));
         }
         views.push_back(FindPropertyView(tag));
     }
@@ -62,7 +66,8 @@ int RunGet(const CommandLine& line, CliIo& io) {
     }
     const bool reveal = line.Has(kRevealSecretsOption);
     if (line.Has(kJsonOption)) {
-        io.out << TerminalJson(QJsonDocument(PropertiesJson(record, views, reveal)).toJson(QJsonDocument::Indented));
+        io.out << TerminalJson(
+            QJsonDocument(PropertiesJson(record, views, reveal)).toJson(QJsonDocument::Indented));
     } else {
         PrintProperties(io.out, record, views, reveal);
     }

@@ -10,8 +10,8 @@ std::vector<const PropertyView*> EveryPropertyView() {
     return views;
 }
 
-void PrintProperties(QTextStream& out, const ConfigRecord& record, const std::vector<const PropertyView*>& views,
-                     bool reveal) {
+void PrintProperties(QTextStream& out, const ConfigRecord& record,
+                     const std::vector<const PropertyView*>& views, bool reveal) {
     for (const PropertyView* view : views) {
         out << TagText(view->tag) << "  " << QString::fromLatin1(view->meaning) << ": "
             << DisplayValue(record, *view, reveal) << "\n";

@@ -13,8 +13,8 @@ namespace corvane::cli {
 std::vector<const PropertyView*> EveryPropertyView();
 
 // Each property as "TAG  meaning: value", a line each (show, get); secrets hidden unless revealed.
-void PrintProperties(QTextStream& out, const ConfigRecord& record, const std::vector<const PropertyView*>& views,
-                     bool reveal);
+void PrintProperties(QTextStream& out, const ConfigRecord& record,
+                     const std::vector<const PropertyView*>& views, bool reveal);
 
 // The same as one JSON object, {"TAG": value, ...}, in export's forms.
 QJsonObject PropertiesJson(const ConfigRecord& record, const std::vector<const PropertyView*>& views,

@@ -47,7 +47,8 @@ QString ChangeSummary(const ConfigRecord& before, const ConfigRecord& after,
     QStringList changes;
     for (const PropertyView* view : differing) {
         changes << QStringLiteral("%1 %2 -> %3")
-                       .arg(TagText(view->tag), DisplayValue(before, *view, reveal).section(QLatin1Char('\n'), 0, 0),
+                       .arg(TagText(view->tag),
+                            DisplayValue(before, *view, reveal).section(QLatin1Char('\n'), 0, 0),
                             DisplayValue(after, *view, reveal).section(QLatin1Char('\n'), 0, 0));
     }
     return changes.join(QStringLiteral(", "));
@@ -77,8 +78,9 @@ bool EditStation(const EditSettings& settings, const ConfigEdit& edit, FleetStat
         return true;
     }
     const auto differing = DifferingProperties(current, planned);
-    station.details = {{QStringLiteral("changed"), !differing.empty()},
-                       {QStringLiteral("changes"), PropertyDiffJson(current, planned, differing, settings.reveal)}};
+    station.details = {
+        {QStringLiteral("changed"), !differing.empty()},
+        {QStringLiteral("changes"), PropertyDiffJson(current, planned, differing, settings.reveal)}};
     if (differing.empty()) {
         station.result = QStringLiteral("unchanged");
         return true;
@@ -211,13 +213,15 @@ int EditFile(const CommandLine& line, CliIo& io, const QString& path, const Conf
     for (const CommandOption* stationOnly : {&kAllOption, &kTargetOption, &kBackupDirOption, &kWaitOption,
                                              &kKeepGoingOption, &kPasswordFileOption, &kTimeoutOption}) {
         if (line.Has(*stationOnly)) {
-            return UsageError(io,
-                              QStringLiteral("%1 goes with stations, not with a file").arg(stationOnly->Spelling()));
+            return UsageError(
+                io, QStringLiteral("%1 goes with stations, not with a file").arg(stationOnly->Spelling()));
         }
     }
     const bool dryRun = line.Has(kEditDryRunOption);
-    if (dryRun == line.Has(kOutputOption) || (line.Has(kOutputOption) && line.Value(kOutputOption).isEmpty())) {
-        return UsageError(io, QStringLiteral("a FILE.cfg is edited into -o OUT.cfg, or shown with --dry-run"));
+    if (dryRun == line.Has(kOutputOption) ||
+        (line.Has(kOutputOption) && line.Value(kOutputOption).isEmpty())) {
+        return UsageError(io,
+                          QStringLiteral("a FILE.cfg is edited into -o OUT.cfg, or shown with --dry-run"));
     }
     if (!dryRun && line.Has(kJsonOption)) {
         return UsageError(io, QStringLiteral("--json goes with --dry-run"));
@@ -240,10 +244,11 @@ int EditFile(const CommandLine& line, CliIo& io, const QString& path, const Conf
     if (dryRun) {
         const bool reveal = line.Has(kRevealSecretsOption);
         if (line.Has(kJsonOption)) {
-            io.out << TerminalJson(QJsonDocument(QJsonObject{{QStringLiteral("file"), path},
-                                                             {QStringLiteral("changes"),
-                                                              PropertyDiffJson(before, after, differing, reveal)}})
-                                       .toJson(QJsonDocument::Indented));
+            io.out << TerminalJson(
+                QJsonDocument(QJsonObject{{QStringLiteral("file"), path},
+                                          {QStringLiteral("changes"),
+                                           PropertyDiffJson(before, after, differing, reveal)}})
+                    .toJson(QJsonDocument::Indented));
         } else {
             PrintPropertyDiff(io.out, before, after, differing, reveal);
         }
@@ -262,9 +267,9 @@ int EditFile(const CommandLine& line, CliIo& io, const QString& path, const Conf
 } // namespace
 
 std::vector<const CommandOption*> StationEditOptions() {
-    return {&kAllOption,      &kTargetOption,        &kEditDryRunOption,  &kBackupDirOption,
-            &kWaitOption,     &kKeepGoingOption,     &kJsonOption,        &kRevealSecretsOption,
-            &kNoCheckOption,  &kOutputOption,        &kPasswordFileOption, &kTimeoutOption};
+    return {&kAllOption,     &kTargetOption,    &kEditDryRunOption,   &kBackupDirOption,
+            &kWaitOption,    &kKeepGoingOption, &kJsonOption,         &kRevealSecretsOption,
+            &kNoCheckOption, &kOutputOption,    &kPasswordFileOption, &kTimeoutOption};
 }
 
 bool NamesConfigurationFile(const QString& target) {
@@ -279,7 +284,8 @@ int RunStationEdits(const CommandLine& line, CliIo& io, const QStringList& targe
     }
     if (const auto file = std::find_if(targets.begin(), targets.end(), NamesConfigurationFile);
         file != targets.end()) {
-        return UsageError(io, QStringLiteral("%1 is a file: a file is edited alone, without --all").arg(*file));
+        return UsageError(io,
+                          QStringLiteral("%1 is a file: a file is edited alone, without --all").arg(*file));
     }
     return EditStations(line, io, targets, edit, prepare);
 }
