@@ -14,7 +14,7 @@ const std::vector<const Command*>& Commands() {
     static const std::vector<const Command*> commands = {
         &kDiscoverCommand, &kReadCommand, &kWriteCommand, &kRestartCommand, &kUploadCommand,
         &kBackupCommand,   &kGetCommand,  &kSetCommand,   &kShowCommand,    &kExportCommand,
-        &kImportCommand,   &kDiffCommand, &kKeyCommand,
+        &kImportCommand,   &kDiffCommand, &kCheckCommand, &kKeyCommand,
     };
     return commands;
 }
