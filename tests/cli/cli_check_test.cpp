@@ -27,7 +27,8 @@ QString Tag(PropertyTag tag) {
 
 // The message's first line, as the tool's one-line report holds it.
 QString FirstLine(StringId id) {
-    return QString::fromUtf8(ResourceString(id).data(), qsizetype(ResourceString(id).size())).section('\n', 0, 0);
+    return QString::fromUtf8(ResourceString(id).data(), qsizetype(ResourceString(id).size()))
+        .section('\n', 0, 0);
 }
 
 class CliCheckTest : public sim::test::SimTest {
@@ -36,7 +37,8 @@ protected:
     QString WriteRecord(const ConfigRecord& record, const char* name = "case.cfg") {
         std::vector<std::uint8_t> image;
         EXPECT_EQ(WriteConfigFile(record, image), 0);
-        WriteAll(Path(name), QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())));
+        WriteAll(Path(name),
+                 QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())));
         return Path(name);
     }
     QTemporaryDir dir_;
