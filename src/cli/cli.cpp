@@ -12,9 +12,9 @@ namespace {
 
 const std::vector<const Command*>& Commands() {
     static const std::vector<const Command*> commands = {
-        &kDiscoverCommand, &kReadCommand,   &kWriteCommand, &kRestartCommand,
-        &kUploadCommand,   &kBackupCommand, &kShowCommand,  &kExportCommand,
-        &kImportCommand,   &kDiffCommand,   &kCheckCommand, &kKeyCommand,
+        &kDiscoverCommand, &kReadCommand, &kWriteCommand, &kRestartCommand, &kUploadCommand,
+        &kBackupCommand,   &kGetCommand,  &kSetCommand,   &kShowCommand,    &kExportCommand,
+        &kImportCommand,   &kDiffCommand, &kCheckCommand, &kKeyCommand,
     };
     return commands;
 }
@@ -36,7 +36,7 @@ const char* const kGeneralHelp =
     "\n"
     "Exit status:\n"
     "  0    success\n"
-    "  1    diff: the configurations differ; write --dry-run: the write would change something\n"
+    "  1    diff: the configurations differ; write and set --dry-run: something would change\n"
     "  2    the command line is not valid\n"
     "  3    a base-station operation failed (its status code is printed)\n"
     "  4    the base station refused the password (status -16)\n"

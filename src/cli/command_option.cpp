@@ -1,5 +1,8 @@
 #include "cli/command_option.h"
 
+#include "cli/command_line.h"
+#include "config/config_record.h"
+
 namespace corvane::cli {
 
 const CommandOption kJsonOption{"json", nullptr, "JSON instead of text"};
@@ -26,6 +29,16 @@ const CommandOption kTargetOption{"target", "ADDR[:PORT]",
                                   "where the discovery request goes (a dotted-quad address; default "
                                   "255.255.255.255:192)"};
 const CommandOption kAllOption{"all", nullptr, "every station that answers one scan"};
+const CommandOption kBitsOption{"bits", "40|128", "the length of the key in bits"};
+
+bool ParseKeyBits(const CommandLine& arguments, std::uint32_t& mode) {
+    const QString bits = arguments.Value(kBitsOption);
+    if (bits != QLatin1String("40") && bits != QLatin1String("128")) {
+        return false;
+    }
+    mode = bits == QLatin1String("40") ? kWep40 : kWep128;
+    return true;
+}
 
 QString CommandOption::Spelling() const {
     const QString text = QString::fromLatin1(name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace corvane::cli {
 
@@ -26,5 +27,10 @@ extern const CommandOption kTimeoutOption;
 extern const CommandOption kWaitOption;
 extern const CommandOption kTargetOption;
 extern const CommandOption kAllOption;
+extern const CommandOption kBitsOption;
+
+class CommandLine;
+// --bits 40 or 128 as the WEP mode of that key size (raWM); false for any other value.
+bool ParseKeyBits(const CommandLine& arguments, std::uint32_t& mode);
 
 } // namespace corvane::cli

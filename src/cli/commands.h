@@ -20,6 +20,8 @@ extern const Command kImportCommand;
 extern const Command kDiffCommand;
 extern const Command kCheckCommand;
 extern const Command kKeyCommand;
+extern const Command kGetCommand;
+extern const Command kSetCommand;
 
 // upload for several stations: go on after a station that did not come back.
 extern const CommandOption kKeepGoingOption;

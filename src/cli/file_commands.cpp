@@ -4,6 +4,7 @@
 #include "cli/config_io.h"
 #include "cli/exit_codes.h"
 #include "cli/property_diff.h"
+#include "cli/property_listing.h"
 #include "cli/property_view.h"
 #include "cli/rule_report.h"
 #include "cli/strict_json.h"
@@ -18,14 +19,6 @@
 namespace corvane::cli {
 
 namespace {
-
-QJsonObject ConfigurationJson(const ConfigRecord& record, bool reveal) {
-    QJsonObject json;
-    for (const PropertyView& view : PropertyViews()) {
-        json.insert(TagText(view.tag), JsonValue(record, view, reveal));
-    }
-    return json;
-}
 
 // Exactly `files` positional words, and a value that is not empty for each option of `valued` given.
 bool CheckWords(CliIo& io, const CommandLine& arguments, int files, int& code,
@@ -52,14 +45,11 @@ int RunShow(const CommandLine& arguments, CliIo& io) {
     }
     const bool reveal = arguments.Has(kRevealSecretsOption);
     if (arguments.Has(kJsonOption)) {
-        io.out << TerminalJson(
-            QJsonDocument(ConfigurationJson(record, reveal)).toJson(QJsonDocument::Indented));
+        io.out << TerminalJson(QJsonDocument(PropertiesJson(record, EveryPropertyView(), reveal))
+                                   .toJson(QJsonDocument::Indented));
         return kExitSuccess;
     }
-    for (const PropertyView& view : PropertyViews()) {
-        io.out << TagText(view.tag) << "  " << QString::fromLatin1(view.meaning) << ": "
-               << DisplayValue(record, view, reveal) << "\n";
-    }
+    PrintProperties(io.out, record, EveryPropertyView(), reveal);
     return kExitSuccess;
 }
 
@@ -72,7 +62,8 @@ int RunExport(const CommandLine& arguments, CliIo& io) {
     if (!LoadInput(io, arguments.positional()[0], record, code)) {
         return code;
     }
-    io.out << TerminalJson(QJsonDocument(ConfigurationJson(record, true)).toJson(QJsonDocument::Indented));
+    io.out << TerminalJson(
+        QJsonDocument(PropertiesJson(record, EveryPropertyView(), true)).toJson(QJsonDocument::Indented));
     return kExitSuccess;
 }
 

@@ -37,6 +37,9 @@ QJsonObject StationJson(const FleetStation& station) {
                      QString::fromStdString(FormatMacAddress(station.answer.wanMac)));
     }
     entry.insert(QStringLiteral("result"), ok ? station.result : station.outcome.message);
+    for (auto it = station.details.begin(); it != station.details.end(); ++it) {
+        entry.insert(it.key(), it.value());
+    }
     return entry;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/station_session.h"
 #include "config/config_record.h"
 
+#include <QJsonObject>
 #include <QString>
 
 namespace corvane::cli {
@@ -16,7 +17,8 @@ struct FleetStation {
     bool namedByAddress = false;
     bool begun = false;
     Outcome outcome;
-    QString result; // what a success did
+    QString result;      // what a success did
+    QJsonObject details; // what the command adds to the station's record in --json
 };
 
 } // namespace corvane::cli

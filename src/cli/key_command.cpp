@@ -14,18 +14,12 @@ namespace corvane::cli {
 
 namespace {
 
-const CommandOption kBitsOption{"bits", "40|128", "the length of the key in bits"};
-
 int RunKey(const CommandLine& arguments, CliIo& io) {
     if (!arguments.positional().isEmpty() || !arguments.Has(kBitsOption)) {
         return UsageError(io, QStringLiteral("key needs --bits 40 or --bits 128"));
     }
     std::uint32_t mode = 0;
-    if (arguments.Value(kBitsOption) == QLatin1String("40")) {
-        mode = kWep40;
-    } else if (arguments.Value(kBitsOption) == QLatin1String("128")) {
-        mode = kWep128;
-    } else {
+    if (!ParseKeyBits(arguments, mode)) {
         return UsageError(io, QStringLiteral("--bits takes 40 or 128"));
     }
     QString error;

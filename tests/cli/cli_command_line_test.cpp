@@ -9,8 +9,8 @@
 namespace corvane::cli::test {
 namespace {
 
-const QStringList kCommands = {"discover", "read",   "write",  "restart", "upload", "backup",
-                               "show",     "export", "import", "diff",    "key"};
+const QStringList kCommands = {"discover", "read", "write",  "restart", "upload", "backup", "get",
+                               "set",      "show", "export", "import",  "diff",   "check",  "key"};
 
 // The line corvane --help gives each command.
 QString CommandLineOf(const QString& help, const QString& command) {
@@ -55,6 +55,11 @@ TEST(CliHelpTest, CommandHelpIsThatCommandsAlone) {
         {{"restart", "--help"}, "restart", {"--wait[=SECONDS]"}},
         {{"upload", "--help"}, "upload", {"--all", "--keep-going", "--json"}},
         {{"backup", "--help"}, "backup", {"--all", "--target ADDR[:PORT]", "--json"}},
+        {{"get", "--help"}, "get", {"--json", "--reveal-secrets", "--password-file FILE"}},
+        {{"set", "--help"},
+         "set",
+         {"--all", "--backup DIR", "--keep-going", "--no-check", "--station-password-file FILE",
+          "--network-password-file FILE", "--bits 40|128", "--radius-secret-file FILE"}},
         {{"show", "--help"}, "show", {"--json", "--reveal-secrets"}},
         {{"export", "--help"}, "export", {}},
         {{"import", "--help"}, "import", {"-o FILE.cfg"}},
