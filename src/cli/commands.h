@@ -21,6 +21,8 @@ extern const Command kDiffCommand;
 extern const Command kKeyCommand;
 extern const Command kGetCommand;
 extern const Command kSetCommand;
+extern const Command kAclCommand;
+extern const Command kPortmapCommand;
 
 // upload for several stations: go on after a station that did not come back.
 extern const CommandOption kKeepGoingOption;
