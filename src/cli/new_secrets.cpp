@@ -24,7 +24,8 @@ const CommandOption kNetworkPasswordFileOption{
 const CommandOption kRadiusSecretFileOption{
     "radius-secret-file", "FILE", "the new primary RADIUS shared secret (raSe), from FILE or - as above"};
 const CommandOption kRadiusSecret2FileOption{
-    "radius-secret2-file", "FILE", "the new secondary RADIUS shared secret (raS2), from FILE or - as above"};
+    "secondary-radius-secret-file", "FILE",
+    "the new secondary RADIUS shared secret (raS2), from FILE or - as above"};
 
 namespace {
 

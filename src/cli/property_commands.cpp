@@ -159,7 +159,8 @@ const Command kSetCommand{
      "a /) is changed into -o OUT.cfg, which may be the file itself.",
      "Secrets never come from the command line: the new base station password from "
      "--station-password-file, the network key from --network-password-file with --bits, the RADIUS shared "
-     "secrets from --radius-secret-file and --radius-secret2-file; each FILE's first line, or with - typed "
+     "secrets from --radius-secret-file and --secondary-radius-secret-file; each FILE's first line, or with "
+     "- typed "
      "(twice at a terminal) or the next line of standard input, before the base station's own password.",
      "One station named gives its own exit status (as write: 3, 4, 8, 9, 11); with --dry-run 1 when "
      "something would change.",

@@ -44,7 +44,7 @@ TEST_F(CliSetFileTest, SetChangesOnlyTheNamedProperties) {
          {"syPW"},
          "syPW  Base station password: \"Zebra crossing\"\n",
          1},
-        {{"--radius-secret2-file", Path("secret"), "raI2=10.0.0.9"},
+        {{"--secondary-radius-secret-file", Path("secret"), "raI2=10.0.0.9"},
          {"raS2", "raI2"},
          "raS2  Secondary RADIUS shared secret: \"Zebra crossing\"\nraI2  Secondary RADIUS server address: "
          "10.0.0.9\n",
@@ -108,7 +108,7 @@ TEST_F(CliSetFileTest, RefusedCommandLinesChangeNothing) {
          kExitUsage,
          "--network-password-file FILE --bits 40|128"},
         {{"set", start, "raSe=x", "-o", out}, kExitUsage, "give it with --radius-secret-file FILE"},
-        {{"set", start, "raS2=x", "-o", out}, kExitUsage, "give it with --radius-secret2-file FILE"},
+        {{"set", start, "raS2=x", "-o", out}, kExitUsage, "give it with --secondary-radius-secret-file FILE"},
         {{"set", start, "pePW=x", "-o", out}, kExitUsage, "pePW (PPPoE password) is a secret"},
         {{"set", start, "acTa=x", "-o", out}, kExitUsage, "is a table"},
         {{"set", start, "raCh=six", "-o", out},

@@ -376,6 +376,58 @@ TEST_F(CliSimTest, FleetUploadStopsAtTheFirstStationThatDoesNotComeBack) {
     }
 }
 
+// Every station to channel 6: a dry run lists the change for each and writes none; set with --wait leaves
+// every station on channel 6, read back; a second run finds nothing to change. A station with another
+// password fails alone.
+TEST_F(CliSimTest, FleetSetChangesEachStationOnceAndSaysSo) {
+    constexpr int kStations = 20, kWrongPassword = 7, kFirst = 501;
+    const fs::path state = dir_ / "state";
+    fs::create_directories(state);
+    const std::string other = StationAddress(kFirst + kWrongPassword - 1);
+    std::ofstream(File("other.json")) << R"({"syPW": "not orchid"})";
+    ASSERT_EQ(
+        Tool({"import", File("other.json"), "-o", (state / ("station-" + other + ".cfg")).string()}).exit, 0);
+    Simulator fleet(state, kStations,
+                    {"--first-address", StationAddress(kFirst), "--discovery-port", kFleetDiscoveryPort});
+    ASSERT_TRUE(fleet.ready());
+
+    struct Case {
+        std::vector<std::string> options;
+        int exit;
+        const char* line; // each good station's, after "ADDRESS: "
+        const char* summary;
+    };
+    const Case cases[] = {
+        {{"--dry-run"},
+         10,
+         "would change raCh 1 -> 6\n",
+         "19 of 20 base station(s) read: 19 would change, 0 unchanged, 1 failed\n"},
+        {{"--wait=20", "--backup", File("before")},
+         10,
+         "changed raCh 1 -> 6; back, as written\n",
+         "19 of 20 base station(s) set: 19 changed, 0 unchanged, 1 failed\n"},
+        {{}, 10, "unchanged\n", "19 of 20 base station(s) set: 0 changed, 19 unchanged, 1 failed\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"set", "--all", "--target", kFleetScan, "raCh=6"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Finished run = Tool(args);
+        EXPECT_EQ(run.exit, c.exit) << c.summary << run.err;
+        EXPECT_NE(run.out.find(c.summary), std::string::npos) << run.out;
+        EXPECT_NE(run.out.find(other + ": The password entered"), std::string::npos) << run.out;
+        for (int n = kFirst; n < kFirst + kStations; ++n) {
+            if (n != kFirst + kWrongPassword - 1) {
+                EXPECT_NE(run.out.find(StationAddress(n) + ": " + c.line), std::string::npos)
+                    << c.summary << run.out;
+            }
+        }
+    }
+    EXPECT_EQ(CountFiles(File("before")), kStations - 1) << "a copy of each station written";
+    const Finished channel =
+        Tool({"get", "--", (state / ("station-" + StationAddress(kFirst) + ".cfg")).string(), "raCh"});
+    EXPECT_EQ(channel.out, "raCh  Radio channel: 6\n") << channel.err;
+}
+
 TEST_F(CliSimTest, WrongPasswordIsMinus16) {
     const Finished run = Tool({"restart", StationAddress(kHealthy)}, "not it\n");
     EXPECT_EQ(run.exit, 4);
