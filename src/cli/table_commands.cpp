@@ -28,7 +28,7 @@ bool ParseAction(const QStringList& positional, TableAction& action) {
     const QString word = positional.value(0);
     action = word == QLatin1String("add")      ? TableAction::Add
              : word == QLatin1String("remove") ? TableAction::Remove
-                                                : TableAction::List;
+                                               : TableAction::List;
     return word == QLatin1String("add") || word == QLatin1String("remove") || word == QLatin1String("list");
 }
 
@@ -88,7 +88,8 @@ QJsonObject TableJson(const ConfigRecord& record, const PropertyView& view) {
 
 int ListFile(const CommandLine& line, CliIo& io, const QString& path, const PropertyView& view) {
     if (const CommandOption* stationOnly = line.FirstOptionOutside({&kJsonOption})) {
-        return UsageError(io, QStringLiteral("%1 goes with stations, not with a file").arg(stationOnly->Spelling()));
+        return UsageError(
+            io, QStringLiteral("%1 goes with stations, not with a file").arg(stationOnly->Spelling()));
     }
     ConfigRecord record;
     if (int code = 0; !LoadInput(io, path, record, code)) {
@@ -107,7 +108,8 @@ int ListFile(const CommandLine& line, CliIo& io, const QString& path, const Prop
 int ListStations(const CommandLine& line, CliIo& io, const QStringList& hosts, const PropertyView& view) {
     if (const CommandOption* other = line.FirstOptionOutside(
             {&kAllOption, &kTargetOption, &kJsonOption, &kPasswordFileOption, &kTimeoutOption})) {
-        return UsageError(io, QStringLiteral("%1 goes with add and remove, not with list").arg(other->Spelling()));
+        return UsageError(
+            io, QStringLiteral("%1 goes with add and remove, not with list").arg(other->Spelling()));
     }
     FleetCommand command{line, {}, {}, {}};
     int code = 0;
@@ -141,8 +143,9 @@ int ListStations(const CommandLine& line, CliIo& io, const QStringList& hosts, c
     }
     const int exit = report.Finish(stations, QStringLiteral("listed"));
     // One station named: its own exit status, as read gives it.
-    return exit == kExitSomeFailed && !line.Has(kAllOption) && stations.size() == 1 ? stations.front().outcome.exit
-                                                                                      : exit;
+    return exit == kExitSomeFailed && !line.Has(kAllOption) && stations.size() == 1
+               ? stations.front().outcome.exit
+               : exit;
 }
 
 int List(const CommandLine& line, CliIo& io, const QStringList& targets, const PropertyView& view) {
@@ -158,7 +161,8 @@ int RunTableCommand(const CommandLine& line, CliIo& io, const char* name, Proper
                     const std::function<int(TableAction, const QStringList&)>& edit) {
     TableAction action{};
     if (!ParseAction(line.positional(), action)) {
-        return UsageError(io, QStringLiteral("expected %1 add, %1 remove or %1 list").arg(QLatin1String(name)));
+        return UsageError(io,
+                          QStringLiteral("expected %1 add, %1 remove or %1 list").arg(QLatin1String(name)));
     }
     const QStringList words = line.positional().mid(1);
     if (action == TableAction::List) {
@@ -206,15 +210,17 @@ int EditPortMappings(const CommandLine& line, CliIo& io, TableAction action, con
 }
 
 int RunAcl(const CommandLine& line, CliIo& io) {
-    return RunTableCommand(line, io, "acl", MakeTag("acTa"), [&](TableAction action, const QStringList& words) {
-        return EditAccessList(line, io, action, words);
-    });
+    return RunTableCommand(line, io, "acl", MakeTag("acTa"),
+                           [&](TableAction action, const QStringList& words) {
+                               return EditAccessList(line, io, action, words);
+                           });
 }
 
 int RunPortmap(const CommandLine& line, CliIo& io) {
-    return RunTableCommand(line, io, "portmap", MakeTag("pmTa"), [&](TableAction action, const QStringList& words) {
-        return EditPortMappings(line, io, action, words);
-    });
+    return RunTableCommand(line, io, "portmap", MakeTag("pmTa"),
+                           [&](TableAction action, const QStringList& words) {
+                               return EditPortMappings(line, io, action, words);
+                           });
 }
 
 const char* const kTableHelp =

@@ -1,12 +1,10 @@
 // acl and portmap: on configuration files, and on a fleet of simulated stations on loopback.
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
-#include "sim_fixture.h"
+#include "station_fleet_fixture.h"
 
-#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace corvane::cli::test {
 namespace {
@@ -94,7 +92,8 @@ TEST_F(CliTableFileTest, RefusedEntriesChangeNothing) {
         {{"acl", "grant", start, "02:00:00:00:00:01"}, "expected acl add, acl remove or acl list"},
         {{"portmap", "add", start, "", "10.0.1.5", "80"}, "Some fields were left blank."},
         {{"portmap", "add", start, "8080", "", "80"}, "Some fields were left blank."},
-        {{"portmap", "add", start, "70000", "10.0.1.5", "80"}, "PUBLIC-PORT: expected a port from 0 to 65535"},
+        {{"portmap", "add", start, "70000", "10.0.1.5", "80"},
+         "PUBLIC-PORT: expected a port from 0 to 65535"},
         {{"portmap", "add", start, "8080", "10.0.1", "80"}, "PRIVATE-ADDRESS: expected a dotted quad"},
         {{"portmap", "add", start, "8080", "10.0.1.5", "http"}, "PRIVATE-PORT: expected a port"},
         {{"portmap", "remove", "10.0.1.5", "80"}, "expected HOST... PUBLIC-PORT"},
@@ -110,31 +109,10 @@ TEST_F(CliTableFileTest, RefusedEntriesChangeNothing) {
     }
 }
 
-// A fleet of simulated stations on loopback, each reached by its own address and the fleet's session port.
-class CliTableFleetTest : public sim::test::SimTest {
+class CliTableFleetTest : public StationFleetTest {
 protected:
     static constexpr std::uint32_t kStations = 6;
-
-    QStringList Hosts(const RunningFleet& running) const {
-        QStringList hosts;
-        for (std::uint32_t n = 1; n <= kStations; ++n) {
-            hosts << QString::fromStdString(running.SessionHost(n));
-        }
-        return hosts;
-    }
-    std::filesystem::file_time_type Written(std::uint32_t n) const {
-        return std::filesystem::last_write_time(stateDir_ /
-                                                ("station-127.0.0." + std::to_string(n) + ".cfg"));
-    }
-    // Until every station is back from its restart (a write ends with one).
-    static void AwaitEveryStation(RunningFleet& running) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        for (std::uint32_t i = 0; i < kStations && std::chrono::steady_clock::now() < deadline; ++i) {
-            while (running.fleet().StationAt(i).IsDown() && std::chrono::steady_clock::now() < deadline) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
-        }
-    }
+    CliTableFleetTest() : StationFleetTest(kStations) {}
 };
 
 // Every edit twice: the first changes every station, the second finds nothing to do and writes nothing.
@@ -164,7 +142,8 @@ TEST_F(CliTableFleetTest, EachEditChangesEveryStationOnceAndThenNothing) {
             const CliRun run = RunTool(c.before + hosts + c.after, "orchid\n");
             EXPECT_EQ(run.exit, kExitSuccess) << name << run.err.toStdString() << run.out.toStdString();
             for (const QString& host : hosts) {
-                const QString line = host + ": " + (second ? QString("unchanged") : "changed " + QString(c.changes));
+                const QString line =
+                    host + ": " + (second ? QString("unchanged") : "changed " + QString(c.changes));
                 EXPECT_TRUE(run.out.contains(line + "\n")) << name << "\n" << run.out.toStdString();
             }
             AwaitEveryStation(running);
@@ -199,7 +178,8 @@ TEST_F(CliTableFleetTest, AStationWithAnotherPasswordFailsAlone) {
 
     const CliRun list = RunTool(QStringList{"acl", "list"} + hosts, "orchid\n");
     EXPECT_EQ(list.exit, kExitSomeFailed) << list.err.toStdString();
-    EXPECT_TRUE(list.out.contains(hosts[0] + " (Base Station 1): 1 entries\n    02:00:00:00:00:01 \"Laptop\"\n"))
+    EXPECT_TRUE(
+        list.out.contains(hosts[0] + " (Base Station 1): 1 entries\n    02:00:00:00:00:01 \"Laptop\"\n"))
         << list.out.toStdString();
     EXPECT_EQ(list.out.count("02:00:00:00:00:01 \"Laptop\""), 5) << list.out.toStdString();
     EXPECT_TRUE(list.out.endsWith("5 of 6 base station(s) listed, 1 failed\n")) << list.out.toStdString();
