@@ -12,9 +12,9 @@ namespace {
 
 const std::vector<const Command*>& Commands() {
     static const std::vector<const Command*> commands = {
-        &kDiscoverCommand, &kReadCommand,   &kWriteCommand,  &kRestartCommand, &kUploadCommand,
-        &kBackupCommand,   &kGetCommand,    &kSetCommand,    &kAclCommand,     &kPortmapCommand,
-        &kShowCommand,     &kExportCommand, &kImportCommand, &kDiffCommand,    &kKeyCommand,
+        &kDiscoverCommand, &kReadCommand, &kWriteCommand, &kRestartCommand, &kUploadCommand, &kBackupCommand,
+        &kGetCommand,      &kSetCommand,  &kAclCommand,   &kPortmapCommand, &kShowCommand,   &kExportCommand,
+        &kImportCommand,   &kDiffCommand, &kCheckCommand, &kKeyCommand,
     };
     return commands;
 }

@@ -18,6 +18,7 @@ extern const Command kShowCommand;
 extern const Command kExportCommand;
 extern const Command kImportCommand;
 extern const Command kDiffCommand;
+extern const Command kCheckCommand;
 extern const Command kKeyCommand;
 extern const Command kGetCommand;
 extern const Command kSetCommand;

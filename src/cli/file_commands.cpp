@@ -1,4 +1,4 @@
-// show, export, import and diff: configuration files on this computer.
+// show, export, import, diff and check: configuration files on this computer.
 #include "cli/cli_messages.h"
 #include "cli/commands.h"
 #include "cli/config_io.h"
@@ -6,10 +6,13 @@
 #include "cli/property_diff.h"
 #include "cli/property_listing.h"
 #include "cli/property_view.h"
+#include "cli/rule_report.h"
 #include "cli/strict_json.h"
 #include "cli/terminal_text.h"
 #include "files/bounded_read.h"
+#include "rules/device_rules.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -110,6 +113,9 @@ int RunImport(const CommandLine& arguments, CliIo& io) {
         }
     }
     WarnAboutLongStationPassword(io, record);
+    if (const int refused = RefuseBrokenRules(io, arguments, record, path); refused != kExitSuccess) {
+        return refused;
+    }
     return SaveOutput(io, arguments.Value(kOutputOption), record);
 }
 
@@ -127,6 +133,27 @@ int RunDiff(const CommandLine& arguments, CliIo& io) {
     const auto differing = DifferingProperties(records[0], records[1]);
     PrintPropertyDiff(io.out, records[0], records[1], differing, arguments.Has(kRevealSecretsOption));
     return differing.empty() ? kExitSuccess : kExitDifferent;
+}
+
+int RunCheck(const CommandLine& arguments, CliIo& io) {
+    int code = 0;
+    if (!CheckWords(io, arguments, 1, code)) {
+        return code;
+    }
+    const QString& path = arguments.positional()[0];
+    ConfigRecord record;
+    if (!LoadInput(io, path, record, code)) {
+        return code;
+    }
+    const RuleBreaks broken = CheckConfiguration(record);
+    if (arguments.Has(kJsonOption)) {
+        io.out << TerminalJson(QJsonDocument(BrokenRulesJson(broken)).toJson(QJsonDocument::Indented));
+    } else if (broken.empty()) {
+        io.out << path << ": keeps every rule of the base station\n";
+    } else {
+        PrintBrokenRules(io.out, broken, path);
+    }
+    return broken.empty() ? kExitSuccess : kExitRulesBroken;
 }
 
 } // namespace
@@ -158,8 +185,10 @@ const Command kImportCommand{
     {"Makes a configuration file from a JSON object; properties the JSON leaves out keep their defaults, so "
      "{} gives the default configuration. A value not valid for its property is refused, and nothing is "
      "written; so is what could not be kept exactly: a key given twice, a \\u escape of half a surrogate "
-     "pair, NUL in text, and a line break (CR, LF) or NUL in an access-control description (exit 7)."},
-    {&kOutputOption},
+     "pair, NUL in text, and a line break (CR, LF) or NUL in an access-control description (exit 7). A "
+     "configuration that breaks a rule of the base station (see check) is refused too, each broken rule "
+     "printed, and nothing is written (exit 11) unless --no-check."},
+    {&kOutputOption, &kNoCheckOption},
     {},
     RunImport};
 
@@ -172,5 +201,21 @@ const Command kDiffCommand{
     {&kRevealSecretsOption},
     {},
     RunDiff};
+
+const Command kCheckCommand{
+    "check",
+    {"FILE.cfg [--json]"},
+    "check a configuration file against the base station's rules",
+    {"Checks a configuration file against the rules the desktop utility keeps before it sends a "
+     "configuration "
+     "(the network name's characters, the channel, the multicast rate for the density, the key's size, the "
+     "user information of a PPP connection, the lease time, the port mappings and access-control entries, "
+     "and how a PPP connection's addresses are shared). Prints each broken rule as \"FILE: TAG (meaning): "
+     "message\", in the order the settings pages check them, with the desktop utility's message; --json "
+     "prints a list of {tag, meaning, messageId, text}. Exit 0 when the file keeps every rule, 11 when it "
+     "breaks one or more."},
+    {&kJsonOption},
+    {},
+    RunCheck};
 
 } // namespace corvane::cli

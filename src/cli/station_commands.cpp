@@ -4,6 +4,7 @@
 #include "cli/config_io.h"
 #include "cli/exit_codes.h"
 #include "cli/property_diff.h"
+#include "cli/rule_report.h"
 #include "cli/station_scan.h"
 #include "cli/station_session.h"
 #include "cli/terminal_progress.h"
@@ -227,6 +228,11 @@ int RunWrite(const CommandLine& arguments, CliIo& io) {
         return code;
     }
     WarnAboutLongStationPassword(io, record);
+    // Refused before the password is asked: nothing reaches the station.
+    if (const int refused = RefuseBrokenRules(io, arguments, record, arguments.positional()[1]);
+        refused != kExitSuccess) {
+        return refused;
+    }
     if (!AskPassword(io, arguments, target.station.password, code)) {
         return code;
     }
@@ -327,10 +333,11 @@ const Command kWriteCommand{
     "write a configuration file to a station (it then restarts)",
     {"Writes a configuration file to a station, which then restarts. With --wait it then reads the station "
      "back and compares what it sent: exit 9 when the station holds other settings than written (the "
-     "properties are listed).",
+     "properties are listed). A configuration that breaks a rule of the base station (see check) is refused "
+     "before anything is sent, each broken rule printed (exit 11), unless --no-check.",
      kHostHelp},
-    {&kDryRunOption, &kJsonOption, &kRevealSecretsOption, &kBackupOption, &kWaitOption, &kPasswordFileOption,
-     &kTimeoutOption},
+    {&kDryRunOption, &kJsonOption, &kRevealSecretsOption, &kBackupOption, &kWaitOption, &kNoCheckOption,
+     &kPasswordFileOption, &kTimeoutOption},
     {},
     RunWrite};
 

@@ -13,10 +13,12 @@
 #include "cli/rule_report.h"
 #include "cli/terminal_text.h"
 #include "protocol/station_operations.h"
+#include "rules/device_rules.h"
 
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTextStream>
 #include <algorithm>
 
 namespace corvane::cli {
@@ -86,11 +88,16 @@ bool EditStation(const EditSettings& settings, const ConfigEdit& edit, FleetStat
         return true;
     }
     const QString changes = ChangeSummary(current, planned, differing, settings.reveal);
-    if (const QStringList broken = settings.check ? BrokenRules(planned) : QStringList(); !broken.isEmpty()) {
+    if (const RuleBreaks broken = settings.check ? CheckConfiguration(planned) : RuleBreaks{};
+        !broken.empty()) {
+        QString rules;
+        QTextStream lines(&rules);
+        PrintBrokenRules(lines, broken, host);
+        station.details.insert(QStringLiteral("brokenRules"), BrokenRulesJson(broken));
         station.outcome = {kExitRulesBroken,
-                           QStringLiteral("%1: not written, %2 would break the base station's rules "
-                                          "(--no-check writes it anyway): %3")
-                               .arg(host, changes, broken.join(QStringLiteral("; ")))};
+                           QStringLiteral("%1: not written, %2 would break the base station's "
+                                          "rules (--no-check writes it anyway):\n%3")
+                               .arg(host, changes, rules.trimmed())};
         return true;
     }
     if (settings.dryRun) {

@@ -5,6 +5,7 @@
 #include "config/table_editing.h"
 #include "files/station_text.h"
 #include "protocol/host_resolution.h"
+#include "rules/table_rules.h"
 
 #include <QRegularExpression>
 
@@ -30,12 +31,9 @@ bool ParsePort(const QString& text, const char* name, std::uint16_t& port, QStri
 
 bool ParseClientArgument(const QString& id, const QString& description, ClientArgument& client,
                          QString& error) {
-    if (id.isEmpty()) {
-        error = MessageText(kStrFieldsBlank);
-        return false;
-    }
-    if (!ReadsAsCorvaneId(id, client.corvaneId)) {
-        error = QStringLiteral("%1: %2").arg(id, MessageText(kStrInvalidCorvaneId));
+    if (const auto refused = CheckCorvaneIdText(id.toStdString(), client.corvaneId)) {
+        error = *refused == kStrInvalidCorvaneId ? QStringLiteral("%1: %2").arg(id, MessageText(*refused))
+                                                 : MessageText(*refused);
         return false;
     }
     if (QString refused; !ToStationText(description, client.description, &refused)) {
@@ -44,14 +42,13 @@ bool ParseClientArgument(const QString& id, const QString& description, ClientAr
                     .arg(refused);
         return false;
     }
-    if (!AclDescriptionAllowed(client.description)) {
-        error = MessageText(kStrDescriptionLineBreak);
+    if (const auto refused = CheckDescriptionText(client.description)) {
+        error = MessageText(*refused);
         return false;
     }
+    // The dialog's edit takes no more; a description given whole is refused rather than cut.
     if (client.description.size() >= AclEntry::kDescriptionSize) {
-        error = QStringLiteral("the description holds %1 characters; a client's description holds at most %2")
-                    .arg(client.description.size())
-                    .arg(AclEntry::kDescriptionSize - 1);
+        error = MessageText(kStrDescriptionTooLong);
         return false;
     }
     return true;

@@ -18,8 +18,8 @@ struct ClientArgument {
 };
 
 // The ID as the Add Client dialog reads it (colons, hyphens or spaces anywhere, either case; what follows
-// the twelfth digit is ignored): message 125 when empty, 127 when not an ID. The description: at most 33
-// Windows-1252 characters, no line break or NUL (message 168). False with the message.
+// the twelfth digit is ignored): message 125 when empty, 127 when not an ID. The description: Windows-1252,
+// no line break or NUL (message 168), at most 33 characters (170). False with the message.
 bool ParseClientArgument(const QString& id, const QString& description, ClientArgument& client,
                          QString& error);
 

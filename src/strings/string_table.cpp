@@ -171,6 +171,12 @@ constexpr Entry kStrings[] = {
     {kStrDescriptionLineBreak,
      "The description cannot contain line breaks or null characters. Make sure the description is on a "
      "single line and try again."},
+    {kStrChannelNotAllowed, "The channel is not one of the channels this base station may use. Choose a "
+                            "channel from the list and try "
+                            "again."},
+    {kStrDescriptionTooLong, "The description is longer than 33 characters. Make sure the description has at "
+                             "most 33 characters and try "
+                             "again."},
 };
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id));

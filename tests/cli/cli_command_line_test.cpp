@@ -10,7 +10,7 @@ namespace corvane::cli::test {
 namespace {
 
 const QStringList kCommands = {"discover", "read", "write",  "restart", "upload", "backup", "get",
-                               "set",      "show", "export", "import",  "diff",   "key"};
+                               "set",      "show", "export", "import",  "diff",   "check",  "key"};
 
 // The line corvane --help gives each command.
 QString CommandLineOf(const QString& help, const QString& command) {

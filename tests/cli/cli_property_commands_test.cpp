@@ -237,6 +237,43 @@ TEST_F(CliSetFleetTest, AStationWithAnotherPasswordFailsAlone) {
     EXPECT_TRUE(alone.out.contains("(Error Code: -16)")) << alone.out.toStdString();
 }
 
+// A change that breaks the base station's rules is not written, to a file or a station, unless --no-check.
+TEST_F(CliSetFleetTest, AChangeBreakingARuleIsRefused) {
+    RunningFleet running(Options(2), stateDir_);
+    const QStringList hosts = {QString::fromStdString(running.SessionHost(1)),
+                               QString::fromStdString(running.SessionHost(2))};
+    QTemporaryDir dir;
+    const QString file = dir.filePath("station.cfg"), out = dir.filePath("out.cfg");
+    ASSERT_EQ(RunTool({"read", hosts[0], "-o", file}, "orchid\n").exit, kExitSuccess);
+    const QString rule = "raCh (Radio channel): The channel is not one of the channels";
+    struct Case {
+        QStringList args;
+        int exit;
+        bool stream; // the rule is told on standard output (a station's line), else on standard error
+    };
+    const Case cases[] = {
+        {{"set", file, "raCh=12", "-o", out}, kExitRulesBroken, false},
+        {{"set", file, "raCh=12", "--dry-run"}, kExitRulesBroken, false},
+        {{"set", hosts[0], "raCh=12"}, kExitRulesBroken, true},
+        {{"set", hosts[0], hosts[1], "raCh=12", "--dry-run"}, kExitSomeFailed, true},
+    };
+    for (const Case& c : cases) {
+        const std::string name = c.args.join(' ').toStdString();
+        const CliRun run = RunTool(c.args, "orchid\n");
+        EXPECT_EQ(run.exit, c.exit) << name << run.err.toStdString();
+        EXPECT_TRUE((c.stream ? run.out : run.err).contains(rule)) << name << run.out.toStdString();
+        EXPECT_FALSE(QFile::exists(out)) << name;
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(running.fleet().StationAt(i).Configuration().raCh, 1u);
+        EXPECT_FALSE(running.fleet().StationAt(i).IsDown()) << "nothing was written";
+    }
+    EXPECT_EQ(RunTool({"set", file, "raCh=12", "-o", out, "--no-check"}).exit, kExitSuccess);
+    const CliRun sent = RunTool({"set", hosts[0], "raCh=12", "--no-check"}, "orchid\n");
+    EXPECT_EQ(sent.exit, kExitSuccess) << sent.out.toStdString();
+    EXPECT_EQ(running.fleet().StationAt(0).Configuration().raCh, 12u);
+}
+
 TEST_F(CliSetFleetTest, GetReadsAStation) {
     RunningFleet running(Options(2), stateDir_);
     const QString host = QString::fromStdString(running.SessionHost(2));

@@ -85,7 +85,7 @@ TEST_F(CliTableFileTest, RefusedEntriesChangeNothing) {
         {{"acl", "add", "--all", "00:11:22:33:44", "Laptop"}, "The Corvane ID does not appear to be valid."},
         {{"acl", "add", "--all", "00:11:22:33:44:5G"}, "The Corvane ID does not appear to be valid."},
         {{"acl", "add", "--all", ""}, "Some fields were left blank."},
-        {{"acl", "add", start, "02:00:00:00:00:01", QString(34, 'd')}, "at most 33"},
+        {{"acl", "add", start, "02:00:00:00:00:01", QString(34, 'd')}, "at most 33 characters"},
         {{"acl", "add", start, "02:00:00:00:00:01", "two\r\nlines"}, "cannot contain line breaks"},
         {{"acl", "add", start, "02:00:00:00:00:01", "\u0100"}, "only Windows-1252"},
         {{"acl", "remove", start, "02:00:00:00:00:01", "Laptop"}, "expected HOST... CORVANE-ID, or --all"},

@@ -376,20 +376,34 @@ TEST_F(CliSimTest, FleetUploadStopsAtTheFirstStationThatDoesNotComeBack) {
     }
 }
 
+// A fleet of `stations` from station address `first` on, answering discovery on the fleet's port, its state
+// in `state`; the station at `other` has a password of its own. Nothing when that station's file cannot be
+// made.
+std::unique_ptr<Simulator> StartFleetWithAnotherPassword(const fs::path& state, int stations, int first,
+                                                         const std::string& other) {
+    fs::create_directories(state);
+    std::ofstream(state / "other.json") << R"({"syPW": "not orchid"})";
+    const int made = Tool({"import", (state / "other.json").string(), "-o",
+                           (state / ("station-" + other + ".cfg")).string()})
+                         .exit;
+    fs::remove(state / "other.json");
+    if (made != 0) {
+        return nullptr;
+    }
+    return std::make_unique<Simulator>(state, stations,
+                                       std::vector<std::string>{"--first-address", StationAddress(first),
+                                                                "--discovery-port", kFleetDiscoveryPort});
+}
+
 // Every station to channel 6: a dry run lists the change for each and writes none; set with --wait leaves
 // every station on channel 6, read back; a second run finds nothing to change. A station with another
 // password fails alone.
 TEST_F(CliSimTest, FleetSetChangesEachStationOnceAndSaysSo) {
     constexpr int kStations = 20, kWrongPassword = 7, kFirst = 501;
     const fs::path state = dir_ / "state";
-    fs::create_directories(state);
     const std::string other = StationAddress(kFirst + kWrongPassword - 1);
-    std::ofstream(File("other.json")) << R"({"syPW": "not orchid"})";
-    ASSERT_EQ(
-        Tool({"import", File("other.json"), "-o", (state / ("station-" + other + ".cfg")).string()}).exit, 0);
-    Simulator fleet(state, kStations,
-                    {"--first-address", StationAddress(kFirst), "--discovery-port", kFleetDiscoveryPort});
-    ASSERT_TRUE(fleet.ready());
+    const std::unique_ptr<Simulator> fleet = StartFleetWithAnotherPassword(state, kStations, kFirst, other);
+    ASSERT_TRUE(fleet && fleet->ready());
 
     struct Case {
         std::vector<std::string> options;
@@ -433,14 +447,9 @@ TEST_F(CliSimTest, FleetSetChangesEachStationOnceAndSaysSo) {
 TEST_F(CliSimTest, FleetTableEditsChangeEachStationOnce) {
     constexpr int kStations = 8, kWrongPassword = 3, kFirst = 601;
     const fs::path state = dir_ / "state";
-    fs::create_directories(state);
     const std::string other = StationAddress(kFirst + kWrongPassword - 1);
-    std::ofstream(File("other.json")) << R"({"syPW": "not orchid"})";
-    ASSERT_EQ(
-        Tool({"import", File("other.json"), "-o", (state / ("station-" + other + ".cfg")).string()}).exit, 0);
-    Simulator fleet(state, kStations,
-                    {"--first-address", StationAddress(kFirst), "--discovery-port", kFleetDiscoveryPort});
-    ASSERT_TRUE(fleet.ready());
+    const std::unique_ptr<Simulator> fleet = StartFleetWithAnotherPassword(state, kStations, kFirst, other);
+    ASSERT_TRUE(fleet && fleet->ready());
 
     struct Case {
         std::vector<std::string> edit;

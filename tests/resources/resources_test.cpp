@@ -85,7 +85,9 @@ private slots:
                                              kStrDhcpRangeNeedsStaticEthernet,
                                              kStrIllegalNetworkName,
                                              kStrLeaseNotNumeric,
-                                             kStrDescriptionLineBreak};
+                                             kStrDescriptionLineBreak,
+                                             kStrChannelNotAllowed,
+                                             kStrDescriptionTooLong};
         for (unsigned id = 90; id <= 180; ++id) {
             const bool expected = std::ranges::find(named, StringId(id)) != named.end();
             QVERIFY2(ResourceString(StringId(id)).empty() != expected, qPrintable(QString::number(id)));

@@ -68,6 +68,8 @@ enum StringId : unsigned {
     kStrIllegalNetworkName = 166,
     kStrLeaseNotNumeric = 167,
     kStrDescriptionLineBreak = 168, // a client's description holds CR, LF or NUL
+    kStrChannelNotAllowed = 169,    // a channel the legal-channel mask does not offer
+    kStrDescriptionTooLong = 170,   // a client's description of more than 33 characters
 };
 
 } // namespace corvane
