@@ -12,8 +12,8 @@ namespace {
 
 const std::vector<const Command*>& Commands() {
     static const std::vector<const Command*> commands = {
-        &kDiscoverCommand, &kReadCommand, &kWriteCommand, &kRestartCommand, &kUploadCommand,
-        &kBackupCommand,   &kGetCommand,  &kSetCommand,   &kShowCommand,    &kExportCommand,
+        &kDiscoverCommand, &kReadCommand, &kWriteCommand, &kRestartCommand, &kUploadCommand, &kBackupCommand,
+        &kGetCommand,      &kSetCommand,  &kAclCommand,   &kPortmapCommand, &kShowCommand,   &kExportCommand,
         &kImportCommand,   &kDiffCommand, &kCheckCommand, &kKeyCommand,
     };
     return commands;

@@ -22,6 +22,8 @@ extern const Command kCheckCommand;
 extern const Command kKeyCommand;
 extern const Command kGetCommand;
 extern const Command kSetCommand;
+extern const Command kAclCommand;
+extern const Command kPortmapCommand;
 
 // upload for several stations: go on after a station that did not come back.
 extern const CommandOption kKeepGoingOption;

@@ -58,12 +58,20 @@ void StoreAclEntries(std::vector<AclEntry>& list, std::span<const AclEntry> entr
     }
 }
 
+bool RemoveAclEntries(std::vector<AclEntry>& list, const MacAddress& corvaneId) {
+    return std::erase_if(list, [&](const AclEntry& entry) { return entry.corvaneId == corvaneId; }) != 0;
+}
+
 bool AddPortMapping(std::vector<PortMapEntry>& table, const PortMapEntry& mapping) {
     if (std::find(table.begin(), table.end(), mapping) != table.end()) {
         return false;
     }
     table.push_back(mapping);
     return true;
+}
+
+bool RemovePortMappings(std::vector<PortMapEntry>& table, const PortMapEntry& mapping) {
+    return std::erase(table, mapping) != 0;
 }
 
 } // namespace corvane

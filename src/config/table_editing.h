@@ -29,8 +29,16 @@ std::size_t StoreAclEntry(std::vector<AclEntry>& list, const MacAddress& key, co
 // importing thousands of clients stays quick.
 void StoreAclEntries(std::vector<AclEntry>& list, std::span<const AclEntry> entries);
 
+// Removes every entry whose ID is `corvaneId` (an edit can leave two with one ID), keeping the order of the
+// others; false when there was none.
+bool RemoveAclEntries(std::vector<AclEntry>& list, const MacAddress& corvaneId);
+
 // Appends a mapping unless one identical in all three fields exists; false means refused (message 126).
 bool AddPortMapping(std::vector<PortMapEntry>& table, const PortMapEntry& mapping);
+
+// Removes every mapping identical in all three fields to `mapping` (a file may hold it twice), keeping the
+// order of the others; false when there was none.
+bool RemovePortMappings(std::vector<PortMapEntry>& table, const PortMapEntry& mapping);
 
 // Edit, in either table: the entry at `index` (the selected row) becomes `entry`. Tables may hold duplicates,
 // so an edit goes by position, never by value, and makes no duplicate check. False, changing nothing, when

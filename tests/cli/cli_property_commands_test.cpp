@@ -1,12 +1,10 @@
 // get and set: on configuration files, and set on a fleet of simulated stations on loopback.
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
-#include "sim_fixture.h"
+#include "station_fleet_fixture.h"
 
-#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace corvane::cli::test {
 namespace {
@@ -152,31 +150,10 @@ TEST_F(CliSetFileTest, RefusedCommandLinesChangeNothing) {
     }
 }
 
-// A fleet of simulated stations on loopback, each reached by its own address and the fleet's session port.
-class CliSetFleetTest : public sim::test::SimTest {
+class CliSetFleetTest : public StationFleetTest {
 protected:
     static constexpr std::uint32_t kStations = 20;
-
-    QStringList Hosts(const RunningFleet& running) const {
-        QStringList hosts;
-        for (std::uint32_t n = 1; n <= kStations; ++n) {
-            hosts << QString::fromStdString(running.SessionHost(n));
-        }
-        return hosts;
-    }
-    std::filesystem::file_time_type Written(std::uint32_t n) const {
-        return std::filesystem::last_write_time(stateDir_ /
-                                                ("station-127.0.0." + std::to_string(n) + ".cfg"));
-    }
-    // Until every station is back from its restart (a write ends with one).
-    static void AwaitEveryStation(RunningFleet& running) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        for (std::uint32_t i = 0; i < kStations && std::chrono::steady_clock::now() < deadline; ++i) {
-            while (running.fleet().StationAt(i).IsDown() && std::chrono::steady_clock::now() < deadline) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
-        }
-    }
+    CliSetFleetTest() : StationFleetTest(kStations) {}
 };
 
 // A dry run lists the change for every station and sends none; set changes them all; a second set finds

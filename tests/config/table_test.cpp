@@ -140,6 +140,25 @@ TEST(ConfigTableEditing, PortMappingRefusesOnlyIdenticalEntries) {
     EXPECT_EQ(table.size(), 3u);
 }
 
+// Removing goes by value and takes every copy, so a second removal finds nothing; the others keep their
+// order.
+TEST(ConfigTableEditing, RemoveTakesEveryCopyAndKeepsTheOrder) {
+    const MacAddress a{0, 0x11, 0x22, 0x33, 0x44, 0x55}, b{1, 2, 3, 4, 5, 6}, c{9, 9, 9, 9, 9, 9};
+    std::vector<AclEntry> list = {MakeAclEntry(a, "one"), MakeAclEntry(b, "two"), MakeAclEntry(a, "three"),
+                                  MakeAclEntry(c, "four")};
+    EXPECT_TRUE(RemoveAclEntries(list, a));
+    EXPECT_EQ(list, (std::vector<AclEntry>{MakeAclEntry(b, "two"), MakeAclEntry(c, "four")}));
+    EXPECT_FALSE(RemoveAclEntries(list, a));
+    EXPECT_EQ(list.size(), 2u);
+
+    const PortMapEntry web{0x0A000002, 80, 80}, other{0x0A000002, 80, 8080}, last{0x0A000003, 21, 21};
+    std::vector<PortMapEntry> table = {web, other, web, last};
+    EXPECT_TRUE(RemovePortMappings(table, web));
+    EXPECT_EQ(table, (std::vector<PortMapEntry>{other, last}));
+    EXPECT_FALSE(RemovePortMappings(table, web));
+    EXPECT_EQ(table.size(), 2u);
+}
+
 // Stations and files may hold duplicates: an edit changes the selected row and no other.
 TEST(ConfigTableEditing, EditReplacesTheEntryAtItsPosition) {
     const MacAddress a{0, 0x11, 0x22, 0x33, 0x44, 0x55}, b{1, 2, 3, 4, 5, 6};

@@ -382,20 +382,34 @@ TEST_F(CliSimTest, FleetUploadStopsAtTheFirstStationThatDoesNotComeBack) {
     }
 }
 
+// A fleet of `stations` from station address `first` on, answering discovery on the fleet's port, its state
+// in `state`; the station at `other` has a password of its own. Nothing when that station's file cannot be
+// made.
+std::unique_ptr<Simulator> StartFleetWithAnotherPassword(const fs::path& state, int stations, int first,
+                                                         const std::string& other) {
+    fs::create_directories(state);
+    std::ofstream(state / "other.json") << R"({"syPW": "not orchid"})";
+    const int made = Tool({"import", (state / "other.json").string(), "-o",
+                           (state / ("station-" + other + ".cfg")).string()})
+                         .exit;
+    fs::remove(state / "other.json");
+    if (made != 0) {
+        return nullptr;
+    }
+    return std::make_unique<Simulator>(state, stations,
+                                       std::vector<std::string>{"--first-address", StationAddress(first),
+                                                                "--discovery-port", kFleetDiscoveryPort});
+}
+
 // Every station to channel 6: a dry run lists the change for each and writes none; set with --wait leaves
 // every station on channel 6, read back; a second run finds nothing to change. A station with another
 // password fails alone.
 TEST_F(CliSimTest, FleetSetChangesEachStationOnceAndSaysSo) {
     constexpr int kStations = 20, kWrongPassword = 7, kFirst = 501;
     const fs::path state = dir_ / "state";
-    fs::create_directories(state);
     const std::string other = StationAddress(kFirst + kWrongPassword - 1);
-    std::ofstream(File("other.json")) << R"({"syPW": "not orchid"})";
-    ASSERT_EQ(
-        Tool({"import", File("other.json"), "-o", (state / ("station-" + other + ".cfg")).string()}).exit, 0);
-    Simulator fleet(state, kStations,
-                    {"--first-address", StationAddress(kFirst), "--discovery-port", kFleetDiscoveryPort});
-    ASSERT_TRUE(fleet.ready());
+    const std::unique_ptr<Simulator> fleet = StartFleetWithAnotherPassword(state, kStations, kFirst, other);
+    ASSERT_TRUE(fleet && fleet->ready());
 
     struct Case {
         std::vector<std::string> options;
@@ -432,6 +446,51 @@ TEST_F(CliSimTest, FleetSetChangesEachStationOnceAndSaysSo) {
     const Finished channel =
         Tool({"get", "--", (state / ("station-" + StationAddress(kFirst) + ".cfg")).string(), "raCh"});
     EXPECT_EQ(channel.out, "raCh  Radio channel: 6\n") << channel.err;
+}
+
+// In the private network, acl and portmap add on every station that answers a scan: each changes every
+// station once and then finds nothing to do; a station with another password fails alone.
+TEST_F(CliSimTest, FleetTableEditsChangeEachStationOnce) {
+    constexpr int kStations = 8, kWrongPassword = 3, kFirst = 601;
+    const fs::path state = dir_ / "state";
+    const std::string other = StationAddress(kFirst + kWrongPassword - 1);
+    const std::unique_ptr<Simulator> fleet = StartFleetWithAnotherPassword(state, kStations, kFirst, other);
+    ASSERT_TRUE(fleet && fleet->ready());
+
+    struct Case {
+        std::vector<std::string> edit;
+        const char* changes; // each good station's line on the first run, after "ADDRESS: changed "
+    };
+    const Case cases[] = {
+        {{"acl", "add", "--all", "00:1A:2B:3C:4D:5E", "Laptop"}, "acTa 0 entries -> 1 entries, acEn 0 -> 1"},
+        {{"portmap", "add", "--all", "8080", "10.0.1.5", "80"}, "pmTa 0 entries -> 1 entries"},
+    };
+    for (const Case& c : cases) {
+        for (const bool second : {false, true}) {
+            std::vector<std::string> args = c.edit;
+            args.insert(args.end(), {"--target", kFleetScan, "--wait=20"});
+            const Finished run = Tool(args);
+            const std::string summary =
+                second ? "7 of 8 base station(s) set: 0 changed, 7 unchanged, 1 failed\n"
+                       : "7 of 8 base station(s) set: 7 changed, 0 unchanged, 1 failed\n";
+            EXPECT_EQ(run.exit, 10) << summary << run.err;
+            EXPECT_NE(run.out.find(summary), std::string::npos) << run.out;
+            EXPECT_NE(run.out.find(other + ": The password entered"), std::string::npos) << run.out;
+            const std::string line =
+                second ? "unchanged\n" : "changed " + std::string(c.changes) + "; back, as written\n";
+            for (int n = kFirst; n < kFirst + kStations; ++n) {
+                if (n != kFirst + kWrongPassword - 1) {
+                    EXPECT_NE(run.out.find(StationAddress(n) + ": " + line), std::string::npos) << run.out;
+                }
+            }
+        }
+        const Finished list = Tool({c.edit[0], "list", "--all", "--target", kFleetScan, "--json"});
+        EXPECT_NE(list.out.find(c.edit[0] == "acl" ? "\"description\": \"Laptop\""
+                                                   : "\"privateAddress\": \"10.0.1.5\""),
+                  std::string::npos)
+            << list.out;
+        EXPECT_NE(list.out.find("\"succeeded\": 7"), std::string::npos) << list.out;
+    }
 }
 
 TEST_F(CliSimTest, WrongPasswordIsMinus16) {
