@@ -74,8 +74,8 @@ bool GatherStations(CliIo& io, const FleetCommand& command, std::vector<FleetSta
     {
         TerminalProgress progress(io.err, io.errIsTerminal);
         RunFleet(
-            1, 1,
-            [&](std::size_t) {
+            1, 1, 0,
+            [&](std::size_t, FleetPlace&) {
                 status = ScanStations(scan, found);
                 return true;
             },
@@ -102,7 +102,8 @@ bool GatherStations(CliIo& io, const FleetCommand& command, std::vector<FleetSta
 }
 
 int RunForFleet(CliIo& io, const FleetCommand& command, std::vector<FleetStation>& stations,
-                const std::function<bool(FleetStation&)>& job, const QString& succeeded, bool leadAlone) {
+                const std::function<bool(FleetStation&, FleetPlace&)>& job, const QString& succeeded,
+                bool leadAlone) {
     FleetReport report(io, command.arguments.Has(kJsonOption), stations.size());
     ScheduleFleet(io, stations, job, leadAlone, report);
     return report.Finish(stations, succeeded);
@@ -119,8 +120,8 @@ int IdentifyStations(CliIo& io, std::vector<FleetStation>& stations, std::vector
     TerminalProgress progress(io.err, io.errIsTerminal);
     RunInterruptible(io, [&] {
         RunFleet(
-            unknown.size(), kFleetParallelism,
-            [&](std::size_t n) {
+            unknown.size(), kFleetParallelism, 0,
+            [&](std::size_t n, FleetPlace&) {
                 FleetStation& station = stations[unknown[n]];
                 // Within --timeout too, as every exchange with a station.
                 const auto limit = std::min<std::chrono::milliseconds>(kIdentifyTime, station.target.timeout);

@@ -2,6 +2,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/command_line.h"
+#include "cli/fleet_runner.h"
 #include "cli/fleet_station.h"
 #include "cli/station_session.h"
 #include "config/config_record.h"
@@ -42,6 +43,7 @@ bool PrepareDirectory(const QString& path, QString& reason);
 // Runs `job` for every station, then tells how the fleet did ("N of M base station(s) <succeeded>, ..."); the
 // exit status.
 int RunForFleet(CliIo& io, const FleetCommand& command, std::vector<FleetStation>& stations,
-                const std::function<bool(FleetStation&)>& job, const QString& succeeded, bool leadAlone);
+                const std::function<bool(FleetStation&, FleetPlace&)>& job, const QString& succeeded,
+                bool leadAlone);
 
 } // namespace corvane::cli

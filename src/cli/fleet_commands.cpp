@@ -43,7 +43,7 @@ int RunBackup(const CommandLine& arguments, CliIo& io) {
     const std::vector<QString> names = BackupFileNames(stations);
     return RunForFleet(
         io, command, stations,
-        [&](FleetStation& station) {
+        [&](FleetStation& station, FleetPlace&) {
             if (!station.identified) {
                 return true; // its outcome tells why
             }
@@ -116,7 +116,7 @@ int RunFleetUpload(const CommandLine& arguments, CliIo& io) {
     const bool leadAlone = command.model.restartWait.count() != 0 && !keepGoing;
     return RunForFleet(
         io, command, stations,
-        [&](FleetStation& station) {
+        [&](FleetStation& station, FleetPlace& place) {
             const auto asked = std::chrono::steady_clock::now();
             station.outcome = AttemptOperation(station.target, io.interruptFd, [&](SocketCell* cell) {
                 return UploadStationSoftwareOperation(
@@ -130,7 +130,7 @@ int RunFleetUpload(const CommandLine& arguments, CliIo& io) {
             if (station.target.restartWait.count() == 0) {
                 return true;
             }
-            station.outcome = AwaitRestart(station.target, io.interruptFd, asked);
+            place.WaitWithout([&] { station.outcome = AwaitRestart(station.target, io.interruptFd, asked); });
             station.result = QStringLiteral("updated and back");
             // Software that keeps a station from coming back would do the same to the next one.
             return station.outcome.exit != kExitNotBack || keepGoing;

@@ -15,7 +15,14 @@ namespace {
 constexpr std::chrono::milliseconds kTickInterval{100};
 } // namespace
 
-std::size_t RunFleet(std::size_t count, std::size_t parallel, const std::function<bool(std::size_t)>& job,
+void FleetPlace::WaitWithout(const std::function<void()>& wait) {
+    places_.release();
+    wait();
+    places_.acquire();
+}
+
+std::size_t RunFleet(std::size_t count, std::size_t parallel, std::size_t waiting,
+                     const std::function<bool(std::size_t, FleetPlace&)>& job,
                      const std::function<void(std::size_t)>& finished, const std::function<void()>& tick) {
     std::mutex mutex;
     std::condition_variable changed;
@@ -24,22 +31,26 @@ std::size_t RunFleet(std::size_t count, std::size_t parallel, const std::functio
     std::atomic<std::size_t> next{0};
     std::atomic<bool> stopped{false};
 
-    const std::size_t workers = std::min(count, std::max<std::size_t>(parallel, 1));
+    parallel = std::max<std::size_t>(parallel, 1);
+    std::counting_semaphore<> places{std::ptrdiff_t(parallel)};
+    const std::size_t workers = std::min(count, parallel + waiting);
     std::vector<std::thread> threads;
     working = workers;
     for (std::size_t w = 0; w < workers; ++w) {
         threads.emplace_back([&] {
+            FleetPlace place(places);
             for (;;) {
-                if (stopped.load()) {
-                    break;
-                }
-                const std::size_t index = next.fetch_add(1);
+                // The next station is taken only with a place, so none begins after the fleet stopped.
+                places.acquire();
+                const std::size_t index = stopped.load() ? count : next.fetch_add(1);
                 if (index >= count) {
+                    places.release();
                     break;
                 }
-                if (!job(index)) {
+                if (!job(index, place)) {
                     stopped.store(true);
                 }
+                places.release();
                 const std::lock_guard lock(mutex);
                 ended.push_back(index);
                 changed.notify_one();

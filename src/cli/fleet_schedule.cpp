@@ -10,7 +10,8 @@
 namespace corvane::cli {
 
 void ScheduleFleet(CliIo& io, std::vector<FleetStation>& stations,
-                   const std::function<bool(FleetStation&)>& job, bool leadAlone, FleetReport& report) {
+                   const std::function<bool(FleetStation&, FleetPlace&)>& job, bool leadAlone,
+                   FleetReport& report) {
     std::vector<std::size_t> runnable;
     for (std::size_t i = 0; i < stations.size(); ++i) {
         if (stations[i].outcome.ok()) {
@@ -23,11 +24,11 @@ void ScheduleFleet(CliIo& io, std::vector<FleetStation>& stations,
     std::atomic<bool> stopped{false};
     const auto runStations = [&](std::size_t from, std::size_t to) {
         RunFleet(
-            to - from, kFleetParallelism,
-            [&](std::size_t n) {
+            to - from, kFleetParallelism, kFleetWaiting,
+            [&](std::size_t n, FleetPlace& place) {
                 FleetStation& station = stations[runnable[from + n]];
                 station.begun = true;
-                if (!job(station) || station.outcome.exit == kExitInterrupted) {
+                if (!job(station, place) || station.outcome.exit == kExitInterrupted) {
                     stopped.store(true);
                 }
                 return !stopped.load();

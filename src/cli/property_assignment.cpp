@@ -47,7 +47,11 @@ bool ParseAssignment(const QString& word, Assignment& assignment, QString& error
         return false;
     }
     if (view.presentation == Presentation::PortMappings || view.presentation == Presentation::AccessList) {
-        error = QStringLiteral("%1 is a table, not set as PROPERTY=VALUE").arg(name);
+        const QString command =
+            view.presentation == Presentation::AccessList ? QStringLiteral("acl") : QStringLiteral("portmap");
+        error = QStringLiteral("%1 is a table, not set as PROPERTY=VALUE; change its entries with corvane %2 "
+                               "add|remove")
+                    .arg(name, command);
         return false;
     }
     assignment = {&view, JsonForm(view, word.mid(kTagLength + 1))};

@@ -67,7 +67,7 @@ QString TagList(const std::vector<const PropertyView*>& views) {
 // One station: read, edit, and when something changed check, then (not in a dry run) back up, write, wait
 // and read back. False stops the fleet: a station that did not come back, unless --keep-going.
 bool EditStation(const EditSettings& settings, const ConfigEdit& edit, FleetStation& station,
-                 const QString& backupPath) {
+                 FleetPlace& place, const QString& backupPath) {
     const QString& host = station.target.host;
     ConfigRecord current;
     station.outcome = ReadConfigurationOf(station.target, settings.interruptFd, current);
@@ -121,7 +121,7 @@ bool EditStation(const EditSettings& settings, const ConfigEdit& edit, FleetStat
     if (station.target.restartWait.count() == 0) {
         return true;
     }
-    station.outcome = AwaitRestart(station.target, settings.interruptFd, asked);
+    place.WaitWithout([&] { station.outcome = AwaitRestart(station.target, settings.interruptFd, asked); });
     if (!station.outcome.ok()) {
         // What kept this station from coming back would do the same to the next one.
         return station.outcome.exit != kExitNotBack || settings.keepGoing;
@@ -200,8 +200,9 @@ int EditStations(const CommandLine& line, CliIo& io, const QStringList& hosts, c
     FleetReport report(io, line.Has(kJsonOption), stations.size());
     ScheduleFleet(
         io, stations,
-        [&](FleetStation& station) {
-            return EditStation(settings, edit, station, backups[std::size_t(&station - stations.data())]);
+        [&](FleetStation& station, FleetPlace& place) {
+            return EditStation(settings, edit, station, place,
+                               backups[std::size_t(&station - stations.data())]);
         },
         leadAlone, report);
     int exit = report.Finish(stations, EditCounts(stations, settings.dryRun));

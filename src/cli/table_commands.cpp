@@ -124,7 +124,7 @@ int ListStations(const CommandLine& line, CliIo& io, const QStringList& hosts, c
     FleetReport report(io, json, stations.size());
     ScheduleFleet(
         io, stations,
-        [&](FleetStation& station) {
+        [&](FleetStation& station, FleetPlace&) {
             ConfigRecord& record = records[std::size_t(&station - stations.data())];
             station.outcome = ReadConfigurationOf(station.target, io.interruptFd, record);
             if (station.outcome.ok()) {

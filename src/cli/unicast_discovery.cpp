@@ -11,7 +11,10 @@ namespace corvane::cli {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-// Often enough to see a station soon after it is back, rarely enough to cost it nothing.
+// Often enough to see a station soon after it is back, rarely enough to cost it nothing: a station that
+// restarts quickly is asked more often in the first second.
+constexpr std::chrono::milliseconds kAskAgainSoon{50};
+constexpr std::chrono::milliseconds kAskSoonFor{1000};
 constexpr std::chrono::milliseconds kAskAgain{500};
 
 bool Counts(const ConfigRecord& answer, std::optional<Clock::time_point> restartedSince) {
@@ -27,8 +30,10 @@ bool Counts(const ConfigRecord& answer, std::optional<Clock::time_point> restart
 int AskStation(SocketCell* cell, std::uint32_t address, std::uint16_t discoveryPort,
                std::optional<Clock::time_point> restartedSince, ConfigRecord& answer) {
     const std::string host = FormatDottedQuad(address);
+    const Clock::time_point began = Clock::now();
     for (;;) {
-        const Clock::time_point askAgain = Clock::now() + kAskAgain;
+        const Clock::time_point asked = Clock::now();
+        const Clock::time_point askAgain = asked + (asked - began < kAskSoonFor ? kAskAgainSoon : kAskAgain);
         // A station that is down may make the send fail (an ICMP answer); the next turn asks again.
         if (const int sent = SendDiscoveryRequest(cell, 0, host.c_str(), discoveryPort);
             sent == socket_status::kAborted) {

@@ -84,8 +84,8 @@ TEST(CliFleetTest, FleetRunsAtMostItsParallelismAtOnce) {
     int running = 0, most = 0;
     std::vector<std::size_t> finished;
     const std::size_t begun = RunFleet(
-        30, kFleetParallelism,
-        [&](std::size_t) {
+        30, kFleetParallelism, kFleetWaiting,
+        [&](std::size_t, FleetPlace&) {
             std::unique_lock lock(mutex);
             most = std::max(most, ++running);
             changed.notify_all();
@@ -106,13 +106,43 @@ TEST(CliFleetTest, FleetRunsAtMostItsParallelismAtOnce) {
 TEST(CliFleetTest, AJobThatSaysStopLeavesTheRestUnbegun) {
     std::vector<std::size_t> finished;
     const std::size_t begun = RunFleet(
-        10, 1, [](std::size_t index) { return index != 3; },
+        10, 1, 0, [](std::size_t index, FleetPlace&) { return index != 3; },
         [&](std::size_t index) { finished.push_back(index); }, [] {});
     EXPECT_EQ(begun, 4u);
     EXPECT_EQ(finished, (std::vector<std::size_t>{0, 1, 2, 3}));
     EXPECT_EQ(RunFleet(
-                  0, 8, [](std::size_t) { return true; }, [](std::size_t) {}, [] {}),
+                  0, 8, 0, [](std::size_t, FleetPlace&) { return true; }, [](std::size_t) {}, [] {}),
               0u);
+}
+
+// A station waiting for its restart gives up its place: with one place, the second station runs while the
+// first waits, and the third, begun after the second stopped the fleet, never begins.
+TEST(CliFleetTest, AWaitLetsTheNextStationBeginButNotAfterAStop) {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool secondRan = false;
+    std::vector<std::size_t> begun;
+    const std::size_t count = RunFleet(
+        3, 1, 2,
+        [&](std::size_t index, FleetPlace& place) {
+            std::unique_lock lock(mutex);
+            begun.push_back(index);
+            if (index == 0) {
+                lock.unlock();
+                place.WaitWithout([&] {
+                    std::unique_lock waiting(mutex);
+                    changed.wait_for(waiting, std::chrono::seconds(10), [&] { return secondRan; });
+                });
+                return true;
+            }
+            secondRan = true;
+            changed.notify_all();
+            return false;
+        },
+        [](std::size_t) {}, [] {});
+    EXPECT_EQ(count, 2u);
+    EXPECT_TRUE(secondRan);
+    EXPECT_EQ(begun, (std::vector<std::size_t>{0, 1}));
 }
 
 TEST(CliFleetTest, ProgressIsDrawnOnATerminalOnly) {
