@@ -305,6 +305,7 @@ void ChooserWindow::UpdateMenuStates(QMenu* menu, int position) {
     if (position == 0) {
         EnableCommand(menu, kMenuSaveAs, false);
         EnableCommand(menu, kMenuImportSettings, false);
+        EnableCommand(menu, kMenuShowChanges, false);
     } else if (position == 1) {
         const bool selected = GetSelectedStation(false) != nullptr;
         EnableCommand(menu, kMenuRestart, selected);

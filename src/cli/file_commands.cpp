@@ -3,13 +3,13 @@
 #include "cli/commands.h"
 #include "cli/config_io.h"
 #include "cli/exit_codes.h"
-#include "cli/property_diff.h"
 #include "cli/property_listing.h"
-#include "cli/property_view.h"
 #include "cli/rule_report.h"
 #include "cli/strict_json.h"
-#include "cli/terminal_text.h"
 #include "files/bounded_read.h"
+#include "properties/property_diff.h"
+#include "properties/property_view.h"
+#include "properties/terminal_text.h"
 #include "rules/device_rules.h"
 
 #include <QJsonArray>

@@ -1,9 +1,9 @@
 #include "cli/fleet_report.h"
 
 #include "cli/exit_codes.h"
-#include "cli/terminal_text.h"
 #include "config/hex_text.h"
 #include "files/station_text.h"
+#include "properties/terminal_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

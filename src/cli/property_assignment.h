@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/property_view.h"
+#include "properties/property_view.h"
 
 #include <QJsonValue>
 #include <QString>

@@ -7,7 +7,7 @@
 #include "cli/property_listing.h"
 #include "cli/station_edits.h"
 #include "cli/station_session.h"
-#include "cli/terminal_text.h"
+#include "properties/terminal_text.h"
 
 #include <QJsonDocument>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cli/property_view.h"
 #include "config/config_record.h"
+#include "properties/property_view.h"
 
 #include <QJsonObject>
 #include <QTextStream>

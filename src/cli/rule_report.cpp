@@ -2,7 +2,7 @@
 
 #include "cli/cli_messages.h"
 #include "cli/exit_codes.h"
-#include "cli/property_view.h"
+#include "properties/property_view.h"
 #include "rules/device_rules.h"
 
 #include <QJsonObject>

@@ -9,9 +9,9 @@
 #include "cli/fleet_command.h"
 #include "cli/fleet_report.h"
 #include "cli/fleet_schedule.h"
-#include "cli/property_diff.h"
 #include "cli/rule_report.h"
-#include "cli/terminal_text.h"
+#include "properties/property_diff.h"
+#include "properties/terminal_text.h"
 #include "protocol/station_operations.h"
 #include "rules/device_rules.h"
 

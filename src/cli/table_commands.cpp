@@ -6,12 +6,12 @@
 #include "cli/fleet_command.h"
 #include "cli/fleet_report.h"
 #include "cli/fleet_schedule.h"
-#include "cli/property_view.h"
 #include "cli/station_edits.h"
 #include "cli/table_arguments.h"
-#include "cli/terminal_text.h"
 #include "config/table_editing.h"
 #include "files/station_text.h"
+#include "properties/property_view.h"
+#include "properties/terminal_text.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

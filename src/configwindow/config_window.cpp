@@ -28,7 +28,7 @@ namespace corvane {
 ConfigWindow::ConfigWindow(const ConfigRecord* source, SettingsPageFactory makePages, StationLink link)
     : ui_(std::make_unique<Ui::ConfigWindowTemplate>()),
       record_(source != nullptr ? std::make_unique<ConfigRecord>(*source) : std::make_unique<ConfigRecord>()),
-      link_(std::move(link)) {
+      original_(std::make_unique<const ConfigRecord>(*record_)), link_(std::move(link)) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     menuBar_ = InstallMainMenu(
@@ -167,6 +167,9 @@ void ConfigWindow::OnCommand(int command) {
     case kMenuImportSettings:
         OnImportSettings();
         break;
+    case kMenuShowChanges:
+        OnShowChanges();
+        break;
     case kMenuRestart:
         OnRestart();
         break;
@@ -197,6 +200,7 @@ void ConfigWindow::UpdateMenuStates(QMenu* menu, int position) {
         EnableCommand(menu, kMenuOpenConfigurationFile, false);
         EnableCommand(menu, kMenuSaveAs, true);
         EnableCommand(menu, kMenuImportSettings, true);
+        EnableCommand(menu, kMenuShowChanges, true);
         EnableCommand(menu, kMenuExit, false);
     } else if (position == 1) {
         EnableCommand(menu, kMenuChooseOther, false);

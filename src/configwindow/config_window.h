@@ -84,6 +84,7 @@ private:
     void OnUpdate();
     void OnSaveAs();
     void OnImportSettings();
+    void OnShowChanges();
     void OnRestart();
     void OnUploadSoftware();
     void OnUploadDefaultSoftware();
@@ -100,6 +101,7 @@ private:
     PropertySheet* sheet_ = nullptr;
     std::vector<ConfigPage*> pages_; // children of the sheet once it is set up
     std::unique_ptr<ConfigRecord> record_;
+    std::unique_ptr<const ConfigRecord> original_; // as read or opened: what Show Changes compares with
     StationLink link_;
     bool initialised_ = false;
 };

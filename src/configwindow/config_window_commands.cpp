@@ -1,8 +1,9 @@
 // The configuration window's commands: sending the edited configuration to its station, saving it to a file,
 // importing settings from one, restarting the station and uploading software to it, and showing the network
-// key as the hexadecimal password other wireless clients take.
+// key as the hexadecimal password other wireless clients take, and listing what the edits changed.
 #include "config/config_record.h"
 #include "config/hex_text.h"
+#include "configwindow/changes_dialog.h"
 #include "configwindow/config_window.h"
 #include "desktop/configuration_file.h"
 #include "desktop/software_upload.h"
@@ -98,6 +99,15 @@ void ConfigWindow::OnImportSettings() {
         return;
     }
     Refresh();
+}
+
+void ConfigWindow::OnShowChanges() {
+    // What the pages hold is what Update would send: checked and stored as it would be.
+    if (!ValidateAndStore()) {
+        return;
+    }
+    ChangesDialog changes(*original_, *record_, this);
+    changes.exec();
 }
 
 void ConfigWindow::OnRestart() {

@@ -33,6 +33,7 @@ constexpr Item kFileItems[] = {
     {nullptr, 0},
     {"Save As...", kMenuSaveAs},
     {"&Import Settings...", kMenuImportSettings},
+    {"Show C&hanges...", kMenuShowChanges},
     {nullptr, 0},
     {"Exit", kMenuExit},
 };

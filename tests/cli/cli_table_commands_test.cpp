@@ -70,7 +70,7 @@ TEST_F(CliTableFileTest, EditsAddAndRemoveOnceAndReplaceADescription) {
               kExitSuccess);
     EXPECT_EQ(RunTool({"get", Path("out.cfg"), "acEn", "--json"}).out, "{\n    \"acEn\": 0\n}\n");
     EXPECT_EQ(RunTool({"acl", "list", Path("start.cfg")}).out,
-              Path("start.cfg") + ": 1 entries\n    00:11:22:33:44:55 \"Desk\"\n");
+              Path("start.cfg") + ": 1 entry\n    00:11:22:33:44:55 \"Desk\"\n");
 }
 
 // What the entry dialogs refuse is refused with their messages before anything is read; nothing is written.
@@ -126,11 +126,11 @@ TEST_F(CliTableFleetTest, EachEditChangesEveryStationOnceAndThenNothing) {
         std::size_t clients, mappings; // what each station then holds
     };
     const Case cases[] = {
-        {{"acl", "add"}, {"02:00:00:00:00:01", "Laptop"}, "acTa 0 entries -> 1 entries, acEn 0 -> 1", 1, 0},
-        {{"acl", "add"}, {"02-00-00-00-00-01", "Laptop 2"}, "acTa 1 entries -> 1 entries", 1, 0},
-        {{"portmap", "add"}, {"8080", "10.0.1.5", "80"}, "pmTa 0 entries -> 1 entries", 1, 1},
-        {{"portmap", "remove"}, {"8080", "10.0.1.5", "80"}, "pmTa 1 entries -> 0 entries", 1, 0},
-        {{"acl", "remove"}, {"020000000001"}, "acTa 1 entries -> 0 entries, acEn 1 -> 0", 0, 0},
+        {{"acl", "add"}, {"02:00:00:00:00:01", "Laptop"}, "acTa 0 entries -> 1 entry, acEn 0 -> 1", 1, 0},
+        {{"acl", "add"}, {"02-00-00-00-00-01", "Laptop 2"}, "acTa 1 entry -> 1 entry", 1, 0},
+        {{"portmap", "add"}, {"8080", "10.0.1.5", "80"}, "pmTa 0 entries -> 1 entry", 1, 1},
+        {{"portmap", "remove"}, {"8080", "10.0.1.5", "80"}, "pmTa 1 entry -> 0 entries", 1, 0},
+        {{"acl", "remove"}, {"020000000001"}, "acTa 1 entry -> 0 entries, acEn 1 -> 0", 0, 0},
     };
     std::vector<std::filesystem::file_time_type> before;
     for (std::uint32_t n = 1; n <= kStations; ++n) {
@@ -179,7 +179,7 @@ TEST_F(CliTableFleetTest, AStationWithAnotherPasswordFailsAlone) {
     const CliRun list = RunTool(QStringList{"acl", "list"} + hosts, "orchid\n");
     EXPECT_EQ(list.exit, kExitSomeFailed) << list.err.toStdString();
     EXPECT_TRUE(
-        list.out.contains(hosts[0] + " (Base Station 1): 1 entries\n    02:00:00:00:00:01 \"Laptop\"\n"))
+        list.out.contains(hosts[0] + " (Base Station 1): 1 entry\n    02:00:00:00:00:01 \"Laptop\"\n"))
         << list.out.toStdString();
     EXPECT_EQ(list.out.count("02:00:00:00:00:01 \"Laptop\""), 5) << list.out.toStdString();
     EXPECT_TRUE(list.out.endsWith("5 of 6 base station(s) listed, 1 failed\n")) << list.out.toStdString();

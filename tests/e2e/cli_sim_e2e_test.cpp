@@ -462,8 +462,8 @@ TEST_F(CliSimTest, FleetTableEditsChangeEachStationOnce) {
         const char* changes; // each good station's line on the first run, after "ADDRESS: changed "
     };
     const Case cases[] = {
-        {{"acl", "add", "--all", "00:1A:2B:3C:4D:5E", "Laptop"}, "acTa 0 entries -> 1 entries, acEn 0 -> 1"},
-        {{"portmap", "add", "--all", "8080", "10.0.1.5", "80"}, "pmTa 0 entries -> 1 entries"},
+        {{"acl", "add", "--all", "00:1A:2B:3C:4D:5E", "Laptop"}, "acTa 0 entries -> 1 entry, acEn 0 -> 1"},
+        {{"portmap", "add", "--all", "8080", "10.0.1.5", "80"}, "pmTa 0 entries -> 1 entry"},
     };
     for (const Case& c : cases) {
         for (const bool second : {false, true}) {

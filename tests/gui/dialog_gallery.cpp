@@ -2,6 +2,7 @@
 // ImageMagick's import, so that people can look at them. Run by scripts/screenshots.sh under Xvfb.
 #include "config/config_record.h"
 #include "config/status_codes.h"
+#include "configwindow/changes_dialog.h"
 #include "dark_palette.h"
 #include "desktop/about_dialog.h"
 #include "desktop/choose_other_dialog.h"
@@ -50,6 +51,21 @@ std::unique_ptr<ErrorDialog> Note(StringId captionId, std::string text) {
     dialog->showCancel = true;
     dialog->icon = kIconNote;
     return dialog;
+}
+
+// Two configurations apart by a few edits, for Show Changes.
+std::unique_ptr<QWidget> ChangesSample() {
+    ConfigRecord before;
+    before.syNm = "Caf\xE9 Nord";
+    before.raNm = "Corvane";
+    before.raCh = 3;
+    ConfigRecord after = before;
+    after.raNm = "Desk";
+    after.raCh = 6;
+    after.raWM = 1;
+    after.raWE = {1, 2, 3, 4, 5};
+    after.acTa = {AclEntry{{0x00, 0x11, 0x22, 0x33, 0x44, 0x55}, {'L', 'a', 'p', 't', 'o', 'p'}}};
+    return std::make_unique<ChangesDialog>(before, after, nullptr);
 }
 
 // A record whose port-mapping table the Port Mapping dialog shows.
@@ -138,6 +154,7 @@ int main(int argc, char** argv) {
         {"port-mapping", [] { return std::make_unique<PortMappingDialog>(&PortMappingSample()); }},
         {"edit-port-mapping", [] { return std::make_unique<PortMapEntryDialog>(); }},
         {"add-client", [] { return std::make_unique<AddClientDialog>(); }},
+        {"show-changes", ChangesSample},
         {"progress",
          [] {
              return std::make_unique<ProgressDialog>(ProgressSpec{kStrProgressReading, false});

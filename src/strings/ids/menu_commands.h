@@ -15,6 +15,7 @@ enum MenuCommand : int {
     kMenuImportSettings = 32803,
     kMenuAbout = 32806,
     kMenuEquivalentNetworkPassword = 32807,
+    kMenuShowChanges = 32820,
     kMenuCloseWindow = 57602,
     kMenuSaveAs = 57604,
 };

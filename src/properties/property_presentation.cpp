@@ -1,6 +1,5 @@
-#include "cli/property_presentation.h"
+#include "properties/property_presentation.h"
 
-#include "cli/terminal_text.h"
 #include "config/byte_order.h"
 #include "config/hex_text.h"
 #include "config/network_password.h"
@@ -8,6 +7,7 @@
 #include "config/property_codec.h"
 #include "config/table_editing.h"
 #include "files/station_text.h"
+#include "properties/terminal_text.h"
 #include "protocol/dotted_quad.h"
 #include "protocol/host_resolution.h"
 
@@ -17,7 +17,7 @@
 #include <cmath>
 #include <vector>
 
-namespace corvane::cli {
+namespace corvane {
 
 namespace {
 
@@ -186,8 +186,12 @@ bool KeyFromJson(ConfigRecord& record, const PropertyView&, const QJsonValue& va
     return true;
 }
 
+QString EntryCount(std::size_t count) {
+    return count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count);
+}
+
 QString PortMappingsDisplay(const ConfigRecord& record, const PropertyView&) {
-    QString text = QStringLiteral("%1 entries").arg(record.pmTa.size());
+    QString text = EntryCount(record.pmTa.size());
     for (const PortMapEntry& entry : record.pmTa) {
         text += QStringLiteral("\n    public port %1 -> %2 port %3")
                     .arg(entry.publicPort)
@@ -234,7 +238,7 @@ bool PortMappingsFromJson(ConfigRecord& record, const PropertyView&, const QJson
 }
 
 QString AccessListDisplay(const ConfigRecord& record, const PropertyView&) {
-    QString text = QStringLiteral("%1 entries").arg(record.acTa.size());
+    QString text = EntryCount(record.acTa.size());
     for (const AclEntry& entry : record.acTa) {
         text += QStringLiteral("\n    ") + AclText(entry);
     }
@@ -310,4 +314,4 @@ const PresentationRow& PresentationRowOf(Presentation presentation) {
     return kPresentations[std::size_t(presentation)];
 }
 
-} // namespace corvane::cli
+} // namespace corvane

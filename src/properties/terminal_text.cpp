@@ -1,6 +1,6 @@
-#include "cli/terminal_text.h"
+#include "properties/terminal_text.h"
 
-namespace corvane::cli {
+namespace corvane {
 
 namespace {
 
@@ -45,4 +45,4 @@ QByteArray TerminalJson(const QByteArray& json) {
     return shown;
 }
 
-} // namespace corvane::cli
+} // namespace corvane

@@ -1,8 +1,8 @@
-#include "cli/property_diff.h"
+#include "properties/property_diff.h"
 
 #include <QJsonObject>
 
-namespace corvane::cli {
+namespace corvane {
 
 std::vector<const PropertyView*> DifferingProperties(const ConfigRecord& before, const ConfigRecord& after) {
     std::vector<const PropertyView*> differing;
@@ -37,4 +37,4 @@ QJsonArray PropertyDiffJson(const ConfigRecord& before, const ConfigRecord& afte
     return changes;
 }
 
-} // namespace corvane::cli
+} // namespace corvane

@@ -1,13 +1,13 @@
-#include "cli/property_view.h"
+#include "properties/property_view.h"
 
-#include "cli/property_presentation.h"
 #include "config/byte_order.h"
 #include "config/property_catalogue.h"
+#include "properties/property_presentation.h"
 
 #include <algorithm>
 #include <array>
 
-namespace corvane::cli {
+namespace corvane {
 
 const char* const kHiddenValue = "(hidden)";
 
@@ -96,4 +96,4 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
     return true;
 }
 
-} // namespace corvane::cli
+} // namespace corvane

@@ -7,7 +7,7 @@
 #include <QString>
 #include <span>
 
-namespace corvane::cli {
+namespace corvane {
 
 // How the tool shows one transferable property to people and in JSON (each one a row of
 // property_presentation.h).
@@ -41,4 +41,4 @@ bool ApplyJsonValue(ConfigRecord& record, const PropertyView& view, const QJsonV
 
 extern const char* const kHiddenValue;
 
-} // namespace corvane::cli
+} // namespace corvane

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace corvane::cli {
+namespace corvane {
 
 // Station text as it may reach a terminal: controls (C0, DEL and C1) and backslashes written as \xNN and \\,
 // so nothing a station sends can move the cursor, forge a row or speak to the terminal.
@@ -13,4 +13,4 @@ QString TerminalText(const QString& text);
 // keeps it valid JSON of the same value.
 QByteArray TerminalJson(const QByteArray& json);
 
-} // namespace corvane::cli
+} // namespace corvane

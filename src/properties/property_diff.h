@@ -1,13 +1,13 @@
 #pragma once
 
-#include "cli/property_view.h"
 #include "config/config_record.h"
+#include "properties/property_view.h"
 
 #include <QJsonArray>
 #include <QTextStream>
 #include <vector>
 
-namespace corvane::cli {
+namespace corvane {
 
 // The transferable properties whose values differ between two configurations, in wire order. Only what a
 // write sends is compared: what a base station keeps of its own (its description, its software version) is
@@ -22,4 +22,4 @@ void PrintPropertyDiff(QTextStream& out, const ConfigRecord& before, const Confi
 QJsonArray PropertyDiffJson(const ConfigRecord& before, const ConfigRecord& after,
                             const std::vector<const PropertyView*>& differing, bool reveal);
 
-} // namespace corvane::cli
+} // namespace corvane

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "cli/property_view.h"
+#include "properties/property_view.h"
 
 #include <QJsonValue>
 #include <QString>
 
-namespace corvane::cli {
+namespace corvane {
 
 // What a presentation does with a property's value: shows it to a person, gives it to JSON, takes it back
 // from JSON (false with a message that leaves out the tag, or with none when the record refuses the value).
@@ -18,4 +18,4 @@ struct PresentationRow {
 
 const PresentationRow& PresentationRowOf(Presentation presentation);
 
-} // namespace corvane::cli
+} // namespace corvane
