@@ -4,7 +4,9 @@
 # desktop entry and the metainfo pass the freedesktop validators; the manual pages and the shell completion name
 # every command and option the programs' --help names (corvane's and each of its commands'), and the completion
 # offers each command just the options of its own --help; the Debian package holds the same files and computed
-# dependencies; and, as root, `apt-get install` of the package works and the installed `corvane --help` runs.
+# dependencies, and lintian finds no error or warning in it; the three programs, the metainfo, the changelog and
+# the manual pages name the package's version; and, as root, `apt-get install` of the package works and the
+# installed `corvane --help` runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,18 +28,20 @@ expected=(
   usr/bin/corvane
   usr/bin/corvane-admin
   usr/bin/corvane-sim
-  usr/share/applications/$app.desktop
+  "usr/share/applications/$app.desktop"
+  usr/share/doc/corvane/changelog.gz
+  usr/share/doc/corvane/copyright
   usr/share/bash-completion/completions/corvane
 )
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x$size/apps/$app.png")
 done
 expected+=(
-  usr/share/icons/hicolor/scalable/apps/$app.svg
+  "usr/share/icons/hicolor/scalable/apps/$app.svg"
   usr/share/man/man1/corvane-admin.1.gz
   usr/share/man/man1/corvane-sim.1.gz
   usr/share/man/man1/corvane.1.gz
-  usr/share/metainfo/$app.metainfo.xml
+  "usr/share/metainfo/$app.metainfo.xml"
 )
 printf '%s\n' "${expected[@]}" | LC_ALL=C sort >"$work/expected"
 
@@ -51,7 +55,7 @@ diff -u "$work/expected" "$work/installed" || fail "the install tree differs fro
 echo "${#expected[@]} files, as expected"
 
 echo "== desktop entry and metainfo"
-desktop-file-validate "$work/root/usr/share/applications/$app.desktop" | tee "$work/desktop.log"
+desktop-file-validate "$work/root/"usr/share/applications/$app.desktop"" | tee "$work/desktop.log"
 grep -Eq 'error|warning' "$work/desktop.log" && fail "desktop-file-validate complains"
 appstreamcli validate --no-net --pedantic "$work/root/usr/share/metainfo/$app.metainfo.xml"
 
@@ -71,14 +75,16 @@ check_names() { # page-or-file-name text-file names...
 "$root_bin/corvane" --help >"$work/corvane.help"
 "$root_bin/corvane-sim" --help >"$work/sim.help"
 # The commands: the lines of the Commands list, two spaces and the name, then two spaces and what it does.
-commands=$(sed -n '/^Commands/,/^$/s/^  \([a-z][a-z]*\)  .*/\1/p' "$work/corvane.help")
-[ -n "$commands" ] || fail "no commands found in corvane --help"
+mapfile -t commands < <(sed -n '/^Commands/,/^$/s/^  \([a-z][a-z]*\)  .*/\1/p' "$work/corvane.help")
+((${#commands[@]})) || fail "no commands found in corvane --help"
 man_text corvane >"$work/corvane.man"
 man_text corvane-sim >"$work/sim.man"
-check_names "corvane.1" "$work/corvane.man" $commands $(options_of <"$work/corvane.help")
-check_names "corvane-sim.1" "$work/sim.man" $(options_of <"$work/sim.help")
-check_names "the completion" "$completion" $commands
-for command in $commands; do
+mapfile -t tool_options < <(options_of <"$work/corvane.help")
+mapfile -t sim_options < <(options_of <"$work/sim.help")
+check_names "corvane.1" "$work/corvane.man" "${commands[@]}" "${tool_options[@]}"
+check_names "corvane-sim.1" "$work/sim.man" "${sim_options[@]}"
+check_names "the completion" "$completion" "${commands[@]}" --version
+for command in "${commands[@]}"; do
   "$root_bin/corvane" "$command" --help >"$work/$command.help" || fail "corvane $command --help failed"
   options=$(options_of <"$work/$command.help")
   check_names "corvane.1" "$work/corvane.man" $options
@@ -104,6 +110,34 @@ echo "Depends: $depends"
 for package in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins libqt6svg6; do
   [[ $depends == *"$package"* ]] || fail "the package does not depend on $package"
 done
+
+echo "== one version everywhere"
+version=$(dpkg-deb -f "$deb" Version)
+for program in corvane corvane-admin corvane-sim; do
+  said=$("$root_bin/$program" --version)
+  [ "$said" = "$program $version" ] || fail "$program --version says '$said', the package is $version"
+done
+# (sed reads to the end: a reader that stops early would fail the pipe under pipefail)
+released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$work/root/usr/share/metainfo/$app.metainfo.xml" | sed -n 1p)
+[ "$released" = "$version" ] || fail "the metainfo's newest release is $released, the package is $version"
+gzip -dc "$work/root/usr/share/doc/corvane/changelog.gz" | sed -n 1p | grep -F "corvane ($version)" >/dev/null ||
+  fail "the changelog's newest entry is not $version"
+for page in corvane corvane-admin corvane-sim; do
+  man_text "$page" | sed -n 1p | grep -F "\"corvane $version\"" >/dev/null || fail "$page.1 does not name version $version"
+done
+echo "$version: the package, the three programs' --version, the metainfo, the changelog and the manual pages"
+
+echo "== lintian"
+if command -v lintian >/dev/null; then
+  # Errors and warnings fail; the informational tags are shown and were judged when they first appeared.
+  status=0
+  lintian --display-info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || status=$?
+  grep -v 'root privileges' "$work/lintian.log" || true
+  [ "$status" -eq 0 ] || fail "lintian reports errors or warnings"
+  echo "lintian: no error, no warning"
+else
+  echo "lintian is not installed: skipped (bash scripts/setup.sh installs it)"
+fi
 
 if [ "$(id -u)" -ne 0 ]; then
   echo "== not root: the package is not installed on this machine"

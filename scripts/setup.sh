@@ -11,6 +11,7 @@ packages=(
   iproute2 procps stress-ng
   xvfb xauth xdotool imagemagick openbox x11-utils fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream
+  lintian shellcheck
 )
 
 missing=()

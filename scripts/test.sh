@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 bash scripts/format.sh --check
+bash scripts/shell_check.sh
 
 cmake --workflow --preset dev
 bash scripts/install_check.sh

@@ -2,6 +2,7 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "config/program_version.h"
 
 #include <algorithm>
 #include <vector>
@@ -19,7 +20,7 @@ const std::vector<const Command*>& Commands() {
     return commands;
 }
 
-const char* const kAbout = "usage: corvane COMMAND [ARGUMENTS]\n"
+const char* const kAbout = "usage: corvane COMMAND [ARGUMENTS] | --help | --version\n"
                            "Administers Corvane base stations and their configuration files.\n";
 
 const char* const kGeneralHelp =
@@ -92,6 +93,9 @@ int RunCli(const QStringList& args, CliIo& io) {
     const QString& name = args.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         return PrintHelp(io, ToolHelp());
+    }
+    if (name == QLatin1String("--version")) {
+        return PrintHelp(io, QStringLiteral("corvane %1\n").arg(QLatin1String(kProgramVersion)));
     }
     const Command* command = FindCommand(name);
     if (command == nullptr) {

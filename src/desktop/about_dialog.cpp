@@ -1,5 +1,6 @@
 #include "desktop/about_dialog.h"
 
+#include "config/program_version.h"
 #include "resources/icons.h"
 #include "strings/ids/about_controls.h"
 #include "strings/ids/icon_ids.h"
@@ -10,6 +11,7 @@
 
 #include <QLabel>
 #include <charconv>
+#include <string>
 
 namespace corvane {
 namespace {
@@ -31,6 +33,9 @@ AboutDialog::AboutDialog(QWidget* parent)
     auto* icon = qobject_cast<QLabel*>(GetControl(this, about::kProgramIcon));
     icon->setPixmap(ResourceIcon(kIconProgram).pixmap(48, 48));
     SetControlText(this, about::kNotice, kNoticeText);
+    SetControlText(this, about::kVersion,
+                   "Version " + std::to_string(kProgramVersionMajor) + '.' +
+                       std::to_string(kProgramVersionMinor));
     BindStandardButtons();
 }
 

@@ -1,3 +1,4 @@
+#include "config/program_version.h"
 #include "sim/fleet.h"
 #include "sim/sim_options.h"
 
@@ -6,6 +7,7 @@
 #include <fcntl.h>
 #include <iostream>
 #include <mutex>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,6 +47,10 @@ bool WriteReadyFile(const std::string& path, const corvane::sim::Fleet& fleet) {
 
 int main(int argc, char** argv) {
     using namespace corvane::sim;
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << "corvane-sim " << corvane::kProgramVersion << "\n";
+        return 0;
+    }
     SimOptions options;
     bool help = false;
     std::string error;

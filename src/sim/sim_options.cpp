@@ -24,7 +24,8 @@ const char* const kSimUsage =
     "  --answer-bursts N:MS    discovery answers leave in bursts of N every MS milliseconds (default 8:8)\n"
     "  --unpaced               discovery answers leave all at once, as fast as they can be sent\n"
     "  --ready-file PATH       write \"ready DISCOVERY-PORT SESSION-PORT\" there once every socket is bound\n"
-    "  --quiet                 no session log on standard output\n";
+    "  --quiet                 no session log on standard output\n"
+    "  --version               print the version and exit\n";
 
 namespace {
 

@@ -2,7 +2,9 @@
 // commands read alike in each.
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
+#include "config/program_version.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -33,6 +35,16 @@ TEST(CliHelpTest, ToolHelpListsEveryCommandOnALineOfItsOwn) {
     for (const QString& command : kCommands) {
         EXPECT_FALSE(CommandLineOf(help, command).isEmpty()) << command.toStdString();
     }
+}
+
+// The version from the one place it is set; the usage names the option.
+TEST(CliHelpTest, VersionIsTheProjectsVersion) {
+    const CliRun run = RunTool({"--version"});
+    EXPECT_EQ(run.exit, kExitSuccess);
+    EXPECT_EQ(run.out, QStringLiteral("corvane %1\n").arg(QLatin1String(kProgramVersion)));
+    EXPECT_TRUE(
+        QString::fromLatin1(kProgramVersion).contains(QRegularExpression("^[0-9]+\\.[0-9]+\\.[0-9]+$")));
+    EXPECT_TRUE(RunTool({"--help"}).out.contains("--version"));
 }
 
 // corvane COMMAND --help tells that command alone: its usage and options, nothing of the others.
