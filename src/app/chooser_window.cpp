@@ -27,10 +27,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 #include <array>
 #include <new>
@@ -50,7 +51,8 @@ constexpr std::time_t kCountdownSeconds = 20;
 } // namespace
 
 ChooserWindow::ChooserWindow(ChooserSetup setup)
-    : ui_(std::make_unique<Ui::ChooserTemplate>()), setup_(std::move(setup)) {
+    : ui_(std::make_unique<Ui::ChooserTemplate>()), setup_(std::move(setup)),
+      stations_(RequiredResourceText(kStrColumnName), RequiredResourceText(kStrColumnIpAddress)) {
     ui_->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     menuBar_ = InstallMainMenu(
@@ -65,15 +67,16 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
         setContextMenuPolicy(Qt::ActionsContextMenu);
     }
 
-    QTreeWidget& list = StationList();
-    list.setHeaderLabels({RequiredResourceText(kStrColumnName), RequiredResourceText(kStrColumnIpAddress)});
+    QTreeView& list = StationList();
+    list.setModel(&stations_);
     list.header()->setSectionsClickable(false);
     list.header()->setStretchLastSection(true);
     list.setColumnWidth(0, kNameColumnWidth);
     list.setColumnWidth(1, kAddressColumnWidth);
     list.setContextMenuPolicy(Qt::NoContextMenu);
-    connect(&list, &QTreeWidget::itemSelectionChanged, this, &ChooserWindow::SelectionChanged);
-    connect(&list, &QTreeWidget::itemDoubleClicked, this, [this] { ConfigureSelectedStation(); });
+    connect(list.selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChooserWindow::SelectionChanged);
+    connect(&list, &QTreeView::doubleClicked, this, [this] { ConfigureSelectedStation(); });
 
     const auto button = [this](int id) { return qobject_cast<QAbstractButton*>(GetControl(this, id)); };
     connect(button(chooser::kOther), &QAbstractButton::clicked, this, [this] { ChooseOtherStation(); });
@@ -99,7 +102,7 @@ ChooserWindow::~ChooserWindow() {
     StopDiscovery(discovery_);
 }
 
-QTreeWidget& ChooserWindow::StationList() const {
+QTreeView& ChooserWindow::StationList() const {
     return *ui_->stations;
 }
 
@@ -118,26 +121,12 @@ bool ChooserWindow::event(QEvent* event) {
     return QDialog::event(event);
 }
 
-void ChooserWindow::AddStation(std::unique_ptr<ConfigRecord> record, QList<QTreeWidgetItem*>& rows) {
-    if (!record || !listed_.insert(KeyOf(*record)).second) {
-        return; // a duplicate dies here
-    }
-    stations_.push_back(std::move(record));
-    const ConfigRecord& added = *stations_.back();
-    rows.append(new QTreeWidgetItem(QStringList{
-        FromStationText(added.syNm), QString::fromStdString(FormatDottedQuad(added.stationAddress))}));
-}
-
 void ChooserWindow::AddStations(std::vector<std::unique_ptr<ConfigRecord>> records) {
-    QList<QTreeWidgetItem*> rows;
-    for (std::unique_ptr<ConfigRecord>& record : records) {
-        AddStation(std::move(record), rows);
-    }
-    QTreeWidget& list = StationList();
-    const bool wasEmpty = list.topLevelItemCount() == 0;
-    list.addTopLevelItems(rows);
-    if (wasEmpty && !rows.isEmpty()) {
-        list.setCurrentItem(rows.constFirst());
+    const bool wasEmpty = stations_.Size() == 0;
+    stations_.Append(std::move(records));
+    if (wasEmpty && stations_.Size() > 0) {
+        QTreeView& list = StationList();
+        list.setCurrentIndex(stations_.index(0, 0));
         // A keyboard user on Re-scan or Other... keeps their place, scan after scan.
         if (focusWidget() == nullptr) {
             list.setFocus();
@@ -151,18 +140,23 @@ void ChooserWindow::Rescan() {
 }
 
 void ChooserWindow::ClearStations() {
-    StationList().clear();
-    stations_.clear();
-    listed_.clear();
+    stations_.Clear();
+    restarting_.clear();
     ClearDetails();
 }
 
+std::optional<std::size_t> ChooserWindow::SelectedRow() const {
+    const QModelIndexList selected = StationList().selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        return std::nullopt;
+    }
+    const auto first = std::ranges::min_element(selected, {}, &QModelIndex::row);
+    return std::size_t(first->row());
+}
+
 void ChooserWindow::SelectionChanged() {
-    const QTreeWidget& list = StationList();
-    const QList<QTreeWidgetItem*> selected = list.selectedItems();
-    const int row = selected.isEmpty() ? -1 : list.indexOfTopLevelItem(selected.constFirst());
-    if (row >= 0 && std::size_t(row) < stations_.size()) {
-        ShowDetails(*stations_[std::size_t(row)]);
+    if (const std::optional<std::size_t> row = SelectedRow(); row && *row < stations_.Size()) {
+        ShowDetails(*stations_.At(*row));
     } else {
         ClearDetails();
     }
@@ -187,17 +181,12 @@ void ChooserWindow::ClearDetails() {
 }
 
 std::shared_ptr<ConfigRecord> ChooserWindow::GetSelectedStation(bool askPassword) {
-    const QTreeWidget& list = StationList();
-    const QList<QTreeWidgetItem*> selected = list.selectedItems();
-    if (selected.isEmpty()) {
-        return nullptr;
-    }
-    const int row = list.indexOfTopLevelItem(selected.constFirst());
-    if (row < 0 || std::size_t(row) >= stations_.size() || !stations_[std::size_t(row)]) {
+    const std::optional<std::size_t> row = SelectedRow();
+    if (!row || *row >= stations_.Size() || !stations_.At(*row)) {
         return nullptr;
     }
     // Held from here on: the list may be emptied while the password dialog or an operation runs.
-    std::shared_ptr<ConfigRecord> record = stations_[std::size_t(row)];
+    std::shared_ptr<ConfigRecord> record = stations_.At(*row);
     if (askPassword) {
         EnterPasswordDialog dialog;
         std::string password;
@@ -210,13 +199,14 @@ std::shared_ptr<ConfigRecord> ChooserWindow::GetSelectedStation(bool askPassword
 }
 
 void ChooserWindow::MarkRestarting(const ConfigRecord& record) {
-    const auto found =
-        std::ranges::find_if(stations_, [&](const auto& listed) { return SameStation(*listed, record); });
-    if (found == stations_.end()) {
+    const std::optional<std::size_t> row = stations_.RowOf(KeyOf(record));
+    if (!row) {
         return;
     }
-    (*found)->restartPending = 1;
-    (*found)->restartStartTime = std::int32_t(Now());
+    ConfigRecord& listed = *stations_.At(*row);
+    listed.restartPending = 1;
+    listed.restartStartTime = std::int32_t(Now());
+    restarting_.insert(*row);
     if (!countdown_.isActive()) {
         countdown_.start();
     }
@@ -225,8 +215,8 @@ void ChooserWindow::MarkRestarting(const ConfigRecord& record) {
 void ChooserWindow::CountdownTick() {
     const std::time_t now = Now();
     bool pending = false;
-    for (std::size_t row = 0; row < stations_.size(); ++row) {
-        ConfigRecord& record = *stations_[row];
+    for (std::size_t row : restarting_) {
+        ConfigRecord& record = *stations_.At(row);
         if ((record.restartPending & 1) == 0) {
             continue;
         }
@@ -237,12 +227,9 @@ void ChooserWindow::CountdownTick() {
             StopCountdown();
             return;
         }
-        const QString text = QString::fromStdString(FormatResourceText(
-            ResourceString(kStrRestartingCountdown), std::int64_t(kCountdownSeconds - elapsed)));
-        if (QTreeWidgetItem* item = StationList().topLevelItem(int(row));
-            item != nullptr && item->text(1) != text) {
-            item->setText(1, text);
-        }
+        stations_.SetAddressText(
+            row, QString::fromStdString(FormatResourceText(ResourceString(kStrRestartingCountdown),
+                                                           std::int64_t(kCountdownSeconds - elapsed))));
         pending = true;
     }
     if (!pending) {

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "app/station_list_model.h"
 #include "app/station_mailbox.h"
-#include "config/station_key.h"
 #include "protocol/discovery.h"
 
 #include <QDialog>
-#include <QList>
 #include <QString>
 #include <QTimer>
 #include <chrono>
@@ -20,8 +19,7 @@
 
 class QMenu;
 class QMenuBar;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace Ui {
 class ChooserTemplate;
@@ -74,8 +72,9 @@ public:
     void UploadSoftwareFile();
     void UploadDefaultSoftware(const std::optional<std::string>& password, bool confirm);
 
-    std::size_t StationCount() const { return stations_.size(); }
-    QTreeWidget& StationList() const;
+    std::size_t StationCount() const { return stations_.Size(); }
+    QTreeView& StationList() const;
+    const StationListModel& Stations() const { return stations_; }
     QMenuBar& MenuBar() const { return *menuBar_; }
     bool CountdownRunning() const { return countdown_.isActive(); }
 
@@ -91,8 +90,8 @@ protected:
 private:
     // Takes a batch of answers: the new rows go into the list at once.
     void AddStations(std::vector<std::unique_ptr<ConfigRecord>> records);
-    // A duplicate of a listed station dies here; a new one joins the sequence, its row joins `rows`.
-    void AddStation(std::unique_ptr<ConfigRecord> record, QList<QTreeWidgetItem*>& rows);
+    // The row of the first selected station, in list order.
+    std::optional<std::size_t> SelectedRow() const;
     void SelectionChanged();
     void ShowDetails(const ConfigRecord& record);
     void ClearDetails();
@@ -114,8 +113,8 @@ private:
     std::unique_ptr<Ui::ChooserTemplate> ui_;
     QMenuBar* menuBar_ = nullptr;
     ChooserSetup setup_;
-    std::vector<std::shared_ptr<ConfigRecord>> stations_; // one per list row, in row order
-    std::set<StationKey> listed_;                         // one per row
+    StationListModel stations_;
+    std::set<std::size_t> restarting_; // rows counting down, in list order
     StationMailbox mailbox_{this};
     QTimer countdown_;
     Discovery discovery_;

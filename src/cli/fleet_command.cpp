@@ -4,12 +4,12 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/fleet_report.h"
-#include "cli/fleet_runner.h"
 #include "cli/fleet_schedule.h"
 #include "cli/station_scan.h"
 #include "cli/terminal_progress.h"
 #include "files/file_name.h"
 #include "protocol/dotted_quad.h"
+#include "runner/fleet_runner.h"
 
 #include <algorithm>
 #include <cerrno>

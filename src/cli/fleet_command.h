@@ -2,10 +2,10 @@
 
 #include "cli/cli_io.h"
 #include "cli/command_line.h"
-#include "cli/fleet_runner.h"
 #include "cli/fleet_station.h"
 #include "cli/station_session.h"
 #include "config/config_record.h"
+#include "runner/fleet_runner.h"
 
 #include <QString>
 #include <QStringList>

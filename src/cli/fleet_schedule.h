@@ -2,8 +2,8 @@
 
 #include "cli/cli_io.h"
 #include "cli/fleet_report.h"
-#include "cli/fleet_runner.h"
 #include "cli/fleet_station.h"
+#include "runner/fleet_runner.h"
 
 #include <functional>
 #include <vector>

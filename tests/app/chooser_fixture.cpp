@@ -5,8 +5,9 @@
 #include "sim_fixture.h"
 
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace corvane::testing {
 
@@ -50,21 +51,21 @@ bool ChooserHost::StationIsDown(std::uint32_t station) {
 }
 
 bool ChooserHost::WaitForStations() {
-    return QTest::qWaitFor([this] { return chooser_->StationList().topLevelItemCount() == kListedStations; },
+    return QTest::qWaitFor([this] { return chooser_->StationList().model()->rowCount() == kListedStations; },
                            kScanWaitMs);
 }
 
 void ChooserHost::SelectRow(int row) {
-    QTreeWidget& list = chooser_->StationList();
+    QTreeView& list = chooser_->StationList();
     list.clearSelection();
     if (row >= 0) {
-        list.topLevelItem(row)->setSelected(true);
+        list.selectionModel()->select(list.model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
 }
 
 QString ChooserHost::RowText(int row, int column) const {
-    const QTreeWidgetItem* item = chooser_->StationList().topLevelItem(row);
-    return item != nullptr ? item->text(column) : QString();
+    return chooser_->StationList().model()->index(row, column).data().toString();
 }
 
 std::string ChooserHost::StationAddress(std::uint32_t station) {

@@ -26,12 +26,13 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <atomic>
 
 namespace corvane {
@@ -124,7 +125,7 @@ private slots:
         QCOMPARE(ListedAddresses(host), answering);
 
         host.chooser().Rescan();
-        QCOMPARE(host.chooser().StationList().topLevelItemCount(), 0);
+        QCOMPARE(host.chooser().StationList().model()->rowCount(), 0);
         QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= 4 * kListedStations, kScanWaitMs);
         QCOMPARE(ListedAddresses(host), answering);
         QCOMPARE(host.chooser().StationCount(), std::size_t(kListedStations));
@@ -147,8 +148,8 @@ private slots:
         QCoreApplication::postEvent(
             chooser, new StationFoundEvent(Answer(secondAddress, std::uint8_t(secondWan), "Second")));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
-        QCOMPARE(chooser->StationList().topLevelItemCount(), rows);
-        QCOMPARE(chooser->StationList().topLevelItem(0)->text(0), QStringLiteral("First"));
+        QCOMPARE(chooser->StationList().model()->rowCount(), rows);
+        QCOMPARE(chooser->StationList().model()->index(0, 0).data().toString(), QStringLiteral("First"));
         delete chooser;
     }
 
@@ -164,10 +165,10 @@ private slots:
         QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000103u, 2, "Office")));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
 
-        const QTreeWidget& list = chooser->StationList();
-        QVERIFY(list.topLevelItem(0)->isSelected());
-        QVERIFY(!list.topLevelItem(1)->isSelected());
-        QCOMPARE(list.topLevelItem(0)->text(1), QStringLiteral("10.0.1.2"));
+        const QTreeView& list = chooser->StationList();
+        QVERIFY(list.selectionModel()->isRowSelected(0));
+        QVERIFY(!list.selectionModel()->isRowSelected(1));
+        QCOMPARE(list.model()->index(0, 1).data().toString(), QStringLiteral("10.0.1.2"));
         QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Home"));
         QCOMPARE(TextOf(chooser, chooser::kDescription), QStringLiteral("Upstairs"));
         QCOMPARE(TextOf(chooser, chooser::kIpAddress), QStringLiteral("10.0.1.2"));
@@ -201,7 +202,7 @@ private slots:
         auto* chooser = SilentChooser();
         chooser->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(chooser));
-        QTreeWidget& list = chooser->StationList();
+        QTreeView& list = chooser->StationList();
         QWidget* keyboard = &list;
         if (control != 0) {
             keyboard = GetControl(chooser, control);
@@ -216,8 +217,8 @@ private slots:
         QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
         QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000103u, 2, "Office")));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
-        QCOMPARE(list.currentItem(), list.topLevelItem(0));
-        QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{list.topLevelItem(0)});
+        QCOMPARE(list.currentIndex(), list.model()->index(0, 0));
+        QCOMPARE(list.selectionModel()->selectedRows(), QModelIndexList{list.model()->index(0, 0)});
         QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Home"));
         QCOMPARE(QApplication::focusWidget(), keyboard);
         delete chooser;
@@ -235,7 +236,8 @@ private slots:
             QCOMPARE(label->textFormat(), Qt::PlainText);
         }
         QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("<b>Bold</b> &amp;"));
-        QCOMPARE(chooser->StationList().topLevelItem(0)->text(0), QStringLiteral("<b>Bold</b> &amp;"));
+        QCOMPARE(chooser->StationList().model()->index(0, 0).data().toString(),
+                 QStringLiteral("<b>Bold</b> &amp;"));
         delete chooser;
     }
 
@@ -246,7 +248,7 @@ private slots:
         QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
         QTest::keyClick(chooser, Qt::Key_R, Qt::ControlModifier);
-        QCOMPARE(chooser->StationList().topLevelItemCount(), 0);
+        QCOMPARE(chooser->StationList().model()->rowCount(), 0);
         QTest::keyClick(chooser, Qt::Key_I,
                         Qt::ControlModifier); // Import Settings belongs to configuration windows
         QVERIFY(OpenConfigWindows().isEmpty());
@@ -265,8 +267,8 @@ private slots:
             dialog.reject(); // Cancel at the password: nothing happens
         });
         QVERIFY(QTest::qWaitForWindowExposed(chooser));
-        QTreeWidget& list = chooser->StationList();
-        const QPoint row = list.visualItemRect(list.topLevelItem(0)).center();
+        QTreeView& list = chooser->StationList();
+        const QPoint row = list.visualRect(list.model()->index(0, 0)).center();
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, row);
         QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(title, QStringLiteral("Enter Password"));
@@ -300,7 +302,7 @@ private slots:
         QTRY_COMPARE(emptied.count(), 1);
         QVERIFY(!host.chooser().CountdownRunning());
         QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= kListedStations, kScanWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(host.chooser().StationList().topLevelItemCount(), kListedStations,
+        QTRY_COMPARE_WITH_TIMEOUT(host.chooser().StationList().model()->rowCount(), kListedStations,
                                   kScanWaitMs);
         QVERIFY(!host.RowText(0, 1).startsWith(QStringLiteral("Restarting")));
     }
@@ -328,21 +330,21 @@ private slots:
         QSignalSpy answers(chooser, &ChooserWindow::stationAnswered);
         QCoreApplication::postEvent(chooser, Batch(0, 1000));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
-        QTreeWidget& list = chooser->StationList();
-        QCOMPARE(list.topLevelItemCount(), 1000);
-        QVERIFY(list.topLevelItem(0)->isSelected());
-        list.setCurrentItem(list.topLevelItem(500));
+        QTreeView& list = chooser->StationList();
+        QCOMPARE(list.model()->rowCount(), 1000);
+        QVERIFY(list.selectionModel()->isRowSelected(0));
+        list.setCurrentIndex(list.model()->index(500, 0));
         QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Station 500"));
 
         QCoreApplication::postEvent(chooser, Batch(500, 1000)); // half of them listed already
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
         QCOMPARE(answers.count(), 2000);
-        QCOMPARE(list.topLevelItemCount(), 1500);
-        QCOMPARE(list.selectedItems(), QList<QTreeWidgetItem*>{list.topLevelItem(500)});
+        QCOMPARE(list.model()->rowCount(), 1500);
+        QCOMPARE(list.selectionModel()->selectedRows(), QModelIndexList{list.model()->index(500, 0)});
         QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Station 500"));
         QCOMPARE(TextOf(chooser, chooser::kIpAddress), QStringLiteral("10.1.1.244"));
         QCOMPARE(chooser->GetSelectedStation(false)->syNm, std::string("Station 500"));
-        QCOMPARE(list.topLevelItem(1499)->text(0), QStringLiteral("Station 1499"));
+        QCOMPARE(list.model()->index(1499, 0).data().toString(), QStringLiteral("Station 1499"));
         delete chooser;
     }
 
@@ -352,6 +354,25 @@ private slots:
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
         chooser->MarkRestarting(*Answer(0x0A000109u, 9, "Elsewhere"));
         QVERIFY(!chooser->CountdownRunning());
+        delete chooser;
+    }
+
+    // In a long list the mark finds its station's row by the station alone: that row counts down, and only
+    // it.
+    void aMarkInALongListCountsDownInItsStationsRowOnly() {
+        auto* chooser = SilentChooser();
+        QCoreApplication::postEvent(chooser, Batch(0, 1000));
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        const QAbstractItemModel& list = *chooser->StationList().model();
+        const QString address = list.index(700, 1).data().toString();
+        chooser->MarkRestarting(ConfigRecord(*chooser->Stations().At(700)));
+        QVERIFY(chooser->CountdownRunning());
+        QTRY_VERIFY(list.index(700, 1).data().toString().startsWith(QStringLiteral("Restarting...")));
+        for (int row : {0, 699, 701, 999}) {
+            QVERIFY(!list.index(row, 1).data().toString().startsWith(QStringLiteral("Restarting")));
+        }
+        QCOMPARE(chooser->Stations().RowOf(KeyOf(*chooser->Stations().At(700))), std::size_t(700));
+        QVERIFY(address != list.index(700, 1).data().toString());
         delete chooser;
     }
 
@@ -544,7 +565,7 @@ private slots:
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Base Station 4\" Base Station"));
-        QCOMPARE(host.chooser().StationList().topLevelItemCount(), kListedStations);
+        QCOMPARE(host.chooser().StationList().model()->rowCount(), kListedStations);
     }
 
     // While an operation's progress dialog runs its loop, the countdown may end and re-scan: the record the
@@ -649,7 +670,7 @@ private:
     // The addresses the list shows, sorted, a station listed twice twice.
     static QStringList ListedAddresses(ChooserHost& host) {
         QStringList addresses;
-        for (int row = 0; row < host.chooser().StationList().topLevelItemCount(); ++row) {
+        for (int row = 0; row < host.chooser().StationList().model()->rowCount(); ++row) {
             addresses << host.RowText(row, 1);
         }
         addresses.sort();
@@ -659,7 +680,7 @@ private:
     // Selects the row of fleet station N; its row.
     static int SelectByAddress(ChooserHost& host, std::uint32_t station) {
         const QString address = QString::fromStdString(ChooserHost::StationAddress(station));
-        for (int row = 0; row < host.chooser().StationList().topLevelItemCount(); ++row) {
+        for (int row = 0; row < host.chooser().StationList().model()->rowCount(); ++row) {
             if (host.RowText(row, 1) == address) {
                 host.SelectRow(row);
                 return row;

@@ -14,7 +14,7 @@
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <cstdio>
 
 namespace corvane {

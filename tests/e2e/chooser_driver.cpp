@@ -9,26 +9,26 @@
 #include "strings/ids/enter_password_controls.h"
 
 #include <QDialog>
+#include <QItemSelectionModel>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 namespace corvane::e2e {
 
 std::set<QString> ListedAddresses(const ChooserWindow& chooser) {
     std::set<QString> addresses;
-    for (int row = 0; row < chooser.StationList().topLevelItemCount(); ++row) {
+    for (int row = 0; row < chooser.StationList().model()->rowCount(); ++row) {
         addresses.insert(RowText(chooser, row, 1));
     }
     return addresses;
 }
 
 QString RowText(const ChooserWindow& chooser, int row, int column) {
-    const QTreeWidgetItem* item = chooser.StationList().topLevelItem(row);
-    return item != nullptr ? item->text(column) : QString();
+    return chooser.StationList().model()->index(row, column).data().toString();
 }
 
 int RowOf(const ChooserWindow& chooser, int station) {
-    for (int row = 0; row < chooser.StationList().topLevelItemCount(); ++row) {
+    for (int row = 0; row < chooser.StationList().model()->rowCount(); ++row) {
         if (RowText(chooser, row, 1) == StationAddress(station)) {
             return row;
         }
@@ -44,7 +44,9 @@ int SelectStation(ChooserWindow& chooser, int station) {
     const int row = RowOf(chooser, station);
     if (row >= 0) {
         chooser.StationList().clearSelection();
-        chooser.StationList().topLevelItem(row)->setSelected(true);
+        chooser.StationList().selectionModel()->select(chooser.StationList().model()->index(row, 0),
+                                                       QItemSelectionModel::Select |
+                                                           QItemSelectionModel::Rows);
     }
     return row;
 }

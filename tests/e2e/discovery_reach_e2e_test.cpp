@@ -7,11 +7,12 @@
 #include "protocol/interface_broadcasts.h"
 #include "simulated_fleet.h"
 
+#include <QItemSelectionModel>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <memory>
 #include <set>
 
@@ -87,8 +88,8 @@ private slots:
         QVERIFY2(fleet.WaitForLine("session port"), fleet.Output().c_str());
         chooser_ = new ChooserWindow();
         chooser_->show();
-        QTRY_COMPARE_WITH_TIMEOUT(chooser_->StationList().topLevelItemCount(), kFleet, kScanWaitMs);
-        QVERIFY(chooser_->StationList().topLevelItem(0)->isSelected());
+        QTRY_COMPARE_WITH_TIMEOUT(chooser_->StationList().model()->rowCount(), kFleet, kScanWaitMs);
+        QVERIFY(chooser_->StationList().selectionModel()->isRowSelected(0));
 
         const Finished scan = RunProgram({CORVANE_CLI_PATH, "discover", "--json"});
         QCOMPARE(scan.exit, 0);

@@ -24,7 +24,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <memory>
 #include <set>
 
@@ -60,13 +60,13 @@ private slots:
         QSignalSpy answers(chooser_, &ChooserWindow::stationAnswered);
         QTRY_COMPARE_WITH_TIMEOUT(Addresses(), AnsweringAddresses(), kScanWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= 2 * kAnswering, kScanWaitMs);
-        QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
+        QCOMPARE(chooser_->StationList().model()->rowCount(), kAnswering);
 
         ClickControl(chooser_, chooser::kRescan); // Re-scan
-        QCOMPARE(chooser_->StationList().topLevelItemCount(), 0);
+        QCOMPARE(chooser_->StationList().model()->rowCount(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(Addresses(), AnsweringAddresses(), kScanWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(answers.count() >= 4 * kAnswering, kScanWaitMs);
-        QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
+        QCOMPARE(chooser_->StationList().model()->rowCount(), kAnswering);
     }
 
     void configureReadsWithTheRightPasswordAndRefusesTheWrongOne() {
@@ -103,7 +103,7 @@ private slots:
         // At 20 seconds the list empties and a new scan finds the station, back from its restart.
         QTRY_VERIFY_WITH_TIMEOUT(!chooser_->CountdownRunning(), kCountdownEndWaitMs);
         QTRY_COMPARE_WITH_TIMEOUT(Addresses(), AnsweringAddresses(), kScanWaitMs);
-        QCOMPARE(chooser_->StationList().topLevelItemCount(), kAnswering);
+        QCOMPARE(chooser_->StationList().model()->rowCount(), kAnswering);
     }
 
     void uploadSoftwareFromAFile() {
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(OpenConfigWindows().size(), 1);
         QCOMPARE(OpenConfigWindows().constFirst()->windowTitle(),
                  QStringLiteral("Configure \"Saved\" Base Station"));
-        QTRY_VERIFY_WITH_TIMEOUT(chooser_->StationList().topLevelItemCount() > 0, kScanWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(chooser_->StationList().model()->rowCount() > 0, kScanWaitMs);
     }
 
 private:

@@ -1,4 +1,4 @@
-#include "cli/fleet_runner.h"
+#include "runner/fleet_runner.h"
 
 #include <algorithm>
 #include <atomic>
@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-namespace corvane::cli {
+namespace corvane {
 
 namespace {
 constexpr std::chrono::milliseconds kTickInterval{100};
@@ -21,8 +21,7 @@ void FleetPlace::WaitWithout(const std::function<void()>& wait) {
     places_.acquire();
 }
 
-std::size_t RunFleet(std::size_t count, std::size_t parallel, std::size_t waiting,
-                     const std::function<bool(std::size_t, FleetPlace&)>& job,
+std::size_t RunFleet(std::size_t count, std::size_t parallel, std::size_t waiting, const FleetJob& job,
                      const std::function<void(std::size_t)>& finished, const std::function<void()>& tick) {
     std::mutex mutex;
     std::condition_variable changed;
@@ -63,7 +62,12 @@ std::size_t RunFleet(std::size_t count, std::size_t parallel, std::size_t waitin
 
     std::unique_lock lock(mutex);
     for (;;) {
-        changed.wait_for(lock, kTickInterval, [&] { return !ended.empty() || working == 0; });
+        const auto endedOrDone = [&] { return !ended.empty() || working == 0; };
+        if (tick) {
+            changed.wait_for(lock, kTickInterval, endedOrDone);
+        } else {
+            changed.wait(lock, endedOrDone);
+        }
         while (!ended.empty()) {
             const std::size_t index = ended.front();
             ended.pop_front();
@@ -74,9 +78,11 @@ std::size_t RunFleet(std::size_t count, std::size_t parallel, std::size_t waitin
         if (working == 0) {
             break;
         }
-        lock.unlock();
-        tick();
-        lock.lock();
+        if (tick) {
+            lock.unlock();
+            tick();
+            lock.lock();
+        }
     }
     lock.unlock();
     for (std::thread& thread : threads) {
@@ -85,4 +91,27 @@ std::size_t RunFleet(std::size_t count, std::size_t parallel, std::size_t waitin
     return std::min(next.load(), count);
 }
 
-} // namespace corvane::cli
+std::size_t RunFleetLeadFirst(std::size_t count, bool leadAlone, const FleetJob& job,
+                              const std::function<void(std::size_t)>& finished,
+                              const std::function<void()>& tick) {
+    std::atomic<bool> stopped{false};
+    const auto runStations = [&](std::size_t from, std::size_t to) {
+        return RunFleet(
+            to - from, kFleetParallelism, kFleetWaiting,
+            [&](std::size_t n, FleetPlace& place) {
+                if (!job(from + n, place)) {
+                    stopped.store(true);
+                }
+                return !stopped.load();
+            },
+            [&](std::size_t n) { finished(from + n); }, tick);
+    };
+    const std::size_t lead = leadAlone ? std::min<std::size_t>(1, count) : 0;
+    std::size_t begun = runStations(0, lead);
+    if (!stopped.load()) {
+        begun += runStations(lead, count);
+    }
+    return begun;
+}
+
+} // namespace corvane
