@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing, fuzzing and the demo need.
+# Installs the Debian packages that building, testing (Ansible for the collection's tests), fuzzing and the demo
+# need.
 # Idempotent: packages already present are left alone, and apt is not touched when nothing is missing.
 set -euo pipefail
 
@@ -12,6 +13,7 @@ packages=(
   xvfb xauth xdotool imagemagick openbox x11-utils fonts-dejavu-core
   dpkg-dev desktop-file-utils appstream
   lintian shellcheck
+  ansible-core
 )
 
 missing=()

@@ -62,6 +62,7 @@ int RunBackup(const CommandLine& arguments, CliIo& io) {
                                    QStringLiteral("%1: %2: %3").arg(station.target.host, path, reason)};
             } else {
                 station.result = QStringLiteral("saved %1").arg(path);
+                station.details.insert(QStringLiteral("file"), path);
             }
             return true;
         },

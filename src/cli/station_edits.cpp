@@ -110,6 +110,9 @@ bool EditStation(const EditSettings& settings, const ConfigEdit& edit, FleetStat
                            QStringLiteral("%1: %2: %3; nothing was written").arg(host, backupPath, reason)};
         return true;
     }
+    if (!backupPath.isEmpty()) {
+        station.details.insert(QStringLiteral("backup"), backupPath);
+    }
     const auto asked = std::chrono::steady_clock::now();
     station.outcome = AttemptOperation(station.target, settings.interruptFd, [&](SocketCell* cell) {
         return WriteStationConfiguration(station.target.station, planned, cell);

@@ -3,6 +3,10 @@
 #include "cli_test_support.h"
 #include "station_fleet_fixture.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -277,6 +281,40 @@ TEST_F(CliSetFleetTest, AChangeBreakingARuleIsRefused) {
     const CliRun sent = RunTool({"set", hosts[0], "raCh=12", "--no-check"}, "orchid\n");
     EXPECT_EQ(sent.exit, kExitSuccess) << sent.out.toStdString();
     EXPECT_EQ(running.fleet().StationAt(0).Configuration().raCh, 12u);
+}
+
+// With --backup DIR, set --json names the copy of each station that changed, which holds it as it was; a
+// station left unchanged is not copied. backup --json names each station's file.
+TEST_F(CliSetFleetTest, JsonNamesEachCopy) {
+    RunningFleet running(Options(kStations), stateDir_);
+    const QStringList hosts = Hosts(running).mid(0, 2);
+    ASSERT_EQ(RunTool({"set", hosts[0], "raCh=6"}, "orchid\n").exit, kExitSuccess);
+    AwaitEveryStation(running);
+    QTemporaryDir dir;
+    const QString backups = dir.filePath("before");
+    const CliRun run = RunTool(
+        QStringList{"set"} + hosts + QStringList{"raCh=6", "--backup", backups, "--json"}, "orchid\n");
+    EXPECT_EQ(run.exit, kExitSuccess) << run.err.toStdString();
+    const QJsonArray records = QJsonDocument::fromJson(run.out.toUtf8()).object().value("stations").toArray();
+    ASSERT_EQ(records.size(), 2) << run.out.toStdString();
+    EXPECT_FALSE(records[0].toObject().contains("backup")) << run.out.toStdString();
+    const QString copy = records[1].toObject().value("backup").toString();
+    // Named as backup names it; on loopback no discovery answers, so by the station's address.
+    EXPECT_TRUE(copy.startsWith(backups + "/Base_Station_2-")) << run.out.toStdString();
+    EXPECT_EQ(RunTool({"get", copy, "raCh"}).out, "raCh  Radio channel: 1\n");
+    AwaitEveryStation(running);
+
+    const CliRun saved =
+        RunTool(QStringList{"backup"} + hosts + QStringList{dir.filePath("all"), "--json"}, "orchid\n");
+    EXPECT_EQ(saved.exit, kExitSuccess) << saved.err.toStdString();
+    const QJsonArray savedRecords =
+        QJsonDocument::fromJson(saved.out.toUtf8()).object().value("stations").toArray();
+    ASSERT_EQ(savedRecords.size(), 2) << saved.out.toStdString();
+    for (const QJsonValue record : savedRecords) {
+        const QString file = record.toObject().value("file").toString();
+        EXPECT_TRUE(file.startsWith(dir.filePath("all/Base_Station_"))) << saved.out.toStdString();
+        EXPECT_EQ(RunTool({"get", file, "raCh"}).out, "raCh  Radio channel: 6\n") << file.toStdString();
+    }
 }
 
 TEST_F(CliSetFleetTest, GetReadsAStation) {
