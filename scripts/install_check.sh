@@ -123,7 +123,7 @@ released=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$work/root/usr/shar
 gzip -dc "$work/root/usr/share/doc/corvane/changelog.gz" | sed -n 1p | grep -F "corvane ($version)" >/dev/null ||
   fail "the changelog's newest entry is not $version"
 for page in corvane corvane-admin corvane-sim; do
-  man_text "$page" | sed -n 1p | grep -F "\"corvane $version\"" >/dev/null || fail "$page.1 does not name version $version"
+  man_text "$page" | sed -n '/^\.TH/p' | grep -F "\"corvane $version\"" >/dev/null || fail "$page.1 does not name version $version"
 done
 echo "$version: the package, the three programs' --version, the metainfo, the changelog and the manual pages"
 
