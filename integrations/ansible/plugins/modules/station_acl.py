@@ -76,7 +76,7 @@ stations:
   type: list
   elements: dict
   sample: [{"address": "10.0.1.7", "name": "Lobby", "wan_mac": "02:CB:02:00:00:01", "changed": true,
-            "failed": false, "results": ["changed acTa 0 entries -> 1 entries, acEn 0 -> 1; back, as written"],
+            "failed": false, "results": ["changed acTa 0 entries -> 1 entry, acEn 0 -> 1; back, as written"],
             "changes": [{"tag": "acTa", "meaning": "Access control list", "before": [],
                          "after": [{"corvaneId": "00:1A:2B:3C:4D:5E", "description": "Laptop"}]}]}]
 backup_files:

@@ -74,7 +74,7 @@ stations:
   type: list
   elements: dict
   sample: [{"address": "10.0.1.7", "changed": true, "failed": false,
-            "results": ["changed pmTa 0 entries -> 1 entries; back, as written"],
+            "results": ["changed pmTa 0 entries -> 1 entry; back, as written"],
             "changes": [{"tag": "pmTa", "meaning": "Port mapping table", "before": [],
                          "after": [{"publicPort": 8080, "privateAddress": "10.0.1.5", "privatePort": 80}]}]}]
 backup_files:
