@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build ccache pkg-config
+  g++ cmake ninja-build ccache pkg-config mold
   libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
   qt6-base-dev qt6-qpa-plugins libqt6svg6 libxkbcommon-dev libgl-dev
   clang-14 clang-format-14 libclang-rt-14-dev

@@ -23,8 +23,6 @@
 
 namespace corvane {
 
-using namespace access_control_page;
-
 namespace {
 
 constexpr int kIdColumnWidth = 140;
@@ -53,14 +51,18 @@ AccessControlPage::AccessControlPage(QWidget* parent)
     connect(list, &QTreeView::doubleClicked, this, &AccessControlPage::OnEdit);
 
     const std::pair<int, void (AccessControlPage::*)()> commands[] = {
-        {kAddButton, &AccessControlPage::OnAdd},       {kEditButton, &AccessControlPage::OnEdit},
-        {kRemoveButton, &AccessControlPage::OnRemove}, {kImportButton, &AccessControlPage::OnImport},
-        {kExportButton, &AccessControlPage::OnExport}, {kRevertButton, &AccessControlPage::LoadSettings},
+        {access_control_page::kAddButton, &AccessControlPage::OnAdd},
+        {access_control_page::kEditButton, &AccessControlPage::OnEdit},
+        {access_control_page::kRemoveButton, &AccessControlPage::OnRemove},
+        {access_control_page::kImportButton, &AccessControlPage::OnImport},
+        {access_control_page::kExportButton, &AccessControlPage::OnExport},
+        {access_control_page::kRevertButton, &AccessControlPage::LoadSettings},
     };
     for (const auto& [id, command] : commands) {
         OnClicked(this, id, [this, command = command](bool) { (this->*command)(); });
     }
-    for (int id : {kEditButton, kRemoveButton, kExportButton, kRevertButton}) {
+    for (int id : {access_control_page::kEditButton, access_control_page::kRemoveButton,
+                   access_control_page::kExportButton, access_control_page::kRevertButton}) {
         EnableControl(this, id, false);
     }
 }
@@ -147,14 +149,14 @@ void AccessControlPage::OnExport() {
 }
 
 void AccessControlPage::RefreshButtons() {
-    EnableControl(this, kExportButton, clients_->rowCount() > 0);
-    EnableControl(this, kRevertButton, changeCount_ > 0);
+    EnableControl(this, access_control_page::kExportButton, clients_->rowCount() > 0);
+    EnableControl(this, access_control_page::kRevertButton, changeCount_ > 0);
 }
 
 void AccessControlPage::SelectionChanged() {
     const bool selected = SelectedRow() >= 0;
-    EnableControl(this, kEditButton, selected);
-    EnableControl(this, kRemoveButton, selected);
+    EnableControl(this, access_control_page::kEditButton, selected);
+    EnableControl(this, access_control_page::kRemoveButton, selected);
 }
 
 int AccessControlPage::SelectedRow() const {

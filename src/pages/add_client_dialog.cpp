@@ -11,8 +11,6 @@
 
 namespace corvane {
 
-using namespace add_client;
-
 AddClientDialog::AddClientDialog(QWidget* parent)
     : TemplateDialog(parent), ui_(std::make_unique<Ui::AddClientTemplate>()) {
     ui_->setupUi(this);
@@ -36,20 +34,20 @@ bool AddClientDialog::Run(AclEntry& entry, const AclEntry* edited) {
 
 void AddClientDialog::OnInitDialog() {
     if (editing_) {
-        SetControlText(this, kCorvaneIdEdit, FormatMacAddress(corvaneId_));
-        SetControlText(this, kDescriptionEdit, description_);
+        SetControlText(this, add_client::kCorvaneIdEdit, FormatMacAddress(corvaneId_));
+        SetControlText(this, add_client::kDescriptionEdit, description_);
     }
 }
 
 void AddClientDialog::OnOK() {
     std::string id;
-    GetControlText(this, kCorvaneIdEdit, id);
+    GetControlText(this, add_client::kCorvaneIdEdit, id);
     if (const std::optional<StringId> refused = CheckCorvaneIdText(id, corvaneId_)) {
         ShowMessage(*refused, 0, false);
         return;
     }
     std::string description;
-    GetControlText(this, kDescriptionEdit, description);
+    GetControlText(this, add_client::kDescriptionEdit, description);
     // A pasted line break would start a line of its own in an exported list file.
     if (const std::optional<StringId> refused = CheckDescriptionText(description)) {
         ShowMessage(*refused, 0, false);

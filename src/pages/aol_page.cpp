@@ -12,36 +12,35 @@
 namespace corvane {
 namespace {
 
-using namespace aol_page;
-
-constexpr DialUpControls kDialUp = {kMainNumber,     kAlternateNumber, kIdleTime,         kCountry,
-                                    kIgnoreDialTone, kPulseDialing,    kAutomaticallyDial};
+constexpr DialUpControls kAolDialUp = {
+    aol_page::kMainNumber,     aol_page::kAlternateNumber, aol_page::kIdleTime,         aol_page::kCountry,
+    aol_page::kIgnoreDialTone, aol_page::kPulseDialing,    aol_page::kAutomaticallyDial};
 
 } // namespace
 
 AOLPage::AOLPage(QWidget* parent)
     : ConfigPage(kTemplateAolPage, parent), ui_(std::make_unique<Ui::AolPageTemplate>()) {
     ui_->setupUi(this);
-    WidenCountryDropDown(this, kCountry);
+    WidenCountryDropDown(this, aol_page::kCountry);
 }
 
 AOLPage::~AOLPage() = default;
 
 void AOLPage::LoadSettings() {
-    LoadDialUpOptions(this, kDialUp, *configuration);
+    LoadDialUpOptions(this, kAolDialUp, *configuration);
 }
 
 bool AOLPage::Validate() {
     std::string mainNumber;
-    GetControlText(this, kMainNumber, mainNumber);
-    return RejectFirstBreak(CheckAolUser(mainNumber), {{MakeTag("moPN"), kMainNumber}});
+    GetControlText(this, aol_page::kMainNumber, mainNumber);
+    return RejectFirstBreak(CheckAolUser(mainNumber), {{MakeTag("moPN"), aol_page::kMainNumber}});
 }
 
 bool AOLPage::SaveSettings() {
     configuration->waCV = kWanPpp;
     configuration->waIn = kWanModem;
     configuration->moMF = kModemAolFlag;
-    StoreDialUpOptions(this, kDialUp, *configuration);
+    StoreDialUpOptions(this, kAolDialUp, *configuration);
     return true;
 }
 

@@ -10,8 +10,6 @@
 
 namespace corvane {
 
-using namespace authentication_page;
-
 namespace {
 
 // Only bit 0 of the two flag words belongs to this page.
@@ -26,48 +24,54 @@ void SetRadiusBit(std::uint32_t& flags, bool on) {
 AuthenticationPage::AuthenticationPage(QWidget* parent)
     : ConfigPage(kTemplateAuthenticationPage, parent), ui_(std::make_unique<Ui::AuthenticationTemplate>()) {
     ui_->setupUi(this);
-    OnClicked(this, kUseRadiusCheck, [this](bool) { EnableServers(); });
+    OnClicked(this, authentication_page::kUseRadiusCheck, [this](bool) { EnableServers(); });
 }
 
 AuthenticationPage::~AuthenticationPage() = default;
 
 void AuthenticationPage::LoadSettings() {
     const ConfigRecord& record = *configuration;
-    SetCheck(this, kUseRadiusCheck, ((record.raFl | record.raF2) & kRadiusOn) != 0 ? kChecked : kUnchecked);
-    SetAddressOrBlank(this, kPrimaryAddress, record.raI1);
-    SetControlNumber(this, kPrimaryPortEdit, std::int32_t(record.raAu));
-    SetControlText(this, kPrimarySecretEdit, record.raSe);
-    SetAddressOrBlank(this, kSecondaryAddress, record.raI2);
-    SetControlNumber(this, kSecondaryPortEdit, std::int32_t(record.raU2));
-    SetControlText(this, kSecondarySecretEdit, record.raS2);
+    SetCheck(this, authentication_page::kUseRadiusCheck,
+             ((record.raFl | record.raF2) & kRadiusOn) != 0 ? kChecked : kUnchecked);
+    SetAddressOrBlank(this, authentication_page::kPrimaryAddress, record.raI1);
+    SetControlNumber(this, authentication_page::kPrimaryPortEdit, std::int32_t(record.raAu));
+    SetControlText(this, authentication_page::kPrimarySecretEdit, record.raSe);
+    SetAddressOrBlank(this, authentication_page::kSecondaryAddress, record.raI2);
+    SetControlNumber(this, authentication_page::kSecondaryPortEdit, std::int32_t(record.raU2));
+    SetControlText(this, authentication_page::kSecondarySecretEdit, record.raS2);
     EnableServers();
 }
 
 bool AuthenticationPage::SaveSettings() {
     ConfigRecord& record = *configuration;
-    const bool on = GetCheck(this, kUseRadiusCheck) == kChecked;
+    const bool on = GetCheck(this, authentication_page::kUseRadiusCheck) == kChecked;
     SetRadiusBit(record.raFl, on);
     SetRadiusBit(record.raF2, on);
     // A blank address control keeps the stored address: address 0 cannot be stored from here.
-    if (const std::uint32_t address = GetIPAddress(this, kPrimaryAddress); address != 0) {
+    if (const std::uint32_t address = GetIPAddress(this, authentication_page::kPrimaryAddress);
+        address != 0) {
         record.raI1 = address;
     }
-    record.raAu = std::uint32_t(GetControlNumber(this, kPrimaryPortEdit));
-    GetControlText(this, kPrimarySecretEdit, record.raSe);
-    if (const std::uint32_t address = GetIPAddress(this, kSecondaryAddress); address != 0) {
+    record.raAu = std::uint32_t(GetControlNumber(this, authentication_page::kPrimaryPortEdit));
+    GetControlText(this, authentication_page::kPrimarySecretEdit, record.raSe);
+    if (const std::uint32_t address = GetIPAddress(this, authentication_page::kSecondaryAddress);
+        address != 0) {
         record.raI2 = address;
     }
-    record.raU2 = std::uint32_t(GetControlNumber(this, kSecondaryPortEdit));
-    GetControlText(this, kSecondarySecretEdit, record.raS2);
+    record.raU2 = std::uint32_t(GetControlNumber(this, authentication_page::kSecondaryPortEdit));
+    GetControlText(this, authentication_page::kSecondarySecretEdit, record.raS2);
     return true;
 }
 
 void AuthenticationPage::EnableServers() {
-    const bool on = GetCheck(this, kUseRadiusCheck) == kChecked;
-    for (int id :
-         {kPrimaryGroup, kPrimaryAddressLabel, kPrimaryAddress, kPrimaryPortLabel, kPrimaryPortEdit,
-          kPrimarySecretLabel, kPrimarySecretEdit, kSecondaryGroup, kSecondaryAddressLabel, kSecondaryAddress,
-          kSecondaryPortLabel, kSecondaryPortEdit, kSecondarySecretLabel, kSecondarySecretEdit}) {
+    const bool on = GetCheck(this, authentication_page::kUseRadiusCheck) == kChecked;
+    for (int id : {authentication_page::kPrimaryGroup, authentication_page::kPrimaryAddressLabel,
+                   authentication_page::kPrimaryAddress, authentication_page::kPrimaryPortLabel,
+                   authentication_page::kPrimaryPortEdit, authentication_page::kPrimarySecretLabel,
+                   authentication_page::kPrimarySecretEdit, authentication_page::kSecondaryGroup,
+                   authentication_page::kSecondaryAddressLabel, authentication_page::kSecondaryAddress,
+                   authentication_page::kSecondaryPortLabel, authentication_page::kSecondaryPortEdit,
+                   authentication_page::kSecondarySecretLabel, authentication_page::kSecondarySecretEdit}) {
         EnableControl(this, id, on);
     }
 }

@@ -18,8 +18,6 @@
 
 namespace corvane {
 
-using namespace corvane_page;
-
 namespace {
 
 // Entries of the density list: Low, Medium, High; what follows them asks for the default.
@@ -35,67 +33,69 @@ constexpr int kFirstRateDefault = 4;
 CorvanePage::CorvanePage(QWidget* parent)
     : ConfigPage(kTemplateCorvanePage, parent), ui_(std::make_unique<Ui::CorvanePageTemplate>()) {
     ui_->setupUi(this);
-    OnClicked(this, kChangeStationPassword, [this](bool) { ChangeStationPassword(); });
-    OnClicked(this, kChangeNetworkPassword, [this](bool) { ChangeNetworkPassword(); });
-    OnClicked(this, kEncryption, [this](bool checked) { EncryptionClicked(checked); });
-    OnClicked(this, kClosedNetwork,
-              [this](bool checked) { ConfirmChecked(kClosedNetwork, kStrConfirmClosedNetwork, checked); });
-    OnClicked(this, kInterferenceRobustness, [this](bool checked) {
-        ConfirmChecked(kInterferenceRobustness, kStrConfirmInterferenceRobustness, checked);
+    OnClicked(this, corvane_page::kChangeStationPassword, [this](bool) { ChangeStationPassword(); });
+    OnClicked(this, corvane_page::kChangeNetworkPassword, [this](bool) { ChangeNetworkPassword(); });
+    OnClicked(this, corvane_page::kEncryption, [this](bool checked) { EncryptionClicked(checked); });
+    OnClicked(this, corvane_page::kClosedNetwork, [this](bool checked) {
+        ConfirmChecked(corvane_page::kClosedNetwork, kStrConfirmClosedNetwork, checked);
     });
-    OnSelectionChanged(this, kDensity, [this](int density) { DensityChanged(density); });
-    OnSelectionChanged(this, kMulticastRate, [this](int multicast) { MulticastChanged(multicast); });
+    OnClicked(this, corvane_page::kInterferenceRobustness, [this](bool checked) {
+        ConfirmChecked(corvane_page::kInterferenceRobustness, kStrConfirmInterferenceRobustness, checked);
+    });
+    OnSelectionChanged(this, corvane_page::kDensity, [this](int density) { DensityChanged(density); });
+    OnSelectionChanged(this, corvane_page::kMulticastRate,
+                       [this](int multicast) { MulticastChanged(multicast); });
 }
 
 CorvanePage::~CorvanePage() = default;
 
 void CorvanePage::LoadSettings() {
-    SetControlText(this, kName, configuration->syNm);
-    SetControlText(this, kContact, configuration->syCt);
-    SetControlText(this, kLocation, configuration->syLo);
+    SetControlText(this, corvane_page::kName, configuration->syNm);
+    SetControlText(this, corvane_page::kContact, configuration->syCt);
+    SetControlText(this, corvane_page::kLocation, configuration->syLo);
     pendingPassword_ = configuration->syPW;
-    SetControlText(this, kNetworkName, configuration->raNm);
+    SetControlText(this, corvane_page::kNetworkName, configuration->raNm);
     LoadChannels();
-    SetComboSelection(this, kDensity,
+    SetComboSelection(this, corvane_page::kDensity,
                       static_cast<int>(std::min<std::uint32_t>(configuration->raDe, 0xFFFF)) - 1);
-    SetComboSelection(this, kMulticastRate, MulticastIndex(configuration->raMu));
-    SetCheck(this, kClosedNetwork, configuration->raCl != 0 ? kChecked : kUnchecked);
-    SetCheck(this, kInterferenceRobustness, configuration->raRo != 0 ? kChecked : kUnchecked);
+    SetComboSelection(this, corvane_page::kMulticastRate, MulticastIndex(configuration->raMu));
+    SetCheck(this, corvane_page::kClosedNetwork, configuration->raCl != 0 ? kChecked : kUnchecked);
+    SetCheck(this, corvane_page::kInterferenceRobustness, configuration->raRo != 0 ? kChecked : kUnchecked);
     wepMode_ = configuration->raWM;
-    SetCheck(this, kEncryption, wepMode_ != kWepOff ? kChecked : kUnchecked);
+    SetCheck(this, corvane_page::kEncryption, wepMode_ != kWepOff ? kChecked : kUnchecked);
     networkKey_ = GetWepKey(*configuration);
 }
 
 void CorvanePage::LoadChannels() {
-    ClearCombo(this, kChannel);
+    ClearCombo(this, corvane_page::kChannel);
     int selected = -1;
     for (const std::uint32_t channel : LegalChannels(configuration->raLC)) {
-        const int entry = AddComboString(this, kChannel, std::to_string(channel));
+        const int entry = AddComboString(this, corvane_page::kChannel, std::to_string(channel));
         if (channel == configuration->raCh) {
             selected = entry;
         }
     }
-    SetComboSelection(this, kChannel, selected);
+    SetComboSelection(this, corvane_page::kChannel, selected);
 }
 
 bool CorvanePage::SaveSettings() {
-    GetControlText(this, kName, configuration->syNm);
-    GetControlText(this, kContact, configuration->syCt);
-    GetControlText(this, kLocation, configuration->syLo);
+    GetControlText(this, corvane_page::kName, configuration->syNm);
+    GetControlText(this, corvane_page::kContact, configuration->syCt);
+    GetControlText(this, corvane_page::kLocation, configuration->syLo);
     configuration->syPW = pendingPassword_;
-    GetControlText(this, kNetworkName, configuration->raNm);
+    GetControlText(this, corvane_page::kNetworkName, configuration->raNm);
 
     std::string channel;
     configuration->raCh = 1;
-    if (GetComboText(this, kChannel, channel) >= 0) {
+    if (GetComboText(this, corvane_page::kChannel, channel) >= 0) {
         std::from_chars(channel.data(), channel.data() + channel.size(), configuration->raCh);
     }
-    configuration->raDe = static_cast<std::uint32_t>(GetComboSelection(this, kDensity) + 1);
-    const int multicast = GetComboSelection(this, kMulticastRate);
+    configuration->raDe = static_cast<std::uint32_t>(GetComboSelection(this, corvane_page::kDensity) + 1);
+    const int multicast = GetComboSelection(this, corvane_page::kMulticastRate);
     configuration->raMu =
         multicast >= 0 && multicast < kFirstRateDefault ? kMulticastCodes[std::size_t(multicast)] : 2;
-    configuration->raCl = GetCheck(this, kClosedNetwork) != kUnchecked ? 1 : 0;
-    configuration->raRo = GetCheck(this, kInterferenceRobustness) != kUnchecked ? 1 : 0;
+    configuration->raCl = GetCheck(this, corvane_page::kClosedNetwork) != kUnchecked ? 1 : 0;
+    configuration->raRo = GetCheck(this, corvane_page::kInterferenceRobustness) != kUnchecked ? 1 : 0;
     configuration->raWM = wepMode_;
     if (keyEntered_) {
         SetWepKey(*configuration, networkKey_);
@@ -105,9 +105,9 @@ bool CorvanePage::SaveSettings() {
 
 bool CorvanePage::Validate() {
     std::string name;
-    GetControlText(this, kNetworkName, name);
+    GetControlText(this, corvane_page::kNetworkName, name);
     if (!NetworkNameAllowed(name)) {
-        return RejectInput(kStrIllegalNetworkName, kNetworkName);
+        return RejectInput(kStrIllegalNetworkName, corvane_page::kNetworkName);
     }
     return true;
 }
@@ -121,7 +121,7 @@ void CorvanePage::ChangeNetworkPassword() {
     NetworkPasswordDialog dialog(this);
     if (dialog.Run(wepMode_, networkKey_)) {
         keyEntered_ = true;
-        SetCheck(this, kEncryption, kChecked);
+        SetCheck(this, corvane_page::kEncryption, kChecked);
     }
 }
 
@@ -139,7 +139,7 @@ void CorvanePage::EncryptionClicked(bool checked) {
     } else {
         ChangeNetworkPassword();
         if (wepMode_ == kWepOff) {
-            SetCheck(this, kEncryption, kUnchecked);
+            SetCheck(this, corvane_page::kEncryption, kUnchecked);
         }
     }
 }
@@ -152,27 +152,27 @@ void CorvanePage::ConfirmChecked(int control, StringId messageId, bool checked) 
 
 void CorvanePage::DensityChanged(int density) {
     if (density >= kFirstDensityDefault) {
-        SetComboSelection(this, kDensity, kLow);
+        SetComboSelection(this, corvane_page::kDensity, kLow);
         return;
     }
-    const int multicast = GetComboSelection(this, kMulticastRate);
+    const int multicast = GetComboSelection(this, corvane_page::kMulticastRate);
     if (!MulticastRateAllowed(density, multicast)) {
-        SetComboSelection(this, kMulticastRate, kRate2);
+        SetComboSelection(this, corvane_page::kMulticastRate, kRate2);
     }
 }
 
 void CorvanePage::MulticastChanged(int multicast) {
     if (multicast >= kFirstRateDefault) {
-        SetComboSelection(this, kMulticastRate, kRate2);
+        SetComboSelection(this, corvane_page::kMulticastRate, kRate2);
         return;
     }
-    const int density = GetComboSelection(this, kDensity);
+    const int density = GetComboSelection(this, corvane_page::kDensity);
     if (!MulticastRateAllowed(density, multicast)) {
         ShowMessage(kStrMulticastNeedsDensity, 0, false);
-        SetComboSelection(this, kMulticastRate, kRate2);
+        SetComboSelection(this, corvane_page::kMulticastRate, kRate2);
     } else if (multicast > kRate2 &&
                ShowFormattedMessage(kStrNoteCaption, kStrConfirmMulticastRate, true) != 1) {
-        SetComboSelection(this, kMulticastRate, kRate2);
+        SetComboSelection(this, corvane_page::kMulticastRate, kRate2);
     }
 }
 

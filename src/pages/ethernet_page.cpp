@@ -13,17 +13,15 @@
 namespace corvane {
 namespace {
 
-using namespace ethernet_page;
-
 // The address fields, each with the record value it edits.
-struct AddressField {
+struct EthernetAddressField {
     int control;
     std::uint32_t ConfigRecord::*value;
 };
-constexpr AddressField kAddresses[] = {
-    {kIpAddress, &ConfigRecord::waIP},     {kSubnetMask, &ConfigRecord::waSM},
-    {kRouterAddress, &ConfigRecord::waRA}, {kDnsServer1, &ConfigRecord::waD1},
-    {kDnsServer2, &ConfigRecord::waD2},
+constexpr EthernetAddressField kEthernetAddresses[] = {
+    {ethernet_page::kIpAddress, &ConfigRecord::waIP},     {ethernet_page::kSubnetMask, &ConfigRecord::waSM},
+    {ethernet_page::kRouterAddress, &ConfigRecord::waRA}, {ethernet_page::kDnsServer1, &ConfigRecord::waD1},
+    {ethernet_page::kDnsServer2, &ConfigRecord::waD2},
 };
 
 } // namespace
@@ -37,39 +35,41 @@ EthernetPage::EthernetPage(QWidget* parent)
 EthernetPage::~EthernetPage() = default;
 
 void EthernetPage::LoadSettings() {
-    SetComboSelection(this, kConfigureTcpIp,
-                      (configuration->waCV & kWanManual) != 0 ? kManually : kUsingDhcp);
-    for (const AddressField& field : kAddresses) {
+    SetComboSelection(this, ethernet_page::kConfigureTcpIp,
+                      (configuration->waCV & kWanManual) != 0 ? ethernet_page::kManually
+                                                              : ethernet_page::kUsingDhcp);
+    for (const EthernetAddressField& field : kEthernetAddresses) {
         SetAddressOrBlank(this, field.control, configuration->*field.value);
     }
-    SetControlText(this, kDomainName, configuration->waDN);
-    SetControlText(this, kDhcpClientId, configuration->waDC);
+    SetControlText(this, ethernet_page::kDomainName, configuration->waDN);
+    SetControlText(this, ethernet_page::kDhcpClientId, configuration->waDC);
     ApplyAddressRule();
 }
 
 bool EthernetPage::SaveSettings() {
     configuration->waIn = kWanEthernet;
-    if (GetComboSelection(this, kConfigureTcpIp) == kManually) {
+    if (GetComboSelection(this, ethernet_page::kConfigureTcpIp) == ethernet_page::kManually) {
         configuration->waCV = kWanManual;
-        for (const AddressField& field : kAddresses) {
+        for (const EthernetAddressField& field : kEthernetAddresses) {
             configuration->*field.value = GetIPAddress(this, field.control);
         }
-        GetControlText(this, kDomainName, configuration->waDN);
+        GetControlText(this, ethernet_page::kDomainName, configuration->waDN);
     } else {
         configuration->waCV = kWanDhcp;
-        GetControlText(this, kDhcpClientId, configuration->waDC);
+        GetControlText(this, ethernet_page::kDhcpClientId, configuration->waDC);
     }
     return true;
 }
 
 void EthernetPage::ApplyAddressRule() {
-    const bool manual = GetComboSelection(this, kConfigureTcpIp) == kManually;
-    for (const int control : {int{kIpAddress}, int{kSubnetMask}, int{kRouterAddress}, int{kDnsServer1},
-                              int{kDnsServer2}, int{kDomainName}}) {
+    const bool manual = GetComboSelection(this, ethernet_page::kConfigureTcpIp) == ethernet_page::kManually;
+    for (const int control : {int{ethernet_page::kIpAddress}, int{ethernet_page::kSubnetMask},
+                              int{ethernet_page::kRouterAddress}, int{ethernet_page::kDnsServer1},
+                              int{ethernet_page::kDnsServer2}, int{ethernet_page::kDomainName}}) {
         EnableControl(this, control, manual);
     }
-    ShowControl(this, kDhcpClientIdLabel, !manual);
-    ShowControl(this, kDhcpClientId, !manual);
+    ShowControl(this, ethernet_page::kDhcpClientIdLabel, !manual);
+    ShowControl(this, ethernet_page::kDhcpClientId, !manual);
 }
 
 } // namespace corvane

@@ -19,18 +19,13 @@
 #include <QVBoxLayout>
 
 namespace corvane {
-namespace {
-
-using namespace internet_page;
-
-} // namespace
 
 InternetPage::InternetPage(QWidget* parent)
     : ConfigPage(kTemplateInternetPage, parent), ui_(std::make_unique<Ui::InternetPageTemplate>()) {
     ui_->setupUi(this);
 
     // The nested sheet fills the place the template keeps for it.
-    QWidget* place = GetControl(this, kConnectionSheetPlace);
+    QWidget* place = GetControl(this, internet_page::kConnectionSheetPlace);
     auto* placeLayout = new QVBoxLayout(place);
     placeLayout->setContentsMargins(0, 0, 0, 0);
     connectionSheet_ = new PropertySheet(place);
@@ -79,7 +74,7 @@ InternetPage::Connection InternetPage::ConnectionOf(const ConfigRecord& record) 
 
 void InternetPage::LoadSettings() {
     const Connection connection = ConnectionOf(*configuration);
-    SetComboSelection(this, kConnectionType, connection);
+    SetComboSelection(this, internet_page::kConnectionType, connection);
     connectionSheet_->setCurrentIndex(connection);
     for (ConfigPage* page : connections_) {
         page->LoadSettings();

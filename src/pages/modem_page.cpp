@@ -16,52 +16,54 @@
 namespace corvane {
 namespace {
 
-using namespace modem_page;
-
-constexpr DialUpControls kDialUp = {kMainNumber,     kAlternateNumber, kIdleTime,         kCountry,
-                                    kIgnoreDialTone, kPulseDialing,    kAutomaticallyDial};
-constexpr PppAddressControls kAddresses = {kShownIpAddress, kShownSubnetMask, kShownRouterAddress,
-                                           kDnsServer1,     kDnsServer2,      kDomainName};
+constexpr DialUpControls kModemDialUp = {modem_page::kMainNumber,       modem_page::kAlternateNumber,
+                                         modem_page::kIdleTime,         modem_page::kCountry,
+                                         modem_page::kIgnoreDialTone,   modem_page::kPulseDialing,
+                                         modem_page::kAutomaticallyDial};
+constexpr PppAddressControls kModemAddresses = {modem_page::kShownIpAddress,     modem_page::kShownSubnetMask,
+                                                modem_page::kShownRouterAddress, modem_page::kDnsServer1,
+                                                modem_page::kDnsServer2,         modem_page::kDomainName};
 
 } // namespace
 
 ModemPage::ModemPage(QWidget* parent)
     : ConfigPage(kTemplateModemPage, parent), ui_(std::make_unique<Ui::ModemPageTemplate>()) {
     ui_->setupUi(this);
-    WidenCountryDropDown(this, kCountry);
+    WidenCountryDropDown(this, modem_page::kCountry);
     connect(ui_->changePassword, &QPushButton::clicked, this, &ModemPage::ChangePassword);
 }
 
 ModemPage::~ModemPage() = default;
 
 void ModemPage::LoadSettings() {
-    LoadDialUpOptions(this, kDialUp, *configuration);
-    SetControlText(this, kUserName, configuration->moUN);
+    LoadDialUpOptions(this, kModemDialUp, *configuration);
+    SetControlText(this, modem_page::kUserName, configuration->moUN);
     pendingPassword_ = configuration->moPW;
     // The addresses belong to whichever connection the record describes; only a plain modem's are shown here.
     const bool modem = (configuration->waCV & kWanPppBit) != 0 && configuration->waIn == kWanModem &&
                        (configuration->moMF & kModemAolFlag) == 0;
-    LoadPppAddresses(this, kAddresses, *configuration, modem);
+    LoadPppAddresses(this, kModemAddresses, *configuration, modem);
 }
 
 bool ModemPage::Validate() {
     std::string mainNumber;
     std::string userName;
-    GetControlText(this, kMainNumber, mainNumber);
-    GetControlText(this, kUserName, userName);
-    return RejectFirstBreak(
-        CheckModemUser(mainNumber, userName, pendingPassword_),
-        {{MakeTag("moPN"), kMainNumber}, {MakeTag("moUN"), kUserName}, {MakeTag("moPW"), kChangePassword}});
+    GetControlText(this, modem_page::kMainNumber, mainNumber);
+    GetControlText(this, modem_page::kUserName, userName);
+    return RejectFirstBreak(CheckModemUser(mainNumber, userName, pendingPassword_),
+                            {{MakeTag("moPN"), modem_page::kMainNumber},
+                             {MakeTag("moUN"), modem_page::kUserName},
+                             {MakeTag("moPW"), modem_page::kChangePassword}});
 }
 
 bool ModemPage::SaveSettings() {
     configuration->waCV = kWanPpp;
     configuration->waIn = kWanModem;
     configuration->moMF = 0;
-    StoreDialUpOptions(this, kDialUp, *configuration);
-    GetControlText(this, kUserName, configuration->moUN);
+    StoreDialUpOptions(this, kModemDialUp, *configuration);
+    GetControlText(this, modem_page::kUserName, configuration->moUN);
     configuration->moPW = pendingPassword_;
-    StorePppAddresses(this, kAddresses, *configuration);
+    StorePppAddresses(this, kModemAddresses, *configuration);
     return true;
 }
 

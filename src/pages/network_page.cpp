@@ -17,8 +17,6 @@
 
 namespace corvane {
 
-using namespace network_page;
-
 namespace {
 
 // Seconds in one second(s), minute(s), hour(s), day(s): the entries of the unit list.
@@ -33,71 +31,73 @@ std::int64_t UnitSeconds(int unit) {
 NetworkPage::NetworkPage(QWidget* parent)
     : ConfigPage(kTemplateNetworkPage, parent), ui_(std::make_unique<Ui::NetworkPageTemplate>()) {
     ui_->setupUi(this);
-    OnClicked(this, kDistributeAddresses, [this](bool) { EnableControls(); });
-    OnClicked(this, kShareSingleAddress, [this](bool) {
-        EnableRange(GetCheck(this, kShareSingleAddress) == kUnchecked);
+    OnClicked(this, network_page::kDistributeAddresses, [this](bool) { EnableControls(); });
+    OnClicked(this, network_page::kShareSingleAddress, [this](bool) {
+        EnableRange(GetCheck(this, network_page::kShareSingleAddress) == kUnchecked);
         UpdateExplanation();
     });
-    OnClicked(this, kShareRange, [this](bool) {
-        EnableRange(GetCheck(this, kShareRange) != kUnchecked);
+    OnClicked(this, network_page::kShareRange, [this](bool) {
+        EnableRange(GetCheck(this, network_page::kShareRange) != kUnchecked);
         UpdateExplanation();
     });
-    OnClicked(this, kPortMapping, [this](bool) { EditPortMappings(); });
-    OnSelectionChanged(this, kLeaseUnit, [this](int unit) { UnitChanged(unit); });
+    OnClicked(this, network_page::kPortMapping, [this](bool) { EditPortMappings(); });
+    OnSelectionChanged(this, network_page::kLeaseUnit, [this](int unit) { UnitChanged(unit); });
 }
 
 NetworkPage::~NetworkPage() = default;
 
 void NetworkPage::LoadSettings() {
-    SetCheck(this, kDistributeAddresses, configuration->raDS != 0 ? kChecked : kUnchecked);
+    SetCheck(this, network_page::kDistributeAddresses, configuration->raDS != 0 ? kChecked : kUnchecked);
     // Checking one radio button unchecks the other; unchecking alone is refused by Qt.
-    SetCheck(this, configuration->raNA != 0 ? kShareSingleAddress : kShareRange, kChecked);
-    SetAddressOrBlank(this, kBeginning, configuration->dhBg);
-    SetAddressOrBlank(this, kEnding, configuration->dhEn);
+    SetCheck(this, configuration->raNA != 0 ? network_page::kShareSingleAddress : network_page::kShareRange,
+             kChecked);
+    SetAddressOrBlank(this, network_page::kBeginning, configuration->dhBg);
+    SetAddressOrBlank(this, network_page::kEnding, configuration->dhEn);
     // The largest unit that still gives two whole units.
     const std::uint32_t seconds = configuration->dhLe;
     int unit = static_cast<int>(kUnitSeconds.size()) - 1;
     while (unit > 0 && seconds / kUnitSeconds[static_cast<std::size_t>(unit)] < 2) {
         --unit;
     }
-    SetControlNumber(this, kLeaseTime, static_cast<std::int32_t>(seconds / UnitSeconds(unit)));
-    SetComboSelection(this, kLeaseUnit, unit);
+    SetControlNumber(this, network_page::kLeaseTime, static_cast<std::int32_t>(seconds / UnitSeconds(unit)));
+    SetComboSelection(this, network_page::kLeaseUnit, unit);
     currentUnit_ = unit;
     EnableControls();
 }
 
 bool NetworkPage::Validate() {
-    if (GetCheck(this, kDistributeAddresses) == kUnchecked) {
+    if (GetCheck(this, network_page::kDistributeAddresses) == kUnchecked) {
         return true;
     }
     std::string count;
-    GetControlText(this, kLeaseTime, count);
+    GetControlText(this, network_page::kLeaseTime, count);
     // A lease that does not fit 32 bits of seconds is refused like a short one, never wrapped.
     if (const std::optional<StringId> refused =
             CheckLeaseText(count, std::uint32_t(UnitSeconds(currentUnit_)))) {
-        return RejectInput(*refused, kLeaseTime);
+        return RejectInput(*refused, network_page::kLeaseTime);
     }
     return true;
 }
 
 bool NetworkPage::SaveSettings() {
-    const bool distribute = GetCheck(this, kDistributeAddresses) != kUnchecked;
+    const bool distribute = GetCheck(this, network_page::kDistributeAddresses) != kUnchecked;
     configuration->raDS = distribute ? 1 : 0;
     configuration->raWB = distribute ? 0 : 1;
     if (!distribute) {
         return true;
     }
-    const bool shareSingle = GetCheck(this, kShareSingleAddress) != kUnchecked;
+    const bool shareSingle = GetCheck(this, network_page::kShareSingleAddress) != kUnchecked;
     configuration->raNA = shareSingle ? 1 : 0;
     if (!shareSingle) {
-        if (const std::uint32_t beginning = GetIPAddress(this, kBeginning); beginning != 0) {
+        if (const std::uint32_t beginning = GetIPAddress(this, network_page::kBeginning); beginning != 0) {
             configuration->dhBg = beginning;
         }
-        if (const std::uint32_t ending = GetIPAddress(this, kEnding); ending != 0) {
+        if (const std::uint32_t ending = GetIPAddress(this, network_page::kEnding); ending != 0) {
             configuration->dhEn = ending;
         }
     }
-    if (const std::optional<std::uint32_t> seconds = LeaseSeconds(GetComboSelection(this, kLeaseUnit))) {
+    if (const std::optional<std::uint32_t> seconds =
+            LeaseSeconds(GetComboSelection(this, network_page::kLeaseUnit))) {
         configuration->dhLe = *seconds;
     }
     return true;
@@ -105,26 +105,30 @@ bool NetworkPage::SaveSettings() {
 
 void NetworkPage::UpdateExplanation() {
     StringId text = kStrExplainBridge;
-    if (GetCheck(this, kDistributeAddresses) != kUnchecked) {
-        text = GetCheck(this, kShareSingleAddress) != kUnchecked ? kStrExplainNatDhcp : kStrExplainDhcpRange;
+    if (GetCheck(this, network_page::kDistributeAddresses) != kUnchecked) {
+        text = GetCheck(this, network_page::kShareSingleAddress) != kUnchecked ? kStrExplainNatDhcp
+                                                                               : kStrExplainDhcpRange;
     }
-    SetControlText(this, kExplanation, std::string(ResourceString(text)));
+    SetControlText(this, network_page::kExplanation, std::string(ResourceString(text)));
 }
 
 void NetworkPage::EnableControls() {
-    const bool distribute = GetCheck(this, kDistributeAddresses) != kUnchecked;
-    for (const int control : {kClientsLabel, kShareSingleAddress, kShareRange}) {
+    const bool distribute = GetCheck(this, network_page::kDistributeAddresses) != kUnchecked;
+    for (const int control :
+         {network_page::kClientsLabel, network_page::kShareSingleAddress, network_page::kShareRange}) {
         EnableControl(this, control, distribute);
     }
-    EnableRange(distribute && GetCheck(this, kShareSingleAddress) == kUnchecked);
-    for (const int control : {kLeaseTimeLabel, kLeaseTime, kLeaseUnit, kPortMapping}) {
+    EnableRange(distribute && GetCheck(this, network_page::kShareSingleAddress) == kUnchecked);
+    for (const int control : {network_page::kLeaseTimeLabel, network_page::kLeaseTime,
+                              network_page::kLeaseUnit, network_page::kPortMapping}) {
         EnableControl(this, control, distribute);
     }
     UpdateExplanation();
 }
 
 void NetworkPage::EnableRange(bool enable) {
-    for (const int control : {kBeginningLabel, kBeginning, kEndingLabel, kEnding}) {
+    for (const int control : {network_page::kBeginningLabel, network_page::kBeginning,
+                              network_page::kEndingLabel, network_page::kEnding}) {
         EnableControl(this, control, enable);
     }
 }
@@ -134,15 +138,16 @@ void NetworkPage::UnitChanged(int unit) {
         return;
     }
     // 64 bits hold any count in any unit; a result too large for a lease is left for Validate to refuse.
-    const std::int64_t seconds = std::int64_t{GetControlNumber(this, kLeaseTime)} * UnitSeconds(currentUnit_);
+    const std::int64_t seconds =
+        std::int64_t{GetControlNumber(this, network_page::kLeaseTime)} * UnitSeconds(currentUnit_);
     const std::int64_t count = seconds / UnitSeconds(unit);
-    SetControlText(this, kLeaseTime, std::to_string(count == 0 ? 1 : count));
+    SetControlText(this, network_page::kLeaseTime, std::to_string(count == 0 ? 1 : count));
     currentUnit_ = unit;
 }
 
 std::optional<std::uint32_t> NetworkPage::LeaseSeconds(int unit) {
     std::string text;
-    GetControlText(this, kLeaseTime, text);
+    GetControlText(this, network_page::kLeaseTime, text);
     return corvane::LeaseSeconds(text, std::uint32_t(UnitSeconds(unit)));
 }
 

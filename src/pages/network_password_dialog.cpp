@@ -9,8 +9,6 @@
 
 namespace corvane {
 
-using namespace network_password;
-
 namespace {
 
 constexpr int k40BitEntry = 0;
@@ -37,15 +35,16 @@ bool NetworkPasswordDialog::Run(std::uint32_t& wepMode, std::vector<std::uint8_t
 }
 
 void NetworkPasswordDialog::OnInitDialog() {
-    SetComboSelection(this, kKeySize, wepMode_ == kWep128 ? k128BitEntry : k40BitEntry);
+    SetComboSelection(this, network_password::kKeySize, wepMode_ == kWep128 ? k128BitEntry : k40BitEntry);
 }
 
 void NetworkPasswordDialog::OnOK() {
-    const std::uint32_t mode = GetComboSelection(this, kKeySize) != k40BitEntry ? kWep128 : kWep40;
+    const std::uint32_t mode =
+        GetComboSelection(this, network_password::kKeySize) != k40BitEntry ? kWep128 : kWep40;
     std::string password;
     std::string confirmation;
-    GetControlText(this, kNewPassword, password);
-    GetControlText(this, kConfirm, confirmation);
+    GetControlText(this, network_password::kNewPassword, password);
+    GetControlText(this, network_password::kConfirm, confirmation);
     if (password != confirmation) {
         ShowMessage(kStrPasswordMismatch, 0, false);
         return;

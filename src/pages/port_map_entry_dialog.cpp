@@ -10,8 +10,6 @@
 
 namespace corvane {
 
-using namespace port_map_entry;
-
 namespace {
 
 std::string TextOf(QWidget* dialog, int control) {
@@ -51,21 +49,22 @@ bool PortMapEntryDialog::Run(PortMapEntry& entry) {
 
 void PortMapEntryDialog::OnInitDialog() {
     if (editing_) {
-        SetControlNumber(this, kPublicPort, entry_.publicPort);
-        SetControlNumber(this, kPrivatePort, entry_.privatePort);
-        SetIPAddress(this, kPrivateAddress, entry_.privateAddress);
+        SetControlNumber(this, port_map_entry::kPublicPort, entry_.publicPort);
+        SetControlNumber(this, port_map_entry::kPrivatePort, entry_.privatePort);
+        SetIPAddress(this, port_map_entry::kPrivateAddress, entry_.privateAddress);
     }
 }
 
 void PortMapEntryDialog::OnOK() {
-    const auto* address = qobject_cast<IpAddressControl*>(GetControl(this, kPrivateAddress));
-    if (!PortMapFieldsFilled(TextOf(this, kPublicPort), address->IsBlank(), TextOf(this, kPrivatePort))) {
+    const auto* address = qobject_cast<IpAddressControl*>(GetControl(this, port_map_entry::kPrivateAddress));
+    if (!PortMapFieldsFilled(TextOf(this, port_map_entry::kPublicPort), address->IsBlank(),
+                             TextOf(this, port_map_entry::kPrivatePort))) {
         ShowMessage(kStrFieldsBlank, 0, false);
         return;
     }
-    entry_.publicPort = static_cast<std::uint16_t>(GetControlNumber(this, kPublicPort));
-    entry_.privatePort = static_cast<std::uint16_t>(GetControlNumber(this, kPrivatePort));
-    entry_.privateAddress = GetIPAddress(this, kPrivateAddress);
+    entry_.publicPort = static_cast<std::uint16_t>(GetControlNumber(this, port_map_entry::kPublicPort));
+    entry_.privatePort = static_cast<std::uint16_t>(GetControlNumber(this, port_map_entry::kPrivatePort));
+    entry_.privateAddress = GetIPAddress(this, port_map_entry::kPrivateAddress);
     done(corvane::kOk);
 }
 

@@ -17,8 +17,6 @@
 
 namespace corvane {
 
-using namespace port_mapping;
-
 namespace {
 
 constexpr int kColumnWidth = 128;
@@ -37,14 +35,14 @@ PortMappingDialog::PortMappingDialog(ConfigRecord* record, QWidget* parent)
     : TemplateDialog(parent), ui_(std::make_unique<Ui::PortMappingTemplate>()), record_(record) {
     ui_->setupUi(this);
     BindStandardButtons();
-    list_ = qobject_cast<QTreeWidget*>(GetControl(this, kList));
-    OnClicked(this, kAdd, [this](bool) { Add(); });
-    OnClicked(this, kEdit, [this](bool) { Edit(); });
-    OnClicked(this, kRemove, [this](bool) { Remove(); });
+    list_ = qobject_cast<QTreeWidget*>(GetControl(this, port_mapping::kList));
+    OnClicked(this, port_mapping::kAdd, [this](bool) { Add(); });
+    OnClicked(this, port_mapping::kEdit, [this](bool) { Edit(); });
+    OnClicked(this, port_mapping::kRemove, [this](bool) { Remove(); });
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] {
         const bool selected = SelectedRow() >= 0;
-        EnableControl(this, kEdit, selected);
-        EnableControl(this, kRemove, selected);
+        EnableControl(this, port_mapping::kEdit, selected);
+        EnableControl(this, port_mapping::kRemove, selected);
     });
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { Edit(); });
 }
@@ -62,8 +60,8 @@ void PortMappingDialog::OnInitDialog() {
     for (std::size_t row = 0; row < record_->pmTa.size(); ++row) {
         ShowEntry(static_cast<int>(row), record_->pmTa[row]);
     }
-    EnableControl(this, kEdit, false);
-    EnableControl(this, kRemove, false);
+    EnableControl(this, port_mapping::kEdit, false);
+    EnableControl(this, port_mapping::kRemove, false);
     if (list_->topLevelItemCount() > 0) {
         list_->setCurrentItem(list_->topLevelItem(0));
         list_->setFocus();

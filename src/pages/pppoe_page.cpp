@@ -17,10 +17,9 @@
 namespace corvane {
 namespace {
 
-using namespace pppoe_page;
-
-constexpr PppAddressControls kAddresses = {kShownIpAddress, kShownSubnetMask, kShownRouterAddress,
-                                           kDnsServer1,     kDnsServer2,      kDomainName};
+constexpr PppAddressControls kPppoeAddresses = {pppoe_page::kShownIpAddress,     pppoe_page::kShownSubnetMask,
+                                                pppoe_page::kShownRouterAddress, pppoe_page::kDnsServer1,
+                                                pppoe_page::kDnsServer2,         pppoe_page::kDomainName};
 
 } // namespace
 
@@ -34,40 +33,42 @@ PPPoEPage::PPPoEPage(QWidget* parent)
 PPPoEPage::~PPPoEPage() = default;
 
 void PPPoEPage::LoadSettings() {
-    SetControlText(this, kUserName, configuration->peUN);
+    SetControlText(this, pppoe_page::kUserName, configuration->peUN);
     pendingPassword_ = configuration->pePW;
-    SetControlText(this, kServiceName, configuration->peSN);
-    SetCheck(this, kAlwaysStayConnected, configuration->peSC != 0 ? kChecked : kUnchecked);
-    SetCheck(this, kAutomaticallyConnect, configuration->peAC != 0 ? kChecked : kUnchecked);
-    SetComboSelection(this, kIdleTime, IdleTimeIndex(configuration->peID));
+    SetControlText(this, pppoe_page::kServiceName, configuration->peSN);
+    SetCheck(this, pppoe_page::kAlwaysStayConnected, configuration->peSC != 0 ? kChecked : kUnchecked);
+    SetCheck(this, pppoe_page::kAutomaticallyConnect, configuration->peAC != 0 ? kChecked : kUnchecked);
+    SetComboSelection(this, pppoe_page::kIdleTime, IdleTimeIndex(configuration->peID));
     // The addresses belong to whichever connection the record describes; only PPPoE's are shown here.
-    LoadPppAddresses(this, kAddresses, *configuration, IsPppoeConnection(*configuration));
+    LoadPppAddresses(this, kPppoeAddresses, *configuration, IsPppoeConnection(*configuration));
     ApplyStayConnectedRule();
 }
 
 bool PPPoEPage::Validate() {
     std::string userName;
-    GetControlText(this, kUserName, userName);
-    return RejectFirstBreak(CheckPppoeUser(userName, pendingPassword_),
-                            {{MakeTag("peUN"), kUserName}, {MakeTag("pePW"), kChangePassword}});
+    GetControlText(this, pppoe_page::kUserName, userName);
+    return RejectFirstBreak(
+        CheckPppoeUser(userName, pendingPassword_),
+        {{MakeTag("peUN"), pppoe_page::kUserName}, {MakeTag("pePW"), pppoe_page::kChangePassword}});
 }
 
 bool PPPoEPage::SaveSettings() {
     configuration->waCV = kWanPpp;
     configuration->waIn = kWanEthernet;
-    GetControlText(this, kUserName, configuration->peUN);
+    GetControlText(this, pppoe_page::kUserName, configuration->peUN);
     configuration->pePW = pendingPassword_;
-    GetControlText(this, kServiceName, configuration->peSN);
-    configuration->peSC = GetCheck(this, kAlwaysStayConnected) == kChecked ? 1 : 0;
-    configuration->peAC = GetCheck(this, kAutomaticallyConnect) == kChecked ? 1 : 0;
-    configuration->peID = IdleTimeSeconds(GetComboSelection(this, kIdleTime));
-    StorePppAddresses(this, kAddresses, *configuration);
+    GetControlText(this, pppoe_page::kServiceName, configuration->peSN);
+    configuration->peSC = GetCheck(this, pppoe_page::kAlwaysStayConnected) == kChecked ? 1 : 0;
+    configuration->peAC = GetCheck(this, pppoe_page::kAutomaticallyConnect) == kChecked ? 1 : 0;
+    configuration->peID = IdleTimeSeconds(GetComboSelection(this, pppoe_page::kIdleTime));
+    StorePppAddresses(this, kPppoeAddresses, *configuration);
     return true;
 }
 
 void PPPoEPage::ApplyStayConnectedRule() {
-    const bool onDemand = GetCheck(this, kAlwaysStayConnected) != kChecked;
-    for (const int control : {int{kAutomaticallyConnect}, int{kIdleTimeLabel}, int{kIdleTime}}) {
+    const bool onDemand = GetCheck(this, pppoe_page::kAlwaysStayConnected) != kChecked;
+    for (const int control : {int{pppoe_page::kAutomaticallyConnect}, int{pppoe_page::kIdleTimeLabel},
+                              int{pppoe_page::kIdleTime}}) {
         EnableControl(this, control, onDemand);
     }
 }

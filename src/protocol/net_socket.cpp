@@ -18,6 +18,7 @@
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace corvane {
@@ -36,6 +37,7 @@ namespace {
 
 constexpr std::uint32_t kKnownOptions = kOptionReuseAddress | kOptionBroadcast | kOptionJoinAllHosts;
 constexpr const char* kAllHostsGroup = "224.0.0.1";
+constexpr std::size_t kMaxPartsPerWrite = 64; // more parts go out in further writes
 
 // An attempt's result: a status ends the operation; nothing means "not yet", wait for the socket and try
 // again.
@@ -275,6 +277,39 @@ int NetSocketSend(NetSocket* socket, std::uint32_t length, const void* buffer, s
     const auto* bytes = static_cast<const std::uint8_t*>(buffer);
     return TransferAll(*socket, POLLOUT, timeoutMs, length, sent, [&](std::uint32_t done) {
         return send(socket->handle.get(), bytes + done, length - done, MSG_NOSIGNAL);
+    });
+}
+
+int NetSocketSendParts(NetSocket* socket, std::span<const std::span<const std::uint8_t>> parts,
+                       std::uint32_t* sent, std::int32_t timeoutMs) {
+    std::uint64_t length = 0;
+    for (const auto& part : parts) {
+        length += part.size();
+    }
+    if (socket == nullptr || length > std::numeric_limits<std::uint32_t>::max()) {
+        return socket_status::kBadArgument;
+    }
+    return TransferAll(*socket, POLLOUT, timeoutMs, std::uint32_t(length), sent, [&](std::uint32_t done) {
+        // The parts from byte `done` on, as far as one write takes them.
+        iovec pieces[kMaxPartsPerWrite];
+        std::size_t count = 0;
+        std::uint64_t skip = done;
+        for (const auto& part : parts) {
+            if (count == kMaxPartsPerWrite) {
+                break;
+            }
+            if (skip >= part.size()) {
+                skip -= part.size();
+                continue;
+            }
+            pieces[count++] = {const_cast<std::uint8_t*>(part.data() + skip),
+                               std::size_t(part.size() - skip)};
+            skip = 0;
+        }
+        msghdr message{};
+        message.msg_iov = pieces;
+        message.msg_iovlen = count;
+        return sendmsg(socket->handle.get(), &message, MSG_NOSIGNAL);
     });
 }
 

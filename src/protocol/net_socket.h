@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace corvane {
@@ -42,6 +43,11 @@ int NetSocketConnect(NetSocket* socket, const char* host, std::uint16_t defaultP
 // Sends all `length` bytes; the time-out limits the silence between two pieces; flags must be 0.
 int NetSocketSend(NetSocket* socket, std::uint32_t length, const void* buffer, std::uint32_t* sent,
                   std::uint32_t flags, std::int32_t timeoutMs);
+// Sends all bytes of `parts`, in order, as NetSocketSend sends their concatenation, but in one write for as
+// many parts as fit: a header and its body leave together instead of the header in a small segment of its
+// own.
+int NetSocketSendParts(NetSocket* socket, std::span<const std::span<const std::uint8_t>> parts,
+                       std::uint32_t* sent, std::int32_t timeoutMs);
 // Receives exactly `length` bytes; the time-out limits the silence between two pieces; flags must be 0.
 int NetSocketReceive(NetSocket* socket, std::uint32_t length, void* buffer, std::uint32_t* received,
                      std::uint32_t flags, std::int32_t timeoutMs);

@@ -19,6 +19,10 @@ int SendBytes(SocketCell& cell, std::span<const std::uint8_t> bytes) {
     return NetSocketSend(cell.Current(), std::uint32_t(bytes.size()), bytes.data(), nullptr, 0, 0);
 }
 
+int SendParts(SocketCell& cell, std::span<const std::span<const std::uint8_t>> parts) {
+    return NetSocketSendParts(cell.Current(), parts, nullptr, 0);
+}
+
 } // namespace
 
 int ConnectSession(SocketCell* cell, const char* host, std::uint32_t reserved, std::int32_t timeoutMs,
@@ -53,10 +57,12 @@ int SendRequest(SocketCell* cell, std::uint32_t reserved, const char* password, 
     }
     MessageHeader header;
     BuildMessageHeader(0, 0, command, bodyLength, body, password, header);
-    if (const int status = SendBytes(*cell, header); status != 0 || !hasBody) {
-        return status;
+    if (!hasBody) {
+        return SendBytes(*cell, header);
     }
-    return SendBytes(*cell, {static_cast<const std::uint8_t*>(body), bodyLength});
+    const std::span<const std::uint8_t> parts[] = {header,
+                                                   {static_cast<const std::uint8_t*>(body), bodyLength}};
+    return SendParts(*cell, parts);
 }
 
 int SendRequestInParts(SocketCell* cell, std::uint32_t reserved, const char* password, std::uint32_t command,
@@ -71,11 +77,15 @@ int SendRequestInParts(SocketCell* cell, std::uint32_t reserved, const char* pas
     }
     MessageHeader header;
     BuildMessageHeaderWithChecksum(0, 0, command, bodyLength, bodyChecksum, password, header);
-    int status = SendBytes(*cell, header);
-    for (std::size_t i = 0; status == 0 && i < parts.size(); ++i) {
-        status = SendBytes(*cell, parts[i]);
+    std::vector<std::span<const std::uint8_t>> request;
+    try {
+        request.reserve(parts.size() + 1);
+    } catch (const std::bad_alloc&) {
+        return session_status::kOutOfMemory;
     }
-    return status;
+    request.emplace_back(header);
+    request.insert(request.end(), parts.begin(), parts.end());
+    return SendParts(*cell, request);
 }
 
 int ReceiveReplyHeader(SocketCell* cell, std::uint32_t reserved, std::int32_t timeoutMs, MessageHeader* out) {

@@ -181,8 +181,7 @@ QFile::Permissions ModeOf(const QString& path) {
     return QFile::permissions(path) & all;
 }
 
-} // namespace
-
+// Beside ScriptedStation in the unnamed namespace: a class outside it may not hold one.
 class ConfigWindowCommandsTest : public testing::ConfigWindowTestCase {
     Q_OBJECT
 
@@ -785,6 +784,7 @@ private slots:
     }
 };
 
+} // namespace
 } // namespace corvane
 
 QTEST_MAIN(corvane::ConfigWindowCommandsTest)

@@ -20,7 +20,7 @@ using testing::BindLoopback;
 using testing::DatagramPeer;
 using testing::MockPeer;
 
-std::vector<std::uint8_t> Bytes(const std::string& text) {
+std::vector<std::uint8_t> TextBytes(const std::string& text) {
     return {text.begin(), text.end()};
 }
 using namespace std::chrono_literals;
@@ -246,8 +246,8 @@ TEST(NetSocketDatagramTest, SendBindsOnceAndReceiveReportsTheSender) {
     std::uint32_t sent = 0;
     ASSERT_EQ(NetSocketSendTo(socket.get(), 0, 0, peer.Host().c_str(), 1, 4, "ping", &sent), 0);
     EXPECT_EQ(sent, 4u);
-    EXPECT_EQ(peer.Receive(), Bytes("ping"));
-    peer.Reply(Bytes("pong!"));
+    EXPECT_EQ(peer.Receive(), TextBytes("ping"));
+    peer.Reply(TextBytes("pong!"));
 
     std::array<char, 4> buffer{};
     std::uint32_t received = 0;
@@ -263,8 +263,8 @@ TEST(NetSocketDatagramTest, SendBindsOnceAndReceiveReportsTheSender) {
 
     // Later sends come from the same port, so answers keep arriving.
     ASSERT_EQ(NetSocketSendTo(socket.get(), 0, 0, peer.Host().c_str(), 1, 1, "2", &sent), 0);
-    EXPECT_EQ(peer.Receive(), Bytes("2"));
-    peer.Reply(Bytes("ok"));
+    EXPECT_EQ(peer.Receive(), TextBytes("2"));
+    peer.Reply(TextBytes("ok"));
     ASSERT_EQ(NetSocketReceiveFrom(socket.get(), 0, 5000, 4, buffer.data(), &received, nullptr, nullptr), 0);
     EXPECT_EQ(received, 2u);
 }
