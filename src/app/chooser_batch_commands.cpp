@@ -13,6 +13,7 @@
 #include "widgets/messages.h"
 
 #include <QDir>
+#include <QPointer>
 #include <map>
 
 namespace corvane {
@@ -50,18 +51,16 @@ void ChooserWindow::RestartStations() {
     if (stations.empty()) {
         return;
     }
-    const std::vector<BatchState> states =
-        RunStationBatch(Text(kStrBatchRestartTitle), stations, Runner().Bodies().restart, {}, {}, this);
-    MarkDoneRestarting(stations, states);
+    RunStationBatch(Text(kStrBatchRestartTitle), stations, Runner().Bodies().restart, {}, {}, this,
+                    MarkRestartingEach(stations));
 }
 
 void ChooserWindow::UploadToStations(std::span<const std::uint8_t> image,
                                      const std::vector<std::shared_ptr<ConfigRecord>>& stations) {
     // The first station shows that the software lets a station come back before the others risk it.
-    const std::vector<BatchState> states = RunStationBatch(
-        Text(kStrBatchUploadTitle), stations, UploadAndComeBack(Runner().Bodies().upload, setup_.discoveryPort),
-        ImageUploadArgs(image), {true, GoesOnAfterUpload}, this);
-    MarkDoneRestarting(stations, states);
+    RunStationBatch(Text(kStrBatchUploadTitle), stations,
+                    UploadAndComeBack(Runner().Bodies().upload, setup_.discoveryPort), ImageUploadArgs(image),
+                    {true, GoesOnAfterUpload}, this, MarkRestartingEach(stations));
 }
 
 void ChooserWindow::BackUpSelectedConfigurations() {
@@ -84,17 +83,17 @@ void ChooserWindow::BackUpSelectedConfigurations() {
     for (std::size_t i = 0; i < stations.size(); ++i) {
         paths.emplace(stations[i].get(), QDir(*folder).filePath(names[i]));
     }
-    RunStationBatch(Text(kStrBatchBackupTitle), stations, ReadAndSave(Runner().Bodies().read, std::move(paths)),
-                    {}, {}, this);
+    RunStationBatch(Text(kStrBatchBackupTitle), stations,
+                    ReadAndSave(Runner().Bodies().read, std::move(paths)), {}, {}, this);
 }
 
-void ChooserWindow::MarkDoneRestarting(const std::vector<std::shared_ptr<ConfigRecord>>& stations,
-                                       const std::vector<BatchState>& states) {
-    for (std::size_t i = 0; i < stations.size() && i < states.size(); ++i) {
-        if (states[i] == BatchState::kDone) {
-            MarkRestarting(*stations[i]);
+std::function<void(std::size_t)>
+ChooserWindow::MarkRestartingEach(const std::vector<std::shared_ptr<ConfigRecord>>& stations) {
+    return [chooser = QPointer<ChooserWindow>(this), stations](std::size_t station) {
+        if (chooser) {
+            chooser->MarkRestarting(*stations[station]); // the station restarts after a restart or an upload
         }
-    }
+    };
 }
 
 } // namespace corvane

@@ -3,7 +3,6 @@
 #include "app/station_list_model.h"
 #include "app/station_mailbox.h"
 #include "protocol/discovery.h"
-#include "runner/station_batch.h"
 #include "strings/ids/string_ids.h"
 
 #include <QDialog>
@@ -123,9 +122,9 @@ private:
     void RestartStations();
     void UploadToStations(std::span<const std::uint8_t> image,
                           const std::vector<std::shared_ptr<ConfigRecord>>& stations);
-    // The countdown of each station the batch left done, restarting.
-    void MarkDoneRestarting(const std::vector<std::shared_ptr<ConfigRecord>>& stations,
-                            const std::vector<BatchState>& states);
+    // What starts the countdown of each of the batch's stations as it is done.
+    std::function<void(std::size_t)>
+    MarkRestartingEach(const std::vector<std::shared_ptr<ConfigRecord>>& stations);
     void UpdateSelectionCount(std::size_t selected);
     OperationRunner& Runner() const;
     std::time_t Now() const;

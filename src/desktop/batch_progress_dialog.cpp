@@ -45,6 +45,13 @@ BatchProgressDialog::BatchProgressDialog(const QString& title, const std::vector
     for (const BatchRow& row : rows) {
         new QTreeWidgetItem(list_, {row.name, row.address, Text(kStrBatchWaiting)});
     }
+
+    chosenState_ = new QLabel(this);
+    chosenState_->setObjectName(QStringLiteral("batchChosenState"));
+    chosenState_->setAccessibleName(QStringLiteral("State of the chosen base station"));
+    chosenState_->setWordWrap(true);
+    chosenState_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    connect(list_, &QTreeWidget::currentItemChanged, this, &BatchProgressDialog::ShowChosenState);
     list_->setCurrentItem(list_->topLevelItem(0));
 
     summary_ = new QLabel(this);
@@ -66,6 +73,7 @@ BatchProgressDialog::BatchProgressDialog(const QString& title, const std::vector
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
+    layout->addWidget(chosenState_);
     layout->addWidget(summary_);
     layout->addWidget(buttons);
     resize(560, 320);
@@ -88,8 +96,8 @@ void BatchProgressDialog::ShowState(std::size_t row, BatchState state, const QSt
         text = Text(kStrBatchDone);
         break;
     case BatchState::kFailed:
-        text = QString::fromStdString(
-            FormatResourceText(ResourceString(kStrBatchFailed), reason.toStdString()));
+        text =
+            QString::fromStdString(FormatResourceText(ResourceString(kStrBatchFailed), reason.toStdString()));
         break;
     case BatchState::kNotBegun:
         text = Text(kStrBatchNotBegun);
@@ -98,15 +106,23 @@ void BatchProgressDialog::ShowState(std::size_t row, BatchState state, const QSt
     QTreeWidgetItem* item = list_->topLevelItem(int(row));
     item->setText(kStateColumn, text);
     item->setToolTip(kStateColumn, text);
+    if (item == list_->currentItem()) {
+        ShowChosenState();
+    }
+}
+
+void BatchProgressDialog::ShowChosenState() {
+    const QTreeWidgetItem* item = list_->currentItem();
+    chosenState_->setText(
+        item == nullptr ? QString() : QStringLiteral("%1: %2").arg(item->text(0), item->text(kStateColumn)));
 }
 
 void BatchProgressDialog::ShowFinished() {
     finished_ = true;
     const auto count = [this](BatchState state) { return std::size_t(std::ranges::count(states_, state)); };
-    summary_->setText(QString::fromStdString(FormatResourceText(ResourceString(kStrBatchSummary),
-                                                                count(BatchState::kDone),
-                                                                count(BatchState::kFailed),
-                                                                count(BatchState::kNotBegun))));
+    summary_->setText(
+        QString::fromStdString(FormatResourceText(ResourceString(kStrBatchSummary), count(BatchState::kDone),
+                                                  count(BatchState::kFailed), count(BatchState::kNotBegun))));
     const bool cancelHadFocus = cancel_->hasFocus();
     cancel_->setEnabled(false);
     close_->setEnabled(true);

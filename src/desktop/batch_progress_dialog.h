@@ -44,7 +44,10 @@ signals:
     void cancelRequested();
 
 private:
+    void ShowChosenState();
+
     QTreeWidget* list_ = nullptr;
+    QLabel* chosenState_ = nullptr; // the current row's state in full, wrapped
     QLabel* summary_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* close_ = nullptr;

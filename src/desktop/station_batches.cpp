@@ -4,8 +4,8 @@
 #include "config/status_codes.h"
 #include "desktop/batch_progress_dialog.h"
 #include "desktop/configuration_file.h"
-#include "protocol/dotted_quad.h"
 #include "files/station_text.h"
+#include "protocol/dotted_quad.h"
 #include "protocol/net_socket.h"
 #include "protocol/socket_cell.h"
 #include "protocol/unicast_discovery.h"
@@ -26,10 +26,9 @@ QString Text(StringId id) {
 
 } // namespace
 
-std::vector<BatchState> RunStationBatch(const QString& title,
-                                        const std::vector<std::shared_ptr<ConfigRecord>>& records,
-                                        OperationBody body, UploadArgs extra, StationBatch::Policy policy,
-                                        QWidget* parent) {
+void RunStationBatch(const QString& title, const std::vector<std::shared_ptr<ConfigRecord>>& records,
+                     OperationBody body, UploadArgs extra, StationBatch::Policy policy, QWidget* parent,
+                     const std::function<void(std::size_t station)>& done) {
     std::vector<BatchRow> rows;
     rows.reserve(records.size());
     for (const std::shared_ptr<ConfigRecord>& record : records) {
@@ -51,9 +50,12 @@ std::vector<BatchState> RunStationBatch(const QString& title,
             Qt::QueuedConnection);
     };
     StationBatch::Listener listener{
-        [deliver](std::size_t station, BatchState state, int status) {
-            deliver([station, state, status](BatchProgressDialog& shown) {
+        [deliver, done](std::size_t station, BatchState state, int status) {
+            deliver([station, state, status, done](BatchProgressDialog& shown) {
                 shown.ShowState(station, state, state == BatchState::kFailed ? BatchFailureText(status) : "");
+                if (state == BatchState::kDone && done) {
+                    done(station);
+                }
             });
         },
         [deliver] { deliver([](BatchProgressDialog& shown) { shown.ShowFinished(); }); }};
@@ -62,7 +64,6 @@ std::vector<BatchState> RunStationBatch(const QString& title,
     QObject::connect(&dialog, &BatchProgressDialog::cancelRequested, &dialog, [&batch] { batch.Cancel(); });
     batch.Start();
     dialog.exec(); // ends only once the batch has finished
-    return dialog.States();
 }
 
 QString BatchFailureText(int status) {
@@ -70,8 +71,8 @@ QString BatchFailureText(int status) {
     case runner_status::kCancelled:
         return Text(kStrBatchCancelled);
     case batch_status::kNotBack:
-        return QString::fromStdString(FormatResourceText(ResourceString(kStrStationNotBack),
-                                                         std::uint64_t(kComeBackWait.count())));
+        return QString::fromStdString(
+            FormatResourceText(ResourceString(kStrStationNotBack), std::uint64_t(kComeBackWait.count())));
     case batch_status::kNotSaved:
         return Text(kStrConfigFileWriteError);
     default:

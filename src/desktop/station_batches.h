@@ -4,7 +4,9 @@
 
 #include <QString>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -22,12 +24,12 @@ class ConfigRecord;
 constexpr std::chrono::seconds kComeBackWait{60};
 
 // Runs `body` on each record in the batch's window, modal, until the user closes it. The records are the
-// batch's own (copies of listed ones): its threads never share a record with a window. The window's thread never waits for a station; it
-// hears of them through queued calls. What became of each station, in the records' order.
-std::vector<BatchState> RunStationBatch(const QString& title,
-                                        const std::vector<std::shared_ptr<ConfigRecord>>& records,
-                                        OperationBody body, UploadArgs extra, StationBatch::Policy policy,
-                                        QWidget* parent);
+// batch's own (copies of listed ones): its threads never share a record with a window. The window's thread
+// never waits for a station; it hears of them through queued calls, and calls `done` (when given) with the
+// index of each station as it is done.
+void RunStationBatch(const QString& title, const std::vector<std::shared_ptr<ConfigRecord>>& records,
+                     OperationBody body, UploadArgs extra, StationBatch::Policy policy, QWidget* parent,
+                     const std::function<void(std::size_t station)>& done = {});
 
 // Why a station of a batch failed, as the single operation would say it: its message and code.
 QString BatchFailureText(int status);

@@ -25,8 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <optional>
@@ -224,8 +224,9 @@ private slots:
         QCOMPARE(seen.states.size(), 3);
         const int failed = int(seen.states.indexOf(QRegularExpression(QStringLiteral("^Failed: .*"))));
         QVERIFY(failed >= 0);
-        QVERIFY2(seen.states[failed].startsWith(QStringLiteral("Failed: The password entered does not match")),
-                 qPrintable(seen.states[failed]));
+        QVERIFY2(
+            seen.states[failed].startsWith(QStringLiteral("Failed: The password entered does not match")),
+            qPrintable(seen.states[failed]));
         QVERIFY(seen.states[failed].endsWith(QStringLiteral("(-16)")));
         QCOMPARE(seen.states.count(QStringLiteral("Done")), 2);
         QCOMPARE(seen.summary, QStringLiteral("2 done, 1 failed, 0 not begun"));
@@ -238,10 +239,11 @@ private slots:
         SelectStations({1, 2, 3});
         const Clock::time_point before = Clock::now();
         QString question;
-        const BatchSeen seen = RunConfirmedCommand(kMenuUploadDefaultSoftware, question, [](BatchProgressDialog& batch) {
-            QVERIFY(FirstIsWorking(batch));
-            QCOMPARE(batch.StateText(1), QStringLiteral("Waiting"));
-        });
+        const BatchSeen seen =
+            RunConfirmedCommand(kMenuUploadDefaultSoftware, question, [](BatchProgressDialog& batch) {
+                QVERIFY(FirstIsWorking(batch));
+                QCOMPARE(batch.StateText(1), QStringLiteral("Waiting"));
+            });
 
         QVERIFY(question.endsWith(QStringLiteral("Upload software to 3 base stations?")));
         QCOMPARE(seen.states, QStringList(3, QStringLiteral("Done")));
@@ -260,10 +262,11 @@ private slots:
         }
         const Clock::time_point before = Clock::now();
         QString question;
-        const BatchSeen seen = RunConfirmedCommand(kMenuUploadDefaultSoftware, question, [](BatchProgressDialog& batch) {
-            QVERIFY(FirstIsWorking(batch));
-            batch.findChild<QPushButton*>(QStringLiteral("batchCancel"))->click();
-        });
+        const BatchSeen seen =
+            RunConfirmedCommand(kMenuUploadDefaultSoftware, question, [](BatchProgressDialog& batch) {
+                QVERIFY(FirstIsWorking(batch));
+                batch.findChild<QPushButton*>(QStringLiteral("batchCancel"))->click();
+            });
 
         QCOMPARE(seen.states.size(), 3);
         QCOMPARE(seen.states[1], QStringLiteral("Not begun"));

@@ -1,0 +1,108 @@
+// The window of a batch of stations: it hears of the batch's threads on its own thread, in order, shows each
+// station's state and why one failed, cancels on Escape while the batch runs and closes on Enter after.
+#include "config/config_record.h"
+#include "config/status_codes.h"
+#include "desktop/batch_progress_dialog.h"
+#include "desktop/station_batches.h"
+#include "gui_test_case.h"
+#include "modal_driver.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <atomic>
+#include <memory>
+
+namespace corvane {
+
+using namespace testing;
+
+namespace {
+
+std::vector<std::shared_ptr<ConfigRecord>> Stations(std::initializer_list<const char*> names) {
+    std::vector<std::shared_ptr<ConfigRecord>> stations;
+    std::uint32_t address = 0x0A000102;
+    for (const char* name : names) {
+        auto record = std::make_shared<ConfigRecord>();
+        record->syNm = name;
+        record->stationAddress = address++;
+        stations.push_back(std::move(record));
+    }
+    return stations;
+}
+
+} // namespace
+
+class BatchProgressTest : public testing::GuiTestCase {
+    Q_OBJECT
+
+private slots:
+    // Each station ends with its body's status: the one refused shows the wrong-password message with its
+    // code, the others are done, and each done one is told to the window's thread.
+    void eachStationShowsHowItWent() {
+        const auto stations = Stations({"Front", "Back", "Side"});
+        std::vector<std::size_t> done;
+        const QThread* windowThread = QThread::currentThread();
+        bool doneOnWindowThread = true;
+        QStringList states;
+        QString summary;
+        OnNextModal([&](QDialog& dialog) {
+            auto& batch = static_cast<BatchProgressDialog&>(dialog);
+            QVERIFY(QTest::qWaitFor([&] { return batch.Finished(); }));
+            for (std::size_t row = 0; row < 3; ++row) {
+                states << batch.StateText(row);
+            }
+            summary = batch.Summary();
+            QTest::keyClick(&batch, Qt::Key_Return); // Close is the default once the batch has finished
+        });
+        RunStationBatch(
+            "Restarting", stations,
+            [](OperationContext& context) {
+                return context.record.syNm == "Back" ? session_status::kWrongPassword : 0;
+            },
+            {}, {}, nullptr, [&](std::size_t station) {
+                done.push_back(station);
+                doneOnWindowThread = doneOnWindowThread && QThread::currentThread() == windowThread;
+            });
+        QCOMPARE(states[0], QStringLiteral("Done"));
+        QCOMPARE(states[1], QStringLiteral("Failed: The password entered does not match that of the base "
+                                           "station. Make sure the password is correct and try again. (-16)"));
+        QCOMPARE(states[2], QStringLiteral("Done"));
+        QCOMPARE(summary, QStringLiteral("2 done, 1 failed, 0 not begun"));
+        std::ranges::sort(done);
+        QCOMPARE(done, (std::vector<std::size_t>{0, 2}));
+        QVERIFY(doneOnWindowThread);
+    }
+
+    // Escape while the batch runs is Cancel: the running station is aborted, the window stays to show the
+    // end; once finished, Escape closes it.
+    void escapeCancelsWhileRunningAndClosesAfter() {
+        BatchProgressDialog dialog("Restarting", {{"Front", "10.0.1.2"}, {"Back", "10.0.1.3"}});
+        QSignalSpy cancels(&dialog, &BatchProgressDialog::cancelRequested);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(cancels.count(), 1);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.findChild<QPushButton*>("batchCancel")->isEnabled());
+
+        dialog.ShowState(0, BatchState::kFailed, BatchFailureText(runner_status::kCancelled));
+        dialog.ShowState(1, BatchState::kNotBegun);
+        dialog.ShowFinished();
+        QCOMPARE(dialog.StateText(0), QStringLiteral("Failed: Cancelled"));
+        QCOMPARE(dialog.findChild<QLabel*>("batchChosenState")->text(), QStringLiteral("Front: Failed: Cancelled"));
+        QCOMPARE(dialog.Summary(), QStringLiteral("0 done, 1 failed, 1 not begun"));
+        QVERIFY(dialog.findChild<QPushButton*>("batchClose")->isDefault());
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(cancels.count(), 1);
+    }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::BatchProgressTest)
+#include "batch_progress_test.moc"
