@@ -5,6 +5,7 @@
 #include "desktop/batch_progress_dialog.h"
 #include "desktop/station_batches.h"
 #include "gui_test_case.h"
+#include "mock_peer.h"
 #include "modal_driver.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <QThread>
 #include <atomic>
+#include <chrono>
 #include <memory>
 
 namespace corvane {
@@ -63,18 +65,53 @@ private slots:
             [](OperationContext& context) {
                 return context.record.syNm == "Back" ? session_status::kWrongPassword : 0;
             },
-            {}, {}, nullptr, [&](std::size_t station) {
+            {}, {}, nullptr,
+            [&](std::size_t station) {
                 done.push_back(station);
                 doneOnWindowThread = doneOnWindowThread && QThread::currentThread() == windowThread;
             });
         QCOMPARE(states[0], QStringLiteral("Done"));
-        QCOMPARE(states[1], QStringLiteral("Failed: The password entered does not match that of the base "
-                                           "station. Make sure the password is correct and try again. (-16)"));
+        QCOMPARE(states[1],
+                 QStringLiteral("Failed: The password entered does not match that of the base "
+                                "station. Make sure the password is correct and try again. (-16)"));
         QCOMPARE(states[2], QStringLiteral("Done"));
         QCOMPARE(summary, QStringLiteral("2 done, 1 failed, 0 not begun"));
         std::ranges::sort(done);
         QCOMPARE(done, (std::vector<std::size_t>{0, 2}));
         QVERIFY(doneOnWindowThread);
+    }
+
+    // New software that keeps the first station from coming back would do the same to the others: they are
+    // never begun. A station that did not come back says so.
+    void noStationBeginsAfterOneThatDidNotComeBack() {
+        DatagramPeer silent; // asked, never answering
+        const auto stations = Stations({"First", "Second", "Third"});
+        for (const auto& station : stations) {
+            station->stationAddress = 0x7F000001;
+        }
+        std::atomic<int> uploads{0};
+        QStringList states;
+        OnNextModal([&](QDialog& dialog) {
+            auto& batch = static_cast<BatchProgressDialog&>(dialog);
+            QVERIFY(QTest::qWaitFor([&] { return batch.Finished(); }));
+            for (std::size_t row = 0; row < 3; ++row) {
+                states << batch.StateText(row);
+            }
+            batch.accept();
+        });
+        const OperationBody upload = [&uploads](OperationContext&) {
+            ++uploads;
+            return 0;
+        };
+        RunStationBatch("Updating", stations,
+                        UploadAndComeBack(upload, silent.Port(), std::chrono::milliseconds(200)), {},
+                        {true, GoesOnAfterUpload}, nullptr);
+        QCOMPARE(uploads.load(), 1);
+        QCOMPARE(states[0],
+                 QStringLiteral("Failed: The base station did not come back within 60 seconds of its "
+                                "restart."));
+        QCOMPARE(states[1], QStringLiteral("Not begun"));
+        QCOMPARE(states[2], QStringLiteral("Not begun"));
     }
 
     // Escape while the batch runs is Cancel: the running station is aborted, the window stays to show the
@@ -93,7 +130,8 @@ private slots:
         dialog.ShowState(1, BatchState::kNotBegun);
         dialog.ShowFinished();
         QCOMPARE(dialog.StateText(0), QStringLiteral("Failed: Cancelled"));
-        QCOMPARE(dialog.findChild<QLabel*>("batchChosenState")->text(), QStringLiteral("Front: Failed: Cancelled"));
+        QCOMPARE(dialog.findChild<QLabel*>("batchChosenState")->text(),
+                 QStringLiteral("Front: Failed: Cancelled"));
         QCOMPARE(dialog.Summary(), QStringLiteral("0 done, 1 failed, 1 not begun"));
         QVERIFY(dialog.findChild<QPushButton*>("batchClose")->isDefault());
         QTest::keyClick(&dialog, Qt::Key_Escape);
