@@ -16,6 +16,7 @@
 #include <QThread>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace corvane {
@@ -36,6 +37,18 @@ std::vector<std::shared_ptr<ConfigRecord>> Stations(std::initializer_list<const 
     return stations;
 }
 
+// Once the next batch window's batch has finished: the state of each station into `states`, then `close`.
+void OnBatchEnd(QStringList& states, std::function<void(BatchProgressDialog&)> close) {
+    OnNextModal([&states, close](QDialog& dialog) {
+        auto& batch = static_cast<BatchProgressDialog&>(dialog);
+        QVERIFY(QTest::qWaitFor([&] { return batch.Finished(); }));
+        for (std::size_t row = 0; row < batch.States().size(); ++row) {
+            states << batch.StateText(row);
+        }
+        close(batch);
+    });
+}
+
 } // namespace
 
 class BatchProgressTest : public testing::GuiTestCase {
@@ -51,12 +64,7 @@ private slots:
         bool doneOnWindowThread = true;
         QStringList states;
         QString summary;
-        OnNextModal([&](QDialog& dialog) {
-            auto& batch = static_cast<BatchProgressDialog&>(dialog);
-            QVERIFY(QTest::qWaitFor([&] { return batch.Finished(); }));
-            for (std::size_t row = 0; row < 3; ++row) {
-                states << batch.StateText(row);
-            }
+        OnBatchEnd(states, [&summary](BatchProgressDialog& batch) {
             summary = batch.Summary();
             QTest::keyClick(&batch, Qt::Key_Return); // Close is the default once the batch has finished
         });
@@ -91,14 +99,7 @@ private slots:
         }
         std::atomic<int> uploads{0};
         QStringList states;
-        OnNextModal([&](QDialog& dialog) {
-            auto& batch = static_cast<BatchProgressDialog&>(dialog);
-            QVERIFY(QTest::qWaitFor([&] { return batch.Finished(); }));
-            for (std::size_t row = 0; row < 3; ++row) {
-                states << batch.StateText(row);
-            }
-            batch.accept();
-        });
+        OnBatchEnd(states, [](BatchProgressDialog& batch) { batch.accept(); });
         const OperationBody upload = [&uploads](OperationContext&) {
             ++uploads;
             return 0;
