@@ -5,6 +5,7 @@
 #include "config/config_record.h"
 #include "config/status_codes.h"
 #include "desktop/choose_other_dialog.h"
+#include "desktop/software_image.h"
 #include "desktop/software_upload.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/message_header.h"
@@ -19,7 +20,7 @@ namespace corvane {
 
 void ChooserWindow::ConfigureSelectedStation() {
     const std::shared_ptr<ConfigRecord> selected = GetSelectedStation(false);
-    if (!selected) {
+    if (!selected || GetSelectedStations().size() > 1) { // a window configures one station
         return;
     }
     if ((selected->stationFlags & kStationFlagReset) != 0) {
@@ -57,6 +58,10 @@ void ChooserWindow::ChooseOtherStation() {
 }
 
 void ChooserWindow::RestartSelectedStation() {
+    if (GetSelectedStations().size() > 1) {
+        RestartStations();
+        return;
+    }
     if (ShowMessage(kStrConfirmRestart, 0, true) != 1) {
         return;
     }
@@ -68,6 +73,21 @@ void ChooserWindow::RestartSelectedStation() {
 }
 
 void ChooserWindow::UploadSoftwareFile() {
+    if (GetSelectedStations().size() > 1) {
+        const std::vector<std::shared_ptr<ConfigRecord>> stations = PrepareBatch(kStrConfirmUploadStations);
+        const std::optional<QString> path = stations.empty() ? std::nullopt : AskSoftwareFile(this);
+        if (!path) {
+            return;
+        }
+        QByteArray image;
+        if (const int status = ReadSoftwareFile(*path, image); status != 0) {
+            ReportStatus(kStrStationAccessError, status, false);
+            return;
+        }
+        UploadToStations(
+            {reinterpret_cast<const std::uint8_t*>(image.constData()), std::size_t(image.size())}, stations);
+        return;
+    }
     if (ShowMessage(kStrConfirmUpload, 0, true) != 1) {
         return;
     }
@@ -91,6 +111,20 @@ void ChooserWindow::ReportOrMarkRestarting(const ConfigRecord& record, int statu
 }
 
 void ChooserWindow::UploadDefaultSoftware(const std::optional<std::string>& password, bool confirm) {
+    if (!password && GetSelectedStations().size() > 1) {
+        const std::vector<std::shared_ptr<ConfigRecord>> stations =
+            PrepareBatch(confirm ? std::optional(kStrConfirmUploadStations) : std::nullopt);
+        if (stations.empty()) {
+            return;
+        }
+        std::span<const std::uint8_t> image;
+        if (const int status = DefaultSoftwareImage(image); status != 0) {
+            ReportStatus(kStrStationAccessError, status, false);
+            return;
+        }
+        UploadToStations(image, stations);
+        return;
+    }
     if (confirm && ShowMessage(kStrConfirmUpload, 0, true) != 1) {
         return;
     }

@@ -28,6 +28,7 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -83,6 +84,14 @@ ChooserWindow::ChooserWindow(ChooserSetup setup)
     connect(button(chooser::kRescan), &QAbstractButton::clicked, this, [this] { Rescan(); });
     connect(button(chooser::kConfigure), &QAbstractButton::clicked, this,
             [this] { ConfigureSelectedStation(); });
+
+    // Shown above the details, which stay empty, while several stations are selected.
+    selectionCount_ = new QLabel(ui_->detailsBox);
+    selectionCount_->setObjectName(QStringLiteral("selectionCount"));
+    selectionCount_->setAccessibleName(QStringLiteral("Selected base stations"));
+    selectionCount_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    ui_->details->insertRow(0, selectionCount_);
+    selectionCount_->hide();
 
     countdown_.setInterval(kCountdownPeriodMs);
     connect(&countdown_, &QTimer::timeout, this, &ChooserWindow::CountdownTick);
@@ -143,23 +152,53 @@ void ChooserWindow::ClearStations() {
     stations_.Clear();
     restarting_.clear();
     ClearDetails();
+    UpdateSelectionCount(0);
 }
 
 std::optional<std::size_t> ChooserWindow::SelectedRow() const {
-    const QModelIndexList selected = StationList().selectionModel()->selectedRows();
-    if (selected.isEmpty()) {
+    const std::vector<std::size_t> rows = SelectedRows();
+    if (rows.empty()) {
         return std::nullopt;
     }
-    const auto first = std::ranges::min_element(selected, {}, &QModelIndex::row);
-    return std::size_t(first->row());
+    return rows.front();
+}
+
+std::vector<std::size_t> ChooserWindow::SelectedRows() const {
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : StationList().selectionModel()->selectedRows()) {
+        if (std::size_t(index.row()) < stations_.Size()) {
+            rows.push_back(std::size_t(index.row()));
+        }
+    }
+    std::ranges::sort(rows);
+    return rows;
+}
+
+std::vector<std::shared_ptr<ConfigRecord>> ChooserWindow::GetSelectedStations() const {
+    std::vector<std::shared_ptr<ConfigRecord>> records;
+    for (std::size_t row : SelectedRows()) {
+        if (stations_.At(row)) {
+            records.push_back(stations_.At(row));
+        }
+    }
+    return records;
 }
 
 void ChooserWindow::SelectionChanged() {
-    if (const std::optional<std::size_t> row = SelectedRow(); row && *row < stations_.Size()) {
-        ShowDetails(*stations_.At(*row));
+    const std::vector<std::size_t> rows = SelectedRows();
+    if (rows.size() == 1) {
+        ShowDetails(*stations_.At(rows.front()));
     } else {
         ClearDetails();
     }
+    UpdateSelectionCount(rows.size());
+}
+
+void ChooserWindow::UpdateSelectionCount(std::size_t selected) {
+    selectionCount_->setVisible(selected > 1);
+    selectionCount_->setText(selected > 1 ? QString::fromStdString(FormatResourceText(
+                                                ResourceString(kStrStationsSelected), selected))
+                                          : QString());
 }
 
 void ChooserWindow::ShowDetails(const ConfigRecord& record) {
@@ -280,6 +319,9 @@ void ChooserWindow::OnCommand(int command) {
     case kMenuUploadDefaultSoftware:
         UploadDefaultSoftware(std::nullopt, true);
         break;
+    case kMenuBackUpConfigurations:
+        BackUpSelectedConfigurations();
+        break;
     case kMenuAbout:
         ShowAbout();
         break;
@@ -298,6 +340,7 @@ void ChooserWindow::UpdateMenuStates(QMenu* menu, int position) {
         EnableCommand(menu, kMenuRestart, selected);
         EnableCommand(menu, kMenuUploadSoftware, selected);
         EnableCommand(menu, kMenuUploadDefaultSoftware, selected);
+        EnableCommand(menu, kMenuBackUpConfigurations, selected);
         EnableCommand(menu, kMenuEquivalentNetworkPassword, false);
     }
 }

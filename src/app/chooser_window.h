@@ -3,6 +3,7 @@
 #include "app/station_list_model.h"
 #include "app/station_mailbox.h"
 #include "protocol/discovery.h"
+#include "strings/ids/string_ids.h"
 
 #include <QDialog>
 #include <QString>
@@ -14,9 +15,11 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QTreeView;
@@ -60,6 +63,8 @@ public:
     // The selected station's record, asking for its password first when asked to; null when there is none or
     // the password dialog was cancelled.
     std::shared_ptr<ConfigRecord> GetSelectedStation(bool askPassword);
+    // Every selected station's record, in list order.
+    std::vector<std::shared_ptr<ConfigRecord>> GetSelectedStations() const;
     // Starts the countdown of the listed station with the record's WAN MAC address and station address.
     void MarkRestarting(const ConfigRecord& record);
     // Opens a configuration window on the file, or shows message 149.
@@ -71,6 +76,8 @@ public:
     void RestartSelectedStation();
     void UploadSoftwareFile();
     void UploadDefaultSoftware(const std::optional<std::string>& password, bool confirm);
+    // Saves each selected station's configuration into a folder the user chooses.
+    void BackUpSelectedConfigurations();
 
     std::size_t StationCount() const { return stations_.Size(); }
     QTreeView& StationList() const;
@@ -92,6 +99,8 @@ private:
     void AddStations(std::vector<std::unique_ptr<ConfigRecord>> records);
     // The row of the first selected station, in list order.
     std::optional<std::size_t> SelectedRow() const;
+    // The selected rows, in list order.
+    std::vector<std::size_t> SelectedRows() const;
     void SelectionChanged();
     void ShowDetails(const ConfigRecord& record);
     void ClearDetails();
@@ -107,11 +116,22 @@ private:
     void ReportOrMarkRestarting(const ConfigRecord& record, int status);
     // Opens a configuration window on a copy of the record; false when it could not be made.
     bool OpenConfigWindow(const ConfigRecord* record);
+    // The commands on several selected stations: one confirmation naming how many (when `confirmId` is
+    // given) and one password; the batch's own copies of the records, each with the password, or none.
+    std::vector<std::shared_ptr<ConfigRecord>> PrepareBatch(std::optional<StringId> confirmId);
+    void RestartStations();
+    void UploadToStations(std::span<const std::uint8_t> image,
+                          const std::vector<std::shared_ptr<ConfigRecord>>& stations);
+    // What starts the countdown of each of the batch's stations as it is done.
+    std::function<void(std::size_t)>
+    MarkRestartingEach(const std::vector<std::shared_ptr<ConfigRecord>>& stations);
+    void UpdateSelectionCount(std::size_t selected);
     OperationRunner& Runner() const;
     std::time_t Now() const;
 
     std::unique_ptr<Ui::ChooserTemplate> ui_;
     QMenuBar* menuBar_ = nullptr;
+    QLabel* selectionCount_ = nullptr; // in the details, while several stations are selected
     ChooserSetup setup_;
     StationListModel stations_;
     std::set<std::size_t> restarting_; // rows counting down, in list order

@@ -5,13 +5,13 @@
 #include "cli/exit_codes.h"
 #include "cli/password_input.h"
 #include "cli/typed_host.h"
-#include "cli/unicast_discovery.h"
 #include "config/status_codes.h"
 #include "properties/property_diff.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/host_resolution.h"
 #include "protocol/message_header.h"
 #include "protocol/station_operations.h"
+#include "protocol/unicast_discovery.h"
 
 namespace corvane::cli {
 

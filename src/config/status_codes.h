@@ -72,6 +72,12 @@ constexpr int kThreadNotStarted = -6732;
 constexpr int kWaitFailed = -6740; // waiting for the worker failed
 } // namespace runner_status
 
+// Commands on several base stations at once.
+namespace batch_status {
+constexpr int kNotBack = -6739;  // after new software the station did not answer discovery again in time
+constexpr int kNotSaved = -6738; // a configuration that was read could not be saved to its file
+} // namespace batch_status
+
 // A dialog that lacks a control its code asks for (only a template and its code disagreeing).
 constexpr std::int32_t kControlMissing = -31000;
 

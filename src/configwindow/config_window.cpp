@@ -208,6 +208,7 @@ void ConfigWindow::UpdateMenuStates(QMenu* menu, int position) {
         EnableCommand(menu, kMenuRestart, station);
         EnableCommand(menu, kMenuUploadSoftware, station);
         EnableCommand(menu, kMenuUploadDefaultSoftware, station);
+        EnableCommand(menu, kMenuBackUpConfigurations, false); // the chooser's, for its selected stations
         EnableCommand(menu, kMenuEquivalentNetworkPassword, EncryptionOn());
     }
 }

@@ -30,11 +30,13 @@ bool WriteConfigurationFile(const QString& path, const ConfigRecord& record) {
 }
 
 FileDialogRequest ConfigurationFileRequest(FileDialogRequest::Kind kind, std::string_view stationName) {
-    return {kind, QString::fromUtf8(ResourceString(kStrConfigFileFilter)),
-            QString::fromUtf8(ResourceString(kStrConfigFileExtension)),
-            QString::fromStdString(
-                FormatResourceText(ResourceString(kStrConfigFileNamePattern),
-                                   PlainFileName(FromStationText(stationName)).toStdString()))};
+    return {
+        kind,
+        QString::fromUtf8(ResourceString(kStrConfigFileFilter)),
+        QString::fromUtf8(ResourceString(kStrConfigFileExtension)),
+        QString::fromStdString(FormatResourceText(ResourceString(kStrConfigFileNamePattern),
+                                                  PlainFileName(FromStationText(stationName)).toStdString())),
+        {}};
 }
 
 } // namespace corvane

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "runner/operation_runner.h"
 #include "widgets/file_dialog.h"
 
+#include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <optional>
+#include <span>
 
 class QWidget;
 
@@ -18,6 +22,11 @@ class OperationRunner;
 FileDialogRequest SoftwareFileRequest();
 // Asks for the software image file to upload; nothing when the user cancelled.
 std::optional<QString> AskSoftwareFile(QWidget* parent);
+
+// Reads a software image file whole: 0, or the failure UploadImageFile reports for it.
+int ReadSoftwareFile(const QString& path, QByteArray& image);
+// The upload arguments of an image, with the restart that follows every upload.
+UploadArgs ImageUploadArgs(std::span<const std::uint8_t> image);
 
 // Reads the file whole and uploads it: the file's failure (file_status::kNotOpened, kOutOfMemory, kIncomplete
 // or the file-size status; session_status::kTooLarge for a file larger than the programs read) or the

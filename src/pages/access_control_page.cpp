@@ -29,8 +29,11 @@ constexpr int kIdColumnWidth = 140;
 constexpr int kDescriptionColumnWidth = 250;
 
 FileDialogRequest ListFileRequest(FileDialogRequest::Kind kind) {
-    return {kind, RequiredResourceText(kStrAclFileFilter), RequiredResourceText(kStrAclFileExtension),
-            RequiredResourceText(kStrAclFileDefaultName)};
+    return {kind,
+            RequiredResourceText(kStrAclFileFilter),
+            RequiredResourceText(kStrAclFileExtension),
+            RequiredResourceText(kStrAclFileDefaultName),
+            {}};
 }
 
 } // namespace

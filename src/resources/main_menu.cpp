@@ -45,6 +45,7 @@ constexpr Item kBaseStationItems[] = {
     {"Restart...", kMenuRestart},
     {"Upload Software...", kMenuUploadSoftware},
     {"Upload Default (v4.0) Software...", kMenuUploadDefaultSoftware},
+    {"&Back Up Configurations...", kMenuBackUpConfigurations},
     {nullptr, 0},
     {"Equivalent Network Password...", kMenuEquivalentNetworkPassword},
 };

@@ -66,6 +66,9 @@ public:
     int RunOperation(ConfigRecord& record, const ProgressSpec& progress, const OperationBody& body,
                      UploadArgs extra = {});
 
+    // The exchanges this runner runs, for a batch of stations to run the same ones.
+    const OperationBodies& Bodies() const { return bodies_; }
+
     int ReadConfiguration(ConfigRecord& record);
     int WriteConfiguration(ConfigRecord& record);
     int RestartBaseStation(ConfigRecord& record);

@@ -177,6 +177,26 @@ constexpr Entry kStrings[] = {
     {kStrDescriptionTooLong, "The description is longer than 33 characters. Make sure the description has at "
                              "most 33 characters and try "
                              "again."},
+    {kStrStationsSelected, "%u base stations selected"},
+    {kStrConfirmRestartStations,
+     "Restarting base stations will cause any computer on their wireless networks to be disconnected. "
+     "Restart %u base stations?"},
+    {kStrConfirmUploadStations,
+     "Uploading software to base stations will cause any computer on their wireless networks to be "
+     "disconnected. Upload software to %u base stations?"},
+    {kStrBatchRestartTitle, "Restarting Base Stations"},
+    {kStrBatchUploadTitle, "Updating Base Station Software"},
+    {kStrBatchBackupTitle, "Backing Up Base Station Configurations"},
+    {kStrBatchWaiting, "Waiting"},
+    {kStrBatchWorking, "Working..."},
+    {kStrBatchDone, "Done"},
+    {kStrBatchFailed, "Failed: %s"},
+    {kStrBatchNotBegun, "Not begun"},
+    {kStrBatchCancelled, "Cancelled"},
+    {kStrBatchSummary, "%u done, %u failed, %u not begun"},
+    {kStrStationNotBack, "The base station did not come back within %u seconds of its restart."},
+    {kStrBatchColumnState, "State"},
+    {kStrBackupFolderCaption, "Choose the Folder for the Configurations"},
 };
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &Entry::id));

@@ -37,7 +37,13 @@ QStringList FilterList(const QString& filter) {
 }
 
 std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogRequest& request) {
-    auto dialog = std::make_unique<QFileDialog>(parent);
+    auto dialog = std::make_unique<QFileDialog>(parent, request.caption);
+    if (request.kind == FileDialogRequest::Kind::Folder) {
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::Directory);
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+        return dialog;
+    }
     dialog->setAcceptMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::AcceptOpen
                                                                         : QFileDialog::AcceptSave);
     dialog->setFileMode(request.kind == FileDialogRequest::Kind::Open ? QFileDialog::ExistingFile

@@ -398,11 +398,40 @@ private slots:
         QVERIFY(Command(*chooser, 1, kMenuChooseOther)->isEnabled());
         QCoreApplication::postEvent(chooser, new StationFoundEvent(Answer(0x0A000102u, 1, "Home")));
         QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
-        for (int command :
-             std::initializer_list<int>{kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware}) {
+        for (int command : std::initializer_list<int>{
+                 kMenuRestart, kMenuUploadSoftware, kMenuUploadDefaultSoftware, kMenuBackUpConfigurations}) {
             QVERIFY(Command(*chooser, 1, command)->isEnabled());
         }
         QVERIFY(!Command(*chooser, 1, kMenuEquivalentNetworkPassword)->isEnabled());
+        delete chooser;
+    }
+
+    // Ctrl+A selects every station: the details say how many, Configure waits for one station, and the
+    // station commands stay on for all of them. One selected again shows its details as before.
+    void severalSelectedShowHowManyAndDisableConfigure() {
+        auto* chooser = SilentChooser();
+        for (std::uint32_t i = 1; i <= 3; ++i) {
+            QCoreApplication::postEvent(
+                chooser, new StationFoundEvent(Answer(0x0A000100u + i, std::uint8_t(i), "Home")));
+        }
+        QCoreApplication::sendPostedEvents(chooser, kStationFoundEvent);
+        QTreeView& list = chooser->StationList();
+        list.setFocus();
+        QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
+        const auto* count = chooser->findChild<QLabel*>(QStringLiteral("selectionCount"));
+        QCOMPARE(chooser->GetSelectedStations().size(), std::size_t(3));
+        QVERIFY(!count->isHidden());
+        QCOMPARE(count->text(), QStringLiteral("3 base stations selected"));
+        QVERIFY(!GetControl(chooser, chooser::kConfigure)->isEnabled());
+        QCOMPARE(TextOf(chooser, chooser::kName), QString());
+        QVERIFY(Command(*chooser, 1, kMenuRestart)->isEnabled());
+        QVERIFY(Command(*chooser, 1, kMenuBackUpConfigurations)->isEnabled());
+
+        QTest::keyClick(&list, Qt::Key_Down); // one station again
+        QCOMPARE(chooser->GetSelectedStations().size(), std::size_t(1));
+        QVERIFY(count->isHidden());
+        QVERIFY(GetControl(chooser, chooser::kConfigure)->isEnabled());
+        QCOMPARE(TextOf(chooser, chooser::kName), QStringLiteral("Home"));
         delete chooser;
     }
 

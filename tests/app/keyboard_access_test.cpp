@@ -6,6 +6,7 @@
 #include "config/status_codes.h"
 #include "configwindow/config_window.h"
 #include "desktop/about_dialog.h"
+#include "desktop/batch_progress_dialog.h"
 #include "desktop/choose_other_dialog.h"
 #include "desktop/enter_password_dialog.h"
 #include "desktop/progress_dialog.h"
@@ -292,6 +293,12 @@ struct WindowWalk {
                  return std::make_unique<ProgressDialog>(ProgressSpec{kStrProgressReading, false});
              }},
             {"Enter Password", [] { return std::make_unique<EnterPasswordDialog>(); }},
+            {"batch progress",
+             [] {
+                 return std::make_unique<BatchProgressDialog>(
+                     QStringLiteral("Restarting Base Stations"),
+                     std::vector<BatchRow>{{"Front Office", "10.0.1.2"}, {"Warehouse", "10.0.1.3"}});
+             }},
             {"Choose Other", [] { return std::make_unique<ChooseOtherDialog>(); }},
             {"Change Password", [] { return std::make_unique<ChangePasswordDialog>(); }},
             {"Network Password", [] { return std::make_unique<NetworkPasswordDialog>(); }},

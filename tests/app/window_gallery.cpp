@@ -65,6 +65,12 @@ int main(int argc, char** argv) {
     Settle(); // a countdown tick
     saved = Capture(chooser, out.filePath(QStringLiteral("chooser-countdown.png"))) && saved;
 
+    // Several stations selected: the details say how many, Configure waits for one.
+    chooser.StationList().selectAll();
+    Settle();
+    saved = Capture(chooser, out.filePath(QStringLiteral("chooser-several-selected.png"))) && saved;
+    host.SelectRow(0);
+
     ConfigRecord record = *chooser.GetSelectedStation(false);
     record.acTa = {MakeAclEntry({0x00, 0x30, 0x65, 0x1a, 0x2b, 0x3c}, "Front desk"),
                    MakeAclEntry({0x00, 0x30, 0x65, 0x4d, 0x5e, 0x6f}, "Meeting room laptop"),

@@ -18,6 +18,7 @@ void FleetTestCase::initTestCase() {
         QSKIP("runs inside scripts/privnet.sh only");
     }
     QVERIFY(stateDir_.isValid());
+    PrepareState();
     simulator_ = std::make_unique<RunningProgram>(SimulatorCommand(stations_, stateDir_.path(), options_));
     QVERIFY2(simulator_->WaitForLine("session port"), simulator_->Output().c_str());
     SetUpOnce();

@@ -28,6 +28,8 @@ protected:
     ~FleetTestCase() override;
 
     virtual void SetUpOnce() {}
+    // Runs before the simulator starts, to put state files of its own into stateDir_.
+    virtual void PrepareState() {}
 
     QTemporaryDir stateDir_;
 

@@ -5,11 +5,13 @@
 #include "configwindow/changes_dialog.h"
 #include "dark_palette.h"
 #include "desktop/about_dialog.h"
+#include "desktop/batch_progress_dialog.h"
 #include "desktop/choose_other_dialog.h"
 #include "desktop/configuration_file.h"
 #include "desktop/enter_password_dialog.h"
 #include "desktop/progress_dialog.h"
 #include "desktop/software_upload.h"
+#include "desktop/station_batches.h"
 #include "pages/add_client_dialog.h"
 #include "pages/change_password_dialog.h"
 #include "pages/network_password_dialog.h"
@@ -29,6 +31,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -50,6 +53,28 @@ std::unique_ptr<ErrorDialog> Note(StringId captionId, std::string text) {
     dialog->message = std::move(text);
     dialog->showCancel = true;
     dialog->icon = kIconNote;
+    return dialog;
+}
+
+// A restart of five stations as its window shows it, part way or finished after a Cancel.
+std::unique_ptr<QWidget> BatchSample(bool finished) {
+    const std::vector<BatchRow> rows = {{"Front Office", "10.0.1.2"},
+                                        {"Warehouse", "10.0.1.3"},
+                                        {"Meeting Room", "10.0.1.4"},
+                                        {"Lobby", "10.0.1.5"},
+                                        {"Loading Dock", "10.0.1.6"}};
+    auto dialog =
+        std::make_unique<BatchProgressDialog>(QString::fromUtf8(ResourceString(kStrBatchRestartTitle)), rows);
+    dialog->ShowState(0, BatchState::kDone);
+    dialog->ShowState(1, BatchState::kFailed, BatchFailureText(session_status::kWrongPassword));
+    dialog->ShowState(2, BatchState::kWorking);
+    if (finished) {
+        dialog->ShowState(2, BatchState::kDone);
+        dialog->ShowState(3, BatchState::kNotBegun);
+        dialog->ShowState(4, BatchState::kNotBegun);
+        dialog->ShowFinished();
+    }
+    dialog->findChild<QTreeWidget*>()->setCurrentItem(dialog->findChild<QTreeWidget*>()->topLevelItem(1));
     return dialog;
 }
 
@@ -155,6 +180,21 @@ int main(int argc, char** argv) {
         {"edit-port-mapping", [] { return std::make_unique<PortMapEntryDialog>(); }},
         {"add-client", [] { return std::make_unique<AddClientDialog>(); }},
         {"show-changes", ChangesSample},
+        {"note-172-confirm-restart-stations",
+         [] {
+             return Note(kStrNoteCaption,
+                         FormatResourceText(ResourceString(kStrConfirmRestartStations), std::size_t(3)));
+         }},
+        {"batch-progress-running", [] { return BatchSample(false); }},
+        {"batch-progress-finished", [] { return BatchSample(true); }},
+        {"file-back-up-folder",
+         [] {
+             return FileDialog({FileDialogRequest::Kind::Folder,
+                                {},
+                                {},
+                                {},
+                                QString::fromUtf8(ResourceString(kStrBackupFolderCaption))});
+         }},
         {"progress",
          [] {
              return std::make_unique<ProgressDialog>(ProgressSpec{kStrProgressReading, false});

@@ -3,10 +3,14 @@
 #include "protocol/discovery.h"
 #include "protocol/event.h"
 #include "protocol/session_status.h"
+#include "protocol/unicast_discovery.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <thread>
 
 namespace corvane {
 namespace {
@@ -260,6 +264,53 @@ TEST_F(DiscoveryThreadTest, StartAndStopAreSafeInAnyOrder) {
     ASSERT_EQ(Start(sink_), 0);
     EXPECT_EQ(Start(sink_), kDiscoveryUnavailable);
     // Destroying a running discovery stops it.
+}
+
+} // namespace
+} // namespace corvane
+
+namespace corvane {
+namespace {
+
+// Asking one station: its answer ends the asking, unless it must show a restart it does not show; without an
+// answer that counts, the deadline ends it.
+TEST_F(DiscoveryCellTest, AskingOneStationEndsAtAnAnswerThatCountsOrAtTheDeadline) {
+    using Clock = std::chrono::steady_clock;
+    struct Case {
+        const char* name;
+        bool answers;
+        bool mustHaveRestarted; // the answer's up-time of 1234 s began before the asking
+        int deadlineMs;         // long where the answer ends the asking: a busy machine may be slow
+        int status;
+    };
+    const Case cases[] = {
+        {"silent", false, false, 300, socket_status::kTimedOut},
+        {"answers", true, false, 30000, 0},
+        {"answers without a restart", true, true, 300, socket_status::kTimedOut},
+    };
+    for (const Case& c : cases) {
+        DatagramPeer station;
+        std::atomic<bool> stop{false};
+        std::thread answering([&] {
+            while (!stop) {
+                if (!station.Receive(100).empty() && c.answers) {
+                    station.Reply(Answer("Asked"));
+                }
+            }
+        });
+        const Clock::time_point began = Clock::now();
+        ConfigRecord answer;
+        const int status = AskStation(cell_, 0x7F000001, station.Port(),
+                                      c.mustHaveRestarted ? std::optional(began) : std::nullopt, answer,
+                                      began + std::chrono::milliseconds(c.deadlineMs));
+        stop = true;
+        answering.join();
+        EXPECT_EQ(status, c.status) << c.name;
+        if (status == 0) {
+            EXPECT_EQ(answer.syNm, "Asked") << c.name;
+            EXPECT_EQ(answer.stationAddress, 0x7F000001u) << c.name;
+        }
+    }
 }
 
 } // namespace

@@ -87,8 +87,24 @@ private slots:
                                              kStrLeaseNotNumeric,
                                              kStrDescriptionLineBreak,
                                              kStrChannelNotAllowed,
-                                             kStrDescriptionTooLong};
-        for (unsigned id = 90; id <= 180; ++id) {
+                                             kStrDescriptionTooLong,
+                                             kStrStationsSelected,
+                                             kStrConfirmRestartStations,
+                                             kStrConfirmUploadStations,
+                                             kStrBatchRestartTitle,
+                                             kStrBatchUploadTitle,
+                                             kStrBatchBackupTitle,
+                                             kStrBatchWaiting,
+                                             kStrBatchWorking,
+                                             kStrBatchDone,
+                                             kStrBatchFailed,
+                                             kStrBatchNotBegun,
+                                             kStrBatchCancelled,
+                                             kStrBatchSummary,
+                                             kStrStationNotBack,
+                                             kStrBatchColumnState,
+                                             kStrBackupFolderCaption};
+        for (unsigned id = 90; id <= 200; ++id) {
             const bool expected = std::ranges::find(named, StringId(id)) != named.end();
             QVERIFY2(ResourceString(StringId(id)).empty() != expected, qPrintable(QString::number(id)));
         }

@@ -41,7 +41,7 @@ private slots:
             }
             dialog.reject();
         });
-        QVERIFY(!AskFileName(nullptr, {FileDialogRequest::Kind::Open, filter, "bin", "*.bin"}));
+        QVERIFY(!AskFileName(nullptr, {FileDialogRequest::Kind::Open, filter, "bin", "*.bin", {}}));
         QCOMPARE(shownByFilter[0], QStringList{"image.bin"});
         QCOMPARE(shownByFilter[1], (QStringList{"image.bin", "readme"}));
     }
@@ -57,11 +57,22 @@ private slots:
             return std::optional<QString>(QStringLiteral("/tmp/office.cfg"));
         });
         const auto answer = AskFileName(
-            nullptr, {FileDialogRequest::Kind::Save, "Configuration file (*.cfg)|*.cfg||", "cfg", ".cfg"});
+            nullptr,
+            {FileDialogRequest::Kind::Save, "Configuration file (*.cfg)|*.cfg||", "cfg", ".cfg", {}});
         SetFileDialogHook({});
         QCOMPARE(answer.value_or(QString()), QStringLiteral("/tmp/office.cfg"));
         QVERIFY(asked.kind == FileDialogRequest::Kind::Save);
         QCOMPARE(asked.defaultSuffix, QStringLiteral("cfg"));
+    }
+
+    // A folder request shows folders only, under its caption, and answers with an existing folder.
+    void folderDialogAsksForAFolder() {
+        const FileDialogRequest request{FileDialogRequest::Kind::Folder, {}, {}, {}, "Where"};
+        const std::unique_ptr<QFileDialog> dialog = MakeFileDialog(nullptr, request);
+        QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        QVERIFY(dialog->testOption(QFileDialog::ShowDirsOnly));
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Where"));
     }
 };
 

@@ -16,6 +16,7 @@ enum MenuCommand : int {
     kMenuAbout = 32806,
     kMenuEquivalentNetworkPassword = 32807,
     kMenuShowChanges = 32820,
+    kMenuBackUpConfigurations = 32821,
     kMenuCloseWindow = 57602,
     kMenuSaveAs = 57604,
 };

@@ -70,6 +70,23 @@ enum StringId : unsigned {
     kStrDescriptionLineBreak = 168, // a client's description holds CR, LF or NUL
     kStrChannelNotAllowed = 169,    // a channel the legal-channel mask does not offer
     kStrDescriptionTooLong = 170,   // a client's description of more than 33 characters
+    // Commands on several base stations at once.
+    kStrStationsSelected = 171,       // "%u base stations selected"
+    kStrConfirmRestartStations = 172, // names the number of stations
+    kStrConfirmUploadStations = 173,
+    kStrBatchRestartTitle = 174,
+    kStrBatchUploadTitle = 175,
+    kStrBatchBackupTitle = 176,
+    kStrBatchWaiting = 177,
+    kStrBatchWorking = 178,
+    kStrBatchDone = 179,
+    kStrBatchFailed = 180, // "Failed: %s"
+    kStrBatchNotBegun = 181,
+    kStrBatchCancelled = 182,
+    kStrBatchSummary = 183, // "%u done, %u failed, %u not begun"
+    kStrStationNotBack = 184,
+    kStrBatchColumnState = 185,
+    kStrBackupFolderCaption = 186,
 };
 
 } // namespace corvane

@@ -1,12 +1,13 @@
-#include "cli/unicast_discovery.h"
+#include "protocol/unicast_discovery.h"
 
 #include "config/status_codes.h"
 #include "protocol/discovery_datagrams.h"
 #include "protocol/dotted_quad.h"
 
+#include <algorithm>
 #include <string>
 
-namespace corvane::cli {
+namespace corvane {
 
 namespace {
 
@@ -28,12 +29,19 @@ bool Counts(const ConfigRecord& answer, std::optional<Clock::time_point> restart
 } // namespace
 
 int AskStation(SocketCell* cell, std::uint32_t address, std::uint16_t discoveryPort,
-               std::optional<Clock::time_point> restartedSince, ConfigRecord& answer) {
+               std::optional<Clock::time_point> restartedSince, ConfigRecord& answer,
+               std::optional<Clock::time_point> giveUpAt) {
     const std::string host = FormatDottedQuad(address);
     const Clock::time_point began = Clock::now();
     for (;;) {
         const Clock::time_point asked = Clock::now();
-        const Clock::time_point askAgain = asked + (asked - began < kAskSoonFor ? kAskAgainSoon : kAskAgain);
+        if (giveUpAt && asked >= *giveUpAt) {
+            return socket_status::kTimedOut;
+        }
+        Clock::time_point askAgain = asked + (asked - began < kAskSoonFor ? kAskAgainSoon : kAskAgain);
+        if (giveUpAt) {
+            askAgain = std::min(askAgain, *giveUpAt);
+        }
         // A station that is down may make the send fail (an ICMP answer); the next turn asks again.
         if (const int sent = SendDiscoveryRequest(cell, 0, host.c_str(), discoveryPort);
             sent == socket_status::kAborted) {
@@ -58,4 +66,4 @@ int AskStation(SocketCell* cell, std::uint32_t address, std::uint16_t discoveryP
     }
 }
 
-} // namespace corvane::cli
+} // namespace corvane
