@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Access Control page with a long list, through its own controls (offscreen unless a display is chosen):
 //   LoadSettings of 10,000 clients         (goal: under 200 ms)
 //   Import of a 10,000-line file           (goal: under 300 ms, into the empty list)

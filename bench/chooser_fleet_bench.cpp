@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The chooser against a simulated fleet, as the program runs it (offscreen unless a display is chosen), in
 // the private test network:
 //   quit during a scan                  - destroying the chooser while its scan waits (goal: under 100 ms)

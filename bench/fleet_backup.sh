@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # A fleet backup of many simulated stations: how long `corvane backup --all` takes beyond its one discovery
 # scan, and `corvane backup HOST...` (no scan; each station is asked alone for its name and WAN MAC address).
 # Runs in the private test network (root).

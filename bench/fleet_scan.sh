@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # One discovery scan of a large simulated fleet: does `corvane discover` list every station, and how long does
 # the scan take? Runs in the private test network (root).
 #

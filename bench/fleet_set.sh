@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # A fleet set of many simulated stations: how long `corvane set --all raCh=N --wait` takes beyond its one
 # discovery scan (read, write, restart and read-back of every station; the simulator's restart time short),
 # and a second run that finds nothing to change. Runs in the private test network (root).

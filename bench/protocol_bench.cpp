@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Socket-layer goals, measured side by side in one run:
 //   DiscoveryScanIdle  - CPU share of one scan that nobody answers (goal: under 2 % of its wall time)
 //   AbortLatency       - time from NetSocketAbort to the waiting receive's return (goal: under 5 ms)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ReadConfigFile → WriteConfigFile → ReadConfigFile → WriteConfigFile: both images must be equal.
 #include "config/byte_order.h"
 #include "config/checksum.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A base station's element stream as the read command receives it; what was read is written and read back.
 #include "config/element_stream.h"
 #include "config/status_codes.h"

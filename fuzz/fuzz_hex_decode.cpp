@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The first byte is the destination capacity, the rest the text. Decoded bytes encode and decode back.
 #include "config/hex_text.h"
 #include "fuzz_check.h"

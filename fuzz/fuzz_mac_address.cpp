@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A parsed Corvane ID formats as "XX:XX:XX:XX:XX:XX" and parses back to the same six bytes.
 #include "config/hex_text.h"
 #include "fuzz_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The first byte is the WEP mode, the rest the password. A valid password gives a key of the mode's size, and
 // the key's equivalent password ($ and hexadecimal digits) parses back to the same key.
 #include "config/hex_text.h"

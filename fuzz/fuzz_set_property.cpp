@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The first byte picks a catalogue property (every kind, tables included), the rest is its value:
 // SetProperty → GetProperty → SetProperty on a fresh record → GetProperty gives the same bytes.
 #include "config/property_catalogue.h"

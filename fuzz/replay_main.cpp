@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Stands in for libFuzzer's driver in builds without it: runs every input file given, or every file of every
 // directory given, once. Options (arguments starting with '-') are libFuzzer's and are ignored here.
 #include <cstdint>

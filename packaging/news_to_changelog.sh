@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Writes the Debian changelog of the package from NEWS.md, compressed as Debian keeps it: each
 # "## VERSION (YYYY-MM-DD)" release with its "- " items, newest first. Fails when the newest release is not the
 # version being built, so the two never drift apart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Draws the program's SVG icon as a square PNG of one size, for the icon theme (run at build time).
 #include <QCoreApplication>
 #include <QImage>

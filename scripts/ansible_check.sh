@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Checks the Ansible collection under integrations/ansible: it builds and installs as a collection, ansible-doc
 # reads every module's documentation, ansible-test's sanity tests that need neither network nor containers pass,
 # and its playbooks do what they should against simulated stations in the private test network

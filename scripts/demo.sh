@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The demo: installs what is missing, builds the release preset's programs and starts five simulated base stations
 # in the private test network. With a display it opens corvane-admin there: the chooser lists the stations, and
 # Configure reads one with the factory password "orchid"; edit it, press Update, and the chooser counts the station

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Formats every C++ file of the repository in its clang-format style; with --check, changes nothing and fails
 # on the first file that is not formatted.
 set -euo pipefail

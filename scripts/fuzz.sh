@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Fuzzes every libFuzzer target of the fuzz build for SECONDS each (default 30), as many targets at once as there
 # are processors, each starting from a temporary copy of its seed corpus, so the committed corpus never grows.
 # Prints executions per second per target and fails on any finding; the crashing input is kept under

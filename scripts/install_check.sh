@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Checks what installing puts on a system. From a built tree (BUILD_DIR, default build/dev, which
 # scripts/test.sh has just built): the install tree in a scratch DESTDIR holds exactly the expected files; the
 # desktop entry and the metainfo pass the freedesktop validators; the manual pages and the shell completion name

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Runs a command inside a private test network, so that discovery broadcasts never leave this machine:
 #
 #   client namespace  veth  lan namespace

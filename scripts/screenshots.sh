@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Renders every dialog of the desktop utility, the chooser (with simulated stations on loopback) and a configuration
 # window under Xvfb (with a window manager, so captions show) and saves one PNG each; then all of them again under
 # a dark palette, into DIR/dark.

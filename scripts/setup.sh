@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Installs the Debian packages that building, testing (Ansible for the collection's tests), fuzzing and the demo
 # need.
 # Idempotent: packages already present are left alone, and apt is not touched when nothing is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Every shell script of the project through shellcheck, warnings and errors alike: the scripts, the benchmarks,
 # CI, packaging and the bash completion.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Runs the test suite RUNS times (default 3) while stress-ng keeps every core and the disk busy, then lists
 # each test that failed in any run with how often. A test that fails only here depends on how fast the machine
 # is. Not part of scripts/test.sh: it takes several times as long as the suite.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The one test command: installs what is missing, checks the formatting, then configures, builds and tests
 # every flavour: the debug suite, the install check and the Ansible collection's checks, the whole suite under ASan + UBSan, the Qt-free threaded
 # parts under TSan, and the fuzz targets (corpus replay, then a short fuzzing run of each) when clang is present.
@@ -11,6 +12,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 bash scripts/format.sh --check
 bash scripts/shell_check.sh
+bash scripts/licence_check.sh
 
 fuzz=false
 if command -v clang++-14 >/dev/null; then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The chooser's commands on several selected stations at once: one confirmation that names how many, one
 // password for all, and the batch's window, where each station shows how it went; a station that refuses
 // the password fails alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The chooser's station commands: each confirms where wireless clients could lose their connection, asks for
 // the password, runs the exchange through the operation runner and then opens a window, starts the countdown
 // or reports the failure with message 134.

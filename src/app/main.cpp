@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/startup.h"
 #include "config/program_version.h"
 #include "files/file_name.h"

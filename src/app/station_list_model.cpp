@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/station_list_model.h"
 
 #include "config/config_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "app/station_mailbox.h"
 
 #include "app/station_found_event.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // show, export, import, diff and check: configuration files on this computer.
 #include "cli/cli_messages.h"
 #include "cli/commands.h"

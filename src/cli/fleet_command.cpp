@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/fleet_command.h"
 
 #include "cli/cli_messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // backup, and upload to several stations: one command for a whole fleet, a few stations at a time.
 #include "cli/backup_file_name.h"
 #include "cli/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // key: the equivalent network password of a network password.
 #include "cli/cli_messages.h"
 #include "cli/commands.h"

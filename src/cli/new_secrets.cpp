@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/new_secrets.h"
 
 #include "cli/cli_messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/property_assignment.h"
 
 #include "cli/new_secrets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // get and set: single properties of a station, a fleet or a configuration file, without JSON documents.
 #include "cli/commands.h"
 #include "cli/config_io.h"

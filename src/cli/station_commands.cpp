@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // discover, read, write, restart and upload: the tool's exchanges with base stations.
 #include "cli/cli_messages.h"
 #include "cli/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The read, edit, check and write of one configuration after another: what set (and every command that edits
 // stations) does to a fleet, or to a file.
 #include "cli/station_edits.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/station_scan.h"
 
 #include "config/station_key.h"

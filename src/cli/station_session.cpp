@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/station_session.h"
 
 #include "cli/cli_messages.h"

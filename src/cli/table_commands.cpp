@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // acl and portmap: the access list and the port mappings of stations or a configuration file, an entry at a
 // time, with the rules of the desktop utility's entry dialogs.
 #include "cli/commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/terminal_progress.h"
 
 namespace corvane::cli {

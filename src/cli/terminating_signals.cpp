@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/terminating_signals.h"
 
 #include "cli/terminal_echo.h"

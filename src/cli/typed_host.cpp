@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/typed_host.h"
 
 #include "protocol/host_resolution.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/byte_reader.h"
 
 #include "config/byte_order.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/element_stream.h"
 
 #include "config/byte_order.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/network_password.h"
 
 #include "config/hex_text.h"

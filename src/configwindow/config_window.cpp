@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "configwindow/config_window.h"
 
 #include "config/config_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration window's commands: sending the edited configuration to its station, saving it to a file,
 // importing settings from one, restarting the station and uploading software to it, and showing the network
 // key as the hexadecimal password other wireless clients take, and listing what the edits changed.

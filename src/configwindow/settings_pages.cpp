@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "configwindow/settings_pages.h"
 
 #include "pages/access_control_page.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "desktop/about_dialog.h"
 
 #include "config/program_version.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "desktop/batch_progress_dialog.h"
 
 #include "strings/ids/string_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "desktop/enter_password_dialog.h"
 
 #include "strings/ids/enter_password_controls.h"

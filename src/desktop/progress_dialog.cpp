@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "desktop/progress_dialog.h"
 
 #include "strings/ids/dialog_buttons.h"

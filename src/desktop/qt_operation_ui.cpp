@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "desktop/qt_operation_ui.h"
 
 #include "desktop/progress_dialog.h"

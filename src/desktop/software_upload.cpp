@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "desktop/software_upload.h"
 
 #include "config/status_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "files/save_file.h"
 
 #include "files/file_name.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "files/temporary_files.h"
 
 #include <cerrno>

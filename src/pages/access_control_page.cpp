@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/access_control_page.h"
 
 #include "config/acl_list_file.h"

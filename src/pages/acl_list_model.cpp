@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/acl_list_model.h"
 
 #include "config/hex_text.h"

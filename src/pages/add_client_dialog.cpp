@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/add_client_dialog.h"
 
 #include "config/hex_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/change_password_dialog.h"
 
 #include "strings/ids/change_password_controls.h"

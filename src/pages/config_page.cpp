@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/config_page.h"
 
 #include "pages/property_sheet.h"

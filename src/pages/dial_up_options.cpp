@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/dial_up_options.h"
 
 #include "config/config_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/idle_time_list.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/network_password_dialog.h"
 
 #include "config/network_password.h"

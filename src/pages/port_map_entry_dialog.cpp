@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/port_map_entry_dialog.h"
 
 #include "rules/table_rules.h"

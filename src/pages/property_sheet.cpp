@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/property_sheet.h"
 
 #include "pages/config_page.h"

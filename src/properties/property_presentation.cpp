@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "properties/property_presentation.h"
 
 #include "config/byte_order.h"

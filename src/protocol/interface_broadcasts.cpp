@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "protocol/interface_broadcasts.h"
 
 #include "protocol/socket_address.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "resources/main_menu.h"
 
 #include "strings/ids/menu_commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Build tool: writes the default software image into the file named by its one argument.
 #include "resources/default_firmware.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "resources/window_menu.h"
 
 #include "resources/main_menu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "rules/wireless_rules.h"
 
 #include "config/config_record.h"

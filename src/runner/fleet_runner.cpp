@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "runner/fleet_runner.h"
 
 #include <algorithm>

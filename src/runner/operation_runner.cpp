@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "runner/operation_runner.h"
 
 #include "protocol/socket_cell.h"

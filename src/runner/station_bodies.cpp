@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "runner/station_bodies.h"
 
 #include "protocol/station_operations.h"

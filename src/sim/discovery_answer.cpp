@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "sim/discovery_answer.h"
 
 #include "config/byte_order.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "sim/fleet.h"
 
 #include "protocol/dotted_quad.h"

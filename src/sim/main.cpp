@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/program_version.h"
 #include "sim/fleet.h"
 #include "sim/sim_options.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "sim/state_file.h"
 
 #include "config/config_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "sim/station.h"
 
 #include "protocol/discovery_datagrams.h"

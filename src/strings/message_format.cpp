@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "strings/message_format.h"
 
 #include <algorithm>

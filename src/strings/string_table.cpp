@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "strings/string_table.h"
 
 #include "strings/factory_defaults.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "widgets/address_or_blank.h"
 
 #include "widgets/control_binding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "widgets/control_error.h"
 
 #include "strings/string_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "widgets/control_notifications.h"
 
 #include "widgets/control_binding.h"

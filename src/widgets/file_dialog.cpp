@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "widgets/file_dialog.h"
 
 #include <QFileDialog>

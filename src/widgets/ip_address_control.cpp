@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "widgets/ip_address_control.h"
 
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "widgets/messages.h"
 
 #include "config/status_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "widgets/resource_text.h"
 
 #include "strings/string_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "chooser_fixture.h"
 
 #include "protocol/dotted_quad.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The chooser against a loopback fleet: discovery through posted events, the list and its details, the
 // countdown, the menus and the station commands.
 #include "app/station_found_event.h"

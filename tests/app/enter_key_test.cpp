@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Enter presses the focused push button in every dialog and in the chooser (and, with the focus elsewhere,
 // the default button), so Enter on a focused Cancel never answers OK.
 #include "chooser_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Every window, dialog and settings page can be used from the keyboard and with a screen reader: each input
 // has a label that names it (its buddy, so Alt and the label's letter reach it) and an accessible name, Tab
 // walks the controls in reading order, and Alt opens each menu. Each tab and each stacked sub-page is checked

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The program's start and end: the socket layer's failure, command-line files, and closing the chooser.
 #include "app/startup.h"
 #include "chooser_fixture.h"

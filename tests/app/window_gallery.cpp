@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Pictures of the program's windows, for people to look at: the chooser listing a simulated fleet (on
 // loopback), the chooser counting a restart down, and a configuration window. Each is saved with its window
 // frame through ImageMagick's import; run under Xvfb with a window manager (scripts/screenshots.sh).

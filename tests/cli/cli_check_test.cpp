@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // check, and the refusal of a configuration that breaks the base station's rules by import and write: the
 // shared table of rule cases, each told with the desktop utility's message for it.
 #include "cli/exit_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The tool's command line: each command's own --help, the command list, and options shared by several
 // commands read alike in each.
 #include "cli/exit_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/config_io.h"
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"

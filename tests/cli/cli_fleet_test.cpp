@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/backup_file_name.h"
 #include "cli/exit_codes.h"
 #include "cli/terminal_progress.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // get and set: on configuration files, and set on a fleet of simulated stations on loopback.
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/exit_codes.h"
 #include "cli_test_support.h"
 #include "config/element_stream.h"

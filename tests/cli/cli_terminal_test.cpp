@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cli/exit_codes.h"
 #include "cli/terminal_echo.h"
 #include "cli/terminating_signals.h"

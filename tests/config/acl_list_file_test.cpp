@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/acl_list_file.h"
 #include "config/table_editing.h"
 

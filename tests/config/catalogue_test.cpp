@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/config_record.h"
 #include "config/property_catalogue.h"
 #include "config/status_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Fails the n-th allocation, for every n, inside the file writer and both readers: each ends with 0 or
 // kOutOfMemory, and on kOutOfMemory the image or the record is exactly as before.
 #include "config/config_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/windows_1252.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration window's commands on stand-in pages and a scripted station: what is checked, stored and
 // sent, what the user is told, and whether the window stays.
 #include "config/config_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration window shell: its own record, the sheet and its pages, title, menus, keys and closing.
 #include "config/config_record.h"
 #include "config_windows.h"

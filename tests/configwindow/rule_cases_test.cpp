@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The shared table of rule cases met through the real controls of a configuration window: every record that
 // breaks a rule is refused with the message the rules report for it (the same table drives the rules' own
 // test and corvane check), or, where a control never takes such a value, that control cannot be given it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Show Changes lists exactly what the real controls changed since the configuration was read: each property
 // once, its value before and after, secrets masked, and nothing for an edit that came back to where it began.
 #include "config/config_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The window of a batch of stations: it hears of the batch's threads on its own thread, in order, shows each
 // station's state and why one failed, cancels on Escape while the batch runs and closes on Enter after.
 #include "config/config_record.h"

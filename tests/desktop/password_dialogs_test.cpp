@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "desktop/choose_other_dialog.h"
 #include "desktop/enter_password_dialog.h"
 #include "gui_test_case.h"

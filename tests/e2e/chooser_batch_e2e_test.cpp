@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Commands on several stations at once from the chooser, against five simulated stations in the private test
 // network: the selected ones restart and only they, backups land under the names `corvane backup` gives, a
 // station with another password fails alone, and Cancel leaves the stations not begun untouched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "chooser_driver.h"
 
 #include "app/chooser_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The command-line tool against the simulator, as two processes in the private test network: the tests run in
 // its client namespace and start corvane-sim in its lan namespace.
 #include "child_process.h"

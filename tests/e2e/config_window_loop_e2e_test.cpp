@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The loop the program exists for, as two processes in the private test network: this test is the utility
 // (offscreen) in the client namespace, corvane-sim answers from the lan namespace and keeps each station's
 // configuration in a file of the test's state directory. A station is configured from the chooser, edited in

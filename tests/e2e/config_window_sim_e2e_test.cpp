@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The configuration window's station commands against corvane-sim as two processes in the private test
 // network: this test is the utility (offscreen) in the client namespace; the simulator answers from the lan
 // namespace and keeps each station's configuration in a file of the test's state directory.

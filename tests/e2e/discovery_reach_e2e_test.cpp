@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // How far one scan reaches, in the private test network with a second network card (privnet.sh
 // --second-lan): the stations behind each card, and a whole fleet answering at once.
 #include "app/chooser_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "fleet_test_case.h"
 
 #include "app/chooser_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The desktop utility against corvane-sim as two processes in the private test network: this test is the
 // utility (its chooser and windows, offscreen) in the client namespace, broadcasting as the program does; the
 // simulator answers from the lan namespace.

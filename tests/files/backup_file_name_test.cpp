@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "files/backup_file_name.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Shows every dialog of the program in turn and saves a picture of each (with its window frame) through
 // ImageMagick's import, so that people can look at them. Run by scripts/screenshots.sh under Xvfb.
 #include "config/config_record.h"

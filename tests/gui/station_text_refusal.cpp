@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "station_text_refusal.h"
 
 #include "modal_driver.h"

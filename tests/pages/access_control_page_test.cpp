@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Access Control page and the Add Client dialog, driven through their controls and real list files.
 #include "config/config_file.h"
 #include "config/config_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Authentication page through its controls: the RADIUS bit of both flag words, the enabling of the server
 // controls, addresses kept when blank, ports read as numbers.
 #include "config/config_record.h"

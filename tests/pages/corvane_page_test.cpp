@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The wireless page and its Change Network Password dialog, driven through their controls.
 #include "config/config_record.h"
 #include "config/network_password.h"

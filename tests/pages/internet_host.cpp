@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "internet_host.h"
 
 #include "modal_driver.h"

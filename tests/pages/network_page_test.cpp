@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The network page, the Port Mapping dialog and its Edit Port Mapping dialog, driven through their controls.
 #include "config/config_record.h"
 #include "gui_test_case.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/byte_order.h"
 #include "config/checksum.h"
 #include "config/scrambling.h"

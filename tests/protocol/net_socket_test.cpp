@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/status_codes.h"
 #include "mock_peer.h"
 #include "protocol/event.h"

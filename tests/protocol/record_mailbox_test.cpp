@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The mailbox that carries discovery's records to the window's thread, with both threads running: plain C++,
 // so ThreadSanitizer checks it in the tsan preset.
 #include "protocol/record_mailbox.h"

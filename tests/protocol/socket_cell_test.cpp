@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/status_codes.h"
 #include "protocol/session_status.h"
 #include "protocol/socket_cell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "resources/default_firmware.h"
 #include "resources/icons.h"
 #include "resources/main_menu.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Whole records against the device's rules: each case of the shared table breaks exactly its one rule, and a
 // record breaking several is told every one of them in the pages' order.
 #include "rule_cases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // One table of records that break a rule of the device, each with the message and the property the rule

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The rules the pages and their dialogs apply to what the administrator typed or chose.
 #include "config/config_record.h"
 #include "rules/connection_rules.h"

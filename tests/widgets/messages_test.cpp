@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "config/status_codes.h"
 #include "gui_test_case.h"
 #include "modal_driver.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # -*- coding: utf-8 -*-
 # The options every module shares, documented once.
 from __future__ import absolute_import, division, print_function

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # -*- coding: utf-8 -*-
 # The modules' one way to the stations: run the installed `corvane --json` and read what it prints. Nothing here
 # speaks the base stations' protocol; secrets reach the tool through owner-only files, never its command line.

@@ -1,5 +1,6 @@
 #!/usr/bin/python
 # -*- coding: utf-8 -*-
+# SPDX-License-Identifier: Apache-2.0
 from __future__ import absolute_import, division, print_function
 __metaclass__ = type
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The collection against simulated stations, run by scripts/ansible_check.sh inside the private test network.
 # A fleet of 20 stations (password "orchid") from 10.77.16.1 on: the README's site playbook's first run changes
 # every station (a channel and an access-list client), a second changes nothing, --check --diff shows a new
