@@ -40,18 +40,18 @@ SELECTION_RULES = dict(
 WRITTEN_BUT = (8, 9)
 
 
-def argument_spec(*parts):
-    spec = dict(TOOL_ARGUMENTS)
+def module_options(*parts):
+    options = dict(TOOL_ARGUMENTS)
     for part in parts:
-        spec.update(part)
-    return spec
+        options.update(part)
+    return options
 
 
 def station_module(options, edits=True):
     """The AnsibleModule of a module that works on one station or every station found, with its own
     `options`; `edits` adds what writing stations takes (wait, backup...)."""
     parts = (SELECTION_ARGUMENTS, EDIT_ARGUMENTS, options) if edits else (SELECTION_ARGUMENTS, options)
-    return AnsibleModule(argument_spec=argument_spec(*parts), supports_check_mode=True, **SELECTION_RULES)
+    return AnsibleModule(argument_spec=module_options(*parts), supports_check_mode=True, **SELECTION_RULES)
 
 
 class Corvane(object):

@@ -84,11 +84,11 @@ ansible_facts:
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.corvane.admin.plugins.module_utils.corvane import (
-    Corvane, argument_spec, snake_case)
+    Corvane, module_options, snake_case)
 
 
 def main():
-    module = AnsibleModule(argument_spec=argument_spec(dict(target=dict(type='str'))), supports_check_mode=True)
+    module = AnsibleModule(argument_spec=module_options(dict(target=dict(type='str'))), supports_check_mode=True)
     tool = Corvane(module)
     words = ['discover', '--json']
     if module.params['target']:
