@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: Apache-2.0
 # The one test command: installs what is missing, checks the formatting, then configures, builds and tests
-# every flavour: the debug suite, the install check and the Ansible collection's checks, the whole suite under ASan + UBSan, the Qt-free threaded
-# parts under TSan, and the fuzz targets (corpus replay, then a short fuzzing run of each) when clang is present.
-# Most of a test run's time is spent waiting on sockets and timers, so while one flavour's tests run, the next
-# flavours build behind them at the lowest priority; a background build's output is in build/<preset>.log and
-# is shown when it fails.
+# every flavour: the debug suite, the install check and the Ansible collection's checks, the whole suite under
+# ASan + UBSan, the Qt-free threaded parts under TSan, and the fuzz targets (corpus replay, then a short fuzzing
+# run of each). Most of a test run's time is spent waiting on sockets and timers, so the suites run many tests
+# at once, the other flavours build behind the dev suite at the lowest priority, and the tsan suite runs beside
+# the asan suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,62 +14,50 @@ bash scripts/format.sh --check
 bash scripts/shell_check.sh
 bash scripts/licence_check.sh
 
-fuzz=false
-if command -v clang++-14 >/dev/null; then
-  fuzz=true
-fi
+mkdir -p build
+declare -A background=()
+# Stops whatever still runs in the background when this script ends early.
+trap 'for pid in "${background[@]}"; do kill -- "-$pid" 2>/dev/null || true; done' EXIT
 
-build_pid=""
-build_log=""
-# Stops a background build that is still running when this script ends early.
-trap 'if [ -n "$build_pid" ]; then kill -- "-$build_pid" 2>/dev/null || true; fi' EXIT
-
-# build_behind PRESET...: configures the presets, then builds them one after the other in the background.
-build_behind() {
-  local preset
-  for preset in "$@"; do
-    cmake --preset "$preset" >/dev/null
-  done
-  build_log="build/$(
-    IFS=-
-    echo "$*"
-  ).log"
-  setsid nice -n 19 bash -c 'for preset; do cmake --build --preset "$preset" || exit; done' build "$@" \
-    >"$build_log" 2>&1 &
-  build_pid=$!
+# behind NAME COMMAND...: runs the command in the background, in a process group of its own, its output in
+# build/NAME.log.
+behind() {
+  local name=$1
+  shift
+  setsid "$@" >"build/$name.log" 2>&1 &
+  background[$name]=$!
 }
 
-# Waits for the background build; its output when it failed.
-finish_build() {
-  if ! wait "$build_pid"; then
-    build_pid=""
-    cat "$build_log" >&2
-    echo "the build of $build_log failed" >&2
+# await NAME: waits for what runs behind under that name; shows its output when it failed.
+await() {
+  local name=$1 pid=${background[$1]}
+  unset "background[$name]"
+  if ! wait "$pid"; then
+    cat "build/$name.log" >&2
+    echo "$name failed (its output: build/$name.log)" >&2
     exit 1
   fi
-  build_pid=""
 }
 
 cmake --preset dev
 cmake --build --preset dev
 
-build_behind asan
+# The sanitizer and fuzz flavours build at the lowest priority while the dev suite and the checks run.
+for preset in asan tsan fuzz; do
+  cmake --preset "$preset" >/dev/null
+done
+behind builds nice -n 19 bash -c 'for preset; do cmake --build --preset "$preset" || exit; done' build asan tsan fuzz
 ctest --preset dev
 bash scripts/install_check.sh
 bash scripts/ansible_check.sh
-finish_build
+await builds
 
-if $fuzz; then
-  build_behind tsan fuzz
-else
-  build_behind tsan
-fi
+# The tsan suite runs beside the asan suite; its summary follows the asan suite's.
+behind tsan-tests ctest --preset tsan
 ctest --preset asan
-finish_build
+await tsan-tests
+tail -n 3 build/tsan-tests.log
 
-ctest --preset tsan
-if $fuzz; then
-  ctest --preset fuzz
-  bash scripts/fuzz.sh "${CORVANE_FUZZ_SECONDS:-30}"
-fi
+ctest --preset fuzz
+bash scripts/fuzz.sh "${CORVANE_FUZZ_SECONDS:-30}"
 echo "All tests passed."

@@ -366,8 +366,9 @@ TEST_F(CliSimTest, FleetUploadStopsAtTheFirstStationThatDoesNotComeBack) {
     int n = 0;
     for (const Case c : {Case{false, "1", "0 of 12 base station(s) updated, 1 failed, 11 not begun\n"},
                          Case{true, "10", "11 of 12 base station(s) updated, 1 failed\n"}}) {
-        Simulator fleet(dir_ / ("state" + std::to_string(n)), 12,
-                        {"--first-address", StationAddress(401 + 20 * n++), "--discovery-port",
+        const int index = n++;
+        Simulator fleet(dir_ / ("state" + std::to_string(index)), 12,
+                        {"--first-address", StationAddress(401 + 20 * index), "--discovery-port",
                          kFleetDiscoveryPort, "--fault", "1:stay-down"});
         ASSERT_TRUE(fleet.ready());
         std::vector<std::string> args = {"upload",   "--all",    File("image.bin"),
