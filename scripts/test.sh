@@ -4,12 +4,21 @@
 # every flavour: the debug suite, the install check and the Ansible collection's checks, the whole suite under
 # ASan + UBSan, the Qt-free threaded parts under TSan, and the fuzz targets (corpus replay, then a short fuzzing
 # run of each). Most of a test run's time is spent waiting on sockets and timers, so the suites run many tests
-# at once, the other flavours build behind the dev suite at the lowest priority, and the tsan suite runs beside
-# the asan suite.
+# at once, the other flavours build behind the dev suite at the lowest priority, and the tsan suite and the
+# collection's check run beside the asan suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# step TEXT: marks the start of a step with the seconds since the start and the processor time the machine has
+# spent since then, both cores together (the README's breakdown of the test command comes from these lines).
+busy_seconds() { awk -v hz="$(getconf CLK_TCK)" '/^cpu / {print int(($2 + $3 + $4 + $7 + $8 + $9) / hz)}' /proc/stat; }
+busy_at_start=$(busy_seconds)
+readonly busy_at_start
+step() { echo "=== [$SECONDS s, processors busy $(($(busy_seconds) - busy_at_start)) s] $*"; }
+
+step "packages"
 bash scripts/setup.sh
+step "format, shell and licence checks"
 bash scripts/format.sh --check
 bash scripts/shell_check.sh
 bash scripts/licence_check.sh
@@ -39,25 +48,35 @@ await() {
   fi
 }
 
+step "dev build"
 cmake --preset dev
 cmake --build --preset dev
 
-# The sanitizer and fuzz flavours build at the lowest priority while the dev suite and the checks run.
+# The sanitizer and fuzz flavours build at the lowest priority while the dev suite and the install check run.
 for preset in asan tsan fuzz; do
   cmake --preset "$preset" >/dev/null
 done
 behind builds nice -n 19 bash -c 'for preset; do cmake --build --preset "$preset" || exit; done' build asan tsan fuzz
+step "dev suite, with the asan, tsan and fuzz builds behind it"
 ctest --preset dev
+step "install check"
 bash scripts/install_check.sh
-bash scripts/ansible_check.sh
+step "waiting for the builds behind"
 await builds
 
-# The tsan suite runs beside the asan suite; its summary follows the asan suite's.
+# The suites mostly wait, so the tsan suite and the Ansible collection's check run beside the asan suite; their
+# summaries follow the asan suite's.
+step "asan suite, with the tsan suite and the Ansible collection's check beside it"
 behind tsan-tests ctest --preset tsan
+behind ansible-check bash scripts/ansible_check.sh
 ctest --preset asan
 await tsan-tests
 tail -n 3 build/tsan-tests.log
+await ansible-check
+tail -n 1 build/ansible-check.log
 
+step "fuzz replay and fuzzing"
 ctest --preset fuzz
 bash scripts/fuzz.sh "${CORVANE_FUZZ_SECONDS:-30}"
+step "done"
 echo "All tests passed."
