@@ -82,7 +82,12 @@ void AbortLatency(benchmark::State& state) {
     bool running = true;
     Clock::time_point returned;
     std::thread waiter([&] {
-        for (go.Wait(); running; go.Wait()) {
+        // Each go is one receive to abort, or, once running is false, the end.
+        for (;;) {
+            go.Wait();
+            if (!running) {
+                return;
+            }
             char byte = 0;
             NetSocketReceive(socket, 1, &byte, nullptr, 0, 0);
             returned = Clock::now();

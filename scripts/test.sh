@@ -16,17 +16,24 @@ busy_at_start=$(busy_seconds)
 readonly busy_at_start
 step() { echo "=== [$SECONDS s, processors busy $(($(busy_seconds) - busy_at_start)) s] $*"; }
 
-step "packages"
-bash scripts/setup.sh
-step "format, shell and licence checks"
-bash scripts/format.sh --check
-bash scripts/shell_check.sh
-bash scripts/licence_check.sh
+step "packages to build"
+bash scripts/setup.sh build
 
 mkdir -p build
 declare -A background=()
-# Stops whatever still runs in the background when this script ends early.
-trap 'for pid in "${background[@]}"; do kill -- "-$pid" 2>/dev/null || true; done' EXIT
+# Stops whatever still runs in the background when this script ends early; a package install is let finish,
+# never cut short.
+stop_background() {
+  local name
+  for name in "${!background[@]}"; do
+    if [ "$name" = packages ]; then
+      wait "${background[$name]}" || true
+    else
+      kill -- "-${background[$name]}" 2>/dev/null || true
+    fi
+  done
+}
+trap stop_background EXIT
 
 # behind NAME COMMAND...: runs the command in the background, in a process group of its own, its output in
 # build/NAME.log.
@@ -48,6 +55,14 @@ await() {
   fi
 }
 
+# The packages that only later steps need install while the checks and the dev build run.
+behind packages bash scripts/setup.sh more
+
+step "format, shell and licence checks"
+bash scripts/format.sh --check
+bash scripts/shell_check.sh
+bash scripts/licence_check.sh
+
 step "dev build"
 cmake --preset dev
 cmake --build --preset dev
@@ -57,6 +72,8 @@ for preset in asan tsan fuzz; do
   cmake --preset "$preset" >/dev/null
 done
 behind builds nice -n 19 bash -c 'for preset; do cmake --build --preset "$preset" || exit; done' build asan tsan fuzz
+step "waiting for the packages"
+await packages
 step "dev suite, with the asan, tsan and fuzz builds behind it"
 ctest --preset dev
 step "install check"
