@@ -43,7 +43,7 @@ trap stop_stress EXIT
 declare -A failures=()
 for ((run = 1; run <= runs; ++run)); do
   log="$logs/run-$run.log"
-  ctest --preset "$preset" -j2 >"$log" 2>&1 || true
+  ctest --preset "$preset" >"$log" 2>&1 || true
   # ctest lists each failed test as "  12 - name (Failed)" after "The following tests FAILED:".
   failed=$(sed -n '/The following tests FAILED:/,$p' "$log" | sed -nE 's/^[[:space:]]+[0-9]+ - ([^ ]+) \(.*\)$/\1/p')
   summary=$(grep -E 'tests passed, [0-9]+ tests? failed out of' "$log" || echo "no summary: see $log")

@@ -238,11 +238,14 @@ TEST_F(CliSimTest, ABackupThatCannotBeWrittenStopsTheWrite) {
         Tool({"write", StationAddress(222), File("new.cfg"), "--backup", File("no such dir/backup.cfg")});
     EXPECT_EQ(run.exit, 6) << run.err;
     EXPECT_NE(run.err.find(StationAddress(222) + ": nothing was written"), std::string::npos) << run.err;
+    EXPECT_EQ(one.program().CountOf("configuration written"), 0);
     const Finished kept =
         Tool({"write", StationAddress(222), File("new.cfg"), "--backup", File("backup.cfg")});
     EXPECT_EQ(kept.exit, 0) << kept.err;
     EXPECT_EQ(fs::status(File("backup.cfg")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
+    // The simulator's line may reach us after the tool has ended.
+    EXPECT_TRUE(one.program().WaitForLine("configuration written"));
     EXPECT_EQ(one.program().CountOf("configuration written"), 1);
 }
 
